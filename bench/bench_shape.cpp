@@ -1,0 +1,65 @@
+// Cost of what an item does on every mouse move while it is drawn or reshaped (recompute of
+// geometry, label, handles and bands) and on every hit test and repaint (shape and bounding
+// rectangle), with a scene full of other items.
+#include <QGraphicsScene>
+#include <QTest>
+
+#include "items/TestItems.h"
+
+class BenchShape : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void recomputePerMouseMove();
+    void boundingRectPerRepaint();
+    void hitTestInFullScene();
+
+private:
+    QGraphicsScene scene{0, 0, 1920, 1080};
+    TestSegment *segment = nullptr;
+};
+
+void BenchShape::initTestCase()
+{
+    // 500 finished segments spread over the picture.
+    for (int i = 0; i < 500; ++i) {
+        auto *item = new TestSegment;
+        scene.addItem(item);
+        const QPointF start(20 + (i * 37) % 1800, 20 + (i * 53) % 1000);
+        item->setPoint(start, 1, quint16(i + 1));
+        item->endDraw(start + QPointF(60, 25));
+        segment = item;
+    }
+}
+
+void BenchShape::recomputePerMouseMove()
+{
+    int step = 0;
+    QBENCHMARK {
+        segment->drawing(QPointF(400 + (step % 200), 300 + (step % 100)));
+        ++step;
+    }
+}
+
+void BenchShape::boundingRectPerRepaint()
+{
+    QRectF r;
+    QBENCHMARK {
+        r |= segment->boundingRect();
+    }
+    qDebug() << "bounding rectangle" << r;
+}
+
+void BenchShape::hitTestInFullScene()
+{
+    int hits = 0;
+    QBENCHMARK {
+        hits += scene.items(QPointF(960, 540)).size();
+    }
+    qDebug() << "items hit" << hits;
+}
+
+QTEST_MAIN(BenchShape)
+#include "bench_shape.moc"

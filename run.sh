@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds Korvelin and starts it, in simulator mode unless KORVELIN_CAMERA says otherwise.
+#   ./run.sh            Qt 6
+#   QT=5 ./run.sh       Qt 5.15
+set -euo pipefail
+cd "$(dirname "$0")"
+major=${QT:-6}
+tools/install-deps.sh "$major" run
+build=build-qt$major
+cmake -S . -B "$build" -DKORVELIN_QT_MAJOR="$major" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)"
+# The program keeps its parameter files, translations and font in its working folder.
+cd "$build"
+exec ./Korvelin "$@"

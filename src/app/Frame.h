@@ -1,0 +1,97 @@
+#ifndef FRAME_H
+#define FRAME_H
+
+#include <QDialog>
+#include <QTranslator>
+
+#include <memory>
+
+#include "ShapeRoute.h"
+
+class GraphicsView;
+class QGraphicsScene;
+class Shape;
+
+namespace Ui {
+class Frame;
+}
+
+// The main window: a frameless, full-screen, transparent layer over the live picture. It owns
+// the scene with every measurement item and routes each press, move and release on the view to
+// the item being drawn, by the armed tool and the clicks already made.
+class Frame : public QDialog
+{
+    Q_OBJECT
+    friend class GraphicsView;
+
+public:
+    explicit Frame(QWidget *parent = nullptr);
+    ~Frame() override;
+
+    // Arms a drawing tool (code as in the routing table) or disarms it. An item still half
+    // drawn under the previous tool is discarded, so no item is continued by the wrong tool.
+    void armTool(int code);
+    void disarmTool();
+
+    virtual void viewMouseMoveEvent(QMouseEvent *event);
+    virtual void viewMousePressEvent(QMouseEvent *event);
+    virtual void viewMouseReleaseEvent(QMouseEvent *event);
+
+    QGraphicsScene *scene = nullptr;
+    GraphicsView *view = nullptr;
+
+    float realPixel = 0.0f;
+    float realRuler = 0.0f;
+    quint8 rulerUnit = 0;
+    QString unitText;
+    float baseRealPixel = 0.0f;
+    float baseRealRuler = 0.0f;
+    quint8 baseRulerUnit = 0;
+
+    quint8 pointIndex = 0;
+    quint16 serialCounter[ShapeRoute::CounterCount] = {};
+    int shapeType = 0;
+    Shape *previousShape = nullptr;
+    Shape *currentShape = nullptr;
+    bool bMousePressed = false;
+    bool bDrawing = false;
+    bool bCalibrating = false;
+
+signals:
+    // The finished items or their values changed: the results table is to be rebuilt.
+    void signal_updateDataTable();
+    // The tool was disarmed from the view (right click): the panel shows no tool armed.
+    void signal_initMainButton();
+
+public slots:
+    void slot_changeLangToSimplifiedChinese();
+    void slot_changeLangToTraditionalChinese();
+    void slot_changeLangToEnglish();
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void on_tb_ZoomIn_clicked();
+    void on_tb_ZoomOut_clicked();
+    void on_tb_ZoomFix_clicked();
+    void on_tb_ZoomOriginal_clicked();
+
+private:
+    QPointF scenePoint(const QMouseEvent *event) const;
+    void leftPress(const QPointF &p, const ShapeRoute &route);
+    void rightPress(const QPointF &p, const ShapeRoute &route);
+    void createShape(const QPointF &p, const ShapeRoute &route);
+    void finishShape(const QPointF &p, const ShapeRoute &route);
+    void discardCurrentShape();
+    void loadLanguage(const QString &qtFile, const QString &appFile);
+
+    std::unique_ptr<Ui::Frame> ui;
+    QTranslator qtTranslator;
+    QTranslator appTranslator;
+};
+
+#endif // FRAME_H

@@ -1,0 +1,35 @@
+#ifndef GRAPHICSVIEW_H
+#define GRAPHICSVIEW_H
+
+#include <QGraphicsView>
+#include <QPixmap>
+
+class Frame;
+
+// The view on the measurement layer. Every mouse event goes to the main window first; only the
+// events it leaves ignored reach the scene and its items.
+class GraphicsView : public QGraphicsView
+{
+    Q_OBJECT
+
+public:
+    GraphicsView(QGraphicsScene *scene, Frame *frame);
+
+    // The picture drawn under the items (the simulator's live picture); a null image draws
+    // nothing, so the layer stays transparent.
+    void setLivePicture(const QImage &picture);
+    QImage livePicture() const;
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void drawBackground(QPainter *painter, const QRectF &rect) override;
+
+private:
+    Frame *frame;
+    QPixmap picture;
+};
+
+#endif // GRAPHICSVIEW_H

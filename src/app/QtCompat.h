@@ -1,0 +1,22 @@
+#ifndef QTCOMPAT_H
+#define QTCOMPAT_H
+
+// The few places where Qt 5.15 and Qt 6 spell the same thing differently.
+
+#include <QMouseEvent>
+#include <QtGlobal>
+
+namespace QtCompat {
+
+inline QPointF eventPosition(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->position();
+#else
+    return event->localPos();
+#endif
+}
+
+} // namespace QtCompat
+
+#endif // QTCOMPAT_H

@@ -1,0 +1,317 @@
+#include "Shape.h"
+
+#include <QCursor>
+#include <QGraphicsScene>
+#include <QGraphicsSceneHoverEvent>
+#include <QGraphicsSceneMouseEvent>
+#include <QPainter>
+
+#include "GlobalVar.h"
+
+Shape::Shape()
+{
+    setAcceptHoverEvents(true);
+    setFlag(ItemIsSelectable, true);
+    setFlag(ItemIsMovable, true);
+}
+
+Shape::~Shape() = default;
+
+void Shape::setPoint(const QPointF &point, unsigned char index, unsigned short serial)
+{
+    if (QPointF *p = definingPoint(index)) {
+        prepareGeometryChange();
+        *p = point;
+        shapeChanged();
+    }
+    this->serial = serial;
+    update();
+}
+
+void Shape::drawing(const QPointF &point)
+{
+    prepareGeometryChange();
+    if (place(point)) {
+        label = name() + QLatin1Char('=') + displayText();
+        handles = makeHandles();
+        bands = makeBands();
+    }
+    shapeChanged();
+    update();
+}
+
+void Shape::endDraw(const QPointF &point)
+{
+    drawing(point);
+}
+
+int Shape::property() const
+{
+    return 0;
+}
+
+bool Shape::isComplete() const
+{
+    for (int i = 1; i <= pointCount(); ++i) {
+        if (!isSet(pointAt(i)))
+            return false;
+    }
+    return true;
+}
+
+QString Shape::labelName() const
+{
+    return label.section(QLatin1Char('='), 0, 0);
+}
+
+QString Shape::labelValues() const
+{
+    const int split = label.indexOf(QLatin1Char('='));
+    return split < 0 ? QString() : label.mid(split + 1);
+}
+
+QString Shape::shownLabel() const
+{
+    return GlobalVar::bTextON ? labelValues() : labelName();
+}
+
+void Shape::refreshLook()
+{
+    prepareGeometryChange();
+    shapeChanged();
+    update();
+}
+
+QString Shape::formatLength(qreal pixels)
+{
+    QString text;
+    if (GlobalVar::currentUnit.contains(QLatin1String("pixels")))
+        text.setNum(pixels, 'f', GlobalVar::textDigiLength);
+    else // the calibration factor is single precision, and so is its product
+        text.setNum(float(pixels) * GlobalVar::currentRealRuler, 'f', GlobalVar::textDigiLength);
+    return text + GlobalVar::currentUnit;
+}
+
+QVector<QPointF> Shape::crossPoints() const
+{
+    QVector<QPointF> points;
+    for (int i = 1; i <= pointCount(); ++i) {
+        const QPointF p = pointAt(i);
+        if (isSet(p))
+            points << p;
+    }
+    return points;
+}
+
+QPainterPath Shape::outline() const
+{
+    return QPainterPath();
+}
+
+QPainterPath Shape::partialShape() const
+{
+    QPainterPath path;
+    if (!isSet(pointAt(1))) {
+        path.addRect(scene() ? scene()->sceneRect() : QRectF());
+        return path;
+    }
+    for (const QPointF &p : crossPoints()) {
+        QPainterPath square;
+        square.addPolygon(GlobalVar::getMoveBox(p, 0.0f, handleSize));
+        path |= square;
+    }
+    for (const QPolygonF &band : bands) {
+        QPainterPath strip;
+        strip.addPolygon(band);
+        path |= strip;
+    }
+    return path;
+}
+
+void Shape::dragHandle(int handle, const QPointF &pos)
+{
+    const int last = drawingPointIndex();
+    if (handle == last) {
+        drawing(pos);
+        return;
+    }
+    QPointF *p = definingPoint(handle);
+    if (!p)
+        return;
+    *p = pos;
+    drawing(pointAt(last));
+}
+
+QPointF Shape::pointAt(int index) const
+{
+    const QPointF *p = const_cast<Shape *>(this)->definingPoint(index);
+    return p ? *p : unsetPoint();
+}
+
+QString Shape::name() const
+{
+    return labelPrefix() + QString::number(serial);
+}
+
+QString Shape::lengthText(const QString &name, qreal pixels)
+{
+    return name + QLatin1Char('=') + formatLength(pixels);
+}
+
+void Shape::drawCross(QPainter *painter, const QPointF &p)
+{
+    const QPolygonF cross = GlobalVar::getCrossLine(p);
+    painter->drawLine(cross[0], cross[1]);
+    painter->drawLine(cross[2], cross[3]);
+}
+
+void Shape::shapeChanged()
+{
+    cachedShapeValid = false;
+}
+
+QRectF Shape::boundingRect() const
+{
+    return shape().boundingRect();
+}
+
+QPainterPath Shape::shape() const
+{
+    if (!cachedShapeValid) {
+        cachedShape = buildShape();
+        cachedShapeValid = true;
+    }
+    return cachedShape;
+}
+
+QPainterPath Shape::buildShape() const
+{
+    const bool selected = isSelected();
+    if (!selected && !isComplete())
+        return partialShape();
+
+    QPainterPath path;
+    auto unite = [&path](const QPolygonF &polygon) {
+        QPainterPath part;
+        part.addPolygon(polygon);
+        path |= part;
+    };
+    for (const QPolygonF &handle : handles)
+        unite(handle);
+    if (selected || !label.isEmpty()) {
+        QPainterPath text;
+        text.addRect(labelRect(label));
+        path |= text;
+    }
+    for (const QPolygonF &band : bands)
+        unite(band);
+    const QPainterPath extra = outline();
+    if (!extra.isEmpty())
+        path |= extra;
+    return path;
+}
+
+QRectF Shape::labelRect(const QString &text) const
+{
+    return GlobalVar::getMultiLineTextRect(labelAnchor() + QPointF(8, 8), text);
+}
+
+void Shape::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    QPen pen = GlobalVar::shapeGraphPen;
+    const bool selected = isSelected();
+    if (!selected) {
+        painter->setPen(pen);
+        for (const QPointF &p : crossPoints())
+            drawCross(painter, p);
+    } else {
+        pen.setStyle(Qt::DashLine);
+        painter->setPen(pen);
+        if (GlobalVar::bEditable) {
+            for (const QPolygonF &handle : handles)
+                painter->drawPolygon(handle);
+        } else {
+            for (const QPointF &p : crossPoints())
+                drawCross(painter, p);
+        }
+        pen.setStyle(GlobalVar::bMovable ? Qt::DashLine : Qt::SolidLine);
+        painter->setPen(pen);
+    }
+
+    paintGeometry(painter);
+
+    if (label.isEmpty())
+        return;
+    if (!selected)
+        pen.setColor(GlobalVar::shapeTextColor);
+    painter->setPen(pen);
+    painter->setFont(GlobalVar::shapeTextFont);
+    const QString text = shownLabel();
+    painter->drawText(labelRect(text), Qt::AlignLeft, text);
+}
+
+int Shape::handleAt(const QPointF &pos) const
+{
+    for (int i = 0; i < handles.size(); ++i) {
+        if (handles.at(i).containsPoint(pos, Qt::OddEvenFill))
+            return i + 1;
+    }
+    return 0;
+}
+
+void Shape::hoverMoveEvent(QGraphicsSceneHoverEvent *event)
+{
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+    if (isSelected()) {
+        if (handleAt(event->pos()) > 0) {
+            if (GlobalVar::bEditable && isEditable())
+                cursor = Qt::CrossCursor;
+        } else {
+            for (const QPolygonF &band : bands) {
+                if (band.containsPoint(event->pos(), Qt::OddEvenFill)) {
+                    if (GlobalVar::bMovable)
+                        cursor = Qt::SizeAllCursor;
+                    break;
+                }
+            }
+        }
+    }
+    setCursor(cursor);
+    QGraphicsItem::hoverMoveEvent(event);
+}
+
+void Shape::mousePressEvent(QGraphicsSceneMouseEvent *event)
+{
+    // Only a press on a selected item can catch a handle; any other press forgets the last one.
+    activeHandle = isSelected() ? (unsigned char)handleAt(event->pos()) : 0;
+    // A press on a handle reshapes the item; it must not move it as a whole.
+    if (activeHandle > 0)
+        setFlag(ItemIsMovable, false);
+    QGraphicsItem::mousePressEvent(event);
+}
+
+void Shape::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
+{
+    if (!isSelected())
+        return;
+    if (GlobalVar::bEditable && isEditable() && activeHandle > 0)
+        dragHandle(activeHandle, event->pos());
+    if (GlobalVar::bMovable)
+        QGraphicsItem::mouseMoveEvent(event);
+}
+
+void Shape::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
+{
+    setFlag(ItemIsMovable, GlobalVar::bMovable);
+    QGraphicsItem::mouseReleaseEvent(event);
+}
+
+QVariant Shape::itemChange(GraphicsItemChange change, const QVariant &value)
+{
+    // A selected item is hit by its label even when the label is empty.
+    if (change == ItemSelectedChange)
+        prepareGeometryChange();
+    if (change == ItemSelectedChange || change == ItemSelectedHasChanged)
+        shapeChanged();
+    return QGraphicsItem::itemChange(change, value);
+}

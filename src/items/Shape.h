@@ -1,0 +1,139 @@
+#ifndef SHAPE_H
+#define SHAPE_H
+
+#include <QGraphicsItem>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QString>
+#include <QVector>
+
+// The base of every measurement and calibration item.
+//
+// The main window feeds an item through setPoint() (a click fixed a defining point), drawing()
+// (the mouse moved, or a handle was dragged) and endDraw() (the finishing click). Everything the
+// items have in common lives here: the label and its split at the first "=", number formatting,
+// handle squares and bands, the recompute tail, the hit shape, painting,
+// hover cursors, handle dragging and moving. An item class states its defining points, its
+// geometry, its label text and its handles.
+//
+// Every recompute announces the geometry change first, so the scene repaints the old and the
+// new area and hit tests always use the handles and bands as they are drawn.
+//
+// Points are kept in item coordinates; an item is created at (0, 0), so they start out equal to
+// scene coordinates (picture pixels).
+class Shape : public QGraphicsItem
+{
+public:
+    enum { Type = UserType };
+
+    Shape();
+    ~Shape() override;
+
+    // A click fixed defining point `index` (1-based). Indices the class does not have only store
+    // the serial.
+    virtual void setPoint(const QPointF &point, unsigned char index, unsigned short serial);
+    // The moving point is at `point`: place it, recompute geometry, label, handles and bands.
+    virtual void drawing(const QPointF &point);
+    // The finishing click.
+    virtual void endDraw(const QPointF &point);
+    // The item's type code, the same number as the tool code that draws it.
+    virtual int property() const;
+
+    int type() const override { return UserType + property(); }
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
+               QWidget *widget = nullptr) override;
+
+    // All defining points set. Items finished early by a right click say so themselves.
+    virtual bool isComplete() const;
+
+    // The label's name (before the first "="), its values (after it), and the part shown on
+    // screen, which follows GlobalVar::bTextON.
+    QString labelName() const;
+    QString labelValues() const;
+    QString shownLabel() const;
+
+    // Re-reads the global look (font, flags) after it changed: the hit area may have grown.
+    void refreshLook();
+
+    // A defining point whose x is exactly this value has not been placed yet.
+    static constexpr qreal unsetCoordinate = -5.0;
+    static QPointF unsetPoint() { return QPointF(unsetCoordinate, unsetCoordinate); }
+    static bool isSet(const QPointF &p) { return p.x() != unsetCoordinate; }
+
+    // A length in pixels as shown: in the current unit, with the configured decimals and the
+    // unit text appended ("12.500mm", "347.214pixels").
+    static QString formatLength(qreal pixels);
+
+    unsigned short serial = 0;
+    QString label;
+    float handleSize = 2.0f;
+    unsigned char activeHandle = 0;
+
+protected:
+    // --- What an item class states -----------------------------------------------------------
+
+    // Number of defining points, and point `index` (1-based; nullptr outside the range).
+    virtual int pointCount() const = 0;
+    virtual QPointF *definingPoint(int index) = 0;
+    // Store the moving point and compute the derived geometry. Returning false keeps the
+    // item's previous state (label, handles, bands), for a construction that has no answer.
+    virtual bool place(const QPointF &point) = 0;
+    // The name's letter ("L") and the display text after "name=".
+    virtual QString labelPrefix() const = 0;
+    virtual QString displayText() const = 0;
+    virtual QVector<QPolygonF> makeHandles() const = 0;
+    virtual QVector<QPolygonF> makeBands() const = 0;
+    // The label's top left corner lies at this point plus (8, 8).
+    virtual QPointF labelAnchor() const = 0;
+    virtual void paintGeometry(QPainter *painter) const = 0;
+
+    // --- Optional ----------------------------------------------------------------------------
+
+    // Where crosses are drawn: the defining points set so far (circle items add centres).
+    virtual QVector<QPointF> crossPoints() const;
+    // Outlines that belong to the hit shape besides handles and bands (circles).
+    virtual QPainterPath outline() const;
+    // Hit shape while the item is being drawn: the whole scene before the first point, then
+    // the handle squares (at angle 0) of the points set so far and the current bands.
+    virtual QPainterPath partialShape() const;
+    // Items whose handles cannot be dragged say false.
+    virtual bool isEditable() const { return true; }
+    // The defining point that drawing() places itself; by default the last one.
+    virtual int drawingPointIndex() const { return pointCount(); }
+    // Handle `handle` (1-based) was dragged to `pos`. By default handle k is defining point k:
+    // store the position and recompute through drawing().
+    virtual void dragHandle(int handle, const QPointF &pos);
+
+    // --- Helpers for item classes ------------------------------------------------------------
+
+    QPointF pointAt(int index) const;
+    QString name() const;
+    // One "name=value" text for a length in pixels.
+    static QString lengthText(const QString &name, qreal pixels);
+    // Draws the small plus sign of a defining point.
+    static void drawCross(QPainter *painter, const QPointF &p);
+    // Marks the hit shape as changed (call after a class changes points outside drawing()).
+    void shapeChanged();
+
+    void hoverMoveEvent(QGraphicsSceneHoverEvent *event) override;
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+    QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
+
+    QVector<QPolygonF> handles;
+    QVector<QPolygonF> bands;
+
+private:
+    int handleAt(const QPointF &pos) const;
+    QRectF labelRect(const QString &text) const;
+    QPainterPath buildShape() const;
+
+    // The hit shape is a union of polygons: built once per change, not per hit test or paint.
+    mutable QPainterPath cachedShape;
+    mutable bool cachedShapeValid = false;
+};
+
+#endif // SHAPE_H

@@ -1,0 +1,343 @@
+#include <QGraphicsScene>
+#include <QLibraryInfo>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "Frame.h"
+#include "GraphicsView.h"
+#include "ShapeRoutes.h"
+#include "items/TestItems.h"
+#include "testutils.h"
+
+using TestUtils::click;
+using TestUtils::move;
+
+namespace {
+using Path4 = TestPath<4, 16>;
+using Path10 = TestPath<10, 12>;
+
+class LanguageChangeCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            ++count;
+        return false;
+    }
+};
+} // namespace
+
+// The main window's routing of real mouse events on its view, by tool and click count.
+class TestFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void window();
+    void twoClickItem();
+    void countersAndMoves();
+    void rightClicks();
+    void rightClickFinishesMultiPointItem();
+    void toolWithoutItemClass();
+    void armingAnotherToolDiscardsHalfDrawnItem();
+    void calibrationItem();
+    void disarmedPressReachesScene();
+    void wheelAndKeysChangeNothing();
+    void languageSwitch();
+
+private:
+    QWidget *viewport() const { return frame->view->viewport(); }
+    int itemsInScene() const { return frame->scene->items().size(); }
+
+    TestUtils::Sandbox sandbox;
+    Frame *frame = nullptr;
+};
+
+void TestFrame::initTestCase()
+{
+    ShapeRoutes::add({3, &ShapeRoute::make<TestSegment>, ShapeRoute::CounterA, 2,
+                      ShapeRoute::clicks({1}), 0, false});
+    ShapeRoutes::add({16, &ShapeRoute::make<Path4>, ShapeRoute::CounterA, 4,
+                      ShapeRoute::clicks({3}), 0, false});
+    ShapeRoutes::add({12, &ShapeRoute::make<Path10>, ShapeRoute::CounterE, 10,
+                      ShapeRoute::clickRange(1, 10), 2, false});
+    ShapeRoutes::add({1, &ShapeRoute::make<TestSegment>, ShapeRoute::NoCounter, 2,
+                      ShapeRoute::clicks({1}), 0, true});
+}
+
+void TestFrame::init()
+{
+    GlobalVar::resetToDefaults();
+    frame = new Frame(nullptr);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+}
+
+void TestFrame::cleanup()
+{
+    delete frame;
+    frame = nullptr;
+    QVERIFY(GlobalVar::shapeList.isEmpty());
+}
+
+void TestFrame::window()
+{
+    // The camera display's size whatever the desktop's, and the picture's pixels as scene
+    // coordinates.
+    QCOMPARE(frame->geometry(), QRect(0, 0, 1920, 1080));
+    QCOMPARE(frame->scene->sceneRect(), QRectF(0, 0, 1920, 1080));
+    QCOMPARE(frame->view->mapToScene(QPoint(123, 456)), QPointF(123, 456));
+    QVERIFY(frame->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(frame->view->livePicture().size(), QSize(1920, 1080));
+    QCOMPARE(itemsInScene(), 0);
+}
+
+void TestFrame::twoClickItem()
+{
+    QSignalSpy table(frame, &Frame::signal_updateDataTable);
+    frame->armTool(3);
+    click(viewport(), QPointF(100, 200));
+    QCOMPARE(frame->pointIndex, quint8(1));
+    auto *segment = qgraphicsitem_cast<TestSegment *>(frame->currentShape);
+    QVERIFY(segment);
+    QCOMPARE(segment->serial, quint16(1));
+    QCOMPARE(segment->startPoint, QPointF(100, 200));
+    QVERIFY(segment->label.isEmpty());
+
+    move(viewport(), QPointF(300, 200));
+    QCOMPARE(segment->label, QStringLiteral("L1=L1=200.000pixels"));
+    click(viewport(), QPointF(400, 600));
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(segment->label, QStringLiteral("L1=L1=500.000pixels"));
+    QCOMPARE(GlobalVar::shapeList, QVector<Shape *>() << segment);
+    QCOMPARE(table.count(), 1);
+
+    // The tool stays armed; moves after finishing leave the finished item alone.
+    QVERIFY(frame->bDrawing);
+    move(viewport(), QPointF(900, 900));
+    QCOMPARE(segment->endPoint, QPointF(400, 600));
+    QVERIFY(segment->flags().testFlag(QGraphicsItem::ItemIsSelectable));
+    QVERIFY(segment->flags().testFlag(QGraphicsItem::ItemIsMovable));
+}
+
+void TestFrame::countersAndMoves()
+{
+    // Items of counter A are numbered in one sequence across tools.
+    GlobalVar::bMovable = false;
+    frame->armTool(3);
+    click(viewport(), QPointF(10, 10));
+    click(viewport(), QPointF(20, 10));
+    frame->armTool(16);
+    click(viewport(), QPointF(100, 100));
+    auto *path = qgraphicsitem_cast<Path4 *>(frame->currentShape);
+    QVERIFY(path);
+    QCOMPARE(path->serial, quint16(2));
+    // Flags follow the global switches: selectable for editing, not movable.
+    QVERIFY(path->flags().testFlag(QGraphicsItem::ItemIsSelectable));
+    QVERIFY(!path->flags().testFlag(QGraphicsItem::ItemIsMovable));
+
+    // Moves reach drawing() only at the click counts of the tool's row: here after three.
+    move(viewport(), QPointF(150, 100));
+    click(viewport(), QPointF(200, 100));
+    move(viewport(), QPointF(200, 150));
+    QCOMPARE(path->drawingCalls, 0);
+    click(viewport(), QPointF(200, 200));
+    QCOMPARE(path->fixed, 3);
+    move(viewport(), QPointF(100, 200));
+    QCOMPARE(path->drawingCalls, 1);
+    click(viewport(), QPointF(100, 200));
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(path->label, QStringLiteral("P2=P2=300.000pixels"));
+    // Every click but the first advanced with the item's own serial.
+    QCOMPARE(path->serial, quint16(2));
+
+    // Counters are 16 bits: the next number after 65535 is 0.
+    frame->serialCounter[ShapeRoute::CounterA] = 65535;
+    frame->armTool(3);
+    click(viewport(), QPointF(10, 500));
+    QCOMPARE(frame->currentShape->serial, quint16(0));
+    // Other counters are untouched by counter A's tools.
+    QCOMPARE(frame->serialCounter[ShapeRoute::CounterE], quint16(0));
+}
+
+void TestFrame::rightClicks()
+{
+    QSignalSpy disarmed(frame, &Frame::signal_initMainButton);
+    frame->armTool(3);
+    // Armed with nothing in progress and no item yet: consumed, nothing happens.
+    click(viewport(), QPointF(50, 50), Qt::RightButton);
+    QVERIFY(frame->bDrawing);
+    QCOMPARE(disarmed.count(), 0);
+
+    // During drawing: the half-drawn item is deleted.
+    click(viewport(), QPointF(100, 100));
+    move(viewport(), QPointF(150, 100));
+    QCOMPARE(itemsInScene(), 1);
+    click(viewport(), QPointF(150, 100), Qt::RightButton);
+    QCOMPARE(itemsInScene(), 0);
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QVERIFY(!frame->currentShape);
+    QVERIFY(frame->bDrawing);
+
+    // After an item was finished: the tool is disarmed and the item kept.
+    click(viewport(), QPointF(100, 100));
+    click(viewport(), QPointF(200, 100));
+    click(viewport(), QPointF(300, 300), Qt::RightButton);
+    QVERIFY(!frame->bDrawing);
+    QCOMPARE(frame->shapeType, 0);
+    QVERIFY(!frame->currentShape);
+    QCOMPARE(disarmed.count(), 1);
+    QCOMPARE(itemsInScene(), 1);
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+}
+
+void TestFrame::rightClickFinishesMultiPointItem()
+{
+    QSignalSpy table(frame, &Frame::signal_updateDataTable);
+    frame->armTool(12);
+    // One click: a right click deletes the item.
+    click(viewport(), QPointF(100, 100));
+    click(viewport(), QPointF(100, 100), Qt::RightButton);
+    QCOMPARE(itemsInScene(), 0);
+
+    // Two clicks or more: a right click finishes it at its own position.
+    click(viewport(), QPointF(100, 100));
+    click(viewport(), QPointF(200, 100));
+    move(viewport(), QPointF(250, 150));
+    click(viewport(), QPointF(200, 200), Qt::RightButton);
+    auto *path = qgraphicsitem_cast<Path10 *>(GlobalVar::shapeList.value(0));
+    QVERIFY(path);
+    QVERIFY(path->finished);
+    QCOMPARE(path->points[2], QPointF(200, 200));
+    // The deleted item used number 1 of its counter.
+    QCOMPARE(path->label, QStringLiteral("P2=P2=200.000pixels"));
+    QCOMPARE(table.count(), 1);
+    QVERIFY(frame->bDrawing);
+
+    // The tenth click finishes without a right click.
+    for (int i = 0; i < 10; ++i)
+        click(viewport(), QPointF(300 + 10 * i, 500));
+    QCOMPARE(GlobalVar::shapeList.size(), 2);
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(GlobalVar::shapeList.last()->label, QStringLiteral("P3=P3=90.000pixels"));
+}
+
+void TestFrame::toolWithoutItemClass()
+{
+    // Tool code 6 has no item class: presses and moves are consumed and create nothing.
+    frame->armTool(6);
+    click(viewport(), QPointF(100, 100));
+    move(viewport(), QPointF(200, 100));
+    click(viewport(), QPointF(200, 100));
+    click(viewport(), QPointF(200, 100), Qt::RightButton);
+    QCOMPARE(itemsInScene(), 0);
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QVERIFY(frame->bDrawing);
+}
+
+void TestFrame::armingAnotherToolDiscardsHalfDrawnItem()
+{
+    frame->armTool(12);
+    click(viewport(), QPointF(100, 100));
+    click(viewport(), QPointF(200, 100));
+    frame->armTool(3);
+    QCOMPARE(itemsInScene(), 0);
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QVERIFY(!frame->currentShape);
+
+    // The next click starts a fresh item of the new tool.
+    click(viewport(), QPointF(300, 300));
+    QVERIFY(qgraphicsitem_cast<TestSegment *>(frame->currentShape));
+    frame->disarmTool();
+    QCOMPARE(itemsInScene(), 0);
+    QVERIFY(!frame->bDrawing);
+    QCOMPARE(frame->shapeType, 0);
+}
+
+void TestFrame::calibrationItem()
+{
+    QSignalSpy table(frame, &Frame::signal_updateDataTable);
+    frame->armTool(1);
+    click(viewport(), QPointF(100, 100));
+    move(viewport(), QPointF(150, 100));
+    QCOMPARE(frame->currentShape->serial, quint16(0));
+    // A right click while a calibration is drawn does nothing.
+    click(viewport(), QPointF(150, 100), Qt::RightButton);
+    QCOMPARE(frame->pointIndex, quint8(1));
+    click(viewport(), QPointF(600, 100));
+    // Finishing disarms the tool but keeps its code, and the results table is not touched.
+    QVERIFY(!frame->bDrawing);
+    QCOMPARE(frame->shapeType, 1);
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+    QCOMPARE(table.count(), 0);
+    QCOMPARE(frame->serialCounter[ShapeRoute::CounterA], quint16(0));
+}
+
+void TestFrame::disarmedPressReachesScene()
+{
+    frame->armTool(3);
+    click(viewport(), QPointF(100, 100));
+    click(viewport(), QPointF(500, 100));
+    frame->disarmTool();
+    Shape *item = GlobalVar::shapeList.first();
+
+    // With no tool armed a press selects the item through the scene, and every move until the
+    // release asks for the results table, which so follows the item.
+    QSignalSpy table(frame, &Frame::signal_updateDataTable);
+    TestUtils::press(viewport(), QPointF(300, 100));
+    QVERIFY(item->isSelected());
+    QVERIFY(frame->bMousePressed);
+    move(viewport(), QPointF(310, 120), Qt::LeftButton);
+    move(viewport(), QPointF(320, 140), Qt::LeftButton);
+    TestUtils::release(viewport(), QPointF(320, 140));
+    QCOMPARE(table.count(), 3);
+    QVERIFY(!frame->bMousePressed);
+    QCOMPARE(item->pos(), QPointF(20, 40));
+    move(viewport(), QPointF(330, 150));
+    QCOMPARE(table.count(), 3);
+}
+
+void TestFrame::wheelAndKeysChangeNothing()
+{
+    const QTransform transform = frame->view->transform();
+    const QPointF origin = frame->view->mapToScene(QPoint(0, 0));
+    QWheelEvent wheel(QPointF(500, 500), frame->view->mapToGlobal(QPoint(500, 500)), QPoint(0, 120),
+                      QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport(), &wheel);
+    QCOMPARE(frame->view->transform(), transform);
+    QCOMPARE(frame->view->mapToScene(QPoint(0, 0)), origin);
+
+    // Escape does not close the main window.
+    QTest::keyClick(frame, Qt::Key_Escape);
+    QVERIFY(frame->isVisible());
+    QCOMPARE(frame->result(), 0);
+}
+
+void TestFrame::languageSwitch()
+{
+    LanguageChangeCounter counter;
+    frame->installEventFilter(&counter);
+    // The program's own translations are found in the working folder.
+    QVERIFY(QFile::copy(QStringLiteral(KORVELIN_BUILD_DIR "/Korvelin_zh_CN.qm"), QStringLiteral("Korvelin_zh_CN.qm")));
+    QVERIFY(QFile::copy(QStringLiteral(KORVELIN_BUILD_DIR "/Korvelin_zh_TW.qm"), QStringLiteral("Korvelin_zh_TW.qm")));
+
+    frame->slot_changeLangToSimplifiedChinese();
+    QTRY_VERIFY(counter.count > 0);
+    QTRY_COMPARE(frame->windowTitle(), QStringLiteral("主窗口"));
+    frame->slot_changeLangToTraditionalChinese();
+    QTRY_COMPARE(frame->windowTitle(), QStringLiteral("主視窗"));
+    const int before = counter.count;
+    frame->slot_changeLangToEnglish();
+    QTRY_VERIFY(counter.count > before);
+    QTRY_COMPARE(frame->windowTitle(), QStringLiteral("Frame"));
+    frame->removeEventFilter(&counter);
+}
+
+QTEST_MAIN(TestFrame)
+#include "tst_frame.moc"

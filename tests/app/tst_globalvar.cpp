@@ -1,0 +1,131 @@
+#include <QRegularExpression>
+#include <QTest>
+
+#include "GlobalVar.h"
+#include "testutils.h"
+
+class TestGlobalVar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void kscale_data();
+    void kscale();
+    void freeDiskAndMemory();
+    void moveBox_data();
+    void moveBox();
+    void bands();
+    void multiLineTextRect();
+
+private:
+    TestUtils::Sandbox sandbox;
+};
+
+void TestGlobalVar::kscale_data()
+{
+    QTest::addColumn<qulonglong>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0ULL << "0.00 B";
+    QTest::newRow("1024 stays in bytes") << 1024ULL << "1024.00 B";
+    QTest::newRow("1025 is kilobytes") << 1025ULL << "1.00 KB";
+    QTest::newRow("2^20 stays in kilobytes") << 1048576ULL << "1024.00 KB";
+    QTest::newRow("1.5 MB") << 1572864ULL << "1.50 MB";
+    QTest::newRow("2^30 stays in megabytes") << 1073741824ULL << "1024.00 MB";
+    QTest::newRow("2^30 + 1 is gigabytes") << 1073741825ULL << "1.00 GB";
+}
+
+void TestGlobalVar::kscale()
+{
+    QFETCH(qulonglong, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(GlobalVar::kscale((unsigned long)bytes), text);
+}
+
+void TestGlobalVar::freeDiskAndMemory()
+{
+    const QRegularExpression disk(
+        QStringLiteral("^Total space:\\d+\\.\\d{3}MB; Available space:\\d+\\.\\d{3}MB$"));
+    // The stick's mount point is looked up under the sandbox root.
+    QVERIFY(disk.match(GlobalVar::getFreeDisk(QStringLiteral("/media/usb/"))).hasMatch());
+    QVERIFY(GlobalVar::getFreeDisk(QStringLiteral("/media/no-such-stick/")).isEmpty());
+    // A folder that exists on this machine but not under the root is not found: the helper
+    // never looks outside the sandbox.
+    QVERIFY(QFileInfo::exists(QStringLiteral("/proc/self")));
+    QVERIFY(GlobalVar::getFreeDisk(QStringLiteral("/proc/self")).isEmpty());
+
+    const QRegularExpression memory(QStringLiteral("^Mem: \\d+\\.\\d\\d [KMG]?B/\\d+\\.\\d\\d [KMG]?B$"));
+    QVERIFY2(memory.match(GlobalVar::getFreeMemory()).hasMatch(), qPrintable(GlobalVar::getFreeMemory()));
+}
+
+void TestGlobalVar::moveBox_data()
+{
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<float>("angle");
+    QTest::addColumn<QPolygonF>("corners");
+    const QPolygonF square = QPolygonF(QVector<QPointF>{QPointF(104, 96), QPointF(96, 96), QPointF(96, 104), QPointF(104, 104), QPointF(104, 96)});
+    QTest::newRow("angle 0") << QPointF(100, 100) << 0.0f << square;
+    // Turned by 90 degrees the same corners come round one place.
+    QTest::newRow("angle 90") << QPointF(100, 100) << 90.0f
+                              << QPolygonF(QVector<QPointF>{QPointF(96, 96), QPointF(96, 104), QPointF(104, 104), QPointF(104, 96), QPointF(96, 96)});
+    QTest::newRow("negative angle wraps") << QPointF(100, 100) << -270.0f
+                                          << QPolygonF(QVector<QPointF>{QPointF(96, 96), QPointF(96, 104), QPointF(104, 104), QPointF(104, 96), QPointF(96, 96)});
+    QTest::newRow("scene origin") << QPointF(0, 0) << 0.0f
+                                  << QPolygonF(QVector<QPointF>{QPointF(4, -4), QPointF(-4, -4), QPointF(-4, 4), QPointF(4, 4), QPointF(4, -4)});
+}
+
+void TestGlobalVar::moveBox()
+{
+    QFETCH(QPointF, centre);
+    QFETCH(float, angle);
+    QFETCH(QPolygonF, corners);
+    const QPolygonF box = GlobalVar::getMoveBox(centre, angle, 2.0f);
+    QCOMPARE(box.size(), 5);
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY2(QLineF(box[i], corners[i]).length() < 1e-4,
+                 qPrintable(QStringLiteral("corner %1: %2,%3").arg(i).arg(box[i].x()).arg(box[i].y())));
+    }
+}
+
+void TestGlobalVar::bands()
+{
+    // A null segment has angle 0: its outer band is the axis-aligned square of side 4 * size.
+    const QPolygonF dot = GlobalVar::getOuterShape(QLineF(50, 60, 50, 60), 2.0f);
+    QCOMPARE(dot.size(), 5);
+    QCOMPARE(dot.boundingRect().toRect(), QRect(46, 56, 8, 8));
+
+    // Along a horizontal segment the outer band reaches 4 pixels past both ends and to both
+    // sides; the inner band lies between the end squares.
+    const QLineF line(100, 200, 300, 200);
+    QCOMPARE(GlobalVar::getOuterShape(line, 2.0f).boundingRect().toRect(), QRect(96, 196, 208, 8));
+    QCOMPARE(GlobalVar::getInnerShape(line, 2.0f).boundingRect().toRect(), QRect(104, 196, 192, 8));
+
+    // Along a slanted segment the band follows the segment: its middle is on the line, its
+    // corners are 4 pixels off to each side.
+    const QLineF slanted(0, 0, 300, 400);
+    const QPolygonF band = GlobalVar::getOuterShape(slanted, 2.0f);
+    QVERIFY(band.containsPoint(QPointF(150, 200), Qt::OddEvenFill));
+    QVERIFY(!band.containsPoint(QPointF(160, 200), Qt::OddEvenFill));
+    QVERIFY(band.containsPoint(QPointF(302, 402), Qt::OddEvenFill));
+    QVERIFY(!band.containsPoint(QPointF(304, 405), Qt::OddEvenFill));
+}
+
+void TestGlobalVar::multiLineTextRect()
+{
+    const QFontMetrics metrics(GlobalVar::shapeTextFont);
+    const QRectF one = GlobalVar::getMultiLineTextRect(QPointF(10, 20), QStringLiteral("L3=12.500mm"));
+    QCOMPARE(one.topLeft(), QPointF(10, 20));
+    QCOMPARE(one.width(), qreal(metrics.boundingRect(QStringLiteral("L3=12.500mm")).width()));
+
+    // Two consecutive line breaks make three lines; the empty middle one adds its height too.
+    const QRectF three = GlobalVar::getMultiLineTextRect(QPointF(0, 0), QStringLiteral("R1\n\nD1"));
+    const int expectedHeight = metrics.boundingRect(QStringLiteral("R1")).height()
+                               + metrics.height()
+                               + metrics.boundingRect(QStringLiteral("D1")).height();
+    QCOMPARE(three.height(), qreal(expectedHeight));
+
+    const QRectF empty = GlobalVar::getMultiLineTextRect(QPointF(5, 6), QString());
+    QCOMPARE(empty, QRectF(5, 6, 0, 0));
+}
+
+QTEST_MAIN(TestGlobalVar)
+#include "tst_globalvar.moc"

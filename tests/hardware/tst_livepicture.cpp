@@ -1,0 +1,134 @@
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTest>
+#include <QtMath>
+
+#include "LivePicture.h"
+#include "SyntheticTarget.h"
+#include "TargetGeometry.h"
+#include "testutils.h"
+
+using namespace TargetGeometry;
+
+namespace {
+int level(const QImage &image, qreal x, qreal y)
+{
+    return qGray(image.pixel(int(x), int(y)));
+}
+
+// Walks from `from` in steps of one pixel along `direction` until the grey level crosses the
+// middle between feature and background; returns the distance walked.
+qreal distanceToEdge(const QImage &image, const QPointF &from, const QPointF &direction)
+{
+    const int middle = (featureLevel + backgroundLevel) / 2;
+    const bool startDark = level(image, from.x(), from.y()) < middle;
+    for (int step = 0; step < 2000; ++step) {
+        const QPointF p = from + direction * step;
+        if (!QRectF(0, 0, width, height).contains(p))
+            break;
+        if ((level(image, p.x(), p.y()) < middle) != startDark)
+            return step;
+    }
+    return -1;
+}
+} // namespace
+
+class TestLivePicture : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void geometryMatchesItsDescription();
+    void rulerTicks();
+    void textureIsLightAndRepeatable();
+    void pictureFileReplacesTarget();
+
+private:
+    TestUtils::Sandbox sandbox;
+    QImage target;
+};
+
+void TestLivePicture::initTestCase()
+{
+    target = SyntheticTarget::render();
+    QCOMPARE(target.size(), QSize(width, height));
+}
+
+void TestLivePicture::geometryMatchesItsDescription()
+{
+    // Rims found by walking out from each centre lie at the stated radii (within a pixel, the
+    // rims being antialiased and textured).
+    const QPointF right(1, 0), down(0, 1), left(-1, 0);
+    QVERIFY(qAbs(distanceToEdge(target, disc.centre, right) - disc.radius) <= 1.0);
+    QVERIFY(qAbs(distanceToEdge(target, disc.centre, down) - disc.radius) <= 1.0);
+    QVERIFY(qAbs(distanceToEdge(target, ringInner.centre, left) - ringInner.radius) <= 1.0);
+    const QPointF onRing = ringOuter.centre + QPointF(ringInner.radius + 10, 0);
+    QVERIFY(qAbs(distanceToEdge(target, onRing, right) - (ringOuter.radius - ringInner.radius - 10)) <= 1.0);
+
+    // The rectangle's sides.
+    const QPointF middle = rectangle.center();
+    QVERIFY(qAbs(distanceToEdge(target, middle, left) - rectangle.width() / 2) <= 1.0);
+    QVERIFY(qAbs(distanceToEdge(target, middle, down) - rectangle.height() / 2) <= 1.0);
+
+    // The wedge's hypotenuse rises at atan(300/400) from its base corner: walking up from the
+    // base line at x, the edge lies (x - base.x) * 0.75 above it.
+    for (qreal dx : {100.0, 200.0, 300.0}) {
+        const QPointF inside(wedgeBase.x() + dx, wedgeBase.y() - 2);
+        const qreal expected = dx * (wedgeTop.y() - wedgeFoot.y()) / (wedgeBase.x() - wedgeFoot.x()) - 2;
+        QVERIFY2(qAbs(distanceToEdge(target, inside, QPointF(0, -1)) - expected) <= 1.0,
+                 qPrintable(QString::number(dx)));
+    }
+}
+
+void TestLivePicture::rulerTicks()
+{
+    const qreal y = rulerBody.top() + minorTickLength / 2;
+    for (int k = 0; k < tickCount; ++k) {
+        const qreal x = firstTickX + k * tickPitch;
+        QVERIFY2(level(target, x, y) < 100, qPrintable(QString::number(k)));
+        QVERIFY2(level(target, x + tickPitch / 2, y) > 200, qPrintable(QString::number(k)));
+    }
+    // Only every fifth tick is long.
+    const qreal lowY = rulerBody.top() + (minorTickLength + majorTickLength) / 2;
+    QVERIFY(level(target, firstTickX, lowY) < 100);
+    QVERIFY(level(target, firstTickX + tickPitch, lowY) > 200);
+    QVERIFY(level(target, firstTickX + majorTickEvery * tickPitch, lowY) < 100);
+}
+
+void TestLivePicture::textureIsLightAndRepeatable()
+{
+    int lowest = 255, highest = 0;
+    for (int x = 0; x < 100; ++x) {
+        lowest = qMin(lowest, level(target, x, 1000));
+        highest = qMax(highest, level(target, x, 1000));
+    }
+    QVERIFY(highest > lowest);
+    QVERIFY(lowest >= backgroundLevel - textureAmplitude && highest <= backgroundLevel + textureAmplitude);
+    QCOMPARE(SyntheticTarget::render(), target);
+}
+
+void TestLivePicture::pictureFileReplacesTarget()
+{
+    QCOMPARE(LivePicture::current(), target);
+
+    // A smaller picture is scaled to fit and centred.
+    QImage small(960, 270, QImage::Format_RGB32);
+    small.fill(Qt::white);
+    const QString file = sandbox.path(QStringLiteral("live.png"));
+    QVERIFY(small.save(file));
+    qputenv("KORVELIN_LIVE_IMAGE", QFile::encodeName(file));
+    QImage live = LivePicture::current();
+    QCOMPARE(live.size(), QSize(width, height));
+    QCOMPARE(live.pixel(0, 0), qRgb(0, 0, 0));
+    QCOMPARE(live.pixel(960, 540), qRgb(255, 255, 255));
+
+    // An unreadable file falls back to the target rather than showing nothing.
+    qputenv("KORVELIN_LIVE_IMAGE", QFile::encodeName(sandbox.path(QStringLiteral("missing.png"))));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read")));
+    QCOMPARE(LivePicture::current(), target);
+    qunsetenv("KORVELIN_LIVE_IMAGE");
+}
+
+QTEST_MAIN(TestLivePicture)
+#include "tst_livepicture.moc"

@@ -1,0 +1,295 @@
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QPainter>
+#include <QTest>
+
+#include "GlobalVar.h"
+#include "TestItems.h"
+#include "testutils.h"
+
+// What every item inherits: label composition and formatting, the hit shape, painting, and
+// editing through hover, handle drags and moves, driven by real mouse events on a view.
+class TestShape : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void labelFormatting_data();
+    void labelFormatting();
+    void labelSplit();
+    void hitShapeWhileDrawing();
+    void hitShapeWhenComplete();
+    void painting();
+    void hoverCursors_data();
+    void hoverCursors();
+    void handleDrag_data();
+    void handleDrag();
+
+private:
+    TestSegment *segment(const QPointF &from, const QPointF &to, quint16 serial = 3);
+    QImage render();
+
+    TestUtils::Sandbox sandbox;
+    QGraphicsScene *scene = nullptr;
+    QGraphicsView *view = nullptr;
+};
+
+void TestShape::init()
+{
+    GlobalVar::resetToDefaults();
+    scene = new QGraphicsScene(0, 0, 1920, 1080);
+    view = new QGraphicsView(scene);
+    view->setFixedSize(1920, 1080);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setSceneRect(0, 0, 1920, 1080);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+}
+
+void TestShape::cleanup()
+{
+    delete view;
+    delete scene;
+    GlobalVar::resetToDefaults();
+}
+
+TestSegment *TestShape::segment(const QPointF &from, const QPointF &to, quint16 serial)
+{
+    auto *item = new TestSegment;
+    scene->addItem(item);
+    item->setPoint(from, 1, serial);
+    item->drawing(to);
+    item->endDraw(to);
+    return item;
+}
+
+QImage TestShape::render()
+{
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    scene->render(&painter, QRectF(0, 0, 1920, 1080), QRectF(0, 0, 1920, 1080));
+    return image;
+}
+
+void TestShape::labelFormatting_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<float>("ruler");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<qreal>("length");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("pixels") << "pixels" << 0.0f << 3 << 1250.0 << "L3=L3=1250.000pixels";
+    QTest::newRow("pixels ignore the ruler") << "pixels" << 0.5f << 3 << 200.0 << "L3=L3=200.000pixels";
+    QTest::newRow("calibrated mm") << "mm" << 0.01f << 3 << 1250.0 << "L3=L3=12.500mm";
+    QTest::newRow("rounded to the digits") << "um" << 3.3333f << 1 << 100.0 << "L3=L3=333.3um";
+    QTest::newRow("no decimals") << "pixels" << 0.0f << 0 << 499.6 << "L3=L3=500pixels";
+    QTest::newRow("null segment") << "mil" << 0.4f << 2 << 0.0 << "L3=L3=0.00mil";
+}
+
+void TestShape::labelFormatting()
+{
+    QFETCH(QString, unit);
+    QFETCH(float, ruler);
+    QFETCH(int, digits);
+    QFETCH(qreal, length);
+    QFETCH(QString, label);
+    GlobalVar::currentUnit = unit;
+    GlobalVar::currentRealRuler = ruler;
+    GlobalVar::textDigiLength = qint8(digits);
+    const TestSegment *item = segment(QPointF(100, 500), QPointF(100 + length, 500));
+    QCOMPARE(item->label, label);
+}
+
+void TestShape::labelSplit()
+{
+    TestSegment *item = segment(QPointF(100, 100), QPointF(400, 500));
+    QCOMPARE(item->label, QStringLiteral("L3=L3=500.000pixels"));
+    QCOMPARE(item->labelName(), QStringLiteral("L3"));
+    QCOMPARE(item->labelValues(), QStringLiteral("L3=500.000pixels"));
+    QCOMPARE(item->shownLabel(), QStringLiteral("L3=500.000pixels"));
+    GlobalVar::bTextON = false;
+    QCOMPARE(item->shownLabel(), QStringLiteral("L3"));
+
+    // Several results: the split is at the first "=" only.
+    item->label = QStringLiteral("C2=R2=1.000mm\nD2=2.000mm");
+    QCOMPARE(item->labelName(), QStringLiteral("C2"));
+    QCOMPARE(item->labelValues(), QStringLiteral("R2=1.000mm\nD2=2.000mm"));
+
+    // The serial is 16 bits and numbers the name.
+    TestSegment *last = segment(QPointF(10, 10), QPointF(20, 10), 65535);
+    QCOMPARE(last->labelName(), QStringLiteral("L65535"));
+}
+
+void TestShape::hitShapeWhileDrawing()
+{
+    auto *item = new TestSegment;
+    scene->addItem(item);
+    // Before the first point the item covers the whole scene.
+    QCOMPARE(item->shape().boundingRect(), QRectF(0, 0, 1920, 1080));
+    QCOMPARE(item->boundingRect(), QRectF(0, 0, 1920, 1080));
+
+    // A point at x = -5 exactly counts as not set.
+    item->setPoint(QPointF(-5.0, 300), 1, 1);
+    QCOMPARE(item->boundingRect(), QRectF(0, 0, 1920, 1080));
+
+    // With the first point only: its handle square at angle 0.
+    item->setPoint(QPointF(200, 300), 1, 1);
+    QVERIFY(!item->isComplete());
+    QCOMPARE(item->boundingRect().toAlignedRect(), QRect(196, 296, 8, 8));
+    QVERIFY(item->label.isEmpty());
+}
+
+void TestShape::hitShapeWhenComplete()
+{
+    TestSegment *item = segment(QPointF(200, 300), QPointF(600, 300));
+    QVERIFY(item->isComplete());
+    const QPainterPath hit = item->shape();
+    QVERIFY(hit.contains(QPointF(400, 302)));      // on the band
+    QVERIFY(hit.contains(QPointF(597, 297)));      // in the end square
+    QVERIFY(!hit.contains(QPointF(400, 290)));     // beside the segment
+    QVERIFY(!hit.contains(QPointF(900, 300)));     // beyond its end
+    // The label's rectangle starts 8 pixels right of and below the midpoint.
+    QVERIFY(hit.contains(QPointF(412, 315)));
+    QCOMPARE(item->boundingRect(), hit.boundingRect());
+
+    // Reshaping moves the hit area with the item, and the scene finds it at its new place.
+    item->drawing(QPointF(200, 700));
+    QVERIFY(item->shape().contains(QPointF(200, 500)));
+    QVERIFY(!item->shape().contains(QPointF(400, 300)));
+    QVERIFY(scene->items(QPointF(200, 500)).contains(item));
+    QVERIFY(!scene->items(QPointF(400, 300)).contains(item));
+
+    // Selected, the item is hit at the same places.
+    item->setSelected(true);
+    QVERIFY(item->shape().contains(QPointF(200, 500)));
+    QVERIFY(item->shape().contains(QPointF(212, 515)));
+}
+
+void TestShape::painting()
+{
+    GlobalVar::shapeTextFont.setPixelSize(30);
+    TestSegment *item = segment(QPointF(200, 300), QPointF(600, 300));
+    QImage image = render();
+    const QRgb red = qRgb(255, 0, 0);
+    // The segment in the pen's red, a cross at each end, the label in blue below the middle.
+    QCOMPARE(image.pixel(400, 300), red);
+    QCOMPARE(image.pixel(200, 299), red);
+    QCOMPARE(image.pixel(600, 301), red);
+    auto countColour = [](const QImage &img, const QRect &area, QRgb colour) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += img.pixel(x, y) == colour;
+        return n;
+    };
+    const QRect labelArea(408, 308, 300, 45);
+    QVERIFY(countColour(image, labelArea, qRgb(0, 0, 255)) > 30);
+
+    // Selected and editable: dashed, with handle squares instead of crosses; the label takes
+    // the pen's colour.
+    item->setSelected(true);
+    image = render();
+    const QRect handleSide(195, 303, 10, 2);     // lower side of the start square
+    QVERIFY(countColour(image, handleSide, red) > 0);
+    QCOMPARE(countColour(image, labelArea, qRgb(0, 0, 255)), 0);
+    QVERIFY(countColour(image, labelArea, red) > 30);
+
+    // Selected but not editable: crosses again, no squares.
+    GlobalVar::bEditable = false;
+    item->update();
+    image = render();
+    QCOMPARE(countColour(image, handleSide, red), 0);
+    QCOMPARE(image.pixel(200, 299), red);
+
+    // With the values switched off only the name is written: a much shorter text.
+    GlobalVar::bTextON = false;
+    item->setSelected(false);
+    image = render();
+    QCOMPARE(countColour(image, QRect(500, 308, 200, 45), qRgb(0, 0, 255)), 0);
+    QVERIFY(countColour(image, QRect(408, 308, 60, 45), qRgb(0, 0, 255)) > 10);
+}
+
+void TestShape::hoverCursors_data()
+{
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<bool>("movable");
+    QTest::addColumn<int>("onHandle");
+    QTest::addColumn<int>("onBand");
+    QTest::newRow("editable and movable") << true << true << int(Qt::CrossCursor) << int(Qt::SizeAllCursor);
+    QTest::newRow("not editable") << false << true << int(Qt::ArrowCursor) << int(Qt::SizeAllCursor);
+    QTest::newRow("not movable") << true << false << int(Qt::CrossCursor) << int(Qt::ArrowCursor);
+}
+
+void TestShape::hoverCursors()
+{
+    QFETCH(bool, editable);
+    QFETCH(bool, movable);
+    QFETCH(int, onHandle);
+    QFETCH(int, onBand);
+    GlobalVar::bEditable = editable;
+    GlobalVar::bMovable = movable;
+    TestSegment *item = segment(QPointF(200, 300), QPointF(600, 300));
+    QWidget *viewport = view->viewport();
+
+    // Not selected: the arrow everywhere on the item.
+    TestUtils::move(viewport, QPointF(380, 300));
+    TestUtils::move(viewport, QPointF(400, 300));
+    QCOMPARE(int(item->cursor().shape()), int(Qt::ArrowCursor));
+
+    item->setSelected(true);
+    TestUtils::move(viewport, QPointF(201, 301));
+    QCOMPARE(int(item->cursor().shape()), onHandle);
+    TestUtils::move(viewport, QPointF(400, 301));
+    QCOMPARE(int(item->cursor().shape()), onBand);
+}
+
+void TestShape::handleDrag_data()
+{
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<bool>("movable");
+    QTest::addColumn<QPointF>("start");
+    QTest::addColumn<QPointF>("end");
+    const QPointF s(200, 300), e(600, 300);
+    // Dragging the start handle to (200, 600), then the body by (+50, +50).
+    QTest::newRow("editable and movable") << true << true << QPointF(200, 600) << e;
+    QTest::newRow("not editable: the handle press holds the item still") << false << true << s << e;
+    QTest::newRow("not movable") << true << false << QPointF(200, 600) << e;
+}
+
+void TestShape::handleDrag()
+{
+    QFETCH(bool, editable);
+    QFETCH(bool, movable);
+    QFETCH(QPointF, start);
+    QFETCH(QPointF, end);
+    GlobalVar::bEditable = editable;
+    GlobalVar::bMovable = movable;
+    TestSegment *item = segment(QPointF(200, 300), QPointF(600, 300));
+    item->setFlag(QGraphicsItem::ItemIsMovable, movable);
+    QWidget *viewport = view->viewport();
+
+    // The first press selects; the next one on a handle grabs it.
+    TestUtils::click(viewport, QPointF(400, 300));
+    QVERIFY(item->isSelected());
+    TestUtils::drag(viewport, QPointF(200, 300), QPointF(200, 600));
+    QCOMPARE(item->pos(), QPointF(0, 0));
+    QCOMPARE(item->startPoint, start);
+    QCOMPARE(item->endPoint, end);
+    QCOMPARE(item->label, QStringLiteral("L3=L3=%1pixels")
+                              .arg(QLineF(start, end).length(), 0, 'f', 3));
+
+    // Dragging the body moves the whole item, when it is movable.
+    const QPointF middle = (start + end) / 2;
+    TestUtils::drag(viewport, middle, middle + QPointF(50, 50));
+    QCOMPARE(item->pos(), movable ? QPointF(50, 50) : QPointF(0, 0));
+    QCOMPARE(item->startPoint, start);
+    QCOMPARE(item->flags().testFlag(QGraphicsItem::ItemIsMovable), movable);
+}
+
+QTEST_MAIN(TestShape)
+#include "tst_shape.moc"

@@ -1,0 +1,78 @@
+#include <QStandardPaths>
+#include <QTest>
+
+#include "SystemPaths.h"
+#include "testutils.h"
+
+class TestSystemPaths : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void simulatorResolvesUnderRoot();
+    void defaultSandboxIsPerUser();
+    void cameraUsesRealPaths();
+    void modeFollowsSensorNode();
+
+private:
+    TestUtils::Sandbox sandbox;
+};
+
+void TestSystemPaths::cleanup()
+{
+    qputenv("KORVELIN_CAMERA", "sim");
+    qputenv("KORVELIN_ROOT", QFile::encodeName(sandbox.root()));
+    SystemPaths::reset();
+}
+
+void TestSystemPaths::simulatorResolvesUnderRoot()
+{
+    QVERIFY(!SystemPaths::isCamera());
+    const QString root = sandbox.root();
+    QCOMPARE(SystemPaths::root(), root);
+    QCOMPARE(SystemPaths::resolve(QStringLiteral("/media/usb/")), root + QStringLiteral("/media/usb/"));
+    QCOMPARE(SystemPaths::resolve(QStringLiteral("/dev/fb1")), root + QStringLiteral("/dev/fb1"));
+    // Resolving twice changes nothing; relative files stay in the working folder.
+    QCOMPARE(SystemPaths::resolve(SystemPaths::resolve(QStringLiteral("/mnt/"))), root + QStringLiteral("/mnt/"));
+    QCOMPARE(SystemPaths::resolve(QStringLiteral("./param")), QStringLiteral("./param"));
+    // A root that is only a prefix of a real folder's name is not mistaken for that folder.
+    QCOMPARE(SystemPaths::resolve(root + QStringLiteral("x/y")), root + root + QStringLiteral("x/y"));
+
+    // The simulator's stick and internal storage exist after start-up.
+    QVERIFY(QFileInfo(root + QStringLiteral("/media/usb")).isDir());
+    QVERIFY(QFileInfo(root + QStringLiteral("/mnt")).isDir());
+}
+
+void TestSystemPaths::defaultSandboxIsPerUser()
+{
+    qunsetenv("KORVELIN_ROOT");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(sandbox.path(QStringLiteral("data"))));
+    SystemPaths::reset();
+    QCOMPARE(SystemPaths::root(), sandbox.path(QStringLiteral("data/Korvelin/sandbox")));
+    QVERIFY(SystemPaths::prepareSandbox());
+    QVERIFY(QFileInfo(sandbox.path(QStringLiteral("data/Korvelin/sandbox/media/usb"))).isDir());
+    qunsetenv("XDG_DATA_HOME");
+}
+
+void TestSystemPaths::cameraUsesRealPaths()
+{
+    qputenv("KORVELIN_CAMERA", "device");
+    SystemPaths::reset();
+    QVERIFY(SystemPaths::isCamera());
+    QCOMPARE(SystemPaths::root(), QStringLiteral("/"));
+    QCOMPARE(SystemPaths::resolve(QStringLiteral("/media/usb/")), QStringLiteral("/media/usb/"));
+    QCOMPARE(SystemPaths::qtTranslationsPath(), QStringLiteral("/opt/Zynq/Qt-4.8.6/translations"));
+}
+
+void TestSystemPaths::modeFollowsSensorNode()
+{
+    // Without a forced mode the sensor's device node decides; this machine has none.
+    qunsetenv("KORVELIN_CAMERA");
+    SystemPaths::reset();
+    QCOMPARE(SystemPaths::isCamera(), QFileInfo::exists(QStringLiteral("/dev/imx185_ss")));
+    QCOMPARE(SystemPaths::displaySize(), QSize(1920, 1080));
+}
+
+QTEST_MAIN(TestSystemPaths)
+#include "tst_systempaths.moc"

@@ -1,0 +1,77 @@
+#ifndef TESTUTILS_H
+#define TESTUTILS_H
+
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "GlobalVar.h"
+#include "SystemPaths.h"
+
+namespace TestUtils {
+
+// A private sandbox root and working folder for one test executable, in simulator mode.
+class Sandbox
+{
+public:
+    Sandbox()
+    {
+        qputenv("KORVELIN_CAMERA", "sim");
+        qputenv("KORVELIN_ROOT", QFile::encodeName(dir.filePath(QStringLiteral("root"))));
+        QDir().mkpath(dir.filePath(QStringLiteral("work")));
+        QDir::setCurrent(dir.filePath(QStringLiteral("work")));
+        SystemPaths::reset();
+        SystemPaths::prepareSandbox();
+        GlobalVar::resetToDefaults();
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QString root() const { return dir.filePath(QStringLiteral("root")); }
+
+private:
+    QTemporaryDir dir;
+};
+
+// A real mouse event delivered to a widget, as the window system would deliver it.
+inline void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &pos,
+                      Qt::MouseButton button = Qt::NoButton, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos.toPoint()), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+inline void press(QWidget *w, const QPointF &pos, Qt::MouseButton button = Qt::LeftButton)
+{
+    sendMouse(w, QEvent::MouseButtonPress, pos, button, button);
+}
+
+inline void release(QWidget *w, const QPointF &pos, Qt::MouseButton button = Qt::LeftButton)
+{
+    sendMouse(w, QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
+}
+
+inline void move(QWidget *w, const QPointF &pos, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    sendMouse(w, QEvent::MouseMove, pos, Qt::NoButton, buttons);
+}
+
+// A press and release with the left button.
+inline void click(QWidget *w, const QPointF &pos, Qt::MouseButton button = Qt::LeftButton)
+{
+    press(w, pos, button);
+    release(w, pos, button);
+}
+
+// A press, a few moves with the button held, and the release.
+inline void drag(QWidget *w, const QPointF &from, const QPointF &to)
+{
+    press(w, from);
+    for (int step = 1; step <= 4; ++step)
+        move(w, from + (to - from) * step / 4.0, Qt::LeftButton);
+    release(w, to);
+}
+
+} // namespace TestUtils
+
+#endif // TESTUTILS_H
