@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "Frame.h"
 #include "GraphicsView.h"
@@ -50,6 +51,7 @@ private slots:
     void disarmedPressReachesScene();
     void wheelAndKeysChangeNothing();
     void languageSwitch();
+    void closingQuits();
 
 private:
     QWidget *viewport() const { return frame->view->viewport(); }
@@ -337,6 +339,16 @@ void TestFrame::languageSwitch()
     QTRY_VERIFY(counter.count > before);
     QTRY_COMPARE(frame->windowTitle(), QStringLiteral("Frame"));
     frame->removeEventFilter(&counter);
+}
+
+void TestFrame::closingQuits()
+{
+    // Closed by the window system, the main window ends the event loop and so the program. A
+    // second timer ends a loop that would not end, with another code.
+    QTimer::singleShot(0, frame, [this]() { frame->close(); });
+    QTimer::singleShot(5000, qApp, []() { QCoreApplication::exit(2); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!frame->isVisible());
 }
 
 QTEST_MAIN(TestFrame)
