@@ -1,0 +1,212 @@
+#include <QApplication>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsView>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include "CustomLine.h"
+#include "LinePropertyDialog.h"
+#include "UserDialogs.h"
+#include "testutils.h"
+
+// Reference lines: dragging along their free axis, the hover tag, and the property dialog,
+// driven through real mouse events on a view and real widgets in the dialog.
+class TestCustomLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void dragFollowsOneAxis_data();
+    void dragFollowsOneAxis();
+    void hoverTag();
+    void dialogMovesLineAtOnce();
+    void colourChoice();
+    void contextMenuSavesAfterDialog();
+
+private:
+    CustomLine *addLine(const QString &name, const QPointF &position);
+    QWidget *viewport() const { return view->viewport(); }
+
+    TestUtils::Sandbox sandbox;
+    QGraphicsScene *scene = nullptr;
+    QGraphicsView *view = nullptr;
+};
+
+void TestCustomLine::init()
+{
+    scene = new QGraphicsScene(0, 0, 1920, 1080);
+    view = new QGraphicsView(scene);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setFixedSize(1920, 1080);
+    view->setSceneRect(0, 0, 1920, 1080);
+    view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+}
+
+void TestCustomLine::cleanup()
+{
+    delete view;
+    delete scene;
+    UserDialogs::setColorHandler(nullptr);
+}
+
+CustomLine *TestCustomLine::addLine(const QString &name, const QPointF &position)
+{
+    auto *line = new CustomLine;
+    line->name = name;
+    line->position = position;
+    line->pen = QPen(QBrush(Qt::red), 1, Qt::SolidLine);
+    line->initialLine();
+    scene->addItem(line);
+    return line;
+}
+
+void TestCustomLine::dragFollowsOneAxis_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPointF>("position");
+    QTest::addColumn<QPointF>("grab");
+    QTest::addColumn<QPointF>("expected");
+    // Dragged from the grab point by (+300, +200).
+    QTest::newRow("horizontal follows y only") << "horizontal" << QPointF(0, 540) << QPointF(500, 540)
+                                               << QPointF(0, 740);
+    QTest::newRow("vertical follows x only") << "vertical" << QPointF(800, 0) << QPointF(800, 300)
+                                             << QPointF(1100, 0);
+}
+
+void TestCustomLine::dragFollowsOneAxis()
+{
+    QFETCH(QString, name);
+    QFETCH(QPointF, position);
+    QFETCH(QPointF, grab);
+    QFETCH(QPointF, expected);
+    CustomLine *line = addLine(name, position);
+    QSignalSpy saved(line, &CustomLine::signal_saveLinesProperty);
+
+    TestUtils::drag(viewport(), grab, grab + QPointF(300, 200));
+    QCOMPARE(line->position, expected);
+    QCOMPARE(line->pos(), expected);
+    QCOMPARE(saved.count(), 1);
+    // The press neither selects nor moves the line by itself.
+    QVERIFY(!line->isSelected());
+}
+
+void TestCustomLine::hoverTag()
+{
+    CustomLine *line = addLine(QStringLiteral("horizontal"), QPointF(0, 540));
+    TestUtils::move(viewport(), QPointF(300, 500));
+    QVERIFY(!line->coordItem->isVisible());
+
+    TestUtils::move(viewport(), QPointF(300, 541));
+    QVERIFY(line->bHover);
+    QVERIFY(line->coordItem->isVisible());
+    QCOMPARE(line->coordItem->text(), QStringLiteral("(0, 540)"));
+    QCOMPARE(line->coordItem->scenePos(), QPointF(300, 548));
+    QCOMPARE(line->pen.style(), Qt::DashLine);
+    QCOMPARE(int(line->cursor().shape()), int(Qt::OpenHandCursor));
+
+    // The tag stays where the pointer entered.
+    TestUtils::move(viewport(), QPointF(900, 541));
+    QCOMPARE(line->coordItem->scenePos(), QPointF(300, 548));
+
+    TestUtils::move(viewport(), QPointF(900, 600));
+    QVERIFY(!line->coordItem->isVisible());
+    QCOMPARE(line->pen.style(), Qt::SolidLine);
+    QCOMPARE(line->pen.color(), QColor(Qt::red));
+}
+
+void TestCustomLine::dialogMovesLineAtOnce()
+{
+    CustomLine *line = addLine(QStringLiteral("horizontal"), QPointF(0, 540));
+    LinePropertyDialog dialog(nullptr, line);
+    auto *x = dialog.findChild<QSpinBox *>(QStringLiteral("sb_xAxis"));
+    auto *y = dialog.findChild<QSpinBox *>(QStringLiteral("sb_yAxis"));
+    auto *width = dialog.findChild<QSpinBox *>(QStringLiteral("sb_lineWidth"));
+    QVERIFY(x && y && width);
+    QVERIFY(!x->isEnabled());
+    QVERIFY(y->isEnabled());
+    QCOMPARE(y->value(), 540);
+    QCOMPARE(width->value(), 1);
+    // Setting the initial values did not touch the line.
+    QCOMPARE(line->pos(), QPointF(0, 540));
+
+    y->setValue(700);
+    QCOMPARE(line->pos(), QPointF(0, 700));
+    // The stored position catches up only when the dialog closes.
+    QCOMPARE(line->position, QPointF(0, 540));
+
+    // Widths are 1 to 3, positions whole pixels within the picture.
+    width->setValue(5);
+    QCOMPARE(line->pen.width(), 3);
+    width->setValue(0);
+    QCOMPARE(line->pen.width(), 1);
+    y->setValue(5000);
+    QCOMPARE(line->pos(), QPointF(0, 1080));
+    QCOMPARE(x->maximum(), 1920);
+}
+
+void TestCustomLine::colourChoice()
+{
+    CustomLine *line = addLine(QStringLiteral("vertical"), QPointF(800, 0));
+    LinePropertyDialog dialog(nullptr, line);
+    dialog.show();
+    QWidget *swatch = dialog.findChild<QWidget *>(QStringLiteral("w_lineColor"));
+    QVERIFY(swatch);
+
+    QColor offered;
+    QColor answer = QColor(0, 128, 255);
+    UserDialogs::setColorHandler([&](const QColor &initial, QWidget *, const QString &) {
+        offered = initial;
+        return answer;
+    });
+    // A click on the swatch opens the chooser with the line's colour.
+    QTest::mouseClick(swatch, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(offered, QColor(Qt::red));
+    QCOMPARE(line->pen.color(), QColor(0, 128, 255));
+    QCOMPARE(swatch->styleSheet(), QStringLiteral("background-color: rgb(0, 128, 255);"));
+
+    // Cancelled: colour and swatch stay.
+    answer = QColor();
+    QTest::mouseClick(swatch, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(offered, QColor(0, 128, 255));
+    QCOMPARE(line->pen.color(), QColor(0, 128, 255));
+    QCOMPARE(swatch->styleSheet(), QStringLiteral("background-color: rgb(0, 128, 255);"));
+
+    // A click beside the swatch opens nothing.
+    offered = QColor();
+    QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(5, 80));
+    QVERIFY(!offered.isValid());
+}
+
+void TestCustomLine::contextMenuSavesAfterDialog()
+{
+    CustomLine *line = addLine(QStringLiteral("vertical"), QPointF(800, 0));
+    QSignalSpy saved(line, &CustomLine::signal_saveLinesProperty);
+    QString title;
+    // The dialog runs modally: answer it from a timer as a user would, then close it.
+    QTimer::singleShot(0, this, [&title]() {
+        auto *dialog = qobject_cast<LinePropertyDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        dialog->findChild<QSpinBox *>(QStringLiteral("sb_xAxis"))->setValue(1200);
+        dialog->findChild<QSpinBox *>(QStringLiteral("sb_lineWidth"))->setValue(2);
+        dialog->accept();
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(800, 300), view->mapToGlobal(QPoint(800, 300)));
+    QApplication::sendEvent(viewport(), &menu);
+
+    QCOMPARE(title, QStringLiteral("Line property"));
+    QCOMPARE(line->position, QPointF(1200, 0));
+    QCOMPARE(line->lineWidth, 2);
+    QCOMPARE(saved.count(), 1);
+}
+
+QTEST_MAIN(TestCustomLine)
+#include "tst_customline.moc"
