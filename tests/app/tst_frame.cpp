@@ -1,12 +1,11 @@
 #include <QGraphicsScene>
-#include <QLibraryInfo>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include "Frame.h"
 #include "GraphicsView.h"
+#include "MeasureLine.h"
 #include "ShapeRoutes.h"
 #include "items/TestItems.h"
 #include "testutils.h"
@@ -63,13 +62,12 @@ private:
 
 void TestFrame::initTestCase()
 {
-    ShapeRoutes::add({3, &ShapeRoute::make<TestSegment>, ShapeRoute::CounterA, 2,
-                      ShapeRoute::clicks({1}), 0, false});
     ShapeRoutes::add({16, &ShapeRoute::make<Path4>, ShapeRoute::CounterA, 4,
                       ShapeRoute::clicks({3}), 0, false});
     ShapeRoutes::add({12, &ShapeRoute::make<Path10>, ShapeRoute::CounterE, 10,
                       ShapeRoute::clickRange(1, 10), 2, false});
-    ShapeRoutes::add({1, &ShapeRoute::make<TestSegment>, ShapeRoute::NoCounter, 2,
+    // A segment standing in for a calibration item.
+    ShapeRoutes::add({1, &ShapeRoute::make<MeasureLine>, ShapeRoute::NoCounter, 2,
                       ShapeRoute::clicks({1}), 0, true});
 }
 
@@ -106,7 +104,7 @@ void TestFrame::twoClickItem()
     frame->armTool(3);
     click(viewport(), QPointF(100, 200));
     QCOMPARE(frame->pointIndex, quint8(1));
-    auto *segment = qgraphicsitem_cast<TestSegment *>(frame->currentShape);
+    auto *segment = qgraphicsitem_cast<MeasureLine *>(frame->currentShape);
     QVERIFY(segment);
     QCOMPARE(segment->serial, quint16(1));
     QCOMPARE(segment->startPoint, QPointF(100, 200));
@@ -255,7 +253,7 @@ void TestFrame::armingAnotherToolDiscardsHalfDrawnItem()
 
     // The next click starts a fresh item of the new tool.
     click(viewport(), QPointF(300, 300));
-    QVERIFY(qgraphicsitem_cast<TestSegment *>(frame->currentShape));
+    QVERIFY(qgraphicsitem_cast<MeasureLine *>(frame->currentShape));
     frame->disarmTool();
     QCOMPARE(itemsInScene(), 0);
     QVERIFY(!frame->bDrawing);

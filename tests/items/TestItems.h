@@ -6,54 +6,8 @@
 #include "GlobalVar.h"
 #include "Shape.h"
 
-// Small item classes that exist only in the tests: they state points, geometry, label and
-// handles the way every measurement item does, and count how often they are recomputed.
-
-// A two-point segment labelled with its length, "L<serial>=L<serial>=<length><unit>".
-class TestSegment : public Shape
-{
-public:
-    enum { Type = UserType + 3 };
-    int property() const override { return 3; }
-
-    QPointF startPoint = unsetPoint();
-    QPointF endPoint = unsetPoint();
-    QLineF measuredLine;
-    int drawingCalls = 0;
-
-protected:
-    int pointCount() const override { return 2; }
-    QPointF *definingPoint(int index) override
-    {
-        return index == 1 ? &startPoint : index == 2 ? &endPoint : nullptr;
-    }
-    bool place(const QPointF &point) override
-    {
-        ++drawingCalls;
-        endPoint = point;
-        measuredLine = startPoint.y() > endPoint.y() ? QLineF(startPoint, endPoint)
-                                                     : QLineF(endPoint, startPoint);
-        return true;
-    }
-    QString labelPrefix() const override { return QStringLiteral("L"); }
-    QString displayText() const override { return lengthText(name(), measuredLine.length()); }
-    QVector<QPolygonF> makeHandles() const override
-    {
-        const float angle = float(measuredLine.angle());
-        return {GlobalVar::getMoveBox(startPoint, angle, handleSize),
-                GlobalVar::getMoveBox(endPoint, angle, handleSize)};
-    }
-    QVector<QPolygonF> makeBands() const override
-    {
-        return {GlobalVar::getOuterShape(measuredLine, handleSize)};
-    }
-    QPointF labelAnchor() const override { return measuredLine.center(); }
-    void paintGeometry(QPainter *painter) const override
-    {
-        if (isSet(endPoint))
-            painter->drawLine(measuredLine);
-    }
-};
+// An item class that exists only in the tests: it states points, geometry, label and handles
+// the way every measurement item does, and counts how often it is recomputed.
 
 // An open path of up to N clicked points labelled with its total length. The moving point is
 // the first point not fixed by a click.

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "GlobalVar.h"
-#include "TestItems.h"
+#include "MeasureLine.h"
 #include "testutils.h"
 
 // What every item inherits: label composition and formatting, the hit shape, painting, and
@@ -28,7 +28,7 @@ private slots:
     void handleDrag();
 
 private:
-    TestSegment *segment(const QPointF &from, const QPointF &to, quint16 serial = 3);
+    MeasureLine *segment(const QPointF &from, const QPointF &to, quint16 serial = 3);
     QImage render();
 
     TestUtils::Sandbox sandbox;
@@ -57,9 +57,9 @@ void TestShape::cleanup()
     GlobalVar::resetToDefaults();
 }
 
-TestSegment *TestShape::segment(const QPointF &from, const QPointF &to, quint16 serial)
+MeasureLine *TestShape::segment(const QPointF &from, const QPointF &to, quint16 serial)
 {
-    auto *item = new TestSegment;
+    auto *item = new MeasureLine;
     scene->addItem(item);
     item->setPoint(from, 1, serial);
     item->drawing(to);
@@ -101,13 +101,13 @@ void TestShape::labelFormatting()
     GlobalVar::currentUnit = unit;
     GlobalVar::currentRealRuler = ruler;
     GlobalVar::textDigiLength = qint8(digits);
-    const TestSegment *item = segment(QPointF(100, 500), QPointF(100 + length, 500));
+    const MeasureLine *item = segment(QPointF(100, 500), QPointF(100 + length, 500));
     QCOMPARE(item->label, label);
 }
 
 void TestShape::labelSplit()
 {
-    TestSegment *item = segment(QPointF(100, 100), QPointF(400, 500));
+    MeasureLine *item = segment(QPointF(100, 100), QPointF(400, 500));
     QCOMPARE(item->label, QStringLiteral("L3=L3=500.000pixels"));
     QCOMPARE(item->labelName(), QStringLiteral("L3"));
     QCOMPARE(item->labelValues(), QStringLiteral("L3=500.000pixels"));
@@ -121,13 +121,13 @@ void TestShape::labelSplit()
     QCOMPARE(item->labelValues(), QStringLiteral("R2=1.000mm\nD2=2.000mm"));
 
     // The serial is 16 bits and numbers the name.
-    TestSegment *last = segment(QPointF(10, 10), QPointF(20, 10), 65535);
+    MeasureLine *last = segment(QPointF(10, 10), QPointF(20, 10), 65535);
     QCOMPARE(last->labelName(), QStringLiteral("L65535"));
 }
 
 void TestShape::hitShapeWhileDrawing()
 {
-    auto *item = new TestSegment;
+    auto *item = new MeasureLine;
     scene->addItem(item);
     // Before the first point the item covers the whole scene.
     QCOMPARE(item->shape().boundingRect(), QRectF(0, 0, 1920, 1080));
@@ -146,7 +146,7 @@ void TestShape::hitShapeWhileDrawing()
 
 void TestShape::hitShapeWhenComplete()
 {
-    TestSegment *item = segment(QPointF(200, 300), QPointF(600, 300));
+    MeasureLine *item = segment(QPointF(200, 300), QPointF(600, 300));
     QVERIFY(item->isComplete());
     const QPainterPath hit = item->shape();
     QVERIFY(hit.contains(QPointF(400, 302)));      // on the band
@@ -173,7 +173,7 @@ void TestShape::hitShapeWhenComplete()
 void TestShape::painting()
 {
     GlobalVar::shapeTextFont.setPixelSize(30);
-    TestSegment *item = segment(QPointF(200, 300), QPointF(600, 300));
+    MeasureLine *item = segment(QPointF(200, 300), QPointF(600, 300));
     QImage image = render();
     const QRgb red = qRgb(255, 0, 0);
     // The segment in the pen's red, a cross at each end, the label in blue below the middle.
@@ -233,7 +233,7 @@ void TestShape::hoverCursors()
     QFETCH(int, onBand);
     GlobalVar::bEditable = editable;
     GlobalVar::bMovable = movable;
-    TestSegment *item = segment(QPointF(200, 300), QPointF(600, 300));
+    MeasureLine *item = segment(QPointF(200, 300), QPointF(600, 300));
     QWidget *viewport = view->viewport();
 
     // Not selected: the arrow everywhere on the item.
@@ -269,7 +269,7 @@ void TestShape::handleDrag()
     QFETCH(QPointF, end);
     GlobalVar::bEditable = editable;
     GlobalVar::bMovable = movable;
-    TestSegment *item = segment(QPointF(200, 300), QPointF(600, 300));
+    MeasureLine *item = segment(QPointF(200, 300), QPointF(600, 300));
     item->setFlag(QGraphicsItem::ItemIsMovable, movable);
     QWidget *viewport = view->viewport();
 
