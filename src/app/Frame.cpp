@@ -9,6 +9,7 @@
 #include "GlobalVar.h"
 #include "GraphicsView.h"
 #include "LivePicture.h"
+#include "Menu.h"
 #include "QtCompat.h"
 #include "Shape.h"
 #include "ShapeRoutes.h"
@@ -43,6 +44,20 @@ Frame::Frame(QWidget *parent)
     if (!SystemPaths::isCamera())
         view->setLivePicture(LivePicture::current());
 
+    // The control panel stands inside the window at its right edge.
+    menu = new Menu(this);
+    menu->setWindowFlags(Qt::FramelessWindowHint);
+    menu->setAutoFillBackground(true);
+    menu->resize(menu->frameSize());
+    menu->move(size.width() - menu->width(), size.height() - menu->height());
+    menu->show();
+    connect(menu, &Menu::signal_changeLangToSimplifiedChinese, this, &Frame::slot_changeLangToSimplifiedChinese);
+    connect(menu, &Menu::signal_changeLangToTraditionalChinese, this, &Frame::slot_changeLangToTraditionalChinese);
+    connect(menu, &Menu::signal_changeLangToEnglish, this, &Frame::slot_changeLangToEnglish);
+    connect(this, &Frame::signal_updateDataTable, menu, &Menu::updateDataTable);
+    connect(this, &Frame::signal_initMainButton, menu, &Menu::initMainButton);
+    menu->initMenu();
+
     ui->l_Percentage->raise();
     ui->l_Percentage->hide();
     ui->gb_Zoom->raise();
@@ -57,6 +72,9 @@ Frame::~Frame()
     currentShape = previousShape = nullptr;
     delete view;
     delete scene;
+    // The reference lines went with the scene.
+    GlobalVar::horizontalLineList.clear();
+    GlobalVar::verticalLineList.clear();
 }
 
 void Frame::armTool(int code)
@@ -70,6 +88,16 @@ void Frame::armTool(int code)
 void Frame::disarmTool()
 {
     armTool(0);
+}
+
+void Frame::forgetShape(Shape *shape)
+{
+    if (currentShape == shape) {
+        currentShape = nullptr;
+        pointIndex = 0;
+    }
+    if (previousShape == shape)
+        previousShape = nullptr;
 }
 
 void Frame::viewMousePressEvent(QMouseEvent *event)

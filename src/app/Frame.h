@@ -9,6 +9,7 @@
 #include "ShapeRoute.h"
 
 class GraphicsView;
+class Menu;
 class QGraphicsScene;
 class Shape;
 
@@ -32,6 +33,8 @@ public:
     // drawn under the previous tool is discarded, so no item is continued by the wrong tool.
     void armTool(int code);
     void disarmTool();
+    // An item is about to be deleted elsewhere (results table): the window lets go of it.
+    void forgetShape(Shape *shape);
 
     virtual void viewMouseMoveEvent(QMouseEvent *event);
     virtual void viewMousePressEvent(QMouseEvent *event);
@@ -39,6 +42,7 @@ public:
 
     QGraphicsScene *scene = nullptr;
     GraphicsView *view = nullptr;
+    Menu *menu = nullptr;
 
     float realPixel = 0.0f;
     float realRuler = 0.0f;

@@ -54,7 +54,14 @@ private slots:
 
 private:
     QWidget *viewport() const { return frame->view->viewport(); }
-    int itemsInScene() const { return frame->scene->items().size(); }
+    // Measurement items in the scene (the cross hair's lines are there too).
+    int itemsInScene() const
+    {
+        int count = 0;
+        for (QGraphicsItem *item : frame->scene->items())
+            count += dynamic_cast<Shape *>(item) != nullptr;
+        return count;
+    }
 
     TestUtils::Sandbox sandbox;
     Frame *frame = nullptr;

@@ -1,0 +1,134 @@
+#ifndef MENU_H
+#define MENU_H
+
+#include <QDialog>
+#include <QPoint>
+
+#include <functional>
+#include <memory>
+
+class CustomLine;
+class Frame;
+class QFileDialog;
+class QGraphicsOpacityEffect;
+class QToolButton;
+
+namespace Ui {
+class Menu;
+}
+
+// The control panel at the right edge: the tool palette that arms the main window, the cross
+// hair and custom reference lines, the assist buttons, the results table with its CSV export,
+// the language buttons, and the parameter and configuration files. It fades out when the
+// pointer leaves it, unless it is pinned.
+class Menu : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Menu(QWidget *parent);
+    ~Menu() override;
+
+    // Once, after the main window connected its slots: restores "./param".
+    void initMenu();
+    // Disarms the tool and shows every tool button in its normal look.
+    void initMainButton();
+    // Rebuilds the results table from the finished items.
+    void updateDataTable();
+    void initDataTable();
+    // Writes the results table as a CSV file; false (after a warning) when it failed.
+    bool exportDataTable(const QString &fileName);
+
+    // The next free file name "<prefix>NNNNN" (no extension) in the DCIM folder of the USB
+    // stick, or of the internal storage for "CFG"; empty after a warning when there is no
+    // medium, too little space or no number left.
+    QString isFileExist(const QString &prefix, const QString &extensions);
+    // The shared non-modal save (mode 1) or open (mode 2) dialog.
+    void fileDialogShow(int mode, const QString &title, const QString &path, const QString &filter);
+
+    void readParam(signed char kind);
+    void saveParam(signed char kind);
+    void initParam();
+    void saveConfig();
+
+    // Free space of a medium as GlobalVar::getFreeDisk() reports it; tests replace it.
+    static std::function<QString(const QString &path)> freeDiskProbe;
+
+    Frame *frame = nullptr;
+    QString fileName;
+    QFileDialog *fileDialog = nullptr;
+    bool bFileSelected = false;
+    int fileAction = 0;
+    CustomLine *horizontalCrossLine = nullptr;
+    CustomLine *verticalCrossLine = nullptr;
+    int hideTimerId = 0;
+    int memoryTimerId = 0;
+    bool bPinned = true;
+    bool bFaded = false;
+    bool bMouseInside = false;
+    bool bFreeze = false;
+    QGraphicsOpacityEffect *opacityEffect = nullptr;
+
+signals:
+    void signal_changeRulerValue(int index);
+    void signal_changeRulerUnit(int index);
+    void signal_openImage(const QString &path);
+    void signal_changeLangToSimplifiedChinese();
+    void signal_changeLangToTraditionalChinese();
+    void signal_changeLangToEnglish();
+
+public slots:
+    void slot_tableDelete();
+    void slot_tableAllDelete();
+    void slot_saveLinesProperty();
+    void slot_fileDialogSelected(const QString &fileName);
+    void slot_fileDialogRejected();
+
+private slots:
+    void on_tb_CrossLine_clicked();
+    void on_tb_PointDetect_clicked();
+    void on_tb_Delete_clicked();
+    void on_tb_DataSave_clicked();
+    void on_tb_Pin_clicked();
+    void on_tw_DataTable_cellClicked(int row, int column);
+    void on_tw_DataTable_customContextMenuRequested(const QPoint &pos);
+    void on_tb_SimplifiedChinese_clicked();
+    void on_tb_TraditionalChinese_clicked();
+    void on_tb_English_clicked();
+    void on_tb_UpgradeApplication_clicked();
+    void on_tb_HorizontalLineOkey_clicked();
+    void on_tb_VerticalLineOkey_clicked();
+    void on_tb_CustomRead_clicked();
+    void on_tb_CustomSave_clicked();
+
+protected:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    void enterEvent(QEnterEvent *event) override;
+#else
+    void enterEvent(QEvent *event) override;
+#endif
+    void leaveEvent(QEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void translateUI();
+    void toolClicked(int index);
+    void setLanguage(quint8 language);
+    void showCrossHair(bool shown);
+    CustomLine *addReferenceLine(const QString &name, const QPointF &position, const QPen &pen);
+    void rebuildCustomLines(bool horizontal, int count);
+    void loadLinesConfig(const QString &path);
+    void deleteShape(int index);
+    void repaintView();
+    static void setIcon(QToolButton *button, const QString &path);
+
+    std::unique_ptr<Ui::Menu> ui;
+    QVector<QToolButton *> toolButtons;
+    int versionClicks = 0;
+};
+
+#endif // MENU_H
