@@ -17,6 +17,7 @@ for index, lang in enumerate(("zh_CN", "zh_TW")):
     path = f"translations/Korvelin_{lang}.ts"
     text = open(path, encoding="utf-8").read()
     for source, translations in table.items():
-        pattern = r'(<source>%s</source>\s*<translation) type="unfinished"></translation>' % re.escape(escape(source))
+        pattern = r'(<source>%s</source>\s*<translation) type="unfinished"></translation>' % re.escape(
+            escape(source, {"'": "&apos;", '"': "&quot;"}))
         text = re.sub(pattern, lambda m: m.group(1) + ">" + escape(translations[index]) + "</translation>", text)
     open(path, "w", encoding="utf-8").write(text)

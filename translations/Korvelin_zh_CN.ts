@@ -50,4 +50,244 @@
         <translation>选择线条颜色</translation>
     </message>
 </context>
+<context>
+    <name>Menu</name>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="40"/>
+        <source>Calibration</source>
+        <translation>标定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="109"/>
+        <source>Main Tools</source>
+        <translation>主要工具</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="307"/>
+        <source>Custom Lines</source>
+        <translation>自定义线</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="342"/>
+        <location filename="../src/forms/Menu.ui" line="378"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="391"/>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="404"/>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="418"/>
+        <source>Assist Tools</source>
+        <translation>辅助工具</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="608"/>
+        <source>up</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="41"/>
+        <source>line</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="42"/>
+        <source>horizontal line</source>
+        <translation>水平线</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="43"/>
+        <source>vertical line</source>
+        <translation>垂直线</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="44"/>
+        <source>distance between parallel lines</source>
+        <translation>平行线间距</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="45"/>
+        <source>distance between custom parallel lines</source>
+        <translation>自定义平行线间距</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="46"/>
+        <source>distance from point to line</source>
+        <translation>点到线距离</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="47"/>
+        <source>angle</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="48"/>
+        <source>rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="49"/>
+        <source>polygon</source>
+        <translation>多边形</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="50"/>
+        <source>dual parallel lines</source>
+        <translation>双平行线</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="51"/>
+        <source>radian</source>
+        <translation>圆弧</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="52"/>
+        <source>circle</source>
+        <translation>圆</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="53"/>
+        <source>distance from point to center of circle</source>
+        <translation>点到圆心距离</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="54"/>
+        <source>distance from line to center of circle</source>
+        <translation>线到圆心距离</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="55"/>
+        <source>distance between center of circles</source>
+        <translation>圆心距</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="56"/>
+        <source>concentric circles</source>
+        <translation>同心圆</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="57"/>
+        <source>distance between center of parallel lines</source>
+        <translation>平行线中线间距</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="103"/>
+        <location filename="../src/panel/Menu.cpp" line="707"/>
+        <source>pixel,mm,um,inch,mil</source>
+        <translation>像素,mm,um,inch,mil</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="163"/>
+        <source>cross line</source>
+        <translation>十字线</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="222"/>
+        <location filename="../src/panel/Menu.cpp" line="379"/>
+        <source>index</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="222"/>
+        <location filename="../src/panel/Menu.cpp" line="379"/>
+        <source>item</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="222"/>
+        <location filename="../src/panel/Menu.cpp" line="379"/>
+        <source>value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="285"/>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="286"/>
+        <source>delete all</source>
+        <translation>全部删除</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="305"/>
+        <location filename="../src/panel/Menu.cpp" line="324"/>
+        <location filename="../src/panel/Menu.cpp" line="382"/>
+        <location filename="../src/panel/Menu.cpp" line="396"/>
+        <location filename="../src/panel/Menu.cpp" line="401"/>
+        <location filename="../src/panel/Menu.cpp" line="406"/>
+        <location filename="../src/panel/Menu.cpp" line="411"/>
+        <location filename="../src/panel/Menu.cpp" line="572"/>
+        <location filename="../src/panel/Menu.cpp" line="624"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="305"/>
+        <source>Are you sure to delete this result?</source>
+        <translation>确定删除此结果吗？</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="324"/>
+        <source>Are you sure to delete the all results?</source>
+        <translation>确定删除全部结果吗？</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="362"/>
+        <source>Save Excel File</source>
+        <translation>保存表格文件</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="362"/>
+        <source>Files (*.csv)</source>
+        <translation>文件 (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="382"/>
+        <location filename="../src/panel/Menu.cpp" line="406"/>
+        <location filename="../src/panel/Menu.cpp" line="572"/>
+        <source>Can&apos;t open file for writing!</source>
+        <translation>无法写入文件！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="396"/>
+        <location filename="../src/panel/Menu.cpp" line="624"/>
+        <source>U disk isn&apos;t exists! Please insert U disk!</source>
+        <translation>U盘不存在！请插入U盘！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="401"/>
+        <source>U disk space is insufficient! Please change another U disk!</source>
+        <translation>U盘空间不足！请更换U盘！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="412"/>
+        <source>No free file name is left in %1. Please move or delete old files.</source>
+        <translation>%1 中已没有可用的文件名。请移走或删除旧文件。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="566"/>
+        <source>Save Configuration File</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="566"/>
+        <location filename="../src/panel/Menu.cpp" line="583"/>
+        <source>Files (*.ini)</source>
+        <translation>文件 (*.ini)</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="581"/>
+        <source>Open Configuration File</source>
+        <translation>打开配置文件</translation>
+    </message>
+</context>
 </TS>

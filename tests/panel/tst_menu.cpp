@@ -1,0 +1,437 @@
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGraphicsOpacityEffect>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "CustomLine.h"
+#include "Frame.h"
+#include "GraphicsView.h"
+#include "MeasureLine.h"
+#include "Menu.h"
+#include "ParamFile.h"
+#include "UserDialogs.h"
+#include "testutils.h"
+
+using TestUtils::click;
+using TestUtils::move;
+
+// The control panel driven as a user drives it: its buttons, the results table, the files it
+// writes and what survives a restart. Message boxes are answered through the dialog seam.
+class TestMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void toolArming();
+    void resultsTable();
+    void manyResultsKeepTheirRows();
+    void deleting();
+    void deleteButtonHidesButKeeps();
+    void storageWarnings();
+    void exportEndToEnd();
+    void restartRestoresSettings();
+    void configurationSaveAndRead();
+    void fadeAndHiddenControls();
+
+private:
+    void start();
+    void stop();
+    QToolButton *button(const char *name) const { return menu()->findChild<QToolButton *>(QLatin1String(name)); }
+    Menu *menu() const { return frame->menu; }
+    QTableWidget *table() const { return menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable")); }
+    QString cell(int row, int column) const
+    {
+        const QTableWidgetItem *item = table()->item(row, column);
+        return item ? item->text() : QString();
+    }
+    void drawSegment(const QPointF &a, const QPointF &b);
+    // Accepts the panel's pending save dialog with the name it proposes.
+    void acceptSaveDialog();
+
+    TestUtils::Sandbox sandbox;
+    Frame *frame = nullptr;
+    QStringList warnings;
+    int questions = 0;
+    bool answer = true;
+};
+
+void TestMenu::init()
+{
+    QFile::remove(ParamFile::path());
+    QDir(sandbox.root() + QStringLiteral("/media/usb/DCIM")).removeRecursively();
+    QDir(sandbox.root() + QStringLiteral("/mnt/DCIM")).removeRecursively();
+    warnings.clear();
+    questions = 0;
+    answer = true;
+    UserDialogs::setWarningHandler([this](const QString &, const QString &text) {
+        warnings << text;
+        return true;
+    });
+    UserDialogs::setQuestionHandler([this](const QString &, const QString &) {
+        ++questions;
+        return answer;
+    });
+    start();
+}
+
+void TestMenu::cleanup()
+{
+    stop();
+    Menu::freeDiskProbe = nullptr;
+    UserDialogs::setWarningHandler(nullptr);
+    UserDialogs::setQuestionHandler(nullptr);
+    UserDialogs::setOpenFileHandler(nullptr);
+}
+
+void TestMenu::start()
+{
+    GlobalVar::resetToDefaults();
+    frame = new Frame(nullptr);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+}
+
+void TestMenu::stop()
+{
+    delete frame;
+    frame = nullptr;
+}
+
+void TestMenu::drawSegment(const QPointF &a, const QPointF &b)
+{
+    QWidget *viewport = frame->view->viewport();
+    click(viewport, a);
+    move(viewport, b);
+    click(viewport, b);
+}
+
+void TestMenu::acceptSaveDialog()
+{
+    QFileDialog *dialog = menu()->fileDialog;
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+    QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
+}
+
+void TestMenu::toolArming()
+{
+    QToolButton *line = button("tb_FreeLine");
+    QToolButton *circle = button("tb_Circle");
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->styleSheet(), QStringLiteral("QToolButton {border-image: url(:/main/Icon/main/line.png)}"));
+
+    line->click();
+    QCOMPARE(frame->shapeType, 3);
+    QVERIFY(frame->bDrawing);
+    QCOMPARE(line->styleSheet(), QStringLiteral("QToolButton {border-image: url(:/main/Icon/main/line-select.png)}"));
+
+    // A second tool takes over and the first shows its normal icon again.
+    circle->click();
+    QCOMPARE(frame->shapeType, 15);
+    QVERIFY(!line->styleSheet().contains(QLatin1String("select")));
+    QVERIFY(circle->styleSheet().contains(QLatin1String("circle-select.png")));
+
+    // Clicking the armed tool disarms it.
+    circle->click();
+    QCOMPARE(frame->shapeType, 0);
+    QVERIFY(!frame->bDrawing);
+    QVERIFY(!circle->styleSheet().contains(QLatin1String("select")));
+
+    // A right click on the view with nothing in progress disarms and resets the icon too.
+    line->click();
+    drawSegment(QPointF(100, 100), QPointF(200, 100));
+    click(frame->view->viewport(), QPointF(300, 300), Qt::RightButton);
+    QCOMPARE(frame->shapeType, 0);
+    QVERIFY(!line->styleSheet().contains(QLatin1String("select")));
+
+    // The cross hair toggle hides both lines and is remembered.
+    button("tb_CrossLine")->click();
+    QVERIFY(!GlobalVar::bCrossShow);
+    QVERIFY(!menu()->verticalCrossLine->isVisible());
+    QVERIFY(button("tb_CrossLine")->styleSheet().contains(QLatin1String("crossline-hide.png")));
+    QCOMPARE(QSettings(ParamFile::path(), QSettings::IniFormat).value("crosshair/on").toBool(), false);
+}
+
+void TestMenu::resultsTable()
+{
+    // A calibration item has no row; measurement rows are numbered in list order.
+    auto *calibration = new MeasureLine;   // stands in for a calibration item (code 1)
+    frame->scene->addItem(calibration);
+    button("tb_FreeLine")->click();
+    drawSegment(QPointF(100, 100), QPointF(400, 500));
+    drawSegment(QPointF(100, 600), QPointF(200, 600));
+    QCOMPARE(cell(0, 0), QStringLiteral("1"));
+    QCOMPARE(cell(0, 1), QStringLiteral("L1"));
+    QCOMPARE(cell(0, 2), QStringLiteral("L1=500.000pixels"));
+    QCOMPARE(cell(1, 0), QStringLiteral("2"));
+    QCOMPARE(cell(1, 2), QStringLiteral("L2=100.000pixels"));
+    QVERIFY(cell(2, 0).isEmpty());
+    QCOMPARE(table()->rowCount(), 32);
+    delete calibration;
+
+    // A click on a row disarms the tool and selects its item only.
+    table()->setCurrentCell(1, 0);
+    emit table()->cellClicked(1, 0);
+    QCOMPARE(frame->shapeType, 0);
+    QVERIFY(!GlobalVar::shapeList.at(0)->isSelected());
+    QVERIFY(GlobalVar::shapeList.at(1)->isSelected());
+    // An empty row selects nothing.
+    emit table()->cellClicked(10, 0);
+    QVERIFY(!GlobalVar::shapeList.at(1)->isSelected());
+
+    // Dragging a finished item updates its row while it moves.
+    QWidget *viewport = frame->view->viewport();
+    click(viewport, QPointF(150, 600));
+    TestUtils::drag(viewport, QPointF(200, 600), QPointF(300, 600));
+    QCOMPARE(cell(1, 2), QStringLiteral("L2=200.000pixels"));
+}
+
+void TestMenu::manyResultsKeepTheirRows()
+{
+    for (int i = 0; i < 300; ++i) {
+        auto *line = new MeasureLine;
+        frame->scene->addItem(line);
+        line->setPoint(QPointF(10, 10 + i), 1, quint16(i + 1));
+        line->endDraw(QPointF(20, 10 + i));
+        GlobalVar::shapeList << line;
+    }
+    menu()->updateDataTable();
+    QCOMPARE(table()->rowCount(), 300);
+    QCOMPARE(cell(299, 0), QStringLiteral("300"));
+    QCOMPARE(cell(299, 1), QStringLiteral("L300"));
+
+    // The export holds every result.
+    const QString path = sandbox.path(QStringLiteral("many.csv"));
+    QVERIFY(menu()->exportDataTable(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().count("\r\n"), 301);
+
+    // A language change lays the table out again without losing rows.
+    menu()->findChild<QToolButton *>(QStringLiteral("tb_English"))->click();
+    QTRY_COMPARE(table()->rowCount(), 300);
+    QCOMPARE(cell(299, 1), QStringLiteral("L300"));
+}
+
+void TestMenu::deleting()
+{
+    button("tb_FreeLine")->click();
+    for (int i = 0; i < 3; ++i)
+        drawSegment(QPointF(100, 100 + 100 * i), QPointF(300, 100 + 100 * i));
+    Shape *second = GlobalVar::shapeList.at(1);
+    QCOMPARE(frame->currentShape, GlobalVar::shapeList.at(2));
+
+    // Refused: nothing changes.
+    answer = false;
+    table()->setCurrentCell(1, 0);
+    menu()->slot_tableDelete();
+    QCOMPARE(questions, 1);
+    QCOMPARE(GlobalVar::shapeList.size(), 3);
+
+    answer = true;
+    menu()->slot_tableDelete();
+    QCOMPARE(GlobalVar::shapeList.size(), 2);
+    QVERIFY(!GlobalVar::shapeList.contains(second));
+    // The remaining rows keep their numbers until the table is rebuilt.
+    QCOMPARE(cell(0, 0), QStringLiteral("1"));
+    QCOMPARE(cell(1, 0), QStringLiteral("3"));
+
+    menu()->slot_tableAllDelete();
+    QCOMPARE(questions, 3);
+    QVERIFY(GlobalVar::shapeList.isEmpty());
+    QVERIFY(!frame->currentShape);
+    QCOMPARE(table()->rowCount(), 32);
+    QVERIFY(cell(0, 0).isEmpty());
+
+    // Nothing to delete: no question.
+    menu()->slot_tableAllDelete();
+    QCOMPARE(questions, 3);
+    // The tool still works after its last item was deleted.
+    drawSegment(QPointF(100, 100), QPointF(200, 100));
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+}
+
+void TestMenu::deleteButtonHidesButKeeps()
+{
+    button("tb_FreeLine")->click();
+    drawSegment(QPointF(100, 100), QPointF(300, 100));
+    button("tb_Delete")->click();
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+    QVERIFY(!GlobalVar::shapeList.first()->isVisible());
+    QCOMPARE(cell(0, 1), QStringLiteral("L1"));
+}
+
+void TestMenu::storageWarnings()
+{
+    // No stick.
+    QVERIFY(QDir(sandbox.root() + QStringLiteral("/media/usb")).removeRecursively());
+    QVERIFY(menu()->isFileExist(QStringLiteral("EXT"), QStringLiteral("csv")).isEmpty());
+    QCOMPARE(warnings, QStringList{"U disk isn't exists! Please insert U disk!"});
+    QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/media/usb")));
+
+    // 8 MB or less is too little.
+    Menu::freeDiskProbe = [](const QString &) { return QStringLiteral("Total space:100.000MB; Available space:8.000MB"); };
+    QVERIFY(menu()->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg")).isEmpty());
+    QCOMPARE(warnings.last(), QStringLiteral("U disk space is insufficient! Please change another U disk!"));
+    Menu::freeDiskProbe = [](const QString &) { return QStringLiteral("Total space:100.000MB; Available space:8.001MB"); };
+    QCOMPARE(menu()->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg")),
+             sandbox.root() + QStringLiteral("/media/usb/DCIM/IMG00001"));
+
+    // Configurations go to the internal storage; past 99999 no name is made up.
+    QFile last(sandbox.root() + QStringLiteral("/mnt/DCIM/CFG99999.ini"));
+    QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/mnt/DCIM")) && last.open(QIODevice::WriteOnly));
+    last.close();
+    warnings.clear();
+    QVERIFY(menu()->isFileExist(QStringLiteral("CFG"), QStringLiteral("ini")).isEmpty());
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains(QLatin1String("No free file name")));
+
+    // Export into a place that cannot be written: a warning, and no success reported.
+    warnings.clear();
+    QVERIFY(!menu()->exportDataTable(sandbox.root() + QStringLiteral("/nowhere/EXT00001.csv")));
+    QCOMPARE(warnings.size(), 1);
+}
+
+void TestMenu::exportEndToEnd()
+{
+    // The line tool from the panel, a segment on the view, the save button, the dialog.
+    button("tb_FreeLine")->click();
+    drawSegment(QPointF(190, 560), QPointF(490, 560));
+    button("tb_DataSave")->click();
+    QCOMPARE(menu()->fileAction, 1);
+    QCOMPARE(menu()->fileDialog->selectedFiles().value(0),
+             sandbox.root() + QStringLiteral("/media/usb/DCIM/EXT00001.csv"));
+    // A second save while the dialog is open does nothing.
+    QFileDialog *dialog = menu()->fileDialog;
+    button("tb_DataSave")->click();
+    QCOMPARE(menu()->fileDialog, dialog);
+    acceptSaveDialog();
+    QCOMPARE(menu()->fileAction, 0);
+
+    QFile file(sandbox.root() + QStringLiteral("/media/usb/DCIM/EXT00001.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF"
+                                        "index,item,value,\r\n"
+                                        "1,L1,\"L1=300.000pixels\",\r\n"));
+    // The next export proposes the next number.
+    button("tb_DataSave")->click();
+    QVERIFY(menu()->fileDialog->selectedFiles().value(0).endsWith(QLatin1String("EXT00002.csv")));
+    menu()->fileDialog->reject();
+    QCOMPARE(menu()->fileAction, 0);
+}
+
+void TestMenu::restartRestoresSettings()
+{
+    // First start wrote the start values.
+    QVERIFY(ParamFile::contains(QStringLiteral("param/linewidth")));
+    QVERIFY(!ParamFile::contains(QStringLiteral("international/language")));
+
+    button("tb_English")->click();
+    button("tb_PointDetect")->click();
+    menu()->findChild<QSpinBox *>(QStringLiteral("sb_HorizontalLines"))->setValue(3);
+    button("tb_HorizontalLineOkey")->click();
+    QCOMPARE(GlobalVar::horizontalLineList.size(), 3);
+    QCOMPARE(GlobalVar::horizontalLineList.at(2)->position, QPointF(0, 810));
+    // Drag the vertical cross hair line to x = 1000.
+    TestUtils::drag(frame->view->viewport(), QPointF(800, 300), QPointF(1000, 300));
+    QCOMPARE(menu()->verticalCrossLine->position, QPointF(1000, 0));
+    // Custom lines reach a file only through "Save".
+    menu()->fileName = sandbox.path(QStringLiteral("lines.ini"));
+    menu()->saveConfig();
+
+    stop();
+    start();
+    QCOMPARE(GlobalVar::language, quint8(2));
+    QVERIFY(GlobalVar::bDetectAuto);
+    QVERIFY(button("tb_PointDetect")->styleSheet().contains(QLatin1String("target-auto.png")));
+    QCOMPARE(menu()->verticalCrossLine->pos(), QPointF(1000, 0));
+    QCOMPARE(GlobalVar::horizontalLineList.size(), 3);
+    QCOMPARE(GlobalVar::horizontalLineList.at(0)->pos(), QPointF(0, 270));
+    QCOMPARE(menu()->findChild<QSpinBox *>(QStringLiteral("sb_HorizontalLines"))->value(), 3);
+    QCOMPARE(GlobalVar::sConfigFileName, sandbox.path(QStringLiteral("lines.ini")));
+}
+
+void TestMenu::configurationSaveAndRead()
+{
+    auto *spin = menu()->findChild<QSpinBox *>(QStringLiteral("sb_VerticalLines"));
+    spin->setValue(1);
+    button("tb_VerticalLineOkey")->click();
+    QCOMPARE(GlobalVar::verticalLineList.size(), 1);
+    QCOMPARE(GlobalVar::verticalLineList.first()->position, QPointF(800, 0));
+
+    button("tb_CustomSave")->click();
+    QCOMPARE(menu()->fileAction, 3);
+    QVERIFY(menu()->fileDialog->selectedFiles().value(0).endsWith(QLatin1String("/mnt/DCIM/CFG00001.ini")));
+    acceptSaveDialog();
+    const QString saved = sandbox.root() + QStringLiteral("/mnt/DCIM/CFG00001.ini");
+    QVERIFY(QFile::exists(saved));
+
+    // 0 removes the lines; reading the configuration brings them back.
+    spin->setValue(0);
+    button("tb_VerticalLineOkey")->click();
+    QVERIFY(GlobalVar::verticalLineList.isEmpty());
+    QString offeredFolder;
+    UserDialogs::setOpenFileHandler([&](const QString &, const QString &folder, const QString &) {
+        offeredFolder = folder;
+        return saved;
+    });
+    button("tb_CustomRead")->click();
+    QCOMPARE(offeredFolder, sandbox.root() + QStringLiteral("/mnt/DCIM"));
+    QCOMPARE(GlobalVar::verticalLineList.size(), 1);
+    QCOMPARE(GlobalVar::verticalLineList.first()->pos(), QPointF(800, 0));
+    QCOMPARE(spin->value(), 1);
+    QCOMPARE(ParamFile::configFile(), saved);
+}
+
+void TestMenu::fadeAndHiddenControls()
+{
+    auto fire = [this](int id) {
+        QTimerEvent event(id);
+        QCoreApplication::sendEvent(menu(), &event);
+    };
+    QEvent leave(QEvent::Leave);
+    // Pinned (the start state): the timer has no effect.
+    QCoreApplication::sendEvent(menu(), &leave);
+    fire(menu()->hideTimerId);
+    QVERIFY(!menu()->bFaded);
+    QVERIFY(table()->isVisible());
+
+    button("tb_Pin")->click();
+    QVERIFY(!menu()->bPinned);
+    QCoreApplication::sendEvent(menu(), &leave);
+    fire(menu()->hideTimerId);
+    QVERIFY(menu()->bFaded);
+    QCOMPARE(menu()->opacityEffect->opacity(), 0.0);
+    QVERIFY(!table()->isVisible());
+
+    QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(1610, 10));
+    QCoreApplication::sendEvent(menu(), &enter);
+    QVERIFY(!menu()->bFaded);
+    QVERIFY(table()->isVisible());
+
+    // Three presses on the version label, with others between them, show the upgrade button;
+    // the next press elsewhere hides it.
+    QWidget *version = menu()->findChild<QWidget *>(QStringLiteral("l_Version"));
+    QWidget *upgrade = button("tb_UpgradeApplication");
+    const QPoint onVersion = version->geometry().center();
+    QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
+    QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
+    QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 1070));
+    QVERIFY(!upgrade->isVisible());
+    QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
+    QVERIFY(upgrade->isVisible());
+    QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 1070));
+    QVERIFY(!upgrade->isVisible());
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"
