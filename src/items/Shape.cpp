@@ -32,7 +32,7 @@ void Shape::drawing(const QPointF &point)
 {
     prepareGeometryChange();
     if (place(point)) {
-        label = name() + QLatin1Char('=') + displayText();
+        label = makeLabel();
         handles = makeHandles();
         bands = makeBands();
     }
@@ -73,6 +73,22 @@ QString Shape::labelValues() const
 QString Shape::shownLabel() const
 {
     return GlobalVar::bTextON ? labelValues() : labelName();
+}
+
+QString Shape::makeLabel() const
+{
+    return name() + QLatin1Char('=') + displayText();
+}
+
+void Shape::refreshLabel()
+{
+    // An item whose first point is not placed yet has nothing to show.
+    if (label.isEmpty())
+        return;
+    prepareGeometryChange();
+    label = makeLabel();
+    shapeChanged();
+    update();
 }
 
 void Shape::refreshLook()

@@ -52,7 +52,11 @@ public:
     // screen, which follows GlobalVar::bTextON.
     QString labelName() const;
     QString labelValues() const;
-    QString shownLabel() const;
+    virtual QString shownLabel() const;
+
+    // Writes the label again from the item's geometry, after the unit or the calibration
+    // changed.
+    void refreshLabel();
 
     // Re-reads the global look (font, flags) after it changed: the hit area may have grown.
     void refreshLook();
@@ -80,9 +84,11 @@ protected:
     // Store the moving point and compute the derived geometry. Returning false keeps the
     // item's previous state (label, handles, bands), for a construction that has no answer.
     virtual bool place(const QPointF &point) = 0;
+    // The label a recompute writes: the name (letter and serial), "=", the display text.
+    virtual QString makeLabel() const;
     // The name's letter ("L") and the display text after "name=".
-    virtual QString labelPrefix() const = 0;
-    virtual QString displayText() const = 0;
+    virtual QString labelPrefix() const { return QString(); }
+    virtual QString displayText() const { return QString(); }
     virtual QVector<QPolygonF> makeHandles() const = 0;
     virtual QVector<QPolygonF> makeBands() const = 0;
     // The label's top left corner lies at this point plus (8, 8).
