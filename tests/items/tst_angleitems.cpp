@@ -1,5 +1,8 @@
 #include <QGraphicsScene>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
 #include <QTest>
+#include <QtMath>
 
 #include <cmath>
 
@@ -20,6 +23,19 @@ QString angleLabel(int serial, double mainAngle, double otherAngle)
         .arg(serial)
         .arg(mainAngle, 0, 'f', 3)
         .arg(otherAngle, 0, 'f', 3);
+}
+
+// Whether any pixel within two pixels of p has the item pen's colour.
+bool hasPenColour(const QImage &image, const QPointF &p)
+{
+    const QRgb pen = GlobalVar::shapeGraphPen.color().rgb();
+    for (int dx = -2; dx <= 2; ++dx) {
+        for (int dy = -2; dy <= 2; ++dy) {
+            if (image.pixel(qRound(p.x()) + dx, qRound(p.y()) + dy) == pen)
+                return true;
+        }
+    }
+    return false;
 }
 } // namespace
 
@@ -269,6 +285,19 @@ void TestAngleItems::arc()
     // The pie slice is the item's body; the rest of the circle is not.
     QVERIFY(arc->shape().contains(insidePie));
     QVERIFY(!arc->shape().contains(outsidePie));
+
+    // The drawn arc passes the rim point halfway along the sweep and not the one opposite it.
+    QImage image(1000, 1000, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QStyleOptionGraphicsItem option;
+        arc->paint(&painter, &option, nullptr);
+    }
+    const double halfway = qDegreesToRadians(start16 / 16.0 + span16 / 32.0);
+    const QPointF onArc(500 + 100 * std::cos(halfway), 500 - 100 * std::sin(halfway));
+    QVERIFY(hasPenColour(image, onArc));
+    QVERIFY(!hasPenColour(image, QPointF(1000, 1000) - onArc));
 }
 
 void TestAngleItems::collinearArcKeepsPreviousState()

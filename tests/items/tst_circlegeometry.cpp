@@ -1,4 +1,5 @@
 #include <QTest>
+#include <QtMath>
 
 #include <cmath>
 

@@ -1,6 +1,7 @@
 #include <QGraphicsScene>
 #include <QRegularExpression>
 #include <QTest>
+#include <QtMath>
 
 #include <cmath>
 
@@ -57,6 +58,7 @@ private slots:
     void pointToCircle();
     void lineToCircle_data();
     void lineToCircle();
+    void lineToCircleStages();
     void lineOfNoLength();
     void undefinedCircleKeepsPreviousState_data();
     void undefinedCircleKeepsPreviousState();
@@ -199,6 +201,26 @@ void TestCircleItems::lineToCircle()
     // The line's handles stay at the clicked points.
     QVERIFY(item->shape().contains(lineStart));
     QVERIFY(item->shape().contains(lineEnd));
+}
+
+void TestCircleItems::lineToCircleStages()
+{
+    frame->armTool(17);
+    click(viewport(), QPointF(100, 500));
+    auto *item = qgraphicsitem_cast<MeasureLine2Circle *>(frame->currentShape);
+    QVERIFY(item);
+    // First the line alone follows the mouse, lower end first; nothing is measured yet.
+    move(viewport(), QPointF(300, 450));
+    QCOMPARE(item->measuredLine, QLineF(100, 500, 300, 450));
+    QVERIFY(item->label.isEmpty());
+    click(viewport(), QPointF(300, 500));
+    click(viewport(), QPointF(600, 300));
+    move(viewport(), QPointF(550, 250));
+    click(viewport(), QPointF(500, 200));
+    QVERIFY(item->label.isEmpty());
+    // Then the circle's third point.
+    move(viewport(), QPointF(400, 300));
+    QCOMPARE(item->label, QStringLiteral("L1=L1=200.000pixels"));
 }
 
 void TestCircleItems::lineOfNoLength()
