@@ -55,7 +55,6 @@ private slots:
     void angleHandleDrag();
     void arc_data();
     void arc();
-    void collinearArcKeepsPreviousState();
     void wedgeOfSyntheticPicture();
 
 private:
@@ -298,23 +297,6 @@ void TestAngleItems::arc()
     const QPointF onArc(500 + 100 * std::cos(halfway), 500 - 100 * std::sin(halfway));
     QVERIFY(hasPenColour(image, onArc));
     QVERIFY(!hasPenColour(image, QPointF(1000, 1000) - onArc));
-}
-
-void TestAngleItems::collinearArcKeepsPreviousState()
-{
-    frame->armTool(14);
-    click(viewport(), QPointF(600, 500));
-    click(viewport(), QPointF(500, 400));
-    auto *arc = qgraphicsitem_cast<MeasureRadian *>(frame->currentShape);
-    QVERIFY(arc);
-    move(viewport(), QPointF(400, 500));
-    const QString label = arc->label;
-    const QRectF circle = arc->circleRect;
-    // On the line through the first two points: no circle, so no arc round the origin.
-    click(viewport(), QPointF(400, 300));
-    QCOMPARE(arc->label, label);
-    QCOMPARE(arc->circleRect, circle);
-    QCOMPARE(arc->arcEnd, QPointF(400, 500));
 }
 
 void TestAngleItems::wedgeOfSyntheticPicture()

@@ -391,18 +391,13 @@ void TestCircleItems::editingCircle()
     move(viewport(), QPointF(500, 300));
     QCOMPARE(int(circle->cursor().shape()), int(Qt::CrossCursor));
 
-    // Dragging the first rim point: the circle now runs through (500, 500), (500, 300), (400, 400).
-    TestUtils::drag(viewport(), QPointF(600, 400), QPointF(500, 500));
-    QCOMPARE(circle->circlePoint1, QPointF(500, 500));
-    QCOMPARE(circle->circlePoint3, QPointF(400, 400));
-    QCOMPARE(circle->circleRect, QRectF(400, 300, 200, 200));
-    // Then the third one to (400, 300): the centre stays on y = 400, the bisector of the first
-    // two points, at equal distance from (500, 300) and (400, 300), so at (450, 400).
+    // Dragging the third rim point to (400, 300): the centre now lies on x = 450, halfway between
+    // (500, 300) and (400, 300), and on x + y = 900, the bisector of (600, 400)-(500, 300).
     TestUtils::drag(viewport(), QPointF(400, 400), QPointF(400, 300));
-    QCOMPARE(circle->circlePoint1, QPointF(500, 500));
+    QCOMPARE(circle->circlePoint1, QPointF(600, 400));
     QCOMPARE(circle->circlePoint3, QPointF(400, 300));
-    const double r = std::hypot(50.0, 100.0);
-    QVERIFY(QLineF(circle->circleRect.center(), QPointF(450, 400)).length() < 1e-6);
+    const double r = std::hypot(150.0, 50.0);
+    QVERIFY(QLineF(circle->circleRect.center(), QPointF(450, 450)).length() < 1e-6);
     QVERIFY(circle->label.startsWith(QStringLiteral("C1=R1=%1pixels\nD1=%2pixels").arg(fixed(r), fixed(2 * r))));
 }
 
