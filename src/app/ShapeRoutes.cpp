@@ -2,20 +2,36 @@
 
 #include <QVector>
 
+#include "CalibrateLine.h"
+#include "MeasureAngle.h"
+#include "MeasureCircle.h"
+#include "MeasureCircle2Circle.h"
+#include "MeasureConcentric.h"
 #include "MeasureHorizontalLine.h"
 #include "MeasureLine.h"
+#include "MeasureLine2Circle.h"
+#include "MeasurePoint2Circle.h"
+#include "MeasureRadian.h"
 #include "MeasureVerticalLine.h"
 
 namespace {
 QVector<ShapeRoute> &table()
 {
-    // One row per item class, added with the class: code, factory, counter, finishing click,
-    // click counts at which moves draw, right-click finish, calibration.
+    // One row per item class: code, factory, counter, finishing click, click counts at which
+    // moves draw, from how many clicks a right click finishes, calibration.
     using R = ShapeRoute;
     static QVector<ShapeRoute> rows = {
+        {1, &R::make<CalibrateLine>, R::NoCounter, 2, R::clicks({1}), 0, true},
         {3, &R::make<MeasureLine>, R::CounterA, 2, R::clicks({1}), 0, false},
         {4, &R::make<MeasureHorizontalLine>, R::CounterA, 2, R::clicks({1}), 0, false},
         {5, &R::make<MeasureVerticalLine>, R::CounterA, 2, R::clicks({1}), 0, false},
+        {10, &R::make<MeasureAngle>, R::CounterB, 4, R::clicks({1, 3}), 0, false},
+        {14, &R::make<MeasureRadian>, R::CounterC, 3, R::clicks({2}), 0, false},
+        {15, &R::make<MeasureCircle>, R::CounterC, 3, R::clicks({2}), 0, false},
+        {16, &R::make<MeasurePoint2Circle>, R::CounterA, 4, R::clicks({3}), 0, false},
+        {17, &R::make<MeasureLine2Circle>, R::CounterA, 5, R::clicks({1, 4}), 0, false},
+        {18, &R::make<MeasureCircle2Circle>, R::CounterA, 6, R::clicks({2, 5}), 0, false},
+        {19, &R::make<MeasureConcentric>, R::CounterA, 4, R::clicks({2, 3}), 0, false},
     };
     return rows;
 }

@@ -1,0 +1,47 @@
+#ifndef MEASUREANGLE_H
+#define MEASUREANGLE_H
+
+#include "Shape.h"
+
+// The angle between two lines, each through two clicked points, and its partner angle. The
+// drawn lines reach to where the lines cross.
+class MeasureAngle : public Shape
+{
+public:
+    enum { Type = UserType + 10 };
+    int property() const override { return 10; }
+
+    void setPoint(const QPointF &point, unsigned char index, unsigned short serial) override;
+    void drawing(const QPointF &point) override;
+
+    QPointF firstLineStart = unsetPoint();
+    QPointF firstLineEnd = unsetPoint();
+    QPointF secondLineStart = unsetPoint();
+    QPointF secondLineEnd = unsetPoint();
+    // The lines as drawn, each with its lower end on screen (greater y) first.
+    QLineF firstLine = QLineF(unsetPoint(), unsetPoint());
+    QLineF secondLine = QLineF(unsetPoint(), unsetPoint());
+    // Degrees, 0 until measured.
+    float mainAngle = 0.0f;
+    float otherAngle = 0.0f;
+    // Where the two lines cross.
+    QPointF crossing;
+
+protected:
+    int pointCount() const override { return 4; }
+    QPointF *definingPoint(int index) override;
+    bool place(const QPointF &point) override;
+    QString labelPrefix() const override { return QStringLiteral("A"); }
+    QString displayText() const override;
+    QVector<QPolygonF> makeHandles() const override;
+    QVector<QPolygonF> makeBands() const override;
+    QPointF labelAnchor() const override { return crossing; }
+    void paintGeometry(QPainter *painter) const override;
+    void dragHandle(int handle, const QPointF &pos) override;
+
+private:
+    bool measured = false;
+    bool placed = false;
+};
+
+#endif // MEASUREANGLE_H

@@ -1,0 +1,93 @@
+#include "MeasureCircle.h"
+
+#include <QCursor>
+#include <QGraphicsSceneHoverEvent>
+#include <QPainter>
+
+#include "CircleGeometry.h"
+#include "GlobalVar.h"
+#include "ValueFormat.h"
+
+namespace {
+constexpr double pi = 3.141592653589793;
+}
+
+QPointF *MeasureCircle::definingPoint(int index)
+{
+    switch (index) {
+    case 1: return &circlePoint1;
+    case 2: return &circlePoint2;
+    case 3: return &circlePoint3;
+    default: return nullptr;
+    }
+}
+
+bool MeasureCircle::place(const QPointF &point)
+{
+    // Collinear rim points have no circle: the item keeps the circle it showed last.
+    const CircleGeometry::Circle circle =
+        CircleGeometry::throughThreePoints(circlePoint1, circlePoint2, point);
+    placed = circle.valid;
+    if (!placed)
+        return false;
+    circlePoint3 = point;
+    circleRect = circle.rect();
+    return true;
+}
+
+QString MeasureCircle::displayText() const
+{
+    const QString n = QString::number(serial);
+    const double w = circleRect.width();
+    const double r = w * 0.5;
+    return lengthText(QLatin1Char('R') + n, r)
+        + QLatin1Char('\n') + lengthText(QLatin1Char('D') + n, w)
+        + QStringLiteral("\nC") + n + QLatin1Char('=') + ValueFormat::preciseLength(w * pi)
+        + QStringLiteral("\nA") + n + QLatin1Char('=') + ValueFormat::area(r * (r * pi));
+}
+
+QVector<QPolygonF> MeasureCircle::makeHandles() const
+{
+    return {GlobalVar::getMoveBox(circlePoint1, 0.0f, handleSize),
+            GlobalVar::getMoveBox(circlePoint2, 0.0f, handleSize),
+            GlobalVar::getMoveBox(circlePoint3, 0.0f, handleSize)};
+}
+
+void MeasureCircle::paintGeometry(QPainter *painter) const
+{
+    if (circleRect.width() <= 0.0)
+        return;
+    drawCross(painter, circleRect.center());
+    painter->drawEllipse(circleRect);
+}
+
+QPainterPath MeasureCircle::outline() const
+{
+    QPainterPath path;
+    if (circleRect.width() > 0.0)
+        path.addEllipse(circleRect);
+    return path;
+}
+
+void MeasureCircle::dragHandle(int handle, const QPointF &pos)
+{
+    QPointF *p = definingPoint(handle);
+    if (!p)
+        return;
+    const QPointF before = *p;
+    Shape::dragHandle(handle, pos);
+    if (!placed)
+        *p = before;
+}
+
+void MeasureCircle::hoverMoveEvent(QGraphicsSceneHoverEvent *event)
+{
+    Shape::hoverMoveEvent(event);
+    if (!isSelected() || !GlobalVar::bMovable || !circleRect.contains(event->pos()))
+        return;
+    for (const QPolygonF &handle : handles) {
+        if (handle.containsPoint(event->pos(), Qt::OddEvenFill))
+            return;
+    }
+    setCursor(Qt::SizeAllCursor);
+}

@@ -1,0 +1,319 @@
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <QTest>
+#include <QtMath>
+
+#include <cmath>
+
+#include "Frame.h"
+#include "GraphicsView.h"
+#include "MeasureAngle.h"
+#include "MeasureRadian.h"
+#include "TargetGeometry.h"
+#include "testutils.h"
+
+using TestUtils::click;
+using TestUtils::move;
+
+namespace {
+QString angleLabel(int serial, double mainAngle, double otherAngle)
+{
+    return QStringLiteral("A%1=A%1=%2\u00B0\nA%1'=%3\u00B0")
+        .arg(serial)
+        .arg(mainAngle, 0, 'f', 3)
+        .arg(otherAngle, 0, 'f', 3);
+}
+
+// Whether any pixel within two pixels of p has the item pen's colour.
+bool hasPenColour(const QImage &image, const QPointF &p)
+{
+    const QRgb pen = GlobalVar::shapeGraphPen.color().rgb();
+    for (int dx = -2; dx <= 2; ++dx) {
+        for (int dy = -2; dy <= 2; ++dy) {
+            if (image.pixel(qRound(p.x()) + dx, qRound(p.y()) + dy) == pen)
+                return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+// The angle between two lines and the arc through three points, drawn and reshaped with real
+// mouse events on the main window's view.
+class TestAngleItems : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void angle_data();
+    void angle();
+    void angleLabelWaitsForSecondLine();
+    void parallelLinesKeepPreviousState();
+    void angleHandleDrag();
+    void arc_data();
+    void arc();
+    void wedgeOfSyntheticPicture();
+
+private:
+    QWidget *viewport() const { return frame->view->viewport(); }
+    MeasureAngle *drawAngle(const QPointF &a1, const QPointF &a2, const QPointF &b1, const QPointF &b2);
+
+    TestUtils::Sandbox sandbox;
+    Frame *frame = nullptr;
+};
+
+void TestAngleItems::init()
+{
+    GlobalVar::resetToDefaults();
+    frame = new Frame(nullptr);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+}
+
+void TestAngleItems::cleanup()
+{
+    delete frame;
+    frame = nullptr;
+}
+
+MeasureAngle *TestAngleItems::drawAngle(const QPointF &a1, const QPointF &a2, const QPointF &b1,
+                                        const QPointF &b2)
+{
+    frame->armTool(10);
+    click(viewport(), a1);
+    move(viewport(), a2);
+    click(viewport(), a2);
+    click(viewport(), b1);
+    move(viewport(), b2);
+    click(viewport(), b2);
+    return qgraphicsitem_cast<MeasureAngle *>(frame->currentShape);
+}
+
+void TestAngleItems::angle_data()
+{
+    QTest::addColumn<QPointF>("a1");
+    QTest::addColumn<QPointF>("a2");
+    QTest::addColumn<QPointF>("b1");
+    QTest::addColumn<QPointF>("b2");
+    QTest::addColumn<double>("mainAngle");
+    QTest::addColumn<double>("otherAngle");
+    QTest::addColumn<QLineF>("firstLine");
+    QTest::addColumn<QLineF>("secondLine");
+
+    // The horizontal line y = 300 and the line x + y = 600 cross at (300, 300), on the first
+    // segment only: the second line is drawn out to the crossing.
+    const QLineF horizontal(500, 300, 100, 300);
+    const QLineF towardsCrossing(300, 300, 500, 100);
+    QTest::newRow("crossing on the first segment only")
+        << QPointF(100, 300) << QPointF(500, 300) << QPointF(400, 200) << QPointF(500, 100)
+        << 45.0 << 135.0 << horizontal << towardsCrossing;
+    // (A level line keeps its ends swapped from the click order.)
+    QTest::newRow("first line clicked in reverse")
+        << QPointF(500, 300) << QPointF(100, 300) << QPointF(400, 200) << QPointF(500, 100)
+        << 45.0 << 135.0 << QLineF(100, 300, 500, 300) << towardsCrossing;
+    QTest::newRow("second line clicked in reverse")
+        << QPointF(100, 300) << QPointF(500, 300) << QPointF(500, 100) << QPointF(400, 200)
+        << 45.0 << 135.0 << horizontal << towardsCrossing;
+    // y = 100 and y = x meet at (100, 100), beyond both segments: the V's angle and the reflex
+    // angle outside it.
+    QTest::newRow("lines meeting beyond both segments")
+        << QPointF(200, 100) << QPointF(300, 100) << QPointF(200, 200) << QPointF(300, 300)
+        << 45.0 << 315.0 << QLineF(300, 100, 100, 100) << QLineF(300, 300, 100, 100);
+    QTest::newRow("perpendicular lines crossing inside both")
+        << QPointF(100, 100) << QPointF(300, 300) << QPointF(100, 300) << QPointF(300, 100)
+        << 90.0 << 90.0 << QLineF(300, 300, 100, 100) << QLineF(100, 300, 300, 100);
+    // Line 1 runs at 0 degrees, line 2 from (400, 400) to (600, 400 - 200 tan 30).
+    const double rise = 200.0 * std::tan(qDegreesToRadians(30.0));
+    QTest::newRow("30 degrees, crossing at the second line's start")
+        << QPointF(300, 400) << QPointF(700, 400) << QPointF(400, 400) << QPointF(600, 400 - rise)
+        << 30.0 << 150.0 << QLineF(700, 400, 300, 400) << QLineF(400, 400, 600, 400 - rise);
+}
+
+void TestAngleItems::angle()
+{
+    QFETCH(QPointF, a1);
+    QFETCH(QPointF, a2);
+    QFETCH(QPointF, b1);
+    QFETCH(QPointF, b2);
+    QFETCH(double, mainAngle);
+    QFETCH(double, otherAngle);
+    QFETCH(QLineF, firstLine);
+    QFETCH(QLineF, secondLine);
+
+    MeasureAngle *item = drawAngle(a1, a2, b1, b2);
+    QVERIFY(item);
+    QCOMPARE(item->serial, quint16(1));
+    QVERIFY(qAbs(item->mainAngle - mainAngle) < 1e-3);
+    QVERIFY(qAbs(item->otherAngle - otherAngle) < 1e-3);
+    QCOMPARE(item->label, angleLabel(1, mainAngle, otherAngle));
+    QVERIFY(QLineF(item->firstLine.p1(), firstLine.p1()).length() < 1e-6);
+    QVERIFY(QLineF(item->firstLine.p2(), firstLine.p2()).length() < 1e-6);
+    QVERIFY(QLineF(item->secondLine.p1(), secondLine.p1()).length() < 1e-4);
+    QVERIFY(QLineF(item->secondLine.p2(), secondLine.p2()).length() < 1e-4);
+    // The handles stay at the clicked points.
+    for (const QPointF &p : {a1, a2, b1, b2})
+        QVERIFY(item->shape().contains(p));
+}
+
+void TestAngleItems::angleLabelWaitsForSecondLine()
+{
+    frame->armTool(10);
+    click(viewport(), QPointF(100, 300));
+    auto *item = qgraphicsitem_cast<MeasureAngle *>(frame->currentShape);
+    QVERIFY(item);
+    move(viewport(), QPointF(400, 300));
+    QCOMPARE(item->firstLineEnd, QPointF(400, 300));
+    QVERIFY(item->label.isEmpty());
+    click(viewport(), QPointF(500, 300));
+    click(viewport(), QPointF(400, 200));
+    QVERIFY(item->label.isEmpty());
+    move(viewport(), QPointF(500, 100));
+    QCOMPARE(item->label, angleLabel(1, 45, 135));
+}
+
+void TestAngleItems::parallelLinesKeepPreviousState()
+{
+    frame->armTool(10);
+    click(viewport(), QPointF(100, 300));
+    click(viewport(), QPointF(500, 300));
+    click(viewport(), QPointF(100, 500));
+    auto *item = qgraphicsitem_cast<MeasureAngle *>(frame->currentShape);
+    QVERIFY(item);
+    move(viewport(), QPointF(300, 300));
+    const QString label = item->label;
+    const QLineF second = item->secondLine;
+    QCOMPARE(label, angleLabel(1, 45, 135));
+
+    // Parallel to the first line: no crossing, so no angle to the origin or anywhere else.
+    move(viewport(), QPointF(600, 500));
+    QCOMPARE(item->label, label);
+    QCOMPARE(item->secondLine, second);
+    QCOMPARE(item->secondLineEnd, QPointF(300, 300));
+    click(viewport(), QPointF(700, 500));
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(item->label, label);
+    QCOMPARE(item->secondLineEnd, QPointF(300, 300));
+
+    // A first line of no length has no direction either.
+    frame->armTool(10);
+    click(viewport(), QPointF(800, 800));
+    click(viewport(), QPointF(800, 800));
+    click(viewport(), QPointF(900, 700));
+    click(viewport(), QPointF(1000, 900));
+    auto *dot = qgraphicsitem_cast<MeasureAngle *>(frame->currentShape);
+    QVERIFY(dot && dot != item);
+    QVERIFY(dot->label.isEmpty());
+}
+
+void TestAngleItems::angleHandleDrag()
+{
+    MeasureAngle *item = drawAngle(QPointF(100, 300), QPointF(500, 300), QPointF(400, 200),
+                                   QPointF(500, 100));
+    QVERIFY(item);
+    frame->disarmTool();
+    click(viewport(), QPointF(500, 300));
+    QVERIFY(item->isSelected());
+
+    // Lifting the first line's start to (100, 100) tilts that line to a slope of 1/2, down to
+    // the right; the second line stays where it was.
+    TestUtils::drag(viewport(), QPointF(100, 300), QPointF(100, 100));
+    QCOMPARE(item->firstLineStart, QPointF(100, 100));
+    QCOMPARE(item->firstLineEnd, QPointF(500, 300));
+    QCOMPARE(item->secondLineStart, QPointF(400, 200));
+    QCOMPARE(item->secondLineEnd, QPointF(500, 100));
+    // From -26.565 degrees to the second line's 45 degrees.
+    const double expected = 45.0 + qRadiansToDegrees(std::atan(0.5));
+    QVERIFY(qAbs(item->mainAngle - expected) < 1e-3);
+    QCOMPARE(item->label, angleLabel(1, expected, 180.0 - expected));
+}
+
+void TestAngleItems::arc_data()
+{
+    QTest::addColumn<QPointF>("start");
+    QTest::addColumn<QPointF>("middle");
+    QTest::addColumn<QPointF>("end");
+    QTest::addColumn<double>("sweep");
+    QTest::addColumn<int>("start16");
+    QTest::addColumn<int>("span16");
+    QTest::addColumn<QPointF>("insidePie");
+    QTest::addColumn<QPointF>("outsidePie");
+
+    // All on the circle of radius 100 around (500, 500).
+    QTest::newRow("counter-clockwise half circle")
+        << QPointF(600, 500) << QPointF(500, 400) << QPointF(400, 500)
+        << 180.0 << 0 << 2880 << QPointF(500, 450) << QPointF(500, 550);
+    QTest::newRow("clockwise half circle")
+        << QPointF(600, 500) << QPointF(500, 600) << QPointF(400, 500)
+        << 180.0 << 0 << -2880 << QPointF(500, 550) << QPointF(500, 450);
+    QTest::newRow("three quarters clockwise")
+        << QPointF(600, 500) << QPointF(500, 600) << QPointF(500, 400)
+        << 270.0 << 0 << -4320 << QPointF(450, 500) << QPointF(550, 450);
+    QTest::newRow("quarter from the top, counter-clockwise")
+        << QPointF(500, 400) << QPointF(440, 420) << QPointF(400, 500)
+        << 90.0 << 1440 << 1440 << QPointF(450, 450) << QPointF(550, 550);
+}
+
+void TestAngleItems::arc()
+{
+    QFETCH(QPointF, start);
+    QFETCH(QPointF, middle);
+    QFETCH(QPointF, end);
+    QFETCH(double, sweep);
+    QFETCH(int, start16);
+    QFETCH(int, span16);
+    QFETCH(QPointF, insidePie);
+    QFETCH(QPointF, outsidePie);
+
+    frame->armTool(14);
+    click(viewport(), start);
+    click(viewport(), middle);
+    move(viewport(), end);
+    click(viewport(), end);
+    auto *arc = qgraphicsitem_cast<MeasureRadian *>(frame->currentShape);
+    QVERIFY(arc);
+    QVERIFY(QLineF(arc->circleRect.center(), QPointF(500, 500)).length() < 1e-2);
+    QVERIFY(qAbs(arc->arcAngle - sweep) < 1e-2);
+    QCOMPARE(qRound(arc->startAngle16), start16);
+    QCOMPARE(qRound(arc->spanAngle16), span16);
+    const double length = 100.0 * M_PI * sweep / 180.0;
+    QCOMPARE(arc->label, QStringLiteral("C1=C1=%1pixels\nA1=%2\u00B0")
+                             .arg(length, 0, 'f', 3).arg(sweep, 0, 'f', 3));
+    // The pie slice is the item's body; the rest of the circle is not.
+    QVERIFY(arc->shape().contains(insidePie));
+    QVERIFY(!arc->shape().contains(outsidePie));
+
+    // The drawn arc passes the rim point halfway along the sweep and not the one opposite it.
+    QImage image(1000, 1000, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QStyleOptionGraphicsItem option;
+        arc->paint(&painter, &option, nullptr);
+    }
+    const double halfway = qDegreesToRadians(start16 / 16.0 + span16 / 32.0);
+    const QPointF onArc(500 + 100 * std::cos(halfway), 500 - 100 * std::sin(halfway));
+    QVERIFY(hasPenColour(image, onArc));
+    QVERIFY(!hasPenColour(image, QPointF(1000, 1000) - onArc));
+}
+
+void TestAngleItems::wedgeOfSyntheticPicture()
+{
+    using namespace TargetGeometry;
+    // The wedge's base and hypotenuse, clicked a little inside their ends.
+    MeasureAngle *item = drawAngle(wedgeBase + QPointF(40, 0), wedgeFoot - QPointF(40, 0),
+                                   wedgeBase + (wedgeTop - wedgeBase) * 0.2,
+                                   wedgeBase + (wedgeTop - wedgeBase) * 0.9);
+    QVERIFY(item);
+    const double truth = qRadiansToDegrees(std::atan2(wedgeFoot.y() - wedgeTop.y(),
+                                                      wedgeFoot.x() - wedgeBase.x()));
+    QVERIFY(qAbs(item->mainAngle - truth) < 0.2);
+    QVERIFY(qAbs(item->otherAngle - (360.0 - truth)) < 0.2);
+    // Both lines are drawn from the wedge's corner.
+    QVERIFY(QLineF(item->firstLine.p2(), wedgeBase).length() < 1.0);
+}
+
+QTEST_MAIN(TestAngleItems)
+#include "tst_angleitems.moc"

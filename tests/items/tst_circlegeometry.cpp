@@ -1,0 +1,135 @@
+#include <QTest>
+#include <QtMath>
+
+#include <cmath>
+
+#include "CircleGeometry.h"
+
+// The shared constructions of the circle, arc, angle and two-circle items, checked against
+// circles and lines whose answers are known beforehand. (Foot points are checked through the
+// line-to-circle item.)
+class TestCircleGeometry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void threePointCircle_data();
+    void threePointCircle();
+    void noCircle_data();
+    void noCircle();
+    void lineCrossing_data();
+    void lineCrossing();
+};
+
+namespace {
+QPointF onRim(const QPointF &centre, qreal radius, qreal degrees)
+{
+    const qreal a = qDegreesToRadians(degrees);
+    return centre + QPointF(radius * std::cos(a), -radius * std::sin(a));
+}
+} // namespace
+
+void TestCircleGeometry::threePointCircle_data()
+{
+    QTest::addColumn<QPointF>("q1");
+    QTest::addColumn<QPointF>("q2");
+    QTest::addColumn<QPointF>("q3");
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<qreal>("radius");
+
+    QTest::newRow("radius 100 around (500, 400)")
+        << QPointF(600, 400) << QPointF(500, 300) << QPointF(400, 400) << QPointF(500, 400) << 100.0;
+    const QPointF c(123.5, 456.25);
+    QTest::newRow("uneven spacing, off-grid centre")
+        << onRim(c, 77.7, 10) << onRim(c, 77.7, 130) << onRim(c, 77.7, 250) << c << 77.7;
+    QTest::newRow("short arc of a large circle")
+        << onRim(QPointF(960, 3000), 2500, 85) << onRim(QPointF(960, 3000), 2500, 90)
+        << onRim(QPointF(960, 3000), 2500, 95) << QPointF(960, 3000) << 2500.0;
+    // A chord of two equal points counts as horizontal: the centre lies straight below them,
+    // on the bisector of (500, 300)-(600, 400), the line x + y = 900.
+    QTest::newRow("first two points equal")
+        << QPointF(500, 300) << QPointF(500, 300) << QPointF(600, 400) << QPointF(500, 400) << 100.0;
+}
+
+void TestCircleGeometry::threePointCircle()
+{
+    QFETCH(QPointF, q1);
+    QFETCH(QPointF, q2);
+    QFETCH(QPointF, q3);
+    QFETCH(QPointF, centre);
+    QFETCH(qreal, radius);
+
+    // The click order does not matter for the circle itself.
+    // (The equal-points rule depends on which two points are equal: that row keeps its order.)
+    const QPointF orders[][3] = {{q1, q2, q3}, {q3, q2, q1}, {q2, q3, q1}};
+    for (int i = 0; i < (q1 == q2 ? 1 : 3); ++i) {
+        const auto &order = orders[i];
+        const CircleGeometry::Circle circle =
+            CircleGeometry::throughThreePoints(order[0], order[1], order[2]);
+        QVERIFY(circle.valid);
+        QVERIFY2(QLineF(circle.centre, centre).length() < 1e-6,
+                 qPrintable(QStringLiteral("centre %1, %2").arg(circle.centre.x()).arg(circle.centre.y())));
+        QVERIFY(qAbs(circle.radius - radius) < 1e-6);
+    }
+}
+
+void TestCircleGeometry::noCircle_data()
+{
+    QTest::addColumn<QPointF>("q1");
+    QTest::addColumn<QPointF>("q2");
+    QTest::addColumn<QPointF>("q3");
+
+    QTest::newRow("collinear rim points") << QPointF(100, 100) << QPointF(200, 200) << QPointF(300, 300);
+    QTest::newRow("collinear, middle point outside") << QPointF(100, 500) << QPointF(900, 500) << QPointF(400, 500);
+    QTest::newRow("all three points equal") << QPointF(300, 300) << QPointF(300, 300) << QPointF(300, 300);
+    QTest::newRow("first and third point equal") << QPointF(100, 100) << QPointF(200, 150) << QPointF(100, 100);
+    // Off a straight line by a thousandth of a pixel: the centre would lie 5e8 pixels away.
+    QTest::newRow("nearly collinear, centre absurdly far")
+        << QPointF(0, 0) << QPointF(1000, 0.001) << QPointF(2000, 0);
+}
+
+void TestCircleGeometry::noCircle()
+{
+    QFETCH(QPointF, q1);
+    QFETCH(QPointF, q2);
+    QFETCH(QPointF, q3);
+    QVERIFY(!CircleGeometry::throughThreePoints(q1, q2, q3).valid);
+    QVERIFY(!CircleGeometry::throughThreePoints(q3, q2, q1).valid);
+}
+
+void TestCircleGeometry::lineCrossing_data()
+{
+    QTest::addColumn<QLineF>("a");
+    QTest::addColumn<QLineF>("b");
+    QTest::addColumn<bool>("crosses");
+    QTest::addColumn<QPointF>("crossing");
+
+    QTest::newRow("crossing beyond both segments")
+        << QLineF(200, 100, 300, 100) << QLineF(200, 200, 300, 300) << true << QPointF(100, 100);
+    QTest::newRow("perpendicular, inside both")
+        << QLineF(100, 100, 300, 300) << QLineF(100, 300, 300, 100) << true << QPointF(200, 200);
+    QTest::newRow("parallel") << QLineF(0, 0, 100, 50) << QLineF(0, 10, 200, 110) << false << QPointF();
+    QTest::newRow("same line") << QLineF(0, 0, 100, 0) << QLineF(200, 0, 300, 0) << false << QPointF();
+    QTest::newRow("line of no length") << QLineF(50, 50, 50, 50) << QLineF(0, 0, 100, 0) << false << QPointF();
+    QTest::newRow("nearly parallel, crossing absurdly far")
+        << QLineF(0, 0, 1000, 0) << QLineF(0, 1, 1000, 1.000001) << false << QPointF();
+}
+
+void TestCircleGeometry::lineCrossing()
+{
+    QFETCH(QLineF, a);
+    QFETCH(QLineF, b);
+    QFETCH(bool, crosses);
+    QFETCH(QPointF, crossing);
+
+    const QPointF untouched(-7, -7);
+    QPointF x = untouched;
+    QCOMPARE(CircleGeometry::intersect(a, b, &x), crosses);
+    if (crosses)
+        QVERIFY(QLineF(x, crossing).length() < 1e-9);
+    else
+        QCOMPARE(x, untouched);
+}
+
+QTEST_MAIN(TestCircleGeometry)
+#include "tst_circlegeometry.moc"

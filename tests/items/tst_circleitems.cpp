@@ -1,0 +1,443 @@
+#include <QGraphicsScene>
+#include <QRegularExpression>
+#include <QTest>
+#include <QtMath>
+
+#include <cmath>
+
+#include "Frame.h"
+#include "GraphicsView.h"
+#include "MeasureCircle.h"
+#include "MeasureCircle2Circle.h"
+#include "MeasureConcentric.h"
+#include "MeasureLine2Circle.h"
+#include "MeasurePoint2Circle.h"
+#include "MeasureRadian.h"
+#include "TargetGeometry.h"
+#include "testutils.h"
+
+using TestUtils::click;
+using TestUtils::move;
+
+typedef QVector<QPointF> Points;
+Q_DECLARE_METATYPE(Points)
+
+namespace {
+QString fixed(double value)
+{
+    return QString::number(value, 'f', 3);
+}
+
+QPointF onRim(const TargetGeometry::Circle &c, qreal degrees)
+{
+    const qreal a = qDegreesToRadians(degrees);
+    return QPointF(std::round(c.centre.x() + c.radius * std::cos(a)),
+                   std::round(c.centre.y() - c.radius * std::sin(a)));
+}
+
+double valueOf(const QString &label, const QString &name)
+{
+    const QRegularExpression re(QRegularExpression::escape(name) + QStringLiteral("=(-?[0-9.]+)"));
+    const QRegularExpressionMatch match = re.match(label);
+    return match.hasMatch() ? match.captured(1).toDouble() : qQNaN();
+}
+} // namespace
+
+// The circle, point-to-circle, line-to-circle, two-circle and concentric items, drawn and
+// reshaped with real mouse events on the main window's view.
+class TestCircleItems : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void circleValues_data();
+    void circleValues();
+    void pointToCircle_data();
+    void pointToCircle();
+    void lineToCircle_data();
+    void lineToCircle();
+    void lineToCircleStages();
+    void lineOfNoLength();
+    void undefinedCircleKeepsPreviousState_data();
+    void undefinedCircleKeepsPreviousState();
+    void circleToCircle();
+    void concentric_data();
+    void concentric();
+    void editingCircle();
+    void syntheticPicture();
+
+private:
+    QWidget *viewport() const { return frame->view->viewport(); }
+    // Arms the tool and clicks the points, moving to each one first; the last click finishes.
+    template<class T>
+    T *draw(int code, const Points &points);
+
+    TestUtils::Sandbox sandbox;
+    Frame *frame = nullptr;
+};
+
+void TestCircleItems::init()
+{
+    GlobalVar::resetToDefaults();
+    frame = new Frame(nullptr);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+}
+
+void TestCircleItems::cleanup()
+{
+    delete frame;
+    frame = nullptr;
+}
+
+template<class T>
+T *TestCircleItems::draw(int code, const Points &points)
+{
+    frame->armTool(code);
+    for (const QPointF &p : points) {
+        move(viewport(), p);
+        click(viewport(), p);
+    }
+    return qgraphicsitem_cast<T *>(frame->currentShape);
+}
+
+void TestCircleItems::circleValues_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<float>("factor");
+    QTest::newRow("pixels") << QStringLiteral("pixels") << 0.0f;
+    QTest::newRow("calibrated mm") << QStringLiteral("mm") << 0.01f;
+}
+
+void TestCircleItems::circleValues()
+{
+    QFETCH(QString, unit);
+    QFETCH(float, factor);
+    GlobalVar::currentUnit = unit;
+    GlobalVar::currentRealRuler = factor;
+    const double k = unit == QLatin1String("pixels") ? 1.0 : double(factor);
+
+    auto *circle = draw<MeasureCircle>(15, {QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
+    QVERIFY(circle);
+    QCOMPARE(circle->circleRect, QRectF(400, 300, 200, 200));
+    const double r = 100.0;
+    const QString expected = QStringLiteral("C1=R1=%1%5\nD1=%2%5\nC1=%3%5\nA1=%4%5\u00B2")
+                                 .arg(fixed(r * k), fixed(2 * r * k), fixed(2 * M_PI * r * k),
+                                      fixed(M_PI * r * r * k * k), unit);
+    QCOMPARE(circle->label, expected);
+    QCOMPARE(circle->shownLabel(), circle->labelValues());
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+
+    // Circles and arcs share their numbering.
+    auto *arc = draw<MeasureRadian>(14, {QPointF(600, 700), QPointF(500, 600), QPointF(400, 700)});
+    QVERIFY(arc);
+    QCOMPARE(arc->serial, quint16(2));
+}
+
+void TestCircleItems::pointToCircle_data()
+{
+    QTest::addColumn<QPointF>("measured");
+    QTest::addColumn<double>("distance");
+    // The circle runs through (600, 400), (500, 300) and (400, 400): centre (500, 400).
+    QTest::newRow("point at the centre") << QPointF(500, 400) << 0.0;
+    QTest::newRow("point outside the circle") << QPointF(800, 800) << 500.0;
+    QTest::newRow("point inside the circle") << QPointF(530, 360) << 50.0;
+}
+
+void TestCircleItems::pointToCircle()
+{
+    QFETCH(QPointF, measured);
+    QFETCH(double, distance);
+    auto *item = draw<MeasurePoint2Circle>(
+        16, {measured, QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
+    QVERIFY(item);
+    QCOMPARE(item->label, QStringLiteral("L1=L1=%1pixels").arg(fixed(distance)));
+    QCOMPARE(item->distanceLine.p1(), QPointF(500, 400));
+    QCOMPARE(item->distanceLine.p2(), measured);
+}
+
+void TestCircleItems::lineToCircle_data()
+{
+    QTest::addColumn<QPointF>("lineStart");
+    QTest::addColumn<QPointF>("lineEnd");
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<QLineF>("drawnLine");
+    QTest::addColumn<QLineF>("perpendicular");
+
+    QTest::newRow("foot outside the segment")
+        << QPointF(100, 500) << QPointF(300, 500) << QPointF(500, 300)
+        << QLineF(100, 500, 500, 500) << QLineF(500, 500, 500, 300);
+    QTest::newRow("foot inside the segment")
+        << QPointF(300, 500) << QPointF(700, 500) << QPointF(500, 300)
+        << QLineF(700, 500, 300, 500) << QLineF(500, 500, 500, 300);
+    // A vertical line is judged along its length, not by x alone.
+    QTest::newRow("vertical line, foot between the clicked points")
+        << QPointF(700, 100) << QPointF(700, 500) << QPointF(500, 300)
+        << QLineF(700, 500, 700, 100) << QLineF(700, 300, 500, 300);
+    QTest::newRow("vertical line, foot beyond the clicked points")
+        << QPointF(700, 600) << QPointF(700, 900) << QPointF(500, 300)
+        << QLineF(700, 900, 700, 300) << QLineF(700, 300, 500, 300);
+    QTest::newRow("foot on the picture's left edge")
+        << QPointF(0, 100) << QPointF(0, 500) << QPointF(200, 300)
+        << QLineF(0, 500, 0, 100) << QLineF(0, 300, 200, 300);
+}
+
+void TestCircleItems::lineToCircle()
+{
+    QFETCH(QPointF, lineStart);
+    QFETCH(QPointF, lineEnd);
+    QFETCH(QPointF, centre);
+    QFETCH(QLineF, drawnLine);
+    QFETCH(QLineF, perpendicular);
+
+    const Points rim = {centre + QPointF(100, 0), centre + QPointF(0, -100), centre + QPointF(-100, 0)};
+    auto *item = draw<MeasureLine2Circle>(17, Points{lineStart, lineEnd} + rim);
+    QVERIFY(item);
+    QCOMPARE(item->measuredLine, drawnLine);
+    QCOMPARE(item->perpendicular, perpendicular);
+    QCOMPARE(item->label, QStringLiteral("L1=L1=%1pixels").arg(fixed(perpendicular.length())));
+    // The line's handles stay at the clicked points.
+    QVERIFY(item->shape().contains(lineStart));
+    QVERIFY(item->shape().contains(lineEnd));
+}
+
+void TestCircleItems::lineToCircleStages()
+{
+    frame->armTool(17);
+    click(viewport(), QPointF(100, 500));
+    auto *item = qgraphicsitem_cast<MeasureLine2Circle *>(frame->currentShape);
+    QVERIFY(item);
+    // First the line alone follows the mouse, lower end first; nothing is measured yet.
+    move(viewport(), QPointF(300, 450));
+    QCOMPARE(item->measuredLine, QLineF(100, 500, 300, 450));
+    QVERIFY(item->label.isEmpty());
+    click(viewport(), QPointF(300, 500));
+    click(viewport(), QPointF(600, 300));
+    move(viewport(), QPointF(550, 250));
+    click(viewport(), QPointF(500, 200));
+    QVERIFY(item->label.isEmpty());
+    // Then the circle's third point.
+    move(viewport(), QPointF(400, 300));
+    QCOMPARE(item->label, QStringLiteral("L1=L1=200.000pixels"));
+}
+
+void TestCircleItems::lineOfNoLength()
+{
+    // Both line points on one spot: no foot point, so nothing is measured.
+    auto *item = draw<MeasureLine2Circle>(
+        17, {QPointF(100, 500), QPointF(100, 500), QPointF(600, 300), QPointF(500, 200),
+             QPointF(400, 300)});
+    QVERIFY(item);
+    QVERIFY(item->label.isEmpty());
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+}
+
+void TestCircleItems::undefinedCircleKeepsPreviousState_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<Points>("clicks");
+    QTest::addColumn<QPointF>("onCircle");
+    QTest::addColumn<QPointF>("collinear");
+
+    // The last click and the collinear point lie on a line with the first rim point; a point
+    // 300 pixels right of the one on the circle lies on a line with the first and third.
+    const QPointF onCircle(400, 400);
+    const QPointF collinear(700, 500);
+    QTest::newRow("circle") << 15 << Points{QPointF(600, 400), QPointF(500, 300)} << onCircle << collinear;
+    QTest::newRow("point to circle")
+        << 16 << Points{QPointF(450, 700), QPointF(600, 400), QPointF(500, 300)} << onCircle << collinear;
+    QTest::newRow("line to circle")
+        << 17 << Points{QPointF(100, 800), QPointF(300, 800), QPointF(600, 400), QPointF(500, 300)}
+        << onCircle << collinear;
+    QTest::newRow("arc") << 14 << Points{QPointF(600, 400), QPointF(500, 300)} << onCircle << collinear;
+    QTest::newRow("second of two circles")
+        << 18 << Points{QPointF(600, 400), QPointF(500, 300), QPointF(400, 400), QPointF(900, 400), QPointF(800, 300)}
+        << QPointF(700, 400) << QPointF(1000, 500);
+}
+
+void TestCircleItems::undefinedCircleKeepsPreviousState()
+{
+    QFETCH(int, code);
+    QFETCH(Points, clicks);
+    QFETCH(QPointF, onCircle);
+    QFETCH(QPointF, collinear);
+
+    frame->armTool(code);
+    for (const QPointF &p : clicks)
+        click(viewport(), p);
+    Shape *item = frame->currentShape;
+    QVERIFY(item);
+    move(viewport(), onCircle);
+    const QString label = item->label;
+    const QRectF area = item->boundingRect();
+    QVERIFY(!label.isEmpty());
+
+    // Passing through a collinear position, and finishing there, shows no circle.
+    move(viewport(), collinear);
+    QCOMPARE(item->label, label);
+    QCOMPARE(item->boundingRect(), area);
+    click(viewport(), collinear);
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(item->label, label);
+    QCOMPARE(item->boundingRect(), area);
+    QVERIFY(!item->label.contains(QLatin1String("nan"), Qt::CaseInsensitive));
+    QVERIFY(!item->label.contains(QLatin1String("inf"), Qt::CaseInsensitive));
+
+    // Dragging the middle rim point onto the line through the other two keeps the item as it
+    // was, too.
+    frame->disarmTool();
+    const QPointF middleRim = clicks.last();
+    click(viewport(), middleRim);
+    QVERIFY(item->isSelected());
+    TestUtils::press(viewport(), middleRim);
+    move(viewport(), onCircle + QPointF(300, 0), Qt::LeftButton);
+    TestUtils::release(viewport(), onCircle + QPointF(300, 0));
+    QCOMPARE(item->label, label);
+    QCOMPARE(item->boundingRect(), area);
+    QVERIFY(item->shape().contains(middleRim));
+    QVERIFY(!item->shape().contains(onCircle + QPointF(300, 0)));
+}
+
+void TestCircleItems::circleToCircle()
+{
+    // First circle: radius 100 around (500, 400); second: radius 50 around (800, 800).
+    auto *item = draw<MeasureCircle2Circle>(
+        18, {QPointF(600, 400), QPointF(500, 300)});
+    QVERIFY(item);
+    move(viewport(), QPointF(400, 400));
+    QCOMPARE(item->firstCircleRect, QRectF(400, 300, 200, 200));
+    click(viewport(), QPointF(400, 400));
+    click(viewport(), QPointF(850, 800));
+    click(viewport(), QPointF(800, 750));
+    // Until the second circle follows the mouse there is no distance to show.
+    QVERIFY(item->label.isEmpty());
+    move(viewport(), QPointF(750, 800));
+    click(viewport(), QPointF(750, 800));
+    QCOMPARE(item->secondCircleRect, QRectF(750, 750, 100, 100));
+    QCOMPARE(item->centreLine, QLineF(800, 800, 500, 400));
+    QCOMPARE(item->label, QStringLiteral("L1=L1=500.000pixels"));
+
+    // Moving a rim point of the first circle moves that circle and its end of the centre line.
+    frame->disarmTool();
+    click(viewport(), QPointF(600, 400));
+    QVERIFY(item->isSelected());
+    TestUtils::drag(viewport(), QPointF(600, 400), QPointF(400, 300));
+    QCOMPARE(item->firstCirclePoint1, QPointF(400, 300));
+    // (400, 300), (500, 300), (400, 400): centre (450, 350), radius sqrt(2) * 50.
+    QVERIFY(QLineF(item->firstCircleRect.center(), QPointF(450, 350)).length() < 1e-6);
+    QVERIFY(qAbs(item->firstCircleRect.width() - 100 * std::sqrt(2.0)) < 1e-6);
+    QCOMPARE(item->secondCircleRect, QRectF(750, 750, 100, 100));
+    QCOMPARE(item->centreLine.p1(), QPointF(800, 800));
+    QCOMPARE(item->label, QStringLiteral("L1=L1=%1pixels").arg(fixed(std::hypot(350.0, 450.0))));
+}
+
+void TestCircleItems::concentric_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<float>("factor");
+    QTest::addColumn<QPointF>("radiusPoint");
+    QTest::addColumn<QString>("values");
+    // The first circle: radius 50 around (500, 500).
+    QTest::newRow("fourth point inside, pixels")
+        << QStringLiteral("pixels") << 0.0f << QPointF(500, 530)
+        << QStringLiteral("R1=50.000pixels\nR1'=30.000pixels\nL1=-20.000pixels");
+    QTest::newRow("fourth point on the circle")
+        << QStringLiteral("pixels") << 0.0f << QPointF(530, 540)
+        << QStringLiteral("R1=50.000pixels\nR1'=50.000pixels\nL1=0.000pixels");
+    QTest::newRow("fourth point inside, calibrated: the difference is a distance")
+        << QStringLiteral("mm") << 0.1f << QPointF(500, 530)
+        << QStringLiteral("R1=%1mm\nR1'=%2mm\nL1=%3mm").arg(fixed(50 * 0.1f), fixed(30 * 0.1f), fixed(20 * 0.1));
+    QTest::newRow("fourth point outside, pixels")
+        << QStringLiteral("pixels") << 0.0f << QPointF(580, 440)
+        << QStringLiteral("R1=50.000pixels\nR1'=100.000pixels\nL1=50.000pixels");
+}
+
+void TestCircleItems::concentric()
+{
+    QFETCH(QString, unit);
+    QFETCH(float, factor);
+    QFETCH(QPointF, radiusPoint);
+    QFETCH(QString, values);
+    GlobalVar::currentUnit = unit;
+    GlobalVar::currentRealRuler = factor;
+
+    auto *item = draw<MeasureConcentric>(19, {QPointF(550, 500), QPointF(500, 450)});
+    QVERIFY(item);
+    move(viewport(), QPointF(450, 500));
+    // The first circle follows the mouse, with nothing to show yet.
+    QCOMPARE(item->firstCircleRect, QRectF(450, 450, 100, 100));
+    QVERIFY(item->label.isEmpty());
+    click(viewport(), QPointF(450, 500));
+    move(viewport(), radiusPoint);
+    click(viewport(), radiusPoint);
+    QCOMPARE(item->label, QStringLiteral("L1=") + values);
+    QCOMPARE(item->secondCircleRect.center(), QPointF(500, 500));
+}
+
+void TestCircleItems::editingCircle()
+{
+    auto *circle = draw<MeasureCircle>(15, {QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
+    QVERIFY(circle);
+    frame->disarmTool();
+
+    // The circle itself is the body: a click inside selects it.
+    click(viewport(), QPointF(500, 420));
+    QVERIFY(circle->isSelected());
+    // Inside a corner of the bounding square, outside the circle, the move cursor shows.
+    move(viewport(), QPointF(410, 310));
+    QCOMPARE(int(circle->cursor().shape()), int(Qt::SizeAllCursor));
+    move(viewport(), QPointF(500, 300));
+    QCOMPARE(int(circle->cursor().shape()), int(Qt::CrossCursor));
+
+    // Dragging the third rim point to (400, 300): the centre now lies on x = 450, halfway between
+    // (500, 300) and (400, 300), and on x + y = 900, the bisector of (600, 400)-(500, 300).
+    TestUtils::drag(viewport(), QPointF(400, 400), QPointF(400, 300));
+    QCOMPARE(circle->circlePoint1, QPointF(600, 400));
+    QCOMPARE(circle->circlePoint3, QPointF(400, 300));
+    const double r = std::hypot(150.0, 50.0);
+    QVERIFY(QLineF(circle->circleRect.center(), QPointF(450, 450)).length() < 1e-6);
+    QVERIFY(circle->label.startsWith(QStringLiteral("C1=R1=%1pixels\nD1=%2pixels").arg(fixed(r), fixed(2 * r))));
+}
+
+void TestCircleItems::syntheticPicture()
+{
+    using namespace TargetGeometry;
+    // Rim points rounded to whole pixels, as a user clicks them: within a pixel of the truth.
+    auto *circle = draw<MeasureCircle>(15, {onRim(disc, 20), onRim(disc, 145), onRim(disc, 260)});
+    QVERIFY(circle);
+    QVERIFY(qAbs(valueOf(circle->label, QStringLiteral("R1")) - disc.radius) < 1.0);
+    QVERIFY(qAbs(valueOf(circle->label, QStringLiteral("A1")) - M_PI * disc.radius * disc.radius)
+            < 2 * M_PI * disc.radius);
+
+    auto *ring = draw<MeasureConcentric>(
+        19, {onRim(ringOuter, 30), onRim(ringOuter, 150), onRim(ringOuter, 270), onRim(ringInner, 200)});
+    QVERIFY(ring);
+    QVERIFY(qAbs(valueOf(ring->label, QStringLiteral("R1")) - ringOuter.radius) < 1.0);
+    QVERIFY(qAbs(valueOf(ring->label, QStringLiteral("R1'")) - ringInner.radius) < 1.0);
+    QVERIFY(qAbs(valueOf(ring->label, QStringLiteral("\nL1")) - (ringInner.radius - ringOuter.radius)) < 2.0);
+
+    auto *pair = draw<MeasureCircle2Circle>(
+        18, {onRim(disc, 0), onRim(disc, 100), onRim(disc, 200),
+             onRim(ringOuter, 10), onRim(ringOuter, 120), onRim(ringOuter, 240)});
+    QVERIFY(pair);
+    QVERIFY(qAbs(valueOf(pair->label, QStringLiteral("L2")) - QLineF(disc.centre, ringOuter.centre).length())
+            < 1.5);
+
+    auto *toCentre = draw<MeasurePoint2Circle>(
+        16, {ringOuter.centre, onRim(disc, 45), onRim(disc, 135), onRim(disc, 300)});
+    QVERIFY(toCentre);
+    QVERIFY(qAbs(valueOf(toCentre->label, QStringLiteral("L3")) - QLineF(disc.centre, ringOuter.centre).length())
+            < 1.5);
+
+    // The wedge's vertical edge against the disc: its centre lies 1440 - 340 pixels away.
+    auto *edge = draw<MeasureLine2Circle>(
+        17, {wedgeTop, wedgeFoot, onRim(disc, 80), onRim(disc, 190), onRim(disc, 310)});
+    QVERIFY(edge);
+    QVERIFY(qAbs(valueOf(edge->label, QStringLiteral("L4")) - (wedgeFoot.x() - disc.centre.x())) < 1.0);
+    QCOMPARE(GlobalVar::shapeList.size(), 5);
+}
+
+QTEST_MAIN(TestCircleItems)
+#include "tst_circleitems.moc"
