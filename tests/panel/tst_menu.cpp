@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "CalibrateLine.h"
 #include "CustomLine.h"
 #include "Frame.h"
 #include "GraphicsView.h"
@@ -164,8 +165,11 @@ void TestMenu::toolArming()
 void TestMenu::resultsTable()
 {
     // A calibration item has no row; measurement rows are numbered in list order.
-    auto *calibration = new MeasureLine;   // stands in for a calibration item (code 1)
+    auto *calibration = new CalibrateLine;
     frame->scene->addItem(calibration);
+    calibration->setPoint(QPointF(50, 50), 1, 0);
+    calibration->endDraw(QPointF(90, 50));
+    GlobalVar::shapeList << calibration;
     button("tb_FreeLine")->click();
     drawSegment(QPointF(100, 100), QPointF(400, 500));
     drawSegment(QPointF(100, 600), QPointF(200, 600));
@@ -176,6 +180,7 @@ void TestMenu::resultsTable()
     QCOMPARE(cell(1, 2), QStringLiteral("L2=100.000pixels"));
     QVERIFY(cell(2, 0).isEmpty());
     QCOMPARE(table()->rowCount(), 32);
+    GlobalVar::shapeList.removeOne(calibration);
     delete calibration;
 
     // A click on a row disarms the tool and selects its item only.
