@@ -2,12 +2,22 @@
 
 #include <QVector>
 
+#include "MeasureParaline.h"
+#include "MeasureParaline2Paraline.h"
+#include "MeasurePoint2Line.h"
+
 namespace {
 QVector<ShapeRoute> &table()
 {
     // One row per item class, added with the class: code, factory, counter, finishing click,
     // click counts at which moves draw, right-click finish, calibration.
     static QVector<ShapeRoute> rows = {
+        {7, &ShapeRoute::make<MeasureParaline>, ShapeRoute::CounterA, 3,
+         ShapeRoute::clicks({1, 2}), 0, false},
+        {9, &ShapeRoute::make<MeasurePoint2Line>, ShapeRoute::CounterA, 3,
+         ShapeRoute::clicks({2}), 0, false},
+        {20, &ShapeRoute::make<MeasureParaline2Paraline>, ShapeRoute::CounterA, 5,
+         ShapeRoute::clickRange(1, 4), 0, false},
     };
     return rows;
 }
