@@ -2,6 +2,8 @@
 
 #include <QVector>
 
+#include "MeasureCustomParaline.h"
+#include "MeasureDualParaline.h"
 #include "MeasureParaline.h"
 #include "MeasureParaline2Paraline.h"
 #include "MeasurePoint2Line.h"
@@ -14,8 +16,12 @@ QVector<ShapeRoute> &table()
     static QVector<ShapeRoute> rows = {
         {7, &ShapeRoute::make<MeasureParaline>, ShapeRoute::CounterA, 3,
          ShapeRoute::clicks({1, 2}), 0, false},
+        {8, &ShapeRoute::make<MeasureCustomParaline>, ShapeRoute::CounterA, 18,
+         ShapeRoute::clickRange(1, 17), 2, false},
         {9, &ShapeRoute::make<MeasurePoint2Line>, ShapeRoute::CounterA, 3,
          ShapeRoute::clicks({2}), 0, false},
+        {13, &ShapeRoute::make<MeasureDualParaline>, ShapeRoute::CounterA, 4,
+         ShapeRoute::clickRange(1, 4), 0, false},
         {20, &ShapeRoute::make<MeasureParaline2Paraline>, ShapeRoute::CounterA, 5,
          ShapeRoute::clickRange(1, 4), 0, false},
     };
