@@ -7,6 +7,8 @@
 #include "MeasureParaline.h"
 #include "MeasureParaline2Paraline.h"
 #include "MeasurePoint2Line.h"
+#include "MeasurePolygon.h"
+#include "MeasureRectangle.h"
 
 namespace {
 QVector<ShapeRoute> &table()
@@ -20,6 +22,10 @@ QVector<ShapeRoute> &table()
          ShapeRoute::clickRange(1, 17), 2, false},
         {9, &ShapeRoute::make<MeasurePoint2Line>, ShapeRoute::CounterA, 3,
          ShapeRoute::clicks({2}), 0, false},
+        {11, &ShapeRoute::make<MeasureRectangle>, ShapeRoute::CounterD, 2,
+         ShapeRoute::clicks({1}), 0, false},
+        {12, &ShapeRoute::make<MeasurePolygon>, ShapeRoute::CounterE, 10,
+         ShapeRoute::clickRange(1, 10), 2, false},
         {13, &ShapeRoute::make<MeasureDualParaline>, ShapeRoute::CounterA, 4,
          ShapeRoute::clickRange(1, 4), 0, false},
         {20, &ShapeRoute::make<MeasureParaline2Paraline>, ShapeRoute::CounterA, 5,
