@@ -1,18 +1,16 @@
 #include <QGraphicsScene>
 #include <QTest>
 
-#include "Frame.h"
-#include "GraphicsView.h"
+#include "FrameDriver.h"
 #include "MeasureCustomParaline.h"
 #include "MeasureDualParaline.h"
-#include "testutils.h"
 
 using TestUtils::click;
 using TestUtils::move;
 
 // Several points measured from a horizontal base line, and their spread, drawn with real mouse
 // events on the main window's view.
-class TestMultiPointItems : public QObject
+class TestMultiPointItems : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -27,38 +25,16 @@ private slots:
     void dualParallels_data();
     void dualParallels();
     void notEditable();
-
-private:
-    QWidget *viewport() const { return frame->view->viewport(); }
-    // Arms `tool` and clicks the points in turn, moving the mouse onto each before its click.
-    void draw(int tool, const QVector<QPointF> &clicks);
-
-    TestUtils::Sandbox sandbox;
-    Frame *frame = nullptr;
 };
 
 void TestMultiPointItems::init()
 {
-    GlobalVar::resetToDefaults();
-    frame = new Frame(nullptr);
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    openFrame();
 }
 
 void TestMultiPointItems::cleanup()
 {
-    delete frame;
-    frame = nullptr;
-}
-
-void TestMultiPointItems::draw(int tool, const QVector<QPointF> &clicks)
-{
-    frame->armTool(tool);
-    for (int i = 0; i < clicks.size(); ++i) {
-        if (i > 0)
-            move(viewport(), clicks.at(i));
-        click(viewport(), clicks.at(i));
-    }
+    closeFrame();
 }
 
 void TestMultiPointItems::sixteenPointsAndTheirSpread()
@@ -185,13 +161,6 @@ void TestMultiPointItems::earlyFinish()
     QVERIFY(bare.measureLines.isEmpty());
     QVERIFY(!bare.label.contains(QLatin1Char('C')));
 
-    // The dual tool's right click deletes an unfinished item instead.
-    frame->armTool(13);
-    click(viewport(), QPointF(100, 900));
-    click(viewport(), QPointF(700, 900));
-    click(viewport(), QPointF(400, 800), Qt::RightButton);
-    QCOMPARE(GlobalVar::shapeList.size(), 1);
-    QVERIFY(!frame->currentShape);
 }
 
 void TestMultiPointItems::clicksAreMeasuredWhereMade()

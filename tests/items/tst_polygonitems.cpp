@@ -3,11 +3,9 @@
 #include <QTest>
 #include <QtMath>
 
-#include "Frame.h"
-#include "GraphicsView.h"
+#include "FrameDriver.h"
 #include "MeasurePolygon.h"
 #include "MeasureRectangle.h"
-#include "testutils.h"
 
 using TestUtils::click;
 using TestUtils::move;
@@ -26,7 +24,7 @@ qreal perimeterOf(const QVector<QPointF> &v)
 } // namespace
 
 // Rectangles and polygons drawn and reshaped with real mouse events on the main window's view.
-class TestPolygonItems : public QObject
+class TestPolygonItems : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -39,40 +37,18 @@ private slots:
     void polygonClosedByRightClick_data();
     void polygonClosedByRightClick();
     void tenthClickFinishes();
-    void rightClickAfterFirstVertexDeletes();
     void rubberSegmentBeforeThePolygon();
     void vertexDrag();
-
-private:
-    QWidget *viewport() const { return frame->view->viewport(); }
-    void draw(int tool, const QVector<QPointF> &clicks);
-
-    TestUtils::Sandbox sandbox;
-    Frame *frame = nullptr;
 };
 
 void TestPolygonItems::init()
 {
-    GlobalVar::resetToDefaults();
-    frame = new Frame(nullptr);
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    openFrame();
 }
 
 void TestPolygonItems::cleanup()
 {
-    delete frame;
-    frame = nullptr;
-}
-
-void TestPolygonItems::draw(int tool, const QVector<QPointF> &clicks)
-{
-    frame->armTool(tool);
-    for (int i = 0; i < clicks.size(); ++i) {
-        if (i > 0)
-            move(viewport(), clicks.at(i));
-        click(viewport(), clicks.at(i));
-    }
+    closeFrame();
 }
 
 void TestPolygonItems::rectangle_data()
@@ -189,22 +165,6 @@ void TestPolygonItems::tenthClickFinishes()
     QVERIFY(frame->currentShape != item);
     QCOMPARE(item->vertices.size(), 10);
     QCOMPARE(frame->currentShape->serial, quint16(2));
-}
-
-void TestPolygonItems::rightClickAfterFirstVertexDeletes()
-{
-    frame->armTool(12);
-    click(viewport(), QPointF(100, 100));
-    move(viewport(), QPointF(300, 200));
-    auto *item = qgraphicsitem_cast<MeasurePolygon *>(frame->currentShape);
-    QVERIFY(item);
-    // One vertex: the segment to the mouse, no value yet.
-    QCOMPARE(item->rubberLine, QLineF(300, 200, 100, 100));
-    QVERIFY(item->label.isEmpty());
-    click(viewport(), QPointF(300, 200), Qt::RightButton);
-    QVERIFY(!frame->currentShape);
-    QVERIFY(frame->scene->items().isEmpty());
-    QVERIFY(GlobalVar::shapeList.isEmpty());
 }
 
 void TestPolygonItems::rubberSegmentBeforeThePolygon()
