@@ -100,12 +100,16 @@ void Shape::refreshLook()
 
 QString Shape::formatLength(qreal pixels)
 {
-    QString text;
+    return QString::number(lengthInUnit(pixels), 'f', GlobalVar::textDigiLength)
+        + GlobalVar::currentUnit;
+}
+
+qreal Shape::lengthInUnit(qreal pixels)
+{
     if (GlobalVar::currentUnit.contains(QLatin1String("pixels")))
-        text.setNum(pixels, 'f', GlobalVar::textDigiLength);
-    else // the calibration factor is single precision, and so is its product
-        text.setNum(float(pixels) * GlobalVar::currentRealRuler, 'f', GlobalVar::textDigiLength);
-    return text + GlobalVar::currentUnit;
+        return pixels;
+    // The calibration factor is single precision, and so is its product.
+    return qreal(float(pixels) * GlobalVar::currentRealRuler);
 }
 
 QVector<QPointF> Shape::crossPoints() const

@@ -69,6 +69,8 @@ public:
     // A length in pixels as shown: in the current unit, with the configured decimals and the
     // unit text appended ("12.500mm", "347.214pixels").
     static QString formatLength(qreal pixels);
+    // The same length as a number in the current unit, before rounding to the decimals.
+    static qreal lengthInUnit(qreal pixels);
 
     unsigned short serial = 0;
     QString label;

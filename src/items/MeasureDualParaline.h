@@ -1,0 +1,20 @@
+#ifndef MEASUREDUALPARALINE_H
+#define MEASUREDUALPARALINE_H
+
+#include "MultiPointDistance.h"
+
+// Two points measured from a horizontal base line, each marked by a full copy of the base line
+// at its height; the spread is the distance between the two parallels when both lie on the
+// same side of the base line.
+class MeasureDualParaline : public MultiPointDistance
+{
+public:
+    enum { Type = UserType + 13 };
+    int property() const override { return 13; }
+
+protected:
+    int maxMeasurePoints() const override { return 2; }
+    QLineF markLine(const QPointF &point) const override;
+};
+
+#endif // MEASUREDUALPARALINE_H

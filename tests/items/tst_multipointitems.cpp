@@ -1,0 +1,240 @@
+#include <QGraphicsScene>
+#include <QTest>
+
+#include "FrameDriver.h"
+#include "MeasureCustomParaline.h"
+#include "MeasureDualParaline.h"
+
+using TestUtils::click;
+using TestUtils::move;
+
+// Several points measured from a horizontal base line, and their spread, drawn with real mouse
+// events on the main window's view.
+class TestMultiPointItems : public QObject, private FrameDriver
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void sixteenPointsAndTheirSpread();
+    void spreadAsShown_data();
+    void spreadAsShown();
+    void earlyFinish();
+    void clicksAreMeasuredWhereMade();
+    void dualParallels_data();
+    void dualParallels();
+    void notEditable();
+};
+
+void TestMultiPointItems::init()
+{
+    openFrame();
+}
+
+void TestMultiPointItems::cleanup()
+{
+    closeFrame();
+}
+
+void TestMultiPointItems::sixteenPointsAndTheirSpread()
+{
+    const qreal baseY = 800;
+    frame->armTool(8);
+    click(viewport(), QPointF(100, baseY));
+    // The base line's second end is held at the first one's height.
+    move(viewport(), QPointF(900, baseY + 7));
+    click(viewport(), QPointF(900, baseY + 7));
+    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(frame->currentShape);
+    QVERIFY(item);
+    QCOMPARE(item->basePoint2, QPointF(900, baseY));
+    QVERIFY(item->label.isEmpty());
+
+    // Clicks 3 to 17 measure, click 18 measures and finishes.
+    QVector<QPointF> points;
+    QStringList texts;
+    qreal nearest = 1e9, farthest = -1;
+    int nearestIndex = -1, farthestIndex = -1;
+    for (int i = 0; i < 16; ++i) {
+        const QPointF p(120 + 45 * i, baseY - 30 - (i * 37) % 200);
+        points << p;
+        const qreal d = baseY - p.y();
+        texts << QStringLiteral("L%1=%2pixels").arg(i + 1).arg(d, 0, 'f', 3);
+        if (d < nearest) { nearest = d; nearestIndex = i; }
+        if (d > farthest) { farthest = d; farthestIndex = i; }
+        move(viewport(), p);
+        QCOMPARE(item->distanceTexts.size(), i + 1);
+        QCOMPARE(item->distanceTexts.last(), texts.last());
+        click(viewport(), p);
+        if (i < 15) {
+            QCOMPARE(frame->pointIndex, quint8(i + 3));
+            QVERIFY(!item->bFinished);
+        }
+    }
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QVERIFY(item->bFinished);
+    QCOMPARE(GlobalVar::shapeList.value(0), item);
+    QCOMPARE(item->measurePoints, points);
+    texts << QStringLiteral("C1=%1pixels").arg(farthest - nearest, 0, 'f', 3);
+    QCOMPARE(item->label, QStringLiteral("L1=") + texts.join(QLatin1Char('\n')));
+    QCOMPARE(item->labelValues(), texts.join(QLatin1Char('\n')));
+
+    // Ticks one sixteenth of the base line long; the summary lines from the nearest and the
+    // farthest point, and the bar between their heights.
+    QCOMPARE(item->measureLines.size(), 2 * 16 + 3);
+    QCOMPARE(item->measureLines.at(0), QLineF(points[0].x() - 25, points[0].y(),
+                                              points[0].x() + 25, points[0].y()));
+    QCOMPARE(item->measureLines.at(1), QLineF(points[0], QPointF(points[0].x(), baseY)));
+    const QPointF n = points[nearestIndex], f = points[farthestIndex];
+    QCOMPARE(item->measureLines.at(32), QLineF(n, QPointF(1450, n.y())));
+    QCOMPARE(item->measureLines.at(33), QLineF(f, QPointF(1450, f.y())));
+    QCOMPARE(item->measureLines.at(34), QLineF(1400, n.y(), 1400, f.y()));
+    QVERIFY(item->boundingRect().right() >= 1450);
+
+    // The next click starts a new item.
+    click(viewport(), QPointF(100, 300));
+    QVERIFY(frame->currentShape != item);
+    QCOMPARE(frame->currentShape->serial, quint16(2));
+}
+
+void TestMultiPointItems::spreadAsShown_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<float>("ruler");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QVector<qreal>>("distances");
+    QTest::addColumn<QString>("values");
+    QTest::newRow("pixels") << "pixels" << 0.0f << 3 << QVector<qreal>{100, 250.5, 37.25}
+                            << "L1=100.000pixels\nL2=250.500pixels\nL3=37.250pixels\nC1=213.250pixels";
+    QTest::newRow("no decimals") << "pixels" << 0.0f << 0 << QVector<qreal>{100, 250}
+                                 << "L1=100pixels\nL2=250pixels\nC1=150pixels";
+    QTest::newRow("calibrated") << "mm" << 0.01f << 3 << QVector<qreal>{123, 456}
+                                << "L1=1.230mm\nL2=4.560mm\nC1=3.330mm";
+    // 1.04 and 2.26 show as 1.0 and 2.3: the spread shown is 1.3, not 1.22 rounded.
+    QTest::newRow("spread of the shown values") << "mm" << 0.01f << 1 << QVector<qreal>{104, 226}
+                                                << "L1=1.0mm\nL2=2.3mm\nC1=1.3mm";
+    QTest::newRow("one point") << "pixels" << 0.0f << 2 << QVector<qreal>{75}
+                               << "L1=75.00pixels\nC1=0.00pixels";
+}
+
+void TestMultiPointItems::spreadAsShown()
+{
+    QFETCH(QString, unit);
+    QFETCH(float, ruler);
+    QFETCH(int, digits);
+    QFETCH(QVector<qreal>, distances);
+    QFETCH(QString, values);
+    GlobalVar::currentUnit = unit;
+    GlobalVar::currentRealRuler = ruler;
+    GlobalVar::textDigiLength = qint8(digits);
+    QVector<QPointF> clicks{QPointF(100, 700), QPointF(900, 700)};
+    for (int i = 0; i < distances.size(); ++i)
+        clicks << QPointF(200 + 100 * i, 700 - distances.at(i));
+    draw(8, clicks.mid(0, clicks.size() - 1));
+    // The last point finishes the item with a right click.
+    move(viewport(), clicks.last());
+    click(viewport(), clicks.last(), Qt::RightButton);
+    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(GlobalVar::shapeList.value(0));
+    QVERIFY(item);
+    QCOMPARE(item->labelValues(), values);
+}
+
+void TestMultiPointItems::earlyFinish()
+{
+    // A right click straight after the base line measures the point it was made at: one
+    // distance, and a spread of 0 with both summary lines from that point.
+    draw(8, {QPointF(100, 600), QPointF(700, 600)});
+    click(viewport(), QPointF(400, 500), Qt::RightButton);
+    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(GlobalVar::shapeList.value(0));
+    QVERIFY(item);
+    QCOMPARE(item->label, QStringLiteral("L1=L1=100.000pixels\nC1=0.000pixels"));
+    QCOMPARE(item->measureLines.at(2), QLineF(400, 500, 1450, 500));
+    QCOMPARE(item->measureLines.at(3), QLineF(400, 500, 1450, 500));
+
+    // An item finished without any distance reports no spread at all.
+    MeasureCustomParaline bare;
+    bare.setPoint(QPointF(100, 600), 1, 7);
+    bare.drawing(QPointF(300, 650));
+    bare.endDraw(QPointF(300, 650));
+    QVERIFY(bare.bFinished);
+    QVERIFY(bare.spreadText().isEmpty());
+    QVERIFY(bare.measureLines.isEmpty());
+    QVERIFY(!bare.label.contains(QLatin1Char('C')));
+
+}
+
+void TestMultiPointItems::clicksAreMeasuredWhereMade()
+{
+    draw(8, {QPointF(100, 600), QPointF(700, 600), QPointF(200, 500)});
+    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(frame->currentShape);
+    QVERIFY(item);
+    // A mouse position at the base line's height shows nothing new.
+    move(viewport(), QPointF(300, 600));
+    QCOMPARE(item->distanceTexts, QStringList() << QStringLiteral("L1=100.000pixels"));
+    // Clicks with no move before them are measured where they were made.
+    click(viewport(), QPointF(300, 300));
+    click(viewport(), QPointF(400, 450));
+    QCOMPARE(item->measurePoints.size(), 3);
+    QCOMPARE(item->label, QStringLiteral("L1=L1=100.000pixels\nL2=300.000pixels\nL3=150.000pixels"));
+    move(viewport(), QPointF(500, 580));
+    click(viewport(), QPointF(500, 200), Qt::RightButton);
+    QCOMPARE(item->labelValues(), QStringLiteral("L1=100.000pixels\nL2=300.000pixels\n"
+                                                 "L3=150.000pixels\nL4=400.000pixels\nC1=300.000pixels"));
+    // The summary lines start at the nearest and the farthest point.
+    QCOMPARE(item->measureLines.at(8), QLineF(200, 500, 1450, 500));
+    QCOMPARE(item->measureLines.at(9), QLineF(500, 200, 1450, 200));
+}
+
+void TestMultiPointItems::dualParallels_data()
+{
+    QTest::addColumn<qreal>("y1");
+    QTest::addColumn<qreal>("y2");
+    QTest::addColumn<QString>("values");
+    // Base line at y = 600.
+    QTest::newRow("same side: the distance between the parallels")
+        << 400.0 << 300.0 << "L1=200.000pixels\nL2=300.000pixels\nC1=100.000pixels";
+    QTest::newRow("opposite sides: the difference of their distances")
+        << 400.0 << 750.0 << "L1=200.000pixels\nL2=150.000pixels\nC1=50.000pixels";
+    QTest::newRow("both on one line") << 450.0 << 450.0
+                                      << "L1=150.000pixels\nL2=150.000pixels\nC1=0.000pixels";
+}
+
+void TestMultiPointItems::dualParallels()
+{
+    QFETCH(qreal, y1);
+    QFETCH(qreal, y2);
+    QFETCH(QString, values);
+    draw(13, {QPointF(200, 600), QPointF(1000, 600), QPointF(500, y1), QPointF(700, y2)});
+    auto *item = qgraphicsitem_cast<MeasureDualParaline *>(GlobalVar::shapeList.value(0));
+    QVERIFY(item);
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(item->measurePoints.size(), 2);
+    QCOMPARE(item->labelValues(), values);
+    // Each point is marked by a full copy of the base line at its height.
+    QCOMPARE(item->measureLines.at(0), QLineF(200, y1, 1000, y1));
+    QCOMPARE(item->measureLines.at(2), QLineF(200, y2, 1000, y2));
+}
+
+void TestMultiPointItems::notEditable()
+{
+    draw(8, {QPointF(100, 600), QPointF(700, 600), QPointF(300, 400)});
+    move(viewport(), QPointF(500, 450));
+    click(viewport(), QPointF(500, 450), Qt::RightButton);
+    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(GlobalVar::shapeList.value(0));
+    QVERIFY(item);
+    const QString label = item->label;
+    frame->disarmTool();
+
+    // Pressing a measured point and dragging neither reshapes nor moves the item.
+    click(viewport(), QPointF(300, 400));
+    QVERIFY(item->isSelected());
+    TestUtils::drag(viewport(), QPointF(300, 400), QPointF(350, 300));
+    TestUtils::drag(viewport(), QPointF(300, 500), QPointF(350, 550));
+    QCOMPARE(item->measurePoints, QVector<QPointF>({QPointF(300, 400), QPointF(500, 450)}));
+    QCOMPARE(item->label, label);
+    QCOMPARE(item->pos(), QPointF(0, 0));
+    QCOMPARE(int(item->cursor().shape()), int(Qt::ArrowCursor));
+}
+
+QTEST_MAIN(TestMultiPointItems)
+#include "tst_multipointitems.moc"
