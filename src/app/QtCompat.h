@@ -17,6 +17,15 @@ inline QPointF eventPosition(const QMouseEvent *event)
 #endif
 }
 
+inline QPoint globalPosition(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->globalPosition().toPoint();
+#else
+    return event->globalPos();
+#endif
+}
+
 } // namespace QtCompat
 
 #endif // QTCOMPAT_H

@@ -27,13 +27,16 @@ QColor UserDialogs::getColor(const QColor &initial, QWidget *parent, const QStri
     return QColorDialog::getColor(initial, parent, title);
 }
 
-void UserDialogs::warning(QWidget *parent, const QString &title, const QString &text)
+void UserDialogs::warning(QWidget *parent, const QString &title, const QString &text,
+                          const QPoint &position)
 {
     if (handlers().warning) {
         handlers().warning(title, text);
         return;
     }
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    if (!position.isNull())
+        box.move(position);
     box.exec();
 }
 

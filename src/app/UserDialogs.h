@@ -23,8 +23,9 @@ public:
 
     // The chosen colour, or an invalid colour when the user cancelled.
     static QColor getColor(const QColor &initial, QWidget *parent, const QString &title);
-    // A modal warning box with an OK button.
-    static void warning(QWidget *parent, const QString &title, const QString &text);
+    // A modal warning box with an OK button, shown at `position` when it is not null.
+    static void warning(QWidget *parent, const QString &title, const QString &text,
+                        const QPoint &position = QPoint());
     // A modal Yes/No question, Yes by default, shown at `position` when it is not null.
     static bool question(QWidget *parent, const QString &title, const QString &text,
                          const QPoint &position = QPoint());

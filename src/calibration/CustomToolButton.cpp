@@ -1,0 +1,8 @@
+#include "CustomToolButton.h"
+
+CustomToolButton::CustomToolButton(QWidget *parent)
+    : QToolButton(parent)
+{
+    setPopupMode(QToolButton::InstantPopup);
+    connect(this, &QToolButton::triggered, this, &QToolButton::setDefaultAction);
+}
