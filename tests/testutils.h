@@ -10,6 +10,12 @@
 #include "GlobalVar.h"
 #include "SystemPaths.h"
 
+// The icons are compiled into the library; a program registers them once, as main() does.
+inline void initTestResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace TestUtils {
 
 // A private sandbox root and working folder for one test executable, in simulator mode.
@@ -18,6 +24,7 @@ class Sandbox
 public:
     Sandbox()
     {
+        initTestResources();
         qputenv("KORVELIN_CAMERA", "sim");
         qputenv("KORVELIN_ROOT", QFile::encodeName(dir.filePath(QStringLiteral("root"))));
         QDir().mkpath(dir.filePath(QStringLiteral("work")));

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QGraphicsOpacityEffect>
 #include <QSettings>
 #include <QSignalSpy>
@@ -153,6 +154,16 @@ void TestMenu::toolArming()
     click(frame->view->viewport(), QPointF(300, 300), Qt::RightButton);
     QCOMPARE(frame->shapeType, 0);
     QVERIFY(!line->styleSheet().contains(QLatin1String("select")));
+
+    // Every button's look names an icon that exists.
+    const QRegularExpression url(QStringLiteral("url\\((:/[^)]+)\\)"));
+    for (const QToolButton *tool : menu()->findChildren<QToolButton *>()) {
+        auto matches = url.globalMatch(tool->styleSheet());
+        while (matches.hasNext()) {
+            const QString icon = matches.next().captured(1);
+            QVERIFY2(QFile::exists(icon), qPrintable(tool->objectName() + QLatin1Char(' ') + icon));
+        }
+    }
 
     // The cross hair toggle hides both lines and is remembered.
     button("tb_CrossLine")->click();

@@ -1,0 +1,206 @@
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <cmath>
+
+// The icon set compiled into the program: every icon the style sheets, actions and labels name,
+// checked from the compiled resources as the program loads them.
+
+namespace {
+
+const char *const toolIcons[] = {
+    "line", "horizontalline", "verticalline", "paraline", "customparaline", "point2line",
+    "angle", "rect", "polygon", "dualparaline", "radian", "circle", "point2circle",
+    "line2circle", "circle2circle", "concentric", "paraline2paraline"};
+const char *const assistActions[] = {"save", "capture", "configuration", "delect", "font",
+                                     "folder"};
+
+QString mainIcon(const QString &name) { return QStringLiteral(":/main/Icon/main/%1.png").arg(name); }
+QString assistIcon(const QString &name) { return QStringLiteral(":/assist/Icon/assist/%1.png").arg(name); }
+QString viewerIcon(const QString &name)
+{
+    return QStringLiteral(":/Navigation/Icon/imageviewer/%1.png").arg(name);
+}
+
+// The two forms of one button: normal and armed (or switched on), or two states of a toggle.
+struct IconPair
+{
+    QString normal, other;
+    bool armed; // the other form is the armed look (inverted colours), not just another drawing
+};
+
+QList<IconPair> iconPairs()
+{
+    QList<IconPair> pairs;
+    for (const char *name : toolIcons)
+        pairs.append({mainIcon(name), mainIcon(QString::fromLatin1(name) + "-select"), true});
+    for (const char *name : assistActions)
+        pairs.append({assistIcon(name), assistIcon(QString::fromLatin1(name) + "-select"), true});
+    pairs.append({assistIcon("freeze-off"), assistIcon("freeze-on"), true});
+    pairs.append({assistIcon("target-manual"), assistIcon("target-auto"), true});
+    pairs.append({mainIcon("crossline"), mainIcon("crossline-hide"), false});
+    pairs.append({assistIcon("pin"), assistIcon("unpin"), false});
+    return pairs;
+}
+
+// Every icon path with the edge length in pixels of the widget or icon area that shows it.
+QList<QPair<QString, int>> namedIcons()
+{
+    QList<QPair<QString, int>> icons;
+    for (const auto &pair : iconPairs()) {
+        const int shown = pair.normal.contains("/pin.png") ? 16 : 32;
+        icons.append({pair.normal, shown});
+        icons.append({pair.other, shown});
+    }
+    icons.append({assistIcon("ruler-line"), 32});
+    icons.append({assistIcon("ruler-circle"), 32});
+    icons.append({assistIcon("line-horizontal"), 48});
+    icons.append({assistIcon("line-vertical"), 48});
+    icons.append({assistIcon("brightness"), 32});
+    icons.append({assistIcon("contrast"), 32});
+    icons.append({assistIcon("close"), 16});
+    icons.append({assistIcon("transparenticon"), 32});
+    for (const char *name : {"zoom-in", "zoom-out", "zoom-fix", "zoom-original", "navigation-left",
+                             "navigation-right", "rotate-ccw", "rotate-cw", "delete"})
+        icons.append({viewerIcon(name), 48});
+    return icons;
+}
+
+// Mean difference of two pictures as seen on a 32 x 32 button, 0 (same) to 1 (opposite).
+double visibleDifference(const QImage &a, const QImage &b)
+{
+    const auto shown = [](const QImage &image) {
+        return image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+            .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    const QImage x = shown(a), y = shown(b);
+    double sum = 0;
+    for (int row = 0; row < 32; ++row) {
+        for (int column = 0; column < 32; ++column) {
+            const QRgb p = x.pixel(column, row), q = y.pixel(column, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                   + std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return sum / (32.0 * 32.0 * 4.0 * 255.0);
+}
+
+} // namespace
+
+class TestIcons : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void iconIsDrawn_data();
+    void iconIsDrawn();
+    void armedFormStandsOut_data();
+    void armedFormStandsOut();
+    void resourcesHoldExactlyTheNamedIcons();
+    void sourcesNameOnlyCompiledIcons();
+};
+
+void TestIcons::initTestCase()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+void TestIcons::iconIsDrawn_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("shown");
+    for (const auto &icon : namedIcons())
+        QTest::newRow(qPrintable(icon.first)) << icon.first << icon.second;
+}
+
+void TestIcons::iconIsDrawn()
+{
+    QFETCH(QString, path);
+    QFETCH(int, shown);
+    const QImage image(path);
+    QVERIFY2(!image.isNull(), "missing or unreadable");
+    QCOMPARE(image.width(), image.height());
+    QVERIFY2(image.width() >= shown, "smaller than the widget that shows it");
+
+    // Something is drawn: visible pixels of more than one colour.
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    QSet<QRgb> visibleColours;
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(argb.pixel(x, y)) > 0)
+                visibleColours.insert(argb.pixel(x, y));
+    // The window icon is transparent on purpose: the device shows no window decoration.
+    if (path.endsWith(QLatin1String("/transparenticon.png")))
+        QVERIFY2(visibleColours.isEmpty(), "window icon is no longer transparent");
+    else
+        QVERIFY2(visibleColours.size() >= 2, "blank image");
+}
+
+void TestIcons::armedFormStandsOut_data()
+{
+    QTest::addColumn<QString>("normal");
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<double>("minimum");
+    for (const auto &pair : iconPairs())
+        QTest::newRow(qPrintable(pair.other)) << pair.normal << pair.other << (pair.armed ? 0.25 : 0.04);
+}
+
+void TestIcons::armedFormStandsOut()
+{
+    QFETCH(QString, normal);
+    QFETCH(QString, other);
+    QFETCH(double, minimum);
+    const QImage a(normal), b(other);
+    QVERIFY(!a.isNull() && !b.isNull());
+    QCOMPARE(a.size(), b.size());
+    // Not a near copy: at button size the two differ over a good part of the picture; an armed
+    // form changes the whole button (about half of the full range with inverted colours).
+    const double difference = visibleDifference(a, b);
+    QVERIFY2(difference >= minimum, qPrintable(QStringLiteral("difference only %1").arg(difference)));
+}
+
+void TestIcons::resourcesHoldExactlyTheNamedIcons()
+{
+    QSet<QString> named;
+    for (const auto &icon : namedIcons())
+        named.insert(icon.first);
+    QSet<QString> compiled;
+    for (const char *root : {":/main", ":/assist", ":/Navigation"}) {
+        QDirIterator it(QString::fromLatin1(root), {QStringLiteral("*.png")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            compiled.insert(it.next());
+    }
+    QCOMPARE(QSet<QString>(compiled - named), QSet<QString>());
+    QCOMPARE(QSet<QString>(named - compiled), QSet<QString>());
+}
+
+// Every literal icon path in the sources and forms resolves in the compiled resources, so a
+// typing error in a style sheet shows up here and not as a blank button.
+void TestIcons::sourcesNameOnlyCompiledIcons()
+{
+    const QRegularExpression iconPath(QStringLiteral(":/(main|assist|Navigation)/[^\"'()\\s%]+\\.png"));
+    int found = 0;
+    QDirIterator it(QStringLiteral(KORVELIN_SOURCE_DIR "/src"),
+                    {QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("*.ui")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        auto matches = iconPath.globalMatch(text);
+        while (matches.hasNext()) {
+            const QString path = matches.next().captured(0);
+            ++found;
+            QVERIFY2(QFile::exists(path), qPrintable(file.fileName() + ": " + path));
+        }
+    }
+    QVERIFY(found > 0); // the window icon and the zoom group name at least five
+}
+
+QTEST_MAIN(TestIcons)
+#include "tst_icons.moc"
