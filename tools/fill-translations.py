@@ -20,4 +20,6 @@ for index, lang in enumerate(("zh_CN", "zh_TW")):
         pattern = r'(<source>%s</source>\s*<translation) type="unfinished"></translation>' % re.escape(
             escape(source, {"'": "&apos;", '"': "&quot;"}))
         text = re.sub(pattern, lambda m: m.group(1) + ">" + escape(translations[index]) + "</translation>", text)
+    # lupdate fills texts it has seen in another context but leaves them marked unfinished.
+    text = re.sub(r'<translation type="unfinished">([^<]+)</translation>', r'<translation>\1</translation>', text)
     open(path, "w", encoding="utf-8").write(text)

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CalibrateDialog</name>
+    <message>
+        <location filename="../src/forms/CalibrateDialog.ui" line="6"/>
+        <source>Calibration</source>
+        <translation>标定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/CalibrateDialog.ui" line="7"/>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/CalibrateDialog.ui" line="8"/>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/CalibrateDialog.ui" line="9"/>
+        <source>Length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/CalibrateDialog.ui" line="10"/>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/CalibrateDialog.ui" line="14"/>
+        <source>RealPixel: </source>
+        <translation>像素值: </translation>
+    </message>
+    <message>
+        <location filename="../src/forms/CalibrateDialog.ui" line="15"/>
+        <source>RealRuler: </source>
+        <translation>比例: </translation>
+    </message>
+    <message>
+        <location filename="../src/forms/CalibrateDialog.ui" line="16"/>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/CalibrateDialog.ui" line="17"/>
+        <source>mm/pixel</source>
+        <translation>mm/像素</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/CalibrateDialog.ui" line="18"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../src/calibration/CalibrateDialog.cpp" line="31"/>
+        <location filename="../src/calibration/CalibrateDialog.cpp" line="199"/>
+        <source>pixel,mm,inch</source>
+        <translation>像素,mm,inch</translation>
+    </message>
+    <message>
+        <location filename="../src/calibration/CalibrateDialog.cpp" line="50"/>
+        <location filename="../src/calibration/CalibrateDialog.cpp" line="66"/>
+        <source> pixels</source>
+        <translation> 像素</translation>
+    </message>
+    <message>
+        <location filename="../src/calibration/CalibrateDialog.cpp" line="63"/>
+        <source> mm/pixel</source>
+        <translation> mm/像素</translation>
+    </message>
+    <message>
+        <location filename="../src/calibration/CalibrateDialog.cpp" line="63"/>
+        <source> inch/pixel</source>
+        <translation> inch/像素</translation>
+    </message>
+    <message>
+        <location filename="../src/calibration/CalibrateDialog.cpp" line="76"/>
+        <source>The Name or Length is empty!
+please enter the name or length!</source>
+        <translation>名称或长度为空！
+请输入名称和长度！</translation>
+    </message>
+    <message>
+        <location filename="../src/calibration/CalibrateDialog.cpp" line="78"/>
+        <source>The calibration measures 0 pixels!
+Please draw it again over the feature.</source>
+        <translation>标定测得 0 像素！
+请在特征上重新绘制。</translation>
+    </message>
+    <message>
+        <location filename="../src/calibration/CalibrateDialog.cpp" line="80"/>
+        <source>The length must be a number greater than 0!</source>
+        <translation>长度必须是大于 0 的数字！</translation>
+    </message>
+    <message>
+        <location filename="../src/calibration/CalibrateDialog.cpp" line="95"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>CustomLine</name>
     <message>
         <location filename="../src/items/CustomLine.cpp" line="112"/>
@@ -15,6 +114,33 @@
         <location filename="../src/forms/Frame.ui" line="14"/>
         <source>Frame</source>
         <translation>主窗口</translation>
+    </message>
+    <message>
+        <location filename="../src/app/Frame.cpp" line="309"/>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <location filename="../src/app/Frame.cpp" line="311"/>
+        <source>inch</source>
+        <translation>inch</translation>
+    </message>
+    <message>
+        <location filename="../src/app/Frame.cpp" line="313"/>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/app/Frame.cpp" line="317"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location filename="../src/app/Frame.cpp" line="318"/>
+        <source>This name of calibration already exists!
+Please change the name!</source>
+        <translation>该标定名称已存在！
+请更换名称！</translation>
     </message>
 </context>
 <context>
@@ -94,200 +220,249 @@
         <translation>升级</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="41"/>
+        <location filename="../src/panel/Menu.cpp" line="46"/>
         <source>line</source>
         <translation>直线</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="42"/>
+        <location filename="../src/panel/Menu.cpp" line="47"/>
         <source>horizontal line</source>
         <translation>水平线</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="43"/>
+        <location filename="../src/panel/Menu.cpp" line="48"/>
         <source>vertical line</source>
         <translation>垂直线</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="44"/>
+        <location filename="../src/panel/Menu.cpp" line="49"/>
         <source>distance between parallel lines</source>
         <translation>平行线间距</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="45"/>
+        <location filename="../src/panel/Menu.cpp" line="50"/>
         <source>distance between custom parallel lines</source>
         <translation>自定义平行线间距</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="46"/>
+        <location filename="../src/panel/Menu.cpp" line="51"/>
         <source>distance from point to line</source>
         <translation>点到线距离</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="47"/>
+        <location filename="../src/panel/Menu.cpp" line="52"/>
         <source>angle</source>
         <translation>角度</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="48"/>
+        <location filename="../src/panel/Menu.cpp" line="53"/>
         <source>rectangle</source>
         <translation>矩形</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="49"/>
+        <location filename="../src/panel/Menu.cpp" line="54"/>
         <source>polygon</source>
         <translation>多边形</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="50"/>
+        <location filename="../src/panel/Menu.cpp" line="55"/>
         <source>dual parallel lines</source>
         <translation>双平行线</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="51"/>
+        <location filename="../src/panel/Menu.cpp" line="56"/>
         <source>radian</source>
         <translation>圆弧</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="52"/>
+        <location filename="../src/panel/Menu.cpp" line="57"/>
         <source>circle</source>
         <translation>圆</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="53"/>
+        <location filename="../src/panel/Menu.cpp" line="58"/>
         <source>distance from point to center of circle</source>
         <translation>点到圆心距离</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="54"/>
+        <location filename="../src/panel/Menu.cpp" line="59"/>
         <source>distance from line to center of circle</source>
         <translation>线到圆心距离</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="55"/>
+        <location filename="../src/panel/Menu.cpp" line="60"/>
         <source>distance between center of circles</source>
         <translation>圆心距</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="56"/>
+        <location filename="../src/panel/Menu.cpp" line="61"/>
         <source>concentric circles</source>
         <translation>同心圆</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="57"/>
+        <location filename="../src/panel/Menu.cpp" line="62"/>
         <source>distance between center of parallel lines</source>
         <translation>平行线中线间距</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="103"/>
-        <location filename="../src/panel/Menu.cpp" line="707"/>
+        <location filename="../src/panel/Menu.cpp" line="115"/>
+        <location filename="../src/panel/Menu.cpp" line="839"/>
         <source>pixel,mm,um,inch,mil</source>
         <translation>像素,mm,um,inch,mil</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="163"/>
+        <location filename="../src/panel/Menu.cpp" line="173"/>
+        <location filename="../src/panel/Menu.cpp" line="288"/>
+        <location filename="../src/panel/Menu.cpp" line="289"/>
+        <source>Line</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="174"/>
+        <location filename="../src/panel/Menu.cpp" line="290"/>
+        <location filename="../src/panel/Menu.cpp" line="291"/>
+        <source>Circle</source>
+        <translation>圆</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="259"/>
+        <source>Are you sure to delete this calibration?</source>
+        <translation>确定删除此标定吗？</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="276"/>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="277"/>
+        <source>Can&apos;t convert this pixel to other!</source>
+        <translation>像素标定无法换算为其他单位！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="294"/>
         <source>cross line</source>
         <translation>十字线</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="222"/>
-        <location filename="../src/panel/Menu.cpp" line="379"/>
+        <location filename="../src/panel/Menu.cpp" line="354"/>
+        <location filename="../src/panel/Menu.cpp" line="511"/>
         <source>index</source>
         <translation>序号</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="222"/>
-        <location filename="../src/panel/Menu.cpp" line="379"/>
+        <location filename="../src/panel/Menu.cpp" line="354"/>
+        <location filename="../src/panel/Menu.cpp" line="511"/>
         <source>item</source>
         <translation>项目</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="222"/>
-        <location filename="../src/panel/Menu.cpp" line="379"/>
+        <location filename="../src/panel/Menu.cpp" line="354"/>
+        <location filename="../src/panel/Menu.cpp" line="511"/>
         <source>value</source>
         <translation>数值</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="285"/>
+        <location filename="../src/panel/Menu.cpp" line="417"/>
         <source>delete</source>
         <translation>删除</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="286"/>
+        <location filename="../src/panel/Menu.cpp" line="418"/>
         <source>delete all</source>
         <translation>全部删除</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="305"/>
-        <location filename="../src/panel/Menu.cpp" line="324"/>
-        <location filename="../src/panel/Menu.cpp" line="382"/>
-        <location filename="../src/panel/Menu.cpp" line="396"/>
-        <location filename="../src/panel/Menu.cpp" line="401"/>
-        <location filename="../src/panel/Menu.cpp" line="406"/>
-        <location filename="../src/panel/Menu.cpp" line="411"/>
-        <location filename="../src/panel/Menu.cpp" line="572"/>
-        <location filename="../src/panel/Menu.cpp" line="624"/>
+        <location filename="../src/panel/Menu.cpp" line="259"/>
+        <location filename="../src/panel/Menu.cpp" line="277"/>
+        <location filename="../src/panel/Menu.cpp" line="437"/>
+        <location filename="../src/panel/Menu.cpp" line="456"/>
+        <location filename="../src/panel/Menu.cpp" line="514"/>
+        <location filename="../src/panel/Menu.cpp" line="528"/>
+        <location filename="../src/panel/Menu.cpp" line="533"/>
+        <location filename="../src/panel/Menu.cpp" line="538"/>
+        <location filename="../src/panel/Menu.cpp" line="543"/>
+        <location filename="../src/panel/Menu.cpp" line="704"/>
+        <location filename="../src/panel/Menu.cpp" line="756"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="305"/>
+        <location filename="../src/panel/Menu.cpp" line="437"/>
         <source>Are you sure to delete this result?</source>
         <translation>确定删除此结果吗？</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="324"/>
+        <location filename="../src/panel/Menu.cpp" line="456"/>
         <source>Are you sure to delete the all results?</source>
         <translation>确定删除全部结果吗？</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="362"/>
+        <location filename="../src/panel/Menu.cpp" line="494"/>
         <source>Save Excel File</source>
         <translation>保存表格文件</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="362"/>
+        <location filename="../src/panel/Menu.cpp" line="494"/>
         <source>Files (*.csv)</source>
         <translation>文件 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="382"/>
-        <location filename="../src/panel/Menu.cpp" line="406"/>
-        <location filename="../src/panel/Menu.cpp" line="572"/>
+        <location filename="../src/panel/Menu.cpp" line="514"/>
+        <location filename="../src/panel/Menu.cpp" line="538"/>
+        <location filename="../src/panel/Menu.cpp" line="704"/>
         <source>Can&apos;t open file for writing!</source>
         <translation>无法写入文件！</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="396"/>
-        <location filename="../src/panel/Menu.cpp" line="624"/>
+        <location filename="../src/panel/Menu.cpp" line="528"/>
+        <location filename="../src/panel/Menu.cpp" line="756"/>
         <source>U disk isn&apos;t exists! Please insert U disk!</source>
         <translation>U盘不存在！请插入U盘！</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="401"/>
+        <location filename="../src/panel/Menu.cpp" line="533"/>
         <source>U disk space is insufficient! Please change another U disk!</source>
         <translation>U盘空间不足！请更换U盘！</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="412"/>
+        <location filename="../src/panel/Menu.cpp" line="544"/>
         <source>No free file name is left in %1. Please move or delete old files.</source>
         <translation>%1 中已没有可用的文件名。请移走或删除旧文件。</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="566"/>
+        <location filename="../src/panel/Menu.cpp" line="698"/>
         <source>Save Configuration File</source>
         <translation>保存配置文件</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="566"/>
-        <location filename="../src/panel/Menu.cpp" line="583"/>
+        <location filename="../src/panel/Menu.cpp" line="698"/>
+        <location filename="../src/panel/Menu.cpp" line="715"/>
         <source>Files (*.ini)</source>
         <translation>文件 (*.ini)</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="581"/>
+        <location filename="../src/panel/Menu.cpp" line="713"/>
         <source>Open Configuration File</source>
         <translation>打开配置文件</translation>
+    </message>
+</context>
+<context>
+    <name>NumericKeypadDialog</name>
+    <message>
+        <location filename="../src/forms/NumericKeypadDialog.ui" line="29"/>
+        <source>Del</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/NumericKeypadDialog.ui" line="53"/>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/NumericKeypadDialog.ui" line="95"/>
+        <source>Enter</source>
+        <translation>确认</translation>
     </message>
 </context>
 </TS>

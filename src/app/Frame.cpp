@@ -6,14 +6,20 @@
 #include <QKeyEvent>
 #include <QWheelEvent>
 
+#include "CalibrateCircle.h"
+#include "CalibrateDialog.h"
+#include "CalibrateLine.h"
 #include "GlobalVar.h"
 #include "GraphicsView.h"
 #include "LivePicture.h"
 #include "Menu.h"
+#include "NumericKeypadDialog.h"
 #include "QtCompat.h"
+#include "RulerUnits.h"
 #include "Shape.h"
 #include "ShapeRoutes.h"
 #include "SystemPaths.h"
+#include "UserDialogs.h"
 
 Frame::Frame(QWidget *parent)
     : QDialog(parent)
@@ -56,7 +62,10 @@ Frame::Frame(QWidget *parent)
     connect(menu, &Menu::signal_changeLangToEnglish, this, &Frame::slot_changeLangToEnglish);
     connect(this, &Frame::signal_updateDataTable, menu, &Menu::updateDataTable);
     connect(this, &Frame::signal_initMainButton, menu, &Menu::initMainButton);
+    connect(menu, &Menu::signal_changeRulerValue, this, &Frame::slot_changeRulerValue);
+    connect(menu, &Menu::signal_changeRulerUnit, this, &Frame::slot_changeRulerUnit);
     menu->initMenu();
+    ensureCalibrateDialog();
 
     ui->l_Percentage->raise();
     ui->l_Percentage->hide();
@@ -66,6 +75,7 @@ Frame::Frame(QWidget *parent)
 
 Frame::~Frame()
 {
+    delete calibrateDialog;
     // The list owns the finished items; the scene still holds an item left half drawn.
     qDeleteAll(GlobalVar::shapeList);
     GlobalVar::shapeList.clear();
@@ -98,6 +108,10 @@ void Frame::forgetShape(Shape *shape)
     }
     if (previousShape == shape)
         previousShape = nullptr;
+    if (calibrationShape == shape) {
+        calibrationShape = nullptr;
+        closeCalibrateDialog();
+    }
 }
 
 void Frame::viewMousePressEvent(QMouseEvent *event)
@@ -126,11 +140,16 @@ void Frame::viewMousePressEvent(QMouseEvent *event)
         return;
     }
 
-    if (event->button() == Qt::RightButton && bDrawing) {
-        if (route)
-            rightPress(p, *route);
-        event->accept();
-        return;
+    if (event->button() == Qt::RightButton) {
+        if (bDrawing) {
+            if (route)
+                rightPress(p, *route);
+            event->accept();
+            return;
+        }
+        // A finished calibration item, its tool disarmed: a right click names it.
+        if (pointIndex == 0)
+            openCalibrationDialog();
     }
     event->ignore();
 }
@@ -149,7 +168,12 @@ void Frame::leftPress(const QPointF &p, const ShapeRoute &route)
 
 void Frame::rightPress(const QPointF &p, const ShapeRoute &route)
 {
-    if (route.calibration || !currentShape)
+    if (route.calibration) {
+        if (pointIndex == 0)
+            openCalibrationDialog();
+        return;
+    }
+    if (!currentShape)
         return;
     if (pointIndex == 0) {
         currentShape = nullptr;
@@ -164,6 +188,17 @@ void Frame::rightPress(const QPointF &p, const ShapeRoute &route)
 
 void Frame::createShape(const QPointF &p, const ShapeRoute &route)
 {
+    if (route.calibration) {
+        // A new calibration replaces the one whose dialog is still open.
+        ensureCalibrateDialog();
+        if (bCalibrating) {
+            bCalibrating = false;
+            calibrateDialog->hide();
+            if (calibrateDialog->keypad)
+                calibrateDialog->keypad->hide();
+            calibrateDialog->disconnectSignalSlot();
+        }
+    }
     previousShape = currentShape;
     currentShape = route.create();
     scene->addItem(currentShape);
@@ -216,6 +251,154 @@ void Frame::viewMouseReleaseEvent(QMouseEvent *event)
         emit signal_updateDataTable();
     }
     event->ignore();
+}
+
+void Frame::ensureCalibrateDialog()
+{
+    if (calibrateDialog)
+        return;
+    calibrateDialog = new CalibrateDialog;
+    calibrateDialog->hide();
+    connect(this, &Frame::signal_updateRealPixel, calibrateDialog, &CalibrateDialog::slot_updateRealPixel);
+    connect(calibrateDialog, &CalibrateDialog::signal_updateRealRuler, this, &Frame::slot_updateRealRuler);
+}
+
+bool Frame::openCalibrationDialog()
+{
+    // Only a finished calibration item of the armed kind is named, never a measurement.
+    if (!currentShape || currentShape->property() != shapeType)
+        return false;
+    QPointF anchor;
+    if (auto *line = qgraphicsitem_cast<CalibrateLine *>(currentShape)) {
+        realPixel = line->pixelMeasure();
+        anchor = line->dialogAnchor();
+    } else if (auto *circle = qgraphicsitem_cast<CalibrateCircle *>(currentShape)) {
+        realPixel = circle->pixelMeasure();
+        anchor = circle->dialogAnchor();
+    } else {
+        return false;
+    }
+    currentShape->setFlag(QGraphicsItem::ItemIsSelectable, false);
+    currentShape->setFlag(QGraphicsItem::ItemIsMovable, false);
+    calibrationShape = currentShape;
+    ensureCalibrateDialog();
+    calibrateRuler(currentShape->mapToScene(anchor) + QPointF(4, 4));
+    return true;
+}
+
+void Frame::calibrateRuler(const QPointF &anchor)
+{
+    bCalibrating = true;
+    emit signal_updateRealPixel(realPixel);
+    const QSize screen = SystemPaths::displaySize();
+    const int keypadHeight = calibrateDialog->keypad ? calibrateDialog->keypad->height() : 250;
+    const qreal x = qMin(anchor.x(), qreal(screen.width() - menu->width() - calibrateDialog->width()));
+    const qreal y = qMin(anchor.y(), qreal(screen.height() - calibrateDialog->height() - keypadHeight));
+    calibrateDialog->move(int(x), int(y));
+    calibrateDialog->show();
+}
+
+void Frame::slot_updateRealRuler(bool isRuler)
+{
+    if (!calibrateDialog)
+        return;
+    if (isRuler) {
+        const int unit = calibrateDialog->unitIndex;
+        QString text = calibrateDialog->nameText + QStringLiteral(", ");
+        if (unit == 1)
+            text += calibrateDialog->lengthText + tr("mm");
+        else if (unit == 2)
+            text += calibrateDialog->lengthText + tr("inch");
+        else
+            text += QString::number(calibrateDialog->realPixel, 'f', GlobalVar::textDigiLength) + tr("pixels");
+        const QString name = text.section(QLatin1Char(','), 0, 0);
+        for (const ruler &stored : qAsConst(GlobalVar::rulerList)) {
+            if (stored.name.section(QLatin1Char(','), 0, 0) == name) {
+                UserDialogs::warning(nullptr, tr("Warning"),
+                                     tr("This name of calibration already exists!\nPlease change the name!"),
+                                     calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
+                return;
+            }
+        }
+        if (calibrationShape) {
+            calibrationShape->label = name;
+            calibrationShape->refreshLook();
+        }
+        rulerUnit = quint8(unit);
+        realPixel = calibrateDialog->realPixel;
+        realRuler = unit == 0 ? calibrateDialog->realPixel : calibrateDialog->realRuler;
+        unitText = RulerUnits::calibrationText(unit);
+        ruler record;
+        record.name = text;
+        record.unit = quint8(unit);
+        record.pixel = realPixel;
+        record.length = realRuler;
+        GlobalVar::rulerList.append(record);
+        menu->updateRulerTable();
+        currentShape = nullptr;
+    } else {
+        if (calibrationShape) {
+            GlobalVar::shapeList.removeOne(calibrationShape);
+            if (previousShape == calibrationShape)
+                previousShape = nullptr;
+            if (currentShape == calibrationShape)
+                currentShape = nullptr;
+            delete calibrationShape;
+        }
+        currentShape = nullptr;
+    }
+    calibrationShape = nullptr;
+    closeCalibrateDialog();
+}
+
+void Frame::closeCalibrateDialog()
+{
+    if (!calibrateDialog)
+        return;
+    disconnect(this, &Frame::signal_updateRealPixel, calibrateDialog, nullptr);
+    disconnect(calibrateDialog, &CalibrateDialog::signal_updateRealRuler, this, nullptr);
+    calibrateDialog->close();
+    calibrateDialog = nullptr;
+}
+
+void Frame::slot_changeRulerValue(int index)
+{
+    if (index < 0 || index >= GlobalVar::rulerList.size())
+        return;
+    const ruler &r = GlobalVar::rulerList.at(index);
+    realPixel = r.pixel;
+    realRuler = r.length;
+    rulerUnit = r.unit;
+    const QString text = RulerUnits::calibrationText(r.unit);
+    if (!text.isEmpty())
+        unitText = text;
+    baseRealPixel = realPixel;
+    baseRealRuler = realRuler;
+    baseRulerUnit = rulerUnit;
+    GlobalVar::currentRealRuler = realRuler;
+    GlobalVar::currentUnit = unitText;
+    refreshLabels();
+}
+
+void Frame::slot_changeRulerUnit(int index)
+{
+    RulerUnits::Display display;
+    if (RulerUnits::convert(baseRulerUnit, baseRealPixel, baseRealRuler, index, &display)) {
+        realRuler = display.ruler;
+        rulerUnit = quint8(index);
+        unitText = display.text;
+    }
+    GlobalVar::currentRealRuler = realRuler;
+    GlobalVar::currentUnit = unitText;
+    refreshLabels();
+}
+
+void Frame::refreshLabels()
+{
+    // Every value on screen, in the table and in an export is in the unit now chosen.
+    for (Shape *shape : qAsConst(GlobalVar::shapeList))
+        shape->refreshLabel();
+    emit signal_updateDataTable();
 }
 
 QPointF Frame::scenePoint(const QMouseEvent *event) const

@@ -2,12 +2,14 @@
 #define FRAME_H
 
 #include <QDialog>
+#include <QPointer>
 #include <QTranslator>
 
 #include <memory>
 
 #include "ShapeRoute.h"
 
+class CalibrateDialog;
 class GraphicsView;
 class Menu;
 class QGraphicsScene;
@@ -36,6 +38,9 @@ public:
     // An item is about to be deleted elsewhere (results table): the window lets go of it.
     void forgetShape(Shape *shape);
 
+    // Shows the calibration dialog near `anchor` for the calibration item under work.
+    void calibrateRuler(const QPointF &anchor);
+
     virtual void viewMouseMoveEvent(QMouseEvent *event);
     virtual void viewMousePressEvent(QMouseEvent *event);
     virtual void viewMouseReleaseEvent(QMouseEvent *event);
@@ -60,14 +65,22 @@ public:
     bool bMousePressed = false;
     bool bDrawing = false;
     bool bCalibrating = false;
+    QPointer<CalibrateDialog> calibrateDialog;
+    // The calibration item the dialog is open for.
+    Shape *calibrationShape = nullptr;
 
 signals:
+    // The pixel measure of the calibration item under work, for the calibration dialog.
+    void signal_updateRealPixel(qreal pixel);
     // The finished items or their values changed: the results table is to be rebuilt.
     void signal_updateDataTable();
     // The tool was disarmed from the view (right click): the panel shows no tool armed.
     void signal_initMainButton();
 
 public slots:
+    void slot_updateRealRuler(bool isRuler);
+    void slot_changeRulerValue(int index);
+    void slot_changeRulerUnit(int index);
     void slot_changeLangToSimplifiedChinese();
     void slot_changeLangToTraditionalChinese();
     void slot_changeLangToEnglish();
@@ -91,6 +104,10 @@ private:
     void createShape(const QPointF &p, const ShapeRoute &route);
     void finishShape(const QPointF &p, const ShapeRoute &route);
     void discardCurrentShape();
+    void ensureCalibrateDialog();
+    bool openCalibrationDialog();
+    void closeCalibrateDialog();
+    void refreshLabels();
     void loadLanguage(const QString &qtFile, const QString &appFile);
 
     std::unique_ptr<Ui::Frame> ui;

@@ -2,6 +2,7 @@
 
 #include <QVector>
 
+#include "CalibrateCircle.h"
 #include "CalibrateLine.h"
 #include "MeasureAngle.h"
 #include "MeasureCircle.h"
@@ -29,6 +30,7 @@ QVector<ShapeRoute> &table()
     using R = ShapeRoute;
     static QVector<ShapeRoute> rows = {
         {1, &R::make<CalibrateLine>, R::NoCounter, 2, R::clicks({1}), 0, true},
+        {2, &R::make<CalibrateCircle>, R::NoCounter, 3, R::clicks({2}), 0, true},
         {3, &R::make<MeasureLine>, R::CounterA, 2, R::clicks({1}), 0, false},
         {4, &R::make<MeasureHorizontalLine>, R::CounterA, 2, R::clicks({1}), 0, false},
         {5, &R::make<MeasureVerticalLine>, R::CounterA, 2, R::clicks({1}), 0, false},

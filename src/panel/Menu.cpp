@@ -8,13 +8,18 @@
 #include <QGraphicsOpacityEffect>
 #include <QGraphicsScene>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolBar>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QUrl>
 
+#include "CustomComboBoxItem.h"
 #include "CustomLine.h"
+#include "CustomToolButton.h"
 #include "Frame.h"
 #include "FreeName.h"
 #include "GlobalVar.h"
@@ -91,6 +96,7 @@ Menu::Menu(QWidget *parent)
                              static_cast<QWidget *>(ui->tb_DualParaLine), static_cast<QWidget *>(ui->tb_Paraline2Paraline)})
         covered->lower();
 
+    initCalibrateMenu();
     initDataTable();
     translateUI();
     GlobalVar::rulerList.clear();
@@ -100,6 +106,12 @@ Menu::Menu(QWidget *parent)
     ui->l_Version->setText(QStringLiteral("V %1").arg(QCoreApplication::applicationVersion().toDouble(), 0, 'f', 2));
 
     ui->cb_Ruler->setStyleSheet(QStringLiteral("QComboBox QAbstractItemView::item{height: 28px;}"));
+    rulerListWidget = new QListWidget;
+    ui->cb_Ruler->setModel(rulerListWidget->model());
+    ui->cb_Ruler->setView(rulerListWidget);
+    ui->cb_Ruler->setEditable(true);
+    // The edit field shows the chosen calibration's name; calibrations are chosen, not typed.
+    ui->cb_Ruler->lineEdit()->setReadOnly(true);
     ui->cb_Unit->addItems(tr("pixel,mm,um,inch,mil").split(QLatin1Char(',')));
     ui->cb_Unit->setCurrentIndex(0);
 
@@ -156,8 +168,127 @@ CustomLine *Menu::addReferenceLine(const QString &name, const QPointF &position,
     return line;
 }
 
+void Menu::initCalibrateMenu()
+{
+    calibrateLineAction = new QAction(QIcon(assistIcon("ruler-line")), tr("Line"), this);
+    calibrateCircleAction = new QAction(QIcon(assistIcon("ruler-circle")), tr("Circle"), this);
+    connect(calibrateLineAction, &QAction::triggered, this, &Menu::slot_calibrateline);
+    connect(calibrateCircleAction, &QAction::triggered, this, &Menu::slot_calibrateCircle);
+    calibrateMenu = new QMenu(this);
+    calibrateMenu->addAction(calibrateLineAction);
+    calibrateMenu->addAction(calibrateCircleAction);
+    calibrateButton = new CustomToolButton;
+    calibrateButton->setMenu(calibrateMenu);
+    calibrateButton->setDefaultAction(calibrateCircleAction);
+    calibrateToolBar = new QToolBar(this);
+    calibrateToolBar->setIconSize(QSize(40, 32));
+    calibrateToolBar->setStyleSheet(QStringLiteral("QToolBar {background: transparent; border: 0px;}"));
+    calibrateToolBar->addWidget(calibrateButton);
+    calibrateToolBar->move(10, 35);
+    calibrateToolBar->adjustSize();
+}
+
+void Menu::slot_calibrateline()
+{
+    initMainButton();
+    if (frame)
+        frame->armTool(1);
+}
+
+void Menu::slot_calibrateCircle()
+{
+    initMainButton();
+    if (frame)
+        frame->armTool(2);
+}
+
+void Menu::fillRulerList()
+{
+    for (const ruler &r : qAsConst(GlobalVar::rulerList)) {
+        auto *row = new CustomComboBoxItem;
+        row->setItemString(r.name);
+        connect(row, &CustomComboBoxItem::signal_showItem, this, &Menu::slot_rulerShowItem);
+        connect(row, &CustomComboBoxItem::signal_deleteItem, this, &Menu::slot_rulerDeleteItem);
+        auto *item = new QListWidgetItem(rulerListWidget);
+        item->setData(Qt::UserRole, r.name);
+        item->setSizeHint(row->sizeHint());
+        rulerListWidget->setItemWidget(item, row);
+    }
+    slot_rulerShowItem(GlobalVar::rulerList.isEmpty() ? QString() : GlobalVar::rulerList.last().name);
+}
+
+void Menu::initRulerTable()
+{
+    fillRulerList();
+}
+
+void Menu::updateRulerTable()
+{
+    rulerListWidget->clear();
+    fillRulerList();
+    saveParam(2);
+}
+
+void Menu::slot_rulerShowItem(const QString &text)
+{
+    const QString shown = text.section(QLatin1Char(','), 0, 0);
+    ui->cb_Ruler->setEditText(shown);
+    ui->cb_Ruler->hidePopup();
+    for (int i = 0; i < GlobalVar::rulerList.size(); ++i) {
+        const QString &name = GlobalVar::rulerList.at(i).name;
+        if (name.section(QLatin1Char(','), 0, 0) != shown || shown.isEmpty())
+            continue;
+        emit signal_changeRulerValue(i);
+        if (name.contains(QLatin1String("pixels")))
+            break;
+        if (name.contains(QLatin1String("mm")))
+            ui->cb_Unit->setCurrentIndex(1);
+        else if (name.contains(QLatin1String("inch")))
+            ui->cb_Unit->setCurrentIndex(3);
+        break;
+    }
+}
+
+void Menu::slot_rulerDeleteItem(const QString &text)
+{
+    ui->cb_Ruler->hidePopup();
+    for (int row = 0; row < rulerListWidget->count(); ++row) {
+        if (rulerListWidget->item(row)->data(Qt::UserRole).toString() != text)
+            continue;
+        const QPoint at = ui->cb_Ruler->mapToGlobal(QPoint(0, ui->cb_Ruler->height()));
+        if (UserDialogs::question(nullptr, tr("Warning"), tr("Are you sure to delete this calibration?"), at)) {
+            delete rulerListWidget->takeItem(row);
+            if (row < GlobalVar::rulerList.size())
+                GlobalVar::rulerList.removeAt(row);
+        }
+        break;
+    }
+    saveParam(2);
+}
+
+void Menu::on_cb_Unit_currentIndexChanged(int index)
+{
+    const QString shown = ui->cb_Ruler->currentText();
+    for (int row = 0; row < rulerListWidget->count() && row < GlobalVar::rulerList.size(); ++row) {
+        if (shown.isEmpty()
+            || rulerListWidget->item(row)->data(Qt::UserRole).toString().section(QLatin1Char(','), 0, 0) != shown)
+            continue;
+        if (GlobalVar::rulerList.at(row).name.contains(tr("pixels"))) {
+            UserDialogs::warning(nullptr, tr("Warning"), tr("Can't convert this pixel to other!"),
+                                 ui->cb_Ruler->mapToGlobal(QPoint(0, ui->cb_Ruler->height())));
+            return;
+        }
+        emit signal_changeRulerUnit(index);
+        return;
+    }
+}
+
 void Menu::translateUI()
 {
+    calibrateLineAction->setText(tr("Line"));
+    calibrateLineAction->setToolTip(tr("Line"));
+    calibrateCircleAction->setText(tr("Circle"));
+    calibrateCircleAction->setToolTip(tr("Circle"));
     for (int i = 0; i < toolCount; ++i)
         toolButtons.at(i)->setToolTip(tr(toolRows[i].toolTip));
     ui->tb_CrossLine->setToolTip(tr("cross line"));
@@ -167,6 +298,7 @@ void Menu::initMenu()
 {
     initParam();
     initMainButton();
+    initRulerTable();
     setIcon(ui->tb_PointDetect, assistIcon(GlobalVar::bDetectAuto ? "target-auto" : "target-manual"));
 }
 

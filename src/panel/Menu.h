@@ -8,9 +8,14 @@
 #include <memory>
 
 class CustomLine;
+class CustomToolButton;
 class Frame;
+class QAction;
 class QFileDialog;
 class QGraphicsOpacityEffect;
+class QListWidget;
+class QMenu;
+class QToolBar;
 class QToolButton;
 
 namespace Ui {
@@ -46,6 +51,11 @@ public:
     // The shared non-modal save (mode 1) or open (mode 2) dialog.
     void fileDialogShow(int mode, const QString &title, const QString &path, const QString &filter);
 
+    // Lists the calibrations in the drop-down and shows the last one.
+    void initRulerTable();
+    // The same after a calibration was added; the list is saved.
+    void updateRulerTable();
+
     void readParam(signed char kind);
     void saveParam(signed char kind);
     void initParam();
@@ -55,6 +65,12 @@ public:
     static std::function<QString(const QString &path)> freeDiskProbe;
 
     Frame *frame = nullptr;
+    QAction *calibrateLineAction = nullptr;
+    QAction *calibrateCircleAction = nullptr;
+    QMenu *calibrateMenu = nullptr;
+    CustomToolButton *calibrateButton = nullptr;
+    QToolBar *calibrateToolBar = nullptr;
+    QListWidget *rulerListWidget = nullptr;
     QString fileName;
     QFileDialog *fileDialog = nullptr;
     bool bFileSelected = false;
@@ -78,6 +94,10 @@ signals:
     void signal_changeLangToEnglish();
 
 public slots:
+    void slot_calibrateline();
+    void slot_calibrateCircle();
+    void slot_rulerShowItem(const QString &text);
+    void slot_rulerDeleteItem(const QString &text);
     void slot_tableDelete();
     void slot_tableAllDelete();
     void slot_saveLinesProperty();
@@ -90,6 +110,7 @@ private slots:
     void on_tb_Delete_clicked();
     void on_tb_DataSave_clicked();
     void on_tb_Pin_clicked();
+    void on_cb_Unit_currentIndexChanged(int index);
     void on_tw_DataTable_cellClicked(int row, int column);
     void on_tw_DataTable_customContextMenuRequested(const QPoint &pos);
     void on_tb_SimplifiedChinese_clicked();
@@ -116,6 +137,8 @@ protected:
 
 private:
     void translateUI();
+    void initCalibrateMenu();
+    void fillRulerList();
     void toolClicked(int index);
     void setLanguage(quint8 language);
     void showCrossHair(bool shown);

@@ -1,0 +1,360 @@
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+#include "CalibrateCircle.h"
+#include "CalibrateDialog.h"
+#include "CalibrateLine.h"
+#include "Frame.h"
+#include "GraphicsView.h"
+#include "KeypadInput.h"
+#include "Menu.h"
+#include "NumericKeypadDialog.h"
+#include "ParamFile.h"
+#include "RulerUnits.h"
+#include "UserDialogs.h"
+#include "testutils.h"
+
+using TestUtils::click;
+using TestUtils::move;
+
+// Calibrations from the drawn item through the dialog and keypad to the values of every item,
+// the unit selector and the parameter file. Message boxes are answered through the seam.
+class TestCalibration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void keypadRules_data();
+    void keypadRules();
+    void keypadCodes();
+    void unitConversions_data();
+    void unitConversions();
+    void calibrateAndMeasure();
+    void refusedCalibrations();
+    void rightClickOnlyNamesCalibrations();
+    void circleCalibration();
+    void rulersPersistAndDelete();
+
+private:
+    void start();
+    void stop();
+    QWidget *viewport() const { return frame->view->viewport(); }
+    // Types `keys` ("10X" or "5") on the keypad of the field, then Enter.
+    void type(const char *field, const QString &keys);
+    // Draws a calibration segment with the panel's Line action and right-clicks it.
+    void calibrateSegment(const QPointF &a, const QPointF &b);
+    QComboBox *combo(const char *name) const { return frame->menu->findChild<QComboBox *>(QLatin1String(name)); }
+
+    TestUtils::Sandbox sandbox;
+    Frame *frame = nullptr;
+    QStringList warnings;
+};
+
+void TestCalibration::init()
+{
+    QFile::remove(ParamFile::path());
+    warnings.clear();
+    UserDialogs::setWarningHandler([this](const QString &, const QString &text) {
+        warnings << text;
+        return true;
+    });
+    UserDialogs::setQuestionHandler([](const QString &, const QString &) { return true; });
+    start();
+}
+
+void TestCalibration::cleanup()
+{
+    stop();
+    UserDialogs::setWarningHandler(nullptr);
+    UserDialogs::setQuestionHandler(nullptr);
+}
+
+void TestCalibration::start()
+{
+    GlobalVar::resetToDefaults();
+    frame = new Frame(nullptr);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+}
+
+void TestCalibration::stop()
+{
+    delete frame;
+    frame = nullptr;
+}
+
+void TestCalibration::keypadRules_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<bool>("allowX");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("digits, point and X") << "" << QStringList{"1", "0", "10", "5", "11"} << 7 << true << "10.5X";
+    QTest::newRow("point refused first and twice") << "" << QStringList{"10", "3", "10", "1", "10", "4"} << 7 << true << "3.14";
+    QTest::newRow("after X only delete acts") << "10X" << QStringList{"5", "10", "11", "12", "7"} << 7 << true << "107";
+    QTest::newRow("name stops at seven") << "1234567" << QStringList{"8", "11"} << 7 << true << "1234567";
+    QTest::newRow("length ignores X, takes twelve") << "12345678901" << QStringList{"11", "2", "3"} << 12 << false
+                                                     << "123456789012";
+    QTest::newRow("clear and delete on empty") << "42" << QStringList{"13", "12", "7"} << 7 << true << "7";
+}
+
+void TestCalibration::keypadRules()
+{
+    QFETCH(QString, start);
+    QFETCH(QStringList, codes);
+    QFETCH(int, maxLength);
+    QFETCH(bool, allowX);
+    QFETCH(QString, result);
+    QString text = start;
+    for (const QString &code : codes)
+        QVERIFY(!KeypadInput::apply(text, code, maxLength, allowX));
+    QCOMPARE(text, result);
+    QVERIFY(KeypadInput::apply(text, QStringLiteral("14"), maxLength, allowX));
+    QCOMPARE(text, result);
+}
+
+void TestCalibration::keypadCodes()
+{
+    NumericKeypadDialog keypad;
+    QSignalSpy codes(&keypad, &NumericKeypadDialog::signal_changeNumericKey);
+    for (const char *name : {"pb_Clear", "pb_Dot", "pb_N7", "pb_X", "pb_Enter"})
+        keypad.findChild<QPushButton *>(QLatin1String(name))->click();
+    QStringList emitted;
+    for (const QList<QVariant> &args : codes)
+        emitted << args.at(0).toString();
+    QCOMPARE(emitted, (QStringList{"13", "10", "7", "11", "14"}));
+}
+
+void TestCalibration::unitConversions_data()
+{
+    QTest::addColumn<int>("baseUnit");
+    QTest::addColumn<float>("baseRuler");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("mm to pixels gives the pixel measure") << 1 << 0.01f << 0 << 500.0 << "pixels";
+    QTest::newRow("mm to mm") << 1 << 0.01f << 1 << 0.01 << "mm";
+    QTest::newRow("mm to um") << 1 << 0.01f << 2 << 10.0 << "um";
+    QTest::newRow("mm to inch") << 1 << 0.01f << 3 << 0.01 / 25.4 << "inch";
+    QTest::newRow("mm to mil") << 1 << 0.01f << 4 << 0.01 / 25.4 * 1000 << "mil";
+    QTest::newRow("inch to mm") << 2 << 0.001f << 1 << 0.0254 << "mm";
+    QTest::newRow("inch to um") << 2 << 0.001f << 2 << 25.4 << "um";
+    QTest::newRow("inch to mil") << 2 << 0.001f << 4 << 1.0 << "mil";
+}
+
+void TestCalibration::unitConversions()
+{
+    QFETCH(int, baseUnit);
+    QFETCH(float, baseRuler);
+    QFETCH(int, index);
+    QFETCH(double, expected);
+    QFETCH(QString, text);
+    RulerUnits::Display display;
+    QVERIFY(RulerUnits::convert(baseUnit, 500.0f, baseRuler, index, &display));
+    QVERIFY2(qAbs(display.ruler - expected) <= 1e-6 * qMax(1.0, expected), qPrintable(QString::number(display.ruler)));
+    QCOMPARE(display.text, text);
+    // A pixel calibration and unknown units convert to nothing.
+    QVERIFY(!RulerUnits::convert(0, 500.0f, 500.0f, index, &display));
+    QVERIFY(!RulerUnits::convert(baseUnit, 500.0f, baseRuler, 5, &display));
+}
+
+void TestCalibration::type(const char *field, const QString &keys)
+{
+    CalibrateDialog *dialog = frame->calibrateDialog;
+    QVERIFY(dialog);
+    QTest::mouseClick(dialog->findChild<QLineEdit *>(QLatin1String(field)), Qt::LeftButton);
+    QVERIFY(dialog->keypad);
+    QVERIFY(dialog->keypad->isVisible());
+    NumericKeypadDialog *keypad = dialog->keypad;
+    for (const QChar key : keys) {
+        const QString name = key == QLatin1Char('X') ? QStringLiteral("pb_X")
+                             : key == QLatin1Char('.') ? QStringLiteral("pb_Dot")
+                                                       : QStringLiteral("pb_N") + key;
+        QTest::mouseClick(keypad->findChild<QPushButton *>(name), Qt::LeftButton);
+    }
+    QTest::mouseClick(keypad->findChild<QPushButton *>(QStringLiteral("pb_Enter")), Qt::LeftButton);
+    QVERIFY(!dialog->keypad);
+}
+
+void TestCalibration::calibrateSegment(const QPointF &a, const QPointF &b)
+{
+    frame->menu->calibrateLineAction->trigger();
+    QCOMPARE(frame->shapeType, 1);
+    click(viewport(), a);
+    move(viewport(), b);
+    click(viewport(), b);
+    QVERIFY(!frame->bDrawing);
+    click(viewport(), b, Qt::RightButton);
+}
+
+void TestCalibration::calibrateAndMeasure()
+{
+    // 500 pixels are 5 mm; the dialog opens beside the segment, left of the panel.
+    calibrateSegment(QPointF(100, 500), QPointF(600, 500));
+    CalibrateDialog *dialog = frame->calibrateDialog;
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->realPixel, 500.0f);
+    QVERIFY(dialog->geometry().right() < frame->menu->geometry().left());
+    type("l_Name", QStringLiteral("10X"));
+    type("l_Length", QStringLiteral("5"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QVERIFY(warnings.isEmpty());
+    QTRY_VERIFY(!frame->calibrateDialog);
+
+    QCOMPARE(GlobalVar::rulerList.size(), 1);
+    const ruler &r = GlobalVar::rulerList.first();
+    QCOMPARE(r.name, QStringLiteral("10X, 5mm"));
+    QCOMPARE(r.pixel, 500.0f);
+    QCOMPARE(r.length, 0.01f);
+    QCOMPARE(r.unit, quint8(1));
+    QCOMPARE(GlobalVar::shapeList.first()->label, QStringLiteral("10X"));
+    QCOMPARE(combo("cb_Ruler")->currentText(), QStringLiteral("10X"));
+    QCOMPARE(combo("cb_Unit")->currentIndex(), 1);
+    QCOMPARE(GlobalVar::currentUnit, QStringLiteral("mm"));
+
+    // A 1250-pixel segment reads 12.500mm, in the table too.
+    frame->armTool(3);
+    click(viewport(), QPointF(100, 800));
+    move(viewport(), QPointF(1350, 800));
+    click(viewport(), QPointF(1350, 800));
+    Shape *line = GlobalVar::shapeList.last();
+    QCOMPARE(line->label, QStringLiteral("L1=L1=12.500mm"));
+    auto *table = frame->menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("L1=12.500mm"));
+    QVERIFY(frame->menu->exportDataTable(sandbox.path(QStringLiteral("mm.csv"))));
+    QFile csv(sandbox.path(QStringLiteral("mm.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QVERIFY(csv.readAll().endsWith("1,L1,\"L1=12.500mm\",\r\n"));
+
+    // Another unit relabels the items already drawn, and their rows.
+    combo("cb_Unit")->setCurrentIndex(2);
+    QCOMPARE(line->label, QStringLiteral("L1=L1=12500.000um"));
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("L1=12500.000um"));
+    combo("cb_Unit")->setCurrentIndex(4);
+    QCOMPARE(line->label, QStringLiteral("L1=L1=492.126mil"));
+    combo("cb_Unit")->setCurrentIndex(0);
+    QCOMPARE(line->label, QStringLiteral("L1=L1=1250.000pixels"));
+}
+
+void TestCalibration::refusedCalibrations()
+{
+    // Empty fields.
+    calibrateSegment(QPointF(100, 500), QPointF(400, 500));
+    CalibrateDialog *dialog = frame->calibrateDialog;
+    auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("pb_Okay"));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.last().startsWith(QLatin1String("The Name or Length is empty!")));
+
+    // A length of 0 would make every value 0.
+    type("l_Name", QStringLiteral("1"));
+    type("l_Length", QStringLiteral("0"));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(warnings.size(), 2);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(GlobalVar::rulerList.isEmpty());
+
+    // Stored once; the same name again is refused and the dialog stays.
+    type("l_Length", QStringLiteral("3"));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(GlobalVar::rulerList.size(), 1);
+    calibrateSegment(QPointF(100, 600), QPointF(400, 600));
+    dialog = frame->calibrateDialog;
+    type("l_Name", QStringLiteral("1"));
+    type("l_Length", QStringLiteral("3"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QVERIFY(warnings.last().startsWith(QLatin1String("This name of calibration already exists!")));
+    QCOMPARE(GlobalVar::rulerList.size(), 1);
+    QVERIFY(frame->calibrateDialog && frame->calibrateDialog->isVisible());
+
+    // Cancel takes the item away.
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+
+    // Both clicks on one point: a calibration over 0 pixels is refused.
+    calibrateSegment(QPointF(700, 700), QPointF(700, 700));
+    type("l_Name", QStringLiteral("2"));
+    type("l_Length", QStringLiteral("3"));
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QVERIFY(warnings.last().startsWith(QLatin1String("The calibration measures 0 pixels!")));
+    QCOMPARE(GlobalVar::rulerList.size(), 1);
+}
+
+void TestCalibration::rightClickOnlyNamesCalibrations()
+{
+    // A segment measured, then the calibration tool armed: a right click on the view must not
+    // open the dialog for the measurement.
+    frame->armTool(3);
+    click(viewport(), QPointF(100, 100));
+    click(viewport(), QPointF(300, 100));
+    frame->menu->calibrateLineAction->trigger();
+    click(viewport(), QPointF(300, 100), Qt::RightButton);
+    QVERIFY(!frame->calibrateDialog->isVisible());
+    QVERIFY(!frame->bCalibrating);
+}
+
+void TestCalibration::circleCalibration()
+{
+    // The rim points (300, 310), (310, 300), (320, 310) lie on a circle of diameter 20.
+    frame->menu->calibrateCircleAction->trigger();
+    QCOMPARE(frame->shapeType, 2);
+    click(viewport(), QPointF(300, 310));
+    click(viewport(), QPointF(310, 300));
+    move(viewport(), QPointF(320, 310));
+    click(viewport(), QPointF(320, 310));
+    auto *circle = qgraphicsitem_cast<CalibrateCircle *>(GlobalVar::shapeList.last());
+    QVERIFY(circle);
+    QCOMPARE(circle->pixelMeasure(), 20.0f);
+    QVERIFY(circle->label.isEmpty());
+    click(viewport(), QPointF(320, 310), Qt::RightButton);
+    QCOMPARE(frame->calibrateDialog->realPixel, 20.0f);
+    combo("cb_Unit");   // the panel's selector is untouched by the dialog
+    frame->calibrateDialog->findChild<QComboBox *>(QStringLiteral("cb_Unit"))->setCurrentIndex(0);
+    type("l_Name", QStringLiteral("2"));
+    QCOMPARE(frame->calibrateDialog->lengthText, QStringLiteral("20.000"));
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QCOMPARE(GlobalVar::rulerList.last().name, QStringLiteral("2, 20.000pixels"));
+    QCOMPARE(GlobalVar::rulerList.last().length, 20.0f);
+
+    // A pixel calibration cannot be shown in another unit.
+    combo("cb_Unit")->setCurrentIndex(1);
+    QCOMPARE(warnings.last(), QStringLiteral("Can't convert this pixel to other!"));
+    QCOMPARE(GlobalVar::currentUnit, QStringLiteral("pixels"));
+}
+
+void TestCalibration::rulersPersistAndDelete()
+{
+    GlobalVar::rulerList << ruler{QStringLiteral("A, 1mm"), 100.0f, 0.01f, 1} << ruler{QStringLiteral("B, 2mm"), 100.0f, 0.02f, 1}
+                         << ruler{QStringLiteral("C, 1inch"), 100.0f, 0.01f, 2};
+    frame->menu->updateRulerTable();
+    QCOMPARE(combo("cb_Ruler")->currentText(), QStringLiteral("C"));
+    QCOMPARE(combo("cb_Unit")->currentIndex(), 3);
+    QCOMPARE(GlobalVar::currentUnit, QStringLiteral("inch"));
+
+    // Deleting the second asks first, then leaves two in the file.
+    frame->menu->slot_rulerDeleteItem(QStringLiteral("B, 2mm"));
+    QCOMPARE(GlobalVar::rulerList.size(), 2);
+    QCOMPARE(QSettings(ParamFile::path(), QSettings::IniFormat).value("ruler/name").toStringList(),
+             (QStringList{"A, 1mm", "C, 1inch"}));
+
+    // After a restart both are back and the last is in use.
+    stop();
+    start();
+    QCOMPARE(GlobalVar::rulerList.size(), 2);
+    QCOMPARE(combo("cb_Ruler")->currentText(), QStringLiteral("C"));
+    QCOMPARE(GlobalVar::currentUnit, QStringLiteral("inch"));
+    QCOMPARE(GlobalVar::currentRealRuler, 0.01f);
+}
+
+QTEST_MAIN(TestCalibration)
+#include "tst_calibration.moc"
