@@ -1,5 +1,7 @@
 #include "CustomToolButton.h"
 
+#include <QAction>
+
 CustomToolButton::CustomToolButton(QWidget *parent)
     : QToolButton(parent)
 {
