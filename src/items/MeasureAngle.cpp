@@ -67,13 +67,11 @@ void MeasureAngle::drawing(const QPointF &point)
 
 bool MeasureAngle::place(const QPointF &point)
 {
-    placed = false;
     if (!isSet(secondLineStart)) {
         if (!isSet(firstLineEnd))
             return false;
         firstLineEnd = point;
         firstLine = lowerFirst(QLineF(firstLineStart, firstLineEnd));
-        placed = true;
         return true;
     }
 
@@ -122,7 +120,6 @@ bool MeasureAngle::place(const QPointF &point)
     otherAngle = float(partner);
     crossing = x;
     measured = true;
-    placed = true;
     return true;
 }
 
@@ -163,13 +160,3 @@ void MeasureAngle::paintGeometry(QPainter *painter) const
         painter->drawLine(secondLine);
 }
 
-void MeasureAngle::dragHandle(int handle, const QPointF &pos)
-{
-    QPointF *p = definingPoint(handle);
-    if (!p)
-        return;
-    const QPointF before = *p;
-    Shape::dragHandle(handle, pos);
-    if (!placed)
-        *p = before;
-}

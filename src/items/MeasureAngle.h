@@ -37,11 +37,9 @@ protected:
     QVector<QPolygonF> makeBands() const override;
     QPointF labelAnchor() const override { return crossing; }
     void paintGeometry(QPainter *painter) const override;
-    void dragHandle(int handle, const QPointF &pos) override;
 
 private:
     bool measured = false;
-    bool placed = false;
 };
 
 #endif // MEASUREANGLE_H

@@ -27,8 +27,7 @@ bool MeasureCircle::place(const QPointF &point)
     // Collinear rim points have no circle: the item keeps the circle it showed last.
     const CircleGeometry::Circle circle =
         CircleGeometry::throughThreePoints(circlePoint1, circlePoint2, point);
-    placed = circle.valid;
-    if (!placed)
+    if (!circle.valid)
         return false;
     circlePoint3 = point;
     circleRect = circle.rect();
@@ -69,25 +68,8 @@ QPainterPath MeasureCircle::outline() const
     return path;
 }
 
-void MeasureCircle::dragHandle(int handle, const QPointF &pos)
-{
-    QPointF *p = definingPoint(handle);
-    if (!p)
-        return;
-    const QPointF before = *p;
-    Shape::dragHandle(handle, pos);
-    if (!placed)
-        *p = before;
-}
 
-void MeasureCircle::hoverMoveEvent(QGraphicsSceneHoverEvent *event)
+bool MeasureCircle::bodyContains(const QPointF &pos) const
 {
-    Shape::hoverMoveEvent(event);
-    if (!isSelected() || !GlobalVar::bMovable || !circleRect.contains(event->pos()))
-        return;
-    for (const QPolygonF &handle : handles) {
-        if (handle.containsPoint(event->pos(), Qt::OddEvenFill))
-            return;
-    }
-    setCursor(Qt::SizeAllCursor);
+    return Shape::bodyContains(pos) || circleRect.contains(pos);
 }

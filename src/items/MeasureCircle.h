@@ -26,11 +26,8 @@ protected:
     QPointF labelAnchor() const override { return circleRect.center(); }
     void paintGeometry(QPainter *painter) const override;
     QPainterPath outline() const override;
-    void dragHandle(int handle, const QPointF &pos) override;
-    void hoverMoveEvent(QGraphicsSceneHoverEvent *event) override;
+    bool bodyContains(const QPointF &pos) const override;
 
-private:
-    bool placed = false;
 };
 
 #endif // MEASURECIRCLE_H

@@ -43,7 +43,6 @@ void MeasureCircle2Circle::drawing(const QPointF &point)
 
 bool MeasureCircle2Circle::place(const QPointF &point)
 {
-    placed = false;
     if (!isSet(secondCirclePoint1)) {
         if (!isSet(firstCirclePoint3))
             return false;
@@ -54,7 +53,6 @@ bool MeasureCircle2Circle::place(const QPointF &point)
         firstCirclePoint3 = point;
         firstCircleRect = first.rect();
         firstShown = true;
-        placed = true;
         return true;
     }
     if (!isSet(secondCirclePoint2))
@@ -76,7 +74,6 @@ bool MeasureCircle2Circle::place(const QPointF &point)
         centreLine = QLineF(centreLine.p2(), centreLine.p1());
     firstShown = true;
     measured = true;
-    placed = true;
     return true;
 }
 
@@ -134,28 +131,8 @@ QPainterPath MeasureCircle2Circle::partialShape() const
     return path;
 }
 
-void MeasureCircle2Circle::dragHandle(int handle, const QPointF &pos)
-{
-    QPointF *p = definingPoint(handle);
-    if (!p)
-        return;
-    const QPointF before = *p;
-    Shape::dragHandle(handle, pos);
-    if (!placed)
-        *p = before;
-}
 
-void MeasureCircle2Circle::hoverMoveEvent(QGraphicsSceneHoverEvent *event)
+bool MeasureCircle2Circle::bodyContains(const QPointF &pos) const
 {
-    Shape::hoverMoveEvent(event);
-    const QPointF pos = event->pos();
-    if (!isSelected() || !GlobalVar::bMovable
-        || !((firstShown && firstCircleRect.contains(pos))
-             || (measured && secondCircleRect.contains(pos))))
-        return;
-    for (const QPolygonF &handle : handles) {
-        if (handle.containsPoint(pos, Qt::OddEvenFill))
-            return;
-    }
-    setCursor(Qt::SizeAllCursor);
+    return Shape::bodyContains(pos) || (firstShown && firstCircleRect.contains(pos)) || (measured && secondCircleRect.contains(pos));
 }

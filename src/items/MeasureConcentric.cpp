@@ -42,7 +42,6 @@ void MeasureConcentric::drawing(const QPointF &point)
 
 bool MeasureConcentric::place(const QPointF &point)
 {
-    placed = false;
     const bool firstStage = !isSet(radiusPoint);
     if (firstStage && !isSet(circlePoint3))
         return false;
@@ -55,7 +54,6 @@ bool MeasureConcentric::place(const QPointF &point)
         circlePoint3 = point;
         firstCircleRect = first.rect();
         firstShown = true;
-        placed = true;
         return true;
     }
 
@@ -69,7 +67,6 @@ bool MeasureConcentric::place(const QPointF &point)
     secondCircleRect = second.rect();
     firstShown = true;
     measured = true;
-    placed = true;
     return true;
 }
 
@@ -132,28 +129,8 @@ QPainterPath MeasureConcentric::partialShape() const
     return path;
 }
 
-void MeasureConcentric::dragHandle(int handle, const QPointF &pos)
-{
-    QPointF *p = definingPoint(handle);
-    if (!p)
-        return;
-    const QPointF before = *p;
-    Shape::dragHandle(handle, pos);
-    if (!placed)
-        *p = before;
-}
 
-void MeasureConcentric::hoverMoveEvent(QGraphicsSceneHoverEvent *event)
+bool MeasureConcentric::bodyContains(const QPointF &pos) const
 {
-    Shape::hoverMoveEvent(event);
-    const QPointF pos = event->pos();
-    if (!isSelected() || !GlobalVar::bMovable
-        || !((firstShown && firstCircleRect.contains(pos))
-             || (measured && secondCircleRect.contains(pos))))
-        return;
-    for (const QPolygonF &handle : handles) {
-        if (handle.containsPoint(pos, Qt::OddEvenFill))
-            return;
-    }
-    setCursor(Qt::SizeAllCursor);
+    return Shape::bodyContains(pos) || (firstShown && firstCircleRect.contains(pos)) || (measured && secondCircleRect.contains(pos));
 }

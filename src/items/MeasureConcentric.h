@@ -34,13 +34,11 @@ protected:
     void paintGeometry(QPainter *painter) const override;
     QPainterPath outline() const override;
     QPainterPath partialShape() const override;
-    void dragHandle(int handle, const QPointF &pos) override;
-    void hoverMoveEvent(QGraphicsSceneHoverEvent *event) override;
+    bool bodyContains(const QPointF &pos) const override;
 
 private:
     bool firstShown = false;   // the first circle has been computed
     bool measured = false;     // both circles have been computed
-    bool placed = false;
 };
 
 #endif // MEASURECONCENTRIC_H

@@ -51,11 +51,9 @@ void MeasureLine2Circle::drawing(const QPointF &point)
 
 bool MeasureLine2Circle::place(const QPointF &point)
 {
-    placed = false;
     if (drawingLine()) {
         lineEnd = point;
         measuredLine = lowerFirst(lineStart, lineEnd);
-        placed = true;
         return true;
     }
     if (!isSet(circlePoint2) || !isSet(lineEnd))
@@ -88,7 +86,6 @@ bool MeasureLine2Circle::place(const QPointF &point)
     perpendicular = circle.centre.y() <= f.y() ? QLineF(f, circle.centre)
                                                : QLineF(circle.centre, f);
     measured = true;
-    placed = true;
     return true;
 }
 
@@ -137,25 +134,8 @@ QPainterPath MeasureLine2Circle::outline() const
     return path;
 }
 
-void MeasureLine2Circle::dragHandle(int handle, const QPointF &pos)
-{
-    QPointF *p = definingPoint(handle);
-    if (!p)
-        return;
-    const QPointF before = *p;
-    Shape::dragHandle(handle, pos);
-    if (!placed)
-        *p = before;
-}
 
-void MeasureLine2Circle::hoverMoveEvent(QGraphicsSceneHoverEvent *event)
+bool MeasureLine2Circle::bodyContains(const QPointF &pos) const
 {
-    Shape::hoverMoveEvent(event);
-    if (!measured || !isSelected() || !GlobalVar::bMovable || !circleRect.contains(event->pos()))
-        return;
-    for (const QPolygonF &handle : handles) {
-        if (handle.containsPoint(event->pos(), Qt::OddEvenFill))
-            return;
-    }
-    setCursor(Qt::SizeAllCursor);
+    return Shape::bodyContains(pos) || (measured && circleRect.contains(pos));
 }

@@ -37,15 +37,13 @@ protected:
     QPointF labelAnchor() const override { return perpendicular.center(); }
     void paintGeometry(QPainter *painter) const override;
     QPainterPath outline() const override;
-    void dragHandle(int handle, const QPointF &pos) override;
-    void hoverMoveEvent(QGraphicsSceneHoverEvent *event) override;
+    bool bodyContains(const QPointF &pos) const override;
 
 private:
     // The line alone follows the mouse (before the circle's first point is clicked).
     bool drawingLine() const { return !isSet(circlePoint1) && isSet(lineEnd); }
 
     bool measured = false;
-    bool placed = false;
 };
 
 #endif // MEASURELINE2CIRCLE_H

@@ -23,8 +23,7 @@ bool MeasurePoint2Circle::place(const QPointF &point)
     // Collinear rim points have no circle and so no centre to measure to.
     const CircleGeometry::Circle circle =
         CircleGeometry::throughThreePoints(circlePoint1, circlePoint2, point);
-    placed = circle.valid;
-    if (!placed)
+    if (!circle.valid)
         return false;
     circlePoint3 = point;
     circleRect = circle.rect();
@@ -62,25 +61,8 @@ QPainterPath MeasurePoint2Circle::outline() const
     return path;
 }
 
-void MeasurePoint2Circle::dragHandle(int handle, const QPointF &pos)
-{
-    QPointF *p = definingPoint(handle);
-    if (!p)
-        return;
-    const QPointF before = *p;
-    Shape::dragHandle(handle, pos);
-    if (!placed)
-        *p = before;
-}
 
-void MeasurePoint2Circle::hoverMoveEvent(QGraphicsSceneHoverEvent *event)
+bool MeasurePoint2Circle::bodyContains(const QPointF &pos) const
 {
-    Shape::hoverMoveEvent(event);
-    if (!isSelected() || !GlobalVar::bMovable || !circleRect.contains(event->pos()))
-        return;
-    for (const QPolygonF &handle : handles) {
-        if (handle.containsPoint(event->pos(), Qt::OddEvenFill))
-            return;
-    }
-    setCursor(Qt::SizeAllCursor);
+    return Shape::bodyContains(pos) || circleRect.contains(pos);
 }

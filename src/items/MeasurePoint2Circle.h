@@ -29,11 +29,8 @@ protected:
     QPointF labelAnchor() const override { return distanceLine.center(); }
     void paintGeometry(QPainter *painter) const override;
     QPainterPath outline() const override;
-    void dragHandle(int handle, const QPointF &pos) override;
-    void hoverMoveEvent(QGraphicsSceneHoverEvent *event) override;
+    bool bodyContains(const QPointF &pos) const override;
 
-private:
-    bool placed = false;
 };
 
 #endif // MEASUREPOINT2CIRCLE_H

@@ -21,8 +21,7 @@ bool MeasureRadian::place(const QPointF &point)
     // Collinear points lie on no circle, so they make no arc: keep the last one.
     const CircleGeometry::Circle circle =
         CircleGeometry::throughThreePoints(arcStart, arcMiddle, point);
-    placed = circle.valid;
-    if (!placed)
+    if (!circle.valid)
         return false;
 
     arcEnd = point;
@@ -76,13 +75,3 @@ void MeasureRadian::paintGeometry(QPainter *painter) const
         painter->drawPie(circleRect, int(startAngle16), int(spanAngle16));
 }
 
-void MeasureRadian::dragHandle(int handle, const QPointF &pos)
-{
-    QPointF *p = definingPoint(handle);
-    if (!p)
-        return;
-    const QPointF before = *p;
-    Shape::dragHandle(handle, pos);
-    if (!placed)
-        *p = before;
-}

@@ -34,10 +34,7 @@ protected:
     QPointF labelAnchor() const override { return circleRect.center(); }
     void paintGeometry(QPainter *painter) const override;
     QPainterPath outline() const override { return arcPath; }
-    void dragHandle(int handle, const QPointF &pos) override;
 
-private:
-    bool placed = false;
 };
 
 #endif // MEASURERADIAN_H

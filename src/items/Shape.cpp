@@ -31,7 +31,8 @@ void Shape::setPoint(const QPointF &point, unsigned char index, unsigned short s
 void Shape::drawing(const QPointF &point)
 {
     prepareGeometryChange();
-    if (place(point)) {
+    placeAccepted = place(point);
+    if (placeAccepted) {
         label = makeLabel();
         handles = makeHandles();
         bands = makeBands();
@@ -158,8 +159,20 @@ void Shape::dragHandle(int handle, const QPointF &pos)
     QPointF *p = definingPoint(handle);
     if (!p)
         return;
+    const QPointF before = *p;
     *p = pos;
     drawing(pointAt(last));
+    if (!placeAccepted)
+        *p = before;
+}
+
+bool Shape::bodyContains(const QPointF &pos) const
+{
+    for (const QPolygonF &band : bands) {
+        if (band.containsPoint(pos, Qt::OddEvenFill))
+            return true;
+    }
+    return false;
 }
 
 QPointF Shape::pointAt(int index) const
@@ -286,14 +299,8 @@ void Shape::hoverMoveEvent(QGraphicsSceneHoverEvent *event)
         if (handleAt(event->pos()) > 0) {
             if (GlobalVar::bEditable && isEditable())
                 cursor = Qt::CrossCursor;
-        } else {
-            for (const QPolygonF &band : bands) {
-                if (band.containsPoint(event->pos(), Qt::OddEvenFill)) {
-                    if (GlobalVar::bMovable)
-                        cursor = Qt::SizeAllCursor;
-                    break;
-                }
-            }
+        } else if (GlobalVar::bMovable && bodyContains(event->pos())) {
+            cursor = Qt::SizeAllCursor;
         }
     }
     setCursor(cursor);

@@ -106,12 +106,16 @@ protected:
     // Hit shape while the item is being drawn: the whole scene before the first point, then
     // the handle squares (at angle 0) of the points set so far and the current bands.
     virtual QPainterPath partialShape() const;
+    // The item's body, where a selected item shows the move cursor: its bands, and the outlines
+    // a class adds.
+    virtual bool bodyContains(const QPointF &pos) const;
     // Items whose handles cannot be dragged say false.
     virtual bool isEditable() const { return true; }
     // The defining point that drawing() places itself; by default the last one.
     virtual int drawingPointIndex() const { return pointCount(); }
     // Handle `handle` (1-based) was dragged to `pos`. By default handle k is defining point k:
-    // store the position and recompute through drawing().
+    // store the position and recompute through drawing(). Where the construction has no answer
+    // there, the item stays as it was, the dragged point included.
     virtual void dragHandle(int handle, const QPointF &pos);
 
     // --- Helpers for item classes ------------------------------------------------------------
@@ -142,6 +146,8 @@ private:
     // The hit shape is a union of polygons: built once per change, not per hit test or paint.
     mutable QPainterPath cachedShape;
     mutable bool cachedShapeValid = false;
+    // Whether the latest place() was taken.
+    bool placeAccepted = true;
 };
 
 #endif // SHAPE_H
