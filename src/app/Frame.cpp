@@ -4,15 +4,23 @@
 #include <QApplication>
 #include <QGraphicsScene>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 
+#include <unistd.h>
+
 #include "GlobalVar.h"
+#include "DriveFb0.h"
+#include "DriveFb1.h"
 #include "GraphicsView.h"
-#include "LivePicture.h"
+#include "PointDetector.h"
 #include "QtCompat.h"
 #include "Shape.h"
 #include "ShapeRoutes.h"
+#include "SimulatedCamera.h"
 #include "SystemPaths.h"
+#include "ccdSetDialog.h"
 
 Frame::Frame(QWidget *parent)
     : QDialog(parent)
@@ -38,10 +46,15 @@ Frame::Frame(QWidget *parent)
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setStyleSheet(QStringLiteral("background: transparent; border: 0px"));
+    // The on-screen layer's video path, and the stored camera settings.
+    delete new DriveFb0(this);
+    delete new ccdSetDialog(nullptr);
     // On the camera the logic composes the live picture under this layer; on a desktop the
-    // view draws it itself.
-    if (!SystemPaths::isCamera())
-        view->setLivePicture(LivePicture::current());
+    // view draws the simulator's picture itself, again whenever it changes.
+    if (SimulatedCamera *camera = SimulatedCamera::active()) {
+        connect(camera, &SimulatedCamera::pictureChanged, this, &Frame::slot_livePictureChanged);
+        view->setLivePicture(camera->livePicture());
+    }
 
     ui->l_Percentage->raise();
     ui->l_Percentage->hide();
@@ -74,8 +87,11 @@ void Frame::disarmTool()
 
 void Frame::viewMousePressEvent(QMouseEvent *event)
 {
-    const QPointF p = scenePoint(event);
+    QPointF p = scenePoint(event);
     const ShapeRoute *route = ShapeRoutes::find(shapeType);
+    if (bDrawing && GlobalVar::bDetectAuto
+        && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton))
+        p = detectPoint(p);
 
     if (event->button() == Qt::LeftButton) {
         if (!bDrawing) {
@@ -249,3 +265,44 @@ void Frame::on_tb_ZoomIn_clicked() {}
 void Frame::on_tb_ZoomOut_clicked() {}
 void Frame::on_tb_ZoomFix_clicked() {}
 void Frame::on_tb_ZoomOriginal_clicked() {}
+
+QPointF Frame::detectPoint(QPointF p)
+{
+    if (!PointDetector::detectionArea.contains(p))
+        return p;
+    // Only the rows of the block around the click are read from the photo.
+    DriveFb1 fb1;
+    const QImage *picture = fb1.readQImageRows(1920, 1080, 4, PointDetector::firstRow(p),
+                                               PointDetector::rowCount);
+    if (!picture)
+        return p;
+    return PointDetector::locate(*picture, p, GlobalVar::threshold);
+}
+
+bool Frame::captureImageTo(const QString &path)
+{
+    DriveFb1 fb1;
+    QImage *picture = fb1.readQImage(1920, 1080, 4);
+    if (!picture)
+        return false;
+    QPainter painter(picture);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    view->render(&painter, QRectF(picture->rect()), picture->rect(), Qt::KeepAspectRatio);
+    painter.end();
+    const bool saved = picture->save(path);
+    ::sync();
+    return saved;
+}
+
+void Frame::slot_livePictureChanged()
+{
+    // Settings often change several registers at once: the picture is fetched once for all.
+    if (livePicturePending)
+        return;
+    livePicturePending = true;
+    QTimer::singleShot(0, this, [this] {
+        livePicturePending = false;
+        if (SimulatedCamera *camera = SimulatedCamera::active())
+            view->setLivePicture(camera->livePicture());
+    });
+}
