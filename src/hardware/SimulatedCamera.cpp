@@ -9,7 +9,7 @@
 
 namespace {
 // Shutter lines at which a mid-grey scene comes out near the brightness auto exposure aims at.
-constexpr double referenceLines = 900.0;
+constexpr double referenceLines = 1500.0;
 // The sensor's response per channel: red and blue pixels see about half of what green ones
 // see, which the image processor's default gains (20000 / 10000 / 20000) balance.
 constexpr double channelResponse[3] = {0.5, 1.0, 0.5};
@@ -17,8 +17,11 @@ constexpr double channelResponse[3] = {0.5, 1.0, 0.5};
 constexpr double gammaCurve[4] = {1.0, 1.4, 1.8, 2.2};
 // Statistics sample every statisticsStep-th pixel in both directions.
 constexpr int statisticsStep = 4;
-// Light of the two flicker phases per channel (red, green, blue).
-constexpr double flickerLight[2][3] = {{1.9, 1.5, 1.1}, {0.35, 0.45, 0.6}};
+// Light of the flickering lamp per channel (red, green, blue), one statistics frame after the
+// other: bright and dim in turn, its colour swinging between reddish and bluish every two.
+constexpr int flickerPhases = 4;
+constexpr double flickerLight[flickerPhases][3] = {
+    {1.9, 1.5, 1.1}, {0.35, 0.45, 0.6}, {1.1, 1.5, 1.9}, {0.6, 0.45, 0.35}};
 
 constexpr quint32 ispControl = 0;
 constexpr quint32 ispRed = 48;
@@ -118,7 +121,7 @@ bool SimulatedCamera::registerRequest(Device device, unsigned long request, Reco
             record.data = statistics().count;
             // The count closes a statistics frame: the next sums are those of the next frame.
             if (flicker) {
-                flickerPhase ^= 1;
+                flickerPhase = (flickerPhase + 1) % flickerPhases;
                 statsValid = false;
             }
             break;

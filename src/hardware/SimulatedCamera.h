@@ -46,8 +46,8 @@ public:
     void setScene(const QImage &scene);
 
     // Faults for tests: a DMA block that never reports a finished transfer, and a lamp that
-    // flickers between bright reddish and dim bluish light from one statistics frame to the
-    // next, so that no exposure or colour gain ever settles.
+    // flickers from one statistics frame to the next, bright and dim in turn and swinging
+    // between reddish and bluish, so that no exposure or colour gain ever settles.
     void setDmaStalled(bool stalled) { dmaStalled = stalled; }
     void setFlicker(bool on);
 
