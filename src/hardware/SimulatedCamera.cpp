@@ -85,6 +85,7 @@ bool SimulatedCamera::registerRequest(Device device, unsigned long request, Reco
             if (freeze != frozen) {
                 heldFrame = freeze ? render() : QImage();
                 frozen = freeze;
+                photoFormat = -1;
                 emit pictureChanged();
             }
             return true;
@@ -182,8 +183,13 @@ qint64 SimulatedCamera::readPhotoBuffer(uchar *destination, qint64 offset, qint6
 
 void SimulatedCamera::transferPhoto()
 {
-    const QImage frame = livePicture();
     const int format = dma[0];
+    // The frame buffer still holds this very frame in this format: the copy would be the same.
+    if (photoFormat == format) {
+        dma[2] = 1;
+        return;
+    }
+    const QImage frame = livePicture();
     const int bytes = format == 0 ? 1 : format == 1 ? 2 : 4;
     const int w = frame.width();
     const int h = frame.height();
@@ -208,6 +214,7 @@ void SimulatedCamera::transferPhoto()
                 line[x] = uchar(luma(qRed(row[x]), qGreen(row[x]), qBlue(row[x])));
         }
     }
+    photoFormat = format;
     dma[2] = 1;
 }
 
@@ -235,8 +242,10 @@ void SimulatedCamera::settingsChanged()
 {
     statsValid = false;
     renderedValid = false;
-    if (!frozen)
+    if (!frozen) {
+        photoFormat = -1;
         emit pictureChanged();
+    }
 }
 
 void SimulatedCamera::buildTables(uchar (&table)[3][256], int phase) const

@@ -85,6 +85,7 @@ private:
     unsigned long fbRequest[2] = {0, 0};
     int dma[64] = {};
     QByteArray photo;
+    int photoFormat = -1;   // format of the frame in `photo`, -1 when it is not the current one
     bool dmaStalled = false;
 
     bool frozen = false;
