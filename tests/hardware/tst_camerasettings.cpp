@@ -5,6 +5,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include "Control.h"
 #include "DriveFb1.h"
@@ -77,6 +78,7 @@ private slots:
     void autoWhiteBalanceConverges();
     void autoLoopsAreBounded();
     void closingEndsAutoLoop();
+    void translatedTexts();
 
 private:
     quint32 shutter() const
@@ -400,6 +402,22 @@ void TestCameraSettings::closingEndsAutoLoop()
     QVERIFY(camera->brightnessReads < 5);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(dialog.isNull());
+}
+
+void TestCameraSettings::translatedTexts()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(KORVELIN_BUILD_DIR "/Korvelin_zh_TW.qm")));
+    dialog = new ccdSetDialog;
+    QCoreApplication::installTranslator(&translator);
+    QTRY_COMPARE(dialog->windowTitle(), QStringLiteral("相機設定"));
+    QCOMPARE(button(dialog, "lock")->text(), QStringLiteral("鎖定"));
+    QCOMPARE(button(dialog, "no")->text(), QStringLiteral("取消"));
+    button(dialog, "lock")->click();
+    QCOMPARE(button(dialog, "lock")->text(), QStringLiteral("解鎖"));
+    QCoreApplication::removeTranslator(&translator);
+    QTRY_COMPARE(button(dialog, "lock")->text(), QStringLiteral("Unlock"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Camera setting"));
 }
 
 QTEST_MAIN(TestCameraSettings)
