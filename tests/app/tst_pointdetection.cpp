@@ -1,5 +1,6 @@
 #include <QGraphicsScene>
 #include <QTest>
+#include <QtMath>
 
 #include <cmath>
 
