@@ -2,17 +2,19 @@
 #include "ui_Frame.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QSaveFile>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include <unistd.h>
 
-#include "GlobalVar.h"
 #include "DriveFb0.h"
 #include "DriveFb1.h"
+#include "GlobalVar.h"
 #include "GraphicsView.h"
 #include "PointDetector.h"
 #include "QtCompat.h"
@@ -289,7 +291,13 @@ bool Frame::captureImageTo(const QString &path)
     painter.setRenderHint(QPainter::Antialiasing, true);
     view->render(&painter, QRectF(picture->rect()), picture->rect(), Qt::KeepAspectRatio);
     painter.end();
-    const bool saved = picture->save(path);
+    // Written beside the target and put in its place only when complete, so a failed write
+    // leaves no half-written picture.
+    QSaveFile file(path);
+    const QByteArray format = QFileInfo(path).suffix().toLatin1();
+    const bool saved = file.open(QIODevice::WriteOnly)
+                       && picture->save(&file, format.isEmpty() ? nullptr : format.constData())
+                       && file.commit();
     ::sync();
     return saved;
 }

@@ -37,7 +37,7 @@ public:
     // near, outside the picture, or no photo).
     QPointF detectPoint(QPointF p);
     // Saves the live picture with every item drawn over it; the format follows the suffix.
-    // False, and nothing written, when no photo could be taken or the file not written.
+    // False, and no file left, when no photo could be taken or the file could not be written.
     bool captureImageTo(const QString &path);
 
     virtual void viewMouseMoveEvent(QMouseEvent *event);

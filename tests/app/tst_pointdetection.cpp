@@ -213,6 +213,9 @@ void TestPointDetection::captureDrawsItemsOverPicture()
     const QString second = sandbox.path(QStringLiteral("second.bmp"));
     QVERIFY(!frame->captureImageTo(second));
     QVERIFY(!QFile::exists(second));
+    // Nor when the file cannot be written.
+    SimulatedCamera::active()->setDmaStalled(false);
+    QVERIFY(!frame->captureImageTo(sandbox.path(QStringLiteral("missing/folder/third.bmp"))));
 }
 
 void TestPointDetection::viewShowsTheSimulatorPicture()
