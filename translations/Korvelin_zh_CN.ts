@@ -116,27 +116,27 @@ Please draw it again over the feature.</source>
         <translation>主窗口</translation>
     </message>
     <message>
-        <location filename="../src/app/Frame.cpp" line="309"/>
+        <location filename="../src/app/Frame.cpp" line="327"/>
         <source>mm</source>
         <translation>mm</translation>
     </message>
     <message>
-        <location filename="../src/app/Frame.cpp" line="311"/>
+        <location filename="../src/app/Frame.cpp" line="329"/>
         <source>inch</source>
         <translation>inch</translation>
     </message>
     <message>
-        <location filename="../src/app/Frame.cpp" line="313"/>
+        <location filename="../src/app/Frame.cpp" line="331"/>
         <source>pixels</source>
         <translation>pixels</translation>
     </message>
     <message>
-        <location filename="../src/app/Frame.cpp" line="317"/>
+        <location filename="../src/app/Frame.cpp" line="335"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../src/app/Frame.cpp" line="318"/>
+        <location filename="../src/app/Frame.cpp" line="336"/>
         <source>This name of calibration already exists!
 Please change the name!</source>
         <translation>该标定名称已存在！
@@ -463,6 +463,71 @@ Please change the name!</source>
         <location filename="../src/forms/NumericKeypadDialog.ui" line="95"/>
         <source>Enter</source>
         <translation>确认</translation>
+    </message>
+</context>
+<context>
+    <name>ccdSetDialog</name>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="6"/>
+        <location filename="../src/hardware/ccdSetDialog.cpp" line="63"/>
+        <source>Camera setting</source>
+        <translation>相机设置</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="13"/>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="16"/>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="19"/>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="22"/>
+        <source>HDR</source>
+        <translation>HDR</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="25"/>
+        <source>SE</source>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="28"/>
+        <source>AE</source>
+        <translation>AE</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="29"/>
+        <source>AWB</source>
+        <translation>AWB</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="30"/>
+        <location filename="../src/hardware/ccdSetDialog.cpp" line="64"/>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="31"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ccdSetDialog.ui" line="32"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../src/hardware/ccdSetDialog.cpp" line="64"/>
+        <source>Unlock</source>
+        <translation>解锁</translation>
     </message>
 </context>
 </TS>

@@ -2,22 +2,32 @@
 #include "ui_Frame.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QSaveFile>
+#include <QTimer>
 #include <QWheelEvent>
+
+#include <unistd.h>
 
 #include "CalibrateCircle.h"
 #include "CalibrateDialog.h"
 #include "CalibrateLine.h"
+#include "ccdSetDialog.h"
+#include "DriveFb0.h"
+#include "DriveFb1.h"
 #include "GlobalVar.h"
 #include "GraphicsView.h"
-#include "LivePicture.h"
 #include "Menu.h"
 #include "NumericKeypadDialog.h"
+#include "PointDetector.h"
 #include "QtCompat.h"
 #include "RulerUnits.h"
 #include "Shape.h"
 #include "ShapeRoutes.h"
+#include "SimulatedCamera.h"
 #include "SystemPaths.h"
 #include "UserDialogs.h"
 
@@ -45,10 +55,15 @@ Frame::Frame(QWidget *parent)
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setStyleSheet(QStringLiteral("background: transparent; border: 0px"));
+    // The on-screen layer's video path, and the stored camera settings.
+    delete new DriveFb0(this);
+    delete new ccdSetDialog(nullptr);
     // On the camera the logic composes the live picture under this layer; on a desktop the
-    // view draws it itself.
-    if (!SystemPaths::isCamera())
-        view->setLivePicture(LivePicture::current());
+    // view draws the simulator's picture itself, again whenever it changes.
+    if (SimulatedCamera *camera = SimulatedCamera::active()) {
+        connect(camera, &SimulatedCamera::pictureChanged, this, &Frame::slot_livePictureChanged);
+        view->setLivePicture(camera->livePicture());
+    }
 
     // The control panel stands inside the window at its right edge.
     menu = new Menu(this);
@@ -116,8 +131,11 @@ void Frame::forgetShape(Shape *shape)
 
 void Frame::viewMousePressEvent(QMouseEvent *event)
 {
-    const QPointF p = scenePoint(event);
+    QPointF p = scenePoint(event);
     const ShapeRoute *route = ShapeRoutes::find(shapeType);
+    if (bDrawing && GlobalVar::bDetectAuto
+        && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton))
+        p = detectPoint(p);
 
     if (event->button() == Qt::LeftButton) {
         if (!bDrawing) {
@@ -460,3 +478,50 @@ void Frame::on_tb_ZoomIn_clicked() {}
 void Frame::on_tb_ZoomOut_clicked() {}
 void Frame::on_tb_ZoomFix_clicked() {}
 void Frame::on_tb_ZoomOriginal_clicked() {}
+
+QPointF Frame::detectPoint(QPointF p)
+{
+    if (!PointDetector::detectionArea.contains(p))
+        return p;
+    // Only the rows of the block around the click are read from the photo.
+    DriveFb1 fb1;
+    const QImage *picture = fb1.readQImageRows(1920, 1080, 4, PointDetector::firstRow(p),
+                                               PointDetector::rowCount);
+    if (!picture)
+        return p;
+    return PointDetector::locate(*picture, p, GlobalVar::threshold);
+}
+
+bool Frame::captureImageTo(const QString &path)
+{
+    DriveFb1 fb1;
+    QImage *picture = fb1.readQImage(1920, 1080, 4);
+    if (!picture)
+        return false;
+    QPainter painter(picture);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    view->render(&painter, QRectF(picture->rect()), picture->rect(), Qt::KeepAspectRatio);
+    painter.end();
+    // Written beside the target and put in its place only when complete, so a failed write
+    // leaves no half-written picture.
+    QSaveFile file(path);
+    const QByteArray format = QFileInfo(path).suffix().toLatin1();
+    const bool saved = file.open(QIODevice::WriteOnly)
+                       && picture->save(&file, format.isEmpty() ? nullptr : format.constData())
+                       && file.commit();
+    ::sync();
+    return saved;
+}
+
+void Frame::slot_livePictureChanged()
+{
+    // Settings often change several registers at once: the picture is fetched once for all.
+    if (livePicturePending)
+        return;
+    livePicturePending = true;
+    QTimer::singleShot(0, this, [this] {
+        livePicturePending = false;
+        if (SimulatedCamera *camera = SimulatedCamera::active())
+            view->setLivePicture(camera->livePicture());
+    });
+}

@@ -41,6 +41,13 @@ public:
     // Shows the calibration dialog near `anchor` for the calibration item under work.
     void calibrateRuler(const QPointF &anchor);
 
+    // The point moved to the nearest strong edge of the live picture, or p itself (no edge
+    // near, outside the picture, or no photo).
+    QPointF detectPoint(QPointF p);
+    // Saves the live picture with every item drawn over it; the format follows the suffix.
+    // False, and no file left, when no photo could be taken or the file could not be written.
+    bool captureImageTo(const QString &path);
+
     virtual void viewMouseMoveEvent(QMouseEvent *event);
     virtual void viewMousePressEvent(QMouseEvent *event);
     virtual void viewMouseReleaseEvent(QMouseEvent *event);
@@ -96,6 +103,7 @@ private slots:
     void on_tb_ZoomOut_clicked();
     void on_tb_ZoomFix_clicked();
     void on_tb_ZoomOriginal_clicked();
+    void slot_livePictureChanged();
 
 private:
     QPointF scenePoint(const QMouseEvent *event) const;
@@ -113,6 +121,7 @@ private:
     std::unique_ptr<Ui::Frame> ui;
     QTranslator qtTranslator;
     QTranslator appTranslator;
+    bool livePicturePending = false;
 };
 
 #endif // FRAME_H

@@ -1,0 +1,315 @@
+#include "ccdSetDialog.h"
+#include "ui_ccdSetDialog.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QSettings>
+
+#include <unistd.h>
+
+#include "AutoAdjust.h"
+#include "GlobalVar.h"
+
+namespace {
+const char *const configFile = "./config";
+constexpr int passwordStamp = 47219;
+
+int stepPause = 40;
+
+// Sensor registers of the shutter (low and high byte) and the gain.
+constexpr quint32 shutterLow = 0x2002;
+constexpr quint32 shutterHigh = 0x2102;
+constexpr quint32 gainRegister = 0x1402;
+
+constexpr int shortestExposure = 1125;
+
+int exposureSliderValue(const ccdParameter &p)
+{
+    return p.gain != 0 ? int(p.gain / 2 + shortestExposure) : int(shortestExposure - p.exposure);
+}
+} // namespace
+
+ccdSetDialog::ccdSetDialog(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::ccdSetDialog)
+    , control(new Control)
+{
+    ui->setupUi(this);
+    setModal(true);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    for (auto pair : {std::make_pair(ui->horizontalSlider_contrast, ui->label_contrast),
+                      std::make_pair(ui->horizontalSlider_red, ui->label_red),
+                      std::make_pair(ui->horizontalSlider_green, ui->label_green),
+                      std::make_pair(ui->horizontalSlider_blue, ui->label_blue),
+                      std::make_pair(ui->horizontalSlider_hdr, ui->label_hdr),
+                      std::make_pair(ui->horizontalSlider_se, ui->label_se)})
+        connect(pair.first, &QSlider::valueChanged, pair.second, QOverload<int>::of(&QLabel::setNum));
+    retranslate();
+    applyLock();
+    initCcdParameter();
+}
+
+ccdSetDialog::~ccdSetDialog() = default;
+
+void ccdSetDialog::setStepPause(int ms)
+{
+    stepPause = qMax(0, ms);
+}
+
+void ccdSetDialog::retranslate()
+{
+    setWindowTitle(tr("Camera setting"));
+    ui->pushButton_lock->setText(GlobalVar::cameraConfigLock ? tr("Lock") : tr("Unlock"));
+}
+
+void ccdSetDialog::applyLock()
+{
+    const bool usable = GlobalVar::cameraConfigLock;
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->horizontalSlider_exposure, ui->horizontalSlider_contrast, ui->horizontalSlider_red,
+             ui->horizontalSlider_green, ui->horizontalSlider_blue, ui->horizontalSlider_hdr,
+             ui->horizontalSlider_se, ui->pushButton_ae, ui->pushButton_awb})
+        w->setEnabled(usable);
+}
+
+void ccdSetDialog::initCcdParameter()
+{
+    ccdParameter &p = GlobalVar::IMX185;
+    {
+        QSettings settings(QString::fromLatin1(configFile), QSettings::IniFormat);
+        if (settings.value(QStringLiteral("ccd/image.password")).toInt() == passwordStamp) {
+            readCcdParameter();
+        } else {
+            p.exposure = 450;
+            p.contrast = 30;
+            p.red = 20000;
+            p.green = 10000;
+            p.blue = 20000;
+            p.sharpen = 2000;
+            p.gamma = 1;
+            writeCcdParameter();
+        }
+    }
+    // Every stored setting reaches the camera, also one whose slider already shows it.
+    setSlider(ui->horizontalSlider_exposure, exposureSliderValue(p),
+              &ccdSetDialog::on_horizontalSlider_exposure_valueChanged);
+    setSlider(ui->horizontalSlider_contrast, int(p.contrast),
+              &ccdSetDialog::on_horizontalSlider_contrast_valueChanged);
+    setSlider(ui->horizontalSlider_red, int((p.red - 8000) / 240),
+              &ccdSetDialog::on_horizontalSlider_red_valueChanged);
+    setSlider(ui->horizontalSlider_green, int((p.green - 8000) / 80),
+              &ccdSetDialog::on_horizontalSlider_green_valueChanged);
+    setSlider(ui->horizontalSlider_blue, int((p.blue - 8000) / 240),
+              &ccdSetDialog::on_horizontalSlider_blue_valueChanged);
+    setSlider(ui->horizontalSlider_hdr, int(p.gamma), &ccdSetDialog::on_horizontalSlider_hdr_valueChanged);
+    setSlider(ui->horizontalSlider_se, int(p.sharpen / 100), &ccdSetDialog::on_horizontalSlider_se_valueChanged);
+}
+
+void ccdSetDialog::setSlider(QSlider *slider, int value, void (ccdSetDialog::*handler)(int))
+{
+    const int bounded = qBound(slider->minimum(), value, slider->maximum());
+    if (slider->value() == bounded)
+        (this->*handler)(bounded);
+    else
+        slider->setValue(bounded);
+}
+
+void ccdSetDialog::readCcdParameter()
+{
+    QSettings settings(QString::fromLatin1(configFile), QSettings::IniFormat);
+    auto read = [&settings](const char *key) {
+        return quint32(settings.value(QLatin1String("ccd/image.") + QLatin1String(key)).toInt());
+    };
+    ccdParameter &p = GlobalVar::IMX185;
+    p.gain = read("gain");
+    p.exposure = read("exposure");
+    p.contrast = read("contrast");
+    p.red = read("red");
+    p.green = read("green");
+    p.blue = read("blue");
+    p.sharpen = read("sharpen");
+    p.gamma = read("gamma");
+}
+
+void ccdSetDialog::writeCcdParameter()
+{
+    {
+        QSettings settings(QString::fromLatin1(configFile), QSettings::IniFormat);
+        const ccdParameter &p = GlobalVar::IMX185;
+        settings.setValue(QStringLiteral("ccd/image.password"), uint(passwordStamp));
+        settings.setValue(QStringLiteral("ccd/image.gain"), uint(p.gain));
+        settings.setValue(QStringLiteral("ccd/image.exposure"), uint(p.exposure));
+        settings.setValue(QStringLiteral("ccd/image.contrast"), uint(p.contrast));
+        settings.setValue(QStringLiteral("ccd/image.red"), uint(p.red));
+        settings.setValue(QStringLiteral("ccd/image.green"), uint(p.green));
+        settings.setValue(QStringLiteral("ccd/image.blue"), uint(p.blue));
+        settings.setValue(QStringLiteral("ccd/image.sharpen"), uint(p.sharpen));
+        settings.setValue(QStringLiteral("ccd/image.gamma"), uint(p.gamma));
+        settings.sync();
+    }
+    ::sync();
+}
+
+void ccdSetDialog::on_horizontalSlider_exposure_valueChanged(int v)
+{
+    ccdParameter &p = GlobalVar::IMX185;
+    if (v > shortestExposure) {
+        p.gain = quint32(v - shortestExposure) * 2;
+        p.exposure = 0;
+    } else {
+        p.gain = 0;
+        p.exposure = quint32(shortestExposure - v);
+    }
+    control->imx185Write(shutterLow, p.exposure & 0xFF);
+    control->imx185Write(shutterHigh, (p.exposure >> 8) & 0xFF);
+    control->imx185Write(gainRegister, p.gain);
+
+    int shown;
+    if (v > shortestExposure)
+        shown = v - shortestExposure + 200;
+    else if (v < 375)
+        shown = v / 5;
+    else
+        shown = (v - 375) / 6 + 75;
+    ui->label_exposure->setNum(shown);
+}
+
+void ccdSetDialog::on_horizontalSlider_contrast_valueChanged(int v)
+{
+    GlobalVar::IMX185.contrast = quint32(v);
+    control->contrastWrite(quint32(v / 2));
+}
+
+void ccdSetDialog::on_horizontalSlider_red_valueChanged(int v)
+{
+    GlobalVar::IMX185.red = quint32(v) * 240 + 8000;
+    control->redGainWrite(GlobalVar::IMX185.red);
+}
+
+void ccdSetDialog::on_horizontalSlider_green_valueChanged(int v)
+{
+    GlobalVar::IMX185.green = quint32(v) * 80 + 8000;
+    control->greenGainWrite(GlobalVar::IMX185.green);
+}
+
+void ccdSetDialog::on_horizontalSlider_blue_valueChanged(int v)
+{
+    GlobalVar::IMX185.blue = quint32(v) * 240 + 8000;
+    control->blueGainWrite(GlobalVar::IMX185.blue);
+}
+
+void ccdSetDialog::on_horizontalSlider_hdr_valueChanged(int v)
+{
+    GlobalVar::IMX185.gamma = quint32(v);
+    control->gammaWrite(quint32(v));
+}
+
+void ccdSetDialog::on_horizontalSlider_se_valueChanged(int v)
+{
+    GlobalVar::IMX185.sharpen = quint32(v) * 100;
+    control->sharpenWrite(GlobalVar::IMX185.sharpen);
+}
+
+int ccdSetDialog::autoExposure()
+{
+    ccdParameter &p = GlobalVar::IMX185;
+    quint32 exposure = p.exposure;
+    quint32 gain = p.gain;
+    if (AutoAdjust::exposureStep(exposure, gain, control->averageBright_Read()))
+        return 1;
+    ui->horizontalSlider_exposure->setValue(gain != 0 ? int(gain / 2 + shortestExposure)
+                                                      : int(shortestExposure - exposure));
+    return 0;
+}
+
+int ccdSetDialog::autoWhiteBalance()
+{
+    ccdParameter &p = GlobalVar::IMX185;
+    float red = float(p.red);
+    float blue = float(p.blue);
+    const quint32 cr = control->averageCr_Read();
+    const quint32 cb = control->averageCb_Read();
+    if (AutoAdjust::whiteBalanceStep(red, blue, cr, cb))
+        return 1;
+    p.red = quint32(red);
+    p.blue = quint32(blue);
+    ui->horizontalSlider_red->setValue(int((p.red - 8000) / 240));
+    ui->horizontalSlider_blue->setValue(int((p.blue - 8000) / 240));
+    return 0;
+}
+
+void ccdSetDialog::Delay_ms(int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QCoreApplication::processEvents();
+    } while (timer.elapsed() < ms);
+}
+
+void ccdSetDialog::runAuto(int (ccdSetDialog::*step)())
+{
+    // The loop lets events through between steps, so the dialog may close (and be deleted)
+    // while it runs.
+    QPointer<ccdSetDialog> self(this);
+    stopAuto = false;
+    int steps = 0;
+    while (steps < maxAutoSteps) {
+        ++steps;
+        if ((this->*step)() != 0)
+            break;
+        Delay_ms(stepPause);
+        if (!self)
+            return;
+        if (stopAuto)
+            break;
+    }
+    lastAutoSteps = steps;
+}
+
+void ccdSetDialog::on_pushButton_ae_clicked()
+{
+    runAuto(&ccdSetDialog::autoExposure);
+}
+
+void ccdSetDialog::on_pushButton_awb_clicked()
+{
+    GlobalVar::IMX185.green = 9392;
+    ui->horizontalSlider_green->setValue(17);
+    runAuto(&ccdSetDialog::autoWhiteBalance);
+}
+
+void ccdSetDialog::on_pushButton_yes_clicked()
+{
+    writeCcdParameter();
+    close();
+}
+
+void ccdSetDialog::on_pushButton_no_clicked()
+{
+    close();
+}
+
+void ccdSetDialog::on_pushButton_lock_clicked()
+{
+    GlobalVar::cameraConfigLock = !GlobalVar::cameraConfigLock;
+    retranslate();
+    applyLock();
+}
+
+void ccdSetDialog::hideEvent(QHideEvent *event)
+{
+    stopAuto = true;
+    QDialog::hideEvent(event);
+}
+
+void ccdSetDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        retranslate();
+    }
+    QDialog::changeEvent(event);
+}

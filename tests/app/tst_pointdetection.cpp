@@ -1,0 +1,243 @@
+#include <QGraphicsScene>
+#include <QTest>
+#include <QtMath>
+
+#include <cmath>
+
+#include "Control.h"
+#include "DriveFb1.h"
+#include "Frame.h"
+#include "GraphicsView.h"
+#include "MeasureLine.h"
+#include "PointDetector.h"
+#include "SimulatedCamera.h"
+#include "TargetGeometry.h"
+#include "testutils.h"
+
+using TestUtils::click;
+using TestUtils::move;
+
+namespace {
+QImage uniform(int level)
+{
+    QImage image(1920, 1080, QImage::Format_ARGB32);
+    image.fill(qRgb(level, level, level));
+    return image;
+}
+
+qreal distanceToDisc(const QPointF &p)
+{
+    return std::hypot(p.x() - TargetGeometry::disc.centre.x(), p.y() - TargetGeometry::disc.centre.y());
+}
+} // namespace
+
+// Point detection on blocks with known edges and on the simulator's picture, its use by the
+// main window's presses, the rows-only photo, and the screen capture to a file.
+class TestPointDetection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void knownEdges();
+    void bordersAndUniformBlocks();
+    void circleRim();
+    void rowsOnlyGiveTheWholeFrameResult();
+    void pressesSnapWhileDrawing();
+    void captureDrawsItemsOverPicture();
+    void viewShowsTheSimulatorPicture();
+
+private:
+    QWidget *viewport() const { return frame->view->viewport(); }
+
+    TestUtils::Sandbox sandbox;
+    Frame *frame = nullptr;
+};
+
+void TestPointDetection::init()
+{
+    GlobalVar::resetToDefaults();
+    frame = new Frame(nullptr);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+}
+
+void TestPointDetection::cleanup()
+{
+    delete frame;
+    SimulatedCamera::active()->setDmaStalled(false);
+    Control().freeze(false);
+}
+
+void TestPointDetection::knownEdges()
+{
+    // Dark left of x = 1000, light from it on: the gradient peaks on columns 999 and 1000; the
+    // nearer one wins and the click keeps its fraction.
+    QImage step = uniform(30);
+    for (int y = 0; y < 1080; ++y)
+        for (int x = 1000; x < 1920; ++x)
+            step.setPixel(x, y, qRgb(220, 220, 220));
+    QCOMPARE(PointDetector::locate(step, QPointF(995.3, 500.6), 0.8f), QPointF(999.3, 500.6));
+    QCOMPARE(PointDetector::locate(step, QPointF(1004.0, 500.0), 0.8f), QPointF(1000.0, 500.0));
+    // Beyond the 21-pixel window nothing is found.
+    QCOMPARE(PointDetector::locate(step, QPointF(1020.0, 500.0), 0.8f), QPointF(1020.0, 500.0));
+
+    // A one-pixel bright line: equal gradients one pixel either side of the click; the later
+    // position in row order wins (right of a vertical line, below a horizontal one).
+    QImage vertical = uniform(100);
+    QImage horizontal = uniform(100);
+    for (int i = 0; i < 1080; ++i)
+        vertical.setPixel(700, i, qRgb(250, 250, 250));
+    for (int i = 0; i < 1920; ++i)
+        horizontal.setPixel(i, 400, qRgb(250, 250, 250));
+    QCOMPARE(PointDetector::locate(vertical, QPointF(700, 300), 0.8f), QPointF(701, 300));
+    QCOMPARE(PointDetector::locate(horizontal, QPointF(900, 400), 0.8f), QPointF(900, 401));
+
+    // Only gradients of at least threshold times the strongest count: a faint edge close by
+    // loses to a strong one further away, unless the threshold is lowered.
+    QImage twoEdges = uniform(100);
+    for (int y = 0; y < 1080; ++y) {
+        for (int x = 503; x < 1920; ++x)
+            twoEdges.setPixel(x, y, x < 508 ? qRgb(110, 110, 110) : qRgb(250, 250, 250));
+    }
+    QCOMPARE(PointDetector::locate(twoEdges, QPointF(500, 300), 0.8f), QPointF(507, 300));
+    QCOMPARE(PointDetector::locate(twoEdges, QPointF(500, 300), 0.01f), QPointF(502, 300));
+}
+
+void TestPointDetection::bordersAndUniformBlocks()
+{
+    const QImage grey = uniform(200);
+    // A uniform block has no edge: the click stays where it is.
+    QCOMPARE(PointDetector::locate(grey, QPointF(500.5, 600.25), 0.8f), QPointF(500.5, 600.25));
+    // Outside the detection area nothing moves.
+    for (const QPointF &p : {QPointF(0, 0), QPointF(0.5, 500), QPointF(1919.5, 500), QPointF(900, 1079.5)})
+        QCOMPARE(PointDetector::locate(grey, p, 0.8f), p);
+    // At (1, 1) the block reaches beyond the picture, which counts as black: the picture's own
+    // border is the nearest edge (two at distance 1; the later row wins).
+    QCOMPARE(PointDetector::locate(grey, QPointF(1, 1), 0.8f), QPointF(0, 1));
+    QCOMPARE(PointDetector::locate(grey, QPointF(1919, 1079), 0.8f), QPointF(1919, 1079));
+    QCOMPARE(PointDetector::locate(grey, QPointF(1915, 1075), 0.8f), QPointF(1915, 1079));
+}
+
+void TestPointDetection::circleRim()
+{
+    const QPointF centre = TargetGeometry::disc.centre;
+    const qreal radius = TargetGeometry::disc.radius;
+    for (int degrees : {0, 45, 100, 200, 290}) {
+        const qreal a = qDegreesToRadians(qreal(degrees));
+        const QPointF direction(std::cos(a), std::sin(a));
+        for (qreal offset : {-6.0, 5.0}) {
+            const QPointF click = centre + direction * (radius + offset);
+            const QPointF snapped = frame->detectPoint(click);
+            QVERIFY2(std::abs(distanceToDisc(snapped) - radius) <= 1.5,
+                     qPrintable(QStringLiteral("%1 deg, offset %2: %3").arg(degrees).arg(offset)
+                                    .arg(distanceToDisc(snapped))));
+        }
+    }
+}
+
+void TestPointDetection::rowsOnlyGiveTheWholeFrameResult()
+{
+    DriveFb1 whole;
+    const QImage *picture = whole.readQImage(1920, 1080, 4);
+    QVERIFY(picture);
+    QCOMPARE(whole.size, 1920 * 1080 * 4);
+    const QImage frozen = picture->copy();
+    const QVector<QPointF> clicks = {
+        QPointF(1, 1), QPointF(95.5, 62.2), QPointF(494.3, 560.1), QPointF(1081, 420),
+        QPointF(1200, 1078), QPointF(1440.2, 900), QPointF(1918, 540), QPointF(760, 482)};
+    for (const QPointF &p : clicks) {
+        const QPointF expected = PointDetector::locate(frozen, p, GlobalVar::threshold);
+        QCOMPARE(frame->detectPoint(p), expected);
+        DriveFb1 rows;
+        QVERIFY(rows.readQImageRows(1920, 1080, 4, PointDetector::firstRow(p), PointDetector::rowCount));
+        QVERIFY(rows.size <= PointDetector::rowCount * 1920 * 4);
+    }
+    // A click beside the rim moves onto it.
+    QCOMPARE(frame->detectPoint(QPointF(494.3, 560.1)).x(), 490.3);
+}
+
+void TestPointDetection::pressesSnapWhileDrawing()
+{
+    const QPointF nearRim = TargetGeometry::disc.centre + QPointF(TargetGeometry::disc.radius + 4, 0);
+    const QPointF nearRectangle = TargetGeometry::rectangle.topLeft() + QPointF(200, -5);
+    const QPointF onRim = frame->detectPoint(nearRim);
+    const QPointF onRectangle = frame->detectPoint(nearRectangle);
+    QVERIFY(onRim != nearRim && onRectangle != nearRectangle);
+    frame->armTool(3);
+    click(viewport(), nearRim);   // detection is off
+    QCOMPARE(static_cast<MeasureLine *>(frame->currentShape)->startPoint, nearRim);
+    frame->disarmTool();
+
+    GlobalVar::bDetectAuto = true;
+    frame->armTool(3);
+    click(viewport(), nearRim);
+    move(viewport(), nearRectangle);
+    click(viewport(), nearRectangle);
+    auto *line = static_cast<MeasureLine *>(GlobalVar::shapeList.last());
+    QCOMPARE(line->startPoint, onRim);
+    QCOMPARE(line->endPoint, onRectangle);
+
+    // Without a photo the presses land where they were made.
+    SimulatedCamera::active()->setDmaStalled(true);
+    click(viewport(), nearRim);
+    click(viewport(), nearRectangle);
+    line = static_cast<MeasureLine *>(GlobalVar::shapeList.last());
+    QCOMPARE(line->startPoint, nearRim);
+    QCOMPARE(line->endPoint, nearRectangle);
+}
+
+void TestPointDetection::captureDrawsItemsOverPicture()
+{
+    GlobalVar::shapeGraphPen = QPen(QColor(255, 0, 255), 3);
+    frame->armTool(3);
+    click(viewport(), QPointF(100, 800));
+    move(viewport(), QPointF(700, 800));
+    click(viewport(), QPointF(700, 800));
+    frame->disarmTool();
+
+    const QImage live = SimulatedCamera::active()->livePicture();
+    const QString path = sandbox.path(QStringLiteral("capture.bmp"));
+    QVERIFY(frame->captureImageTo(path));
+    const QImage saved(path, "BMP");
+    QCOMPARE(saved.size(), QSize(1920, 1080));
+    // The picture where no item is, the segment's colour on its line.
+    for (const QPoint &p : {QPoint(340, 560), QPoint(50, 1000), QPoint(1200, 400), QPoint(200, 120)})
+        QCOMPARE(saved.pixel(p) & 0xFFFFFF, live.pixel(p) & 0xFFFFFF);
+    QCOMPARE(saved.pixel(400, 800) & 0xFFFFFF, 0xFF00FFu);
+    QVERIFY(live.pixel(400, 800) != saved.pixel(400, 800));
+
+    // No photo, no file.
+    SimulatedCamera::active()->setDmaStalled(true);
+    const QString second = sandbox.path(QStringLiteral("second.bmp"));
+    QVERIFY(!frame->captureImageTo(second));
+    QVERIFY(!QFile::exists(second));
+    // Nor when the file cannot be written.
+    SimulatedCamera::active()->setDmaStalled(false);
+    QVERIFY(!frame->captureImageTo(sandbox.path(QStringLiteral("missing/folder/third.bmp"))));
+}
+
+void TestPointDetection::viewShowsTheSimulatorPicture()
+{
+    SimulatedCamera *camera = SimulatedCamera::active();
+    QCOMPARE(frame->view->livePicture().convertToFormat(QImage::Format_RGB32), camera->livePicture());
+    Control control;
+    control.redGainWrite(30000);
+    control.blueGainWrite(9000);
+    QTest::qWait(20);
+    const QImage reddish = camera->livePicture();
+    QCOMPARE(frame->view->livePicture().convertToFormat(QImage::Format_RGB32), reddish);
+    QVERIFY(qRed(reddish.pixel(50, 1000)) > qBlue(reddish.pixel(50, 1000)) + 30);
+
+    // Frozen, the view keeps the held frame while settings change.
+    control.freeze(true);
+    control.redGainWrite(12000);
+    QTest::qWait(20);
+    QCOMPARE(frame->view->livePicture().convertToFormat(QImage::Format_RGB32), reddish);
+    control.redGainWrite(20000);
+    control.blueGainWrite(20000);
+}
+
+QTEST_MAIN(TestPointDetection)
+#include "tst_pointdetection.moc"
