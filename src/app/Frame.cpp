@@ -439,6 +439,15 @@ void Frame::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape)
         event->ignore();
+    else if (event->key() == Qt::Key_F12)
+        captureImage();
+}
+
+void Frame::captureImage()
+{
+    const QString path = menu->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp"));
+    if (!path.isEmpty())
+        captureImageTo(path + QStringLiteral(".bmp"));
 }
 
 void Frame::changeEvent(QEvent *event)

@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "Control.h"
 #include "CustomComboBoxItem.h"
 #include "CustomLine.h"
 #include "CustomToolButton.h"
@@ -31,6 +32,7 @@
 #include "Shape.h"
 #include "SystemPaths.h"
 #include "UserDialogs.h"
+#include "ccdSetDialog.h"
 
 namespace {
 struct ToolButtonRow
@@ -572,11 +574,65 @@ void Menu::slot_fileDialogSelected(const QString &name)
 {
     fileName = name;
     bFileSelected = true;
-    if (fileAction == 1)
+    if (fileAction == 1) {
         exportDataTable(fileName);
-    else if (fileAction == 3)
+    } else if (fileAction == 2) {
+        GlobalVar::imageType = QFileInfo(fileName).suffix() == QLatin1String("jpg") ? QStringLiteral("jpg")
+                                                                                     : QStringLiteral("bmp");
+        saveParam(4);
+        slot_saveImage();
+    } else if (fileAction == 3) {
         saveConfig();
+    }
     fileAction = 0;
+}
+
+void Menu::on_tb_Capture_clicked()
+{
+    if (fileAction != 0)
+        return;
+    setIcon(ui->tb_Capture, assistIcon("capture-select"));
+    const QString base = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg"));
+    if (!base.isEmpty()) {
+        fileAction = 2;
+        if (GlobalVar::imageType == QLatin1String("jpg"))
+            fileDialogShow(1, tr("Save Image File"), base + QStringLiteral(".jpg"), tr("Image (*.jpg);;Image (*.bmp)"));
+        else // a hand-edited type falls back to bitmaps rather than opening nothing
+            fileDialogShow(1, tr("Save Image File"), base + QStringLiteral(".bmp"), tr("Image (*.bmp);;Image (*.jpg)"));
+    }
+    setIcon(ui->tb_Capture, assistIcon("capture"));
+}
+
+void Menu::slot_saveImage()
+{
+    QString path;
+    if (bFileSelected) {
+        bFileSelected = false;
+        path = fileName;
+    } else {
+        path = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp"));
+        if (path.isEmpty())
+            return;
+        path += QStringLiteral(".bmp");
+    }
+    if (frame && !frame->captureImageTo(path))
+        UserDialogs::warning(this, tr("Warning"), tr("The picture could not be saved!"));
+}
+
+void Menu::on_tb_Freeze_clicked()
+{
+    bFreeze = !bFreeze;
+    Control().freeze(bFreeze);
+    setIcon(ui->tb_Freeze, assistIcon(bFreeze ? "freeze-on" : "freeze-off"));
+}
+
+void Menu::on_tb_Config_clicked()
+{
+    setIcon(ui->tb_Config, assistIcon("configuration-select"));
+    auto *dialog = new ccdSetDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    setIcon(ui->tb_Config, assistIcon("configuration"));
 }
 
 void Menu::slot_fileDialogRejected()

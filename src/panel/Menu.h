@@ -101,6 +101,9 @@ public slots:
     void slot_tableDelete();
     void slot_tableAllDelete();
     void slot_saveLinesProperty();
+    // Saves the picture with the measurements to the name chosen in the save dialog, or to the
+    // next free "IMG" bitmap.
+    void slot_saveImage();
     void slot_fileDialogSelected(const QString &fileName);
     void slot_fileDialogRejected();
 
@@ -108,6 +111,9 @@ private slots:
     void on_tb_CrossLine_clicked();
     void on_tb_PointDetect_clicked();
     void on_tb_Delete_clicked();
+    void on_tb_Freeze_clicked();
+    void on_tb_Config_clicked();
+    void on_tb_Capture_clicked();
     void on_tb_DataSave_clicked();
     void on_tb_Pin_clicked();
     void on_cb_Unit_currentIndexChanged(int index);

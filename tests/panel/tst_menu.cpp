@@ -17,6 +17,8 @@
 #include "MeasureLine.h"
 #include "Menu.h"
 #include "ParamFile.h"
+#include "SimulatedCamera.h"
+#include "ccdSetDialog.h"
 #include "UserDialogs.h"
 #include "testutils.h"
 
@@ -42,6 +44,7 @@ private slots:
     void restartRestoresSettings();
     void configurationSaveAndRead();
     void fadeAndHiddenControls();
+    void cameraButtonsAndCapture();
 
 private:
     void start();
@@ -447,6 +450,52 @@ void TestMenu::fadeAndHiddenControls()
     QVERIFY(upgrade->isVisible());
     QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 1070));
     QVERIFY(!upgrade->isVisible());
+}
+
+void TestMenu::cameraButtonsAndCapture()
+{
+    // Freeze holds the simulator's picture, and lets it go again.
+    SimulatedCamera *camera = SimulatedCamera::active();
+    QVERIFY(camera);
+    button("tb_Freeze")->click();
+    QVERIFY(camera->isFrozen());
+    QVERIFY(button("tb_Freeze")->styleSheet().contains(QLatin1String("freeze-on.png")));
+    button("tb_Freeze")->click();
+    QVERIFY(!camera->isFrozen());
+
+    // The camera settings open beside the panel.
+    button("tb_Config")->click();
+    auto *settings = menu()->findChild<ccdSetDialog *>();
+    QVERIFY(settings && settings->isVisible());
+    settings->close();
+
+    // F12 saves the picture with the measurements as the next free bitmap.
+    button("tb_FreeLine")->click();
+    drawSegment(QPointF(100, 900), QPointF(700, 900));
+    QTest::keyRelease(frame, Qt::Key_F12);
+    const QImage f12(sandbox.root() + QStringLiteral("/media/usb/DCIM/IMG00001.bmp"));
+    QCOMPARE(f12.size(), QSize(1920, 1080));
+    // The segment (antialiased over two rows) is drawn in red over the grey picture.
+    int reddest = 0;
+    for (int y = 898; y <= 902; ++y)
+        reddest = qMax(reddest, qRed(f12.pixel(400, y)) - qGreen(f12.pixel(400, y)));
+    QVERIFY(reddest > 100);
+    QCOMPARE(f12.pixel(400, 1000), camera->livePicture().pixel(400, 1000));
+
+    // The capture button asks for a name; a .jpg name makes JPEG the type from now on.
+    button("tb_Capture")->click();
+    QCOMPARE(menu()->fileAction, 2);
+    QVERIFY(menu()->fileDialog->selectedFiles().value(0).endsWith(QLatin1String("IMG00002.bmp")));
+    const QString jpg = sandbox.root() + QStringLiteral("/media/usb/DCIM/IMG00002.jpg");
+    menu()->fileDialog->selectFile(jpg);
+    acceptSaveDialog();
+    QCOMPARE(GlobalVar::imageType, QStringLiteral("jpg"));
+    QCOMPARE(QSettings(ParamFile::path(), QSettings::IniFormat).value("image/type").toString(), QStringLiteral("jpg"));
+    QCOMPARE(QImage(jpg).size(), QSize(1920, 1080));
+    button("tb_Capture")->click();
+    QVERIFY(menu()->fileDialog->selectedFiles().value(0).endsWith(QLatin1String("IMG00003.jpg")));
+    menu()->fileDialog->reject();
+    QVERIFY(warnings.isEmpty());
 }
 
 QTEST_MAIN(TestMenu)
