@@ -27,7 +27,6 @@ protected:
     void paintGeometry(QPainter *painter) const override;
     QPainterPath outline() const override;
     bool bodyContains(const QPointF &pos) const override;
-
 };
 
 #endif // MEASURECIRCLE_H

@@ -30,7 +30,6 @@ protected:
     void paintGeometry(QPainter *painter) const override;
     QPainterPath outline() const override;
     bool bodyContains(const QPointF &pos) const override;
-
 };
 
 #endif // MEASUREPOINT2CIRCLE_H

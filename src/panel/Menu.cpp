@@ -783,17 +783,17 @@ void Menu::on_tb_CustomRead_clicked()
 void Menu::loadLinesConfig(const QString &path)
 {
     const LinesConfigFile::Lines lines = LinesConfigFile::read(path);
-    auto add = [this](const LinesConfigFile::Line &spec, bool horizontal) {
+    auto add = [this](const LinesConfigFile::Line &saved, bool horizontal) {
         QPen pen = ParamFile::referencePen();
-        pen.setWidth(spec.width);
-        pen.setColor(spec.color);
+        pen.setWidth(saved.width);
+        pen.setColor(saved.color);
         return addReferenceLine(horizontal ? QStringLiteral("horizontal") : QStringLiteral("vertical"),
-                                horizontal ? QPointF(0, spec.position) : QPointF(spec.position, 0), pen);
+                                horizontal ? QPointF(0, saved.position) : QPointF(saved.position, 0), pen);
     };
-    for (const LinesConfigFile::Line &spec : lines.horizontal)
-        GlobalVar::horizontalLineList << add(spec, true);
-    for (const LinesConfigFile::Line &spec : lines.vertical)
-        GlobalVar::verticalLineList << add(spec, false);
+    for (const LinesConfigFile::Line &saved : lines.horizontal)
+        GlobalVar::horizontalLineList << add(saved, true);
+    for (const LinesConfigFile::Line &saved : lines.vertical)
+        GlobalVar::verticalLineList << add(saved, false);
     ui->sb_HorizontalLines->setValue(lines.horizontal.size());
     ui->sb_VerticalLines->setValue(lines.vertical.size());
 }
