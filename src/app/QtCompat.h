@@ -4,6 +4,7 @@
 // The few places where Qt 5.15 and Qt 6 spell the same thing differently.
 
 #include <QMouseEvent>
+#include <QTableWidgetItem>
 #include <QtGlobal>
 
 namespace QtCompat {
@@ -23,6 +24,15 @@ inline QPoint globalPosition(const QMouseEvent *event)
     return event->globalPosition().toPoint();
 #else
     return event->globalPos();
+#endif
+}
+
+inline void setTextAlignment(QTableWidgetItem *item, Qt::Alignment alignment)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 4, 0)
+    item->setTextAlignment(alignment);
+#else
+    item->setTextAlignment(int(alignment));
 #endif
 }
 

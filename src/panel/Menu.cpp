@@ -374,28 +374,42 @@ void Menu::initDataTable()
 
 void Menu::updateDataTable()
 {
+    // Called on every mouse move while an item is dragged: cells are rewritten only where
+    // their text changed, and only those rows are measured again.
     QTableWidget *table = ui->tw_DataTable;
-    table->clearContents();
     // Every finished item keeps its row, however many there are: the export reads the table.
     const int count = GlobalVar::shapeList.size();
     if (count > table->rowCount())
         table->setRowCount(count);
+    auto put = [table](int row, int column, const QString &text, Qt::Alignment alignment) {
+        QTableWidgetItem *item = table->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem(text);
+            QtCompat::setTextAlignment(item, alignment);
+            table->setItem(row, column, item);
+            return true;
+        }
+        if (item->text() == text)
+            return false;
+        item->setText(text);
+        return true;
+    };
     int row = 0;
     for (const Shape *shape : qAsConst(GlobalVar::shapeList)) {
         const int code = shape->property();
         if (code == 1 || code == 2)
             continue;
-        auto *index = new QTableWidgetItem(QString::number(row + 1));
-        index->setTextAlignment(Qt::AlignCenter);
-        auto *name = new QTableWidgetItem(shape->labelName());
-        name->setTextAlignment(Qt::AlignCenter);
-        auto *value = new QTableWidgetItem(shape->labelValues());
-        value->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        table->setItem(row, 0, index);
-        table->setItem(row, 1, name);
-        table->setItem(row, 2, value);
-        table->resizeRowToContents(row);
+        bool changed = put(row, 0, QString::number(row + 1), Qt::AlignCenter);
+        changed = put(row, 1, shape->labelName(), Qt::AlignCenter) || changed;
+        changed = put(row, 2, shape->labelValues(), Qt::AlignLeft | Qt::AlignVCenter) || changed;
+        if (changed)
+            table->resizeRowToContents(row);
         ++row;
+    }
+    for (; row < table->rowCount() && table->item(row, 0); ++row) {
+        for (int column = 0; column < 3; ++column)
+            delete table->takeItem(row, column);
+        table->resizeRowToContents(row);
     }
 }
 
