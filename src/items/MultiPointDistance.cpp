@@ -114,7 +114,28 @@ void MultiPointDistance::endDraw(const QPointF &point)
         measure(measurePoints);
     }
     bFinished = true;
+    summarize();
+    label = name() + QLatin1Char('=') + displayText();
+    shapeChanged();
+    update();
+}
 
+void MultiPointDistance::refreshLabel()
+{
+    // The distance texts are written when a point is measured: measure again in the new unit.
+    if (label.isEmpty() || !isSet(basePoint2))
+        return;
+    prepareGeometryChange();
+    measure(measurePoints);
+    if (bFinished)
+        summarize();
+    label = name() + QLatin1Char('=') + displayText();
+    shapeChanged();
+    update();
+}
+
+void MultiPointDistance::summarize()
+{
     QVector<qreal> distances;
     for (int i = 1; i < measureLines.size(); i += 2)
         distances << shownLength(measureLines.at(i).length());
@@ -131,9 +152,6 @@ void MultiPointDistance::endDraw(const QPointF &point)
             + QString::number(float(spread.value()), 'f', GlobalVar::textDigiLength)
             + GlobalVar::currentUnit;
     }
-    label = name() + QLatin1Char('=') + displayText();
-    shapeChanged();
-    update();
 }
 
 QString MultiPointDistance::displayText() const
@@ -192,7 +210,7 @@ QVector<MultiPointDistance::PlacedText> MultiPointDistance::placedTexts(bool who
     return texts;
 }
 
-QPainterPath MultiPointDistance::shape() const
+QPainterPath MultiPointDistance::buildShape() const
 {
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
@@ -210,8 +228,12 @@ QPainterPath MultiPointDistance::shape() const
         for (const QPolygonF &polygon : *polygons)
             path.addPolygon(polygon);
     }
-    for (const PlacedText &text : placedTexts(true))
-        path.addRect(GlobalVar::getMultiLineTextRect(text.anchor, text.text));
+    // Text rectangles run the same way round as the squares and bands, so that where they
+    // overlap the winding numbers add up instead of cancelling.
+    for (const PlacedText &text : placedTexts(true)) {
+        const QRectF r = GlobalVar::getMultiLineTextRect(text.anchor, text.text);
+        path.addPolygon(QPolygonF({r.topRight(), r.topLeft(), r.bottomLeft(), r.bottomRight(), r.topRight()}));
+    }
     return path;
 }
 

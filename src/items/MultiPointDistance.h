@@ -23,7 +23,7 @@ public:
     bool isComplete() const override { return bFinished; }
 
     QRectF boundingRect() const override;
-    QPainterPath shape() const override;
+    void refreshLabel() override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
 
@@ -67,12 +67,16 @@ protected:
     QVector<QPointF> crossPoints() const override;
     bool isEditable() const override { return false; }
 
+    QPainterPath buildShape() const override;
     void hoverMoveEvent(QGraphicsSceneHoverEvent *event) override;
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
+    // The spread and its summary lines, for a finished item.
+    void summarize();
+
     struct PlacedText
     {
         QPointF anchor;

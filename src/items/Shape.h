@@ -56,7 +56,7 @@ public:
 
     // Writes the label again from the item's geometry, after the unit or the calibration
     // changed.
-    void refreshLabel();
+    virtual void refreshLabel();
 
     // Re-reads the global look (font, flags) after it changed: the hit area may have grown.
     void refreshLook();
@@ -138,10 +138,12 @@ protected:
     QVector<QPolygonF> handles;
     QVector<QPolygonF> bands;
 
+    // The hit and repaint area as it is now; shape() keeps it until shapeChanged().
+    virtual QPainterPath buildShape() const;
+
 private:
     int handleAt(const QPointF &pos) const;
     QRectF labelRect(const QString &text) const;
-    QPainterPath buildShape() const;
 
     // The hit shape is a union of polygons: built once per change, not per hit test or paint.
     mutable QPainterPath cachedShape;

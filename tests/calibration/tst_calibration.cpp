@@ -7,6 +7,9 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QtMath>
+
+#include <cmath>
 
 #include "CalibrateCircle.h"
 #include "CalibrateDialog.h"
@@ -18,6 +21,7 @@
 #include "NumericKeypadDialog.h"
 #include "ParamFile.h"
 #include "RulerUnits.h"
+#include "ShapeRoutes.h"
 #include "UserDialogs.h"
 #include "testutils.h"
 
@@ -43,6 +47,7 @@ private slots:
     void rightClickOnlyNamesCalibrations();
     void circleCalibration();
     void rulersPersistAndDelete();
+    void everyItemFollowsTheUnit();
 
 private:
     void start();
@@ -354,6 +359,40 @@ void TestCalibration::rulersPersistAndDelete()
     QCOMPARE(combo("cb_Ruler")->currentText(), QStringLiteral("C"));
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("inch"));
     QCOMPARE(GlobalVar::currentRealRuler, 0.01f);
+}
+
+void TestCalibration::everyItemFollowsTheUnit()
+{
+    // One item of every measurement tool, its points on a circle so that no three are in line
+    // and no two lines parallel.
+    const QPointF centre(600, 500);
+    int drawn = 0;
+    for (int code = 3; code <= 20; ++code) {
+        const ShapeRoute *route = ShapeRoutes::find(code);
+        if (!route)
+            continue;
+        frame->armTool(code);
+        for (int click = 0; click < route->finishClick; ++click) {
+            const qreal angle = qDegreesToRadians(17.0 + 23.0 * click + 7.0 * code);
+            const QPointF p = centre + QPointF(std::cos(angle), std::sin(angle)) * (150 + 5 * click);
+            move(viewport(), p);
+            TestUtils::click(viewport(), p);
+        }
+        ++drawn;
+    }
+    frame->disarmTool();
+    QCOMPARE(GlobalVar::shapeList.size(), drawn);
+
+    GlobalVar::rulerList << ruler{QStringLiteral("M, 1mm"), 100.0f, 0.01f, 1};
+    frame->menu->updateRulerTable();
+    QCOMPARE(GlobalVar::currentUnit, QStringLiteral("mm"));
+    for (const Shape *shape : qAsConst(GlobalVar::shapeList)) {
+        const QString values = shape->labelValues();
+        QVERIFY2(!values.contains(QLatin1String("pixels")), qPrintable(shape->label));
+        // Angles carry no unit; every other item shows its values in mm now.
+        if (shape->property() != 10)
+            QVERIFY2(values.contains(QLatin1String("mm")), qPrintable(shape->label));
+    }
 }
 
 QTEST_MAIN(TestCalibration)
