@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "Frame.h"
+#include "FrameDriver.h"
 #include "GraphicsView.h"
 #include "MeasureLine.h"
 #include "ShapeRoutes.h"
@@ -31,7 +32,7 @@ public:
 } // namespace
 
 // The main window's routing of real mouse events on its view, by tool and click count.
-class TestFrame : public QObject
+class TestFrame : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -53,7 +54,6 @@ private slots:
     void closingQuits();
 
 private:
-    QWidget *viewport() const { return frame->view->viewport(); }
     // Measurement items in the scene (the cross hair's lines are there too).
     int itemsInScene() const
     {
@@ -63,8 +63,6 @@ private:
         return count;
     }
 
-    TestUtils::Sandbox sandbox;
-    Frame *frame = nullptr;
 };
 
 void TestFrame::initTestCase()
@@ -80,16 +78,12 @@ void TestFrame::initTestCase()
 
 void TestFrame::init()
 {
-    GlobalVar::resetToDefaults();
-    frame = new Frame(nullptr);
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    openFrame();
 }
 
 void TestFrame::cleanup()
 {
-    delete frame;
-    frame = nullptr;
+    closeFrame();
     QVERIFY(GlobalVar::shapeList.isEmpty());
 }
 

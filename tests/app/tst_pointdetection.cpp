@@ -7,6 +7,7 @@
 #include "Control.h"
 #include "DriveFb1.h"
 #include "Frame.h"
+#include "FrameDriver.h"
 #include "GraphicsView.h"
 #include "MeasureLine.h"
 #include "PointDetector.h"
@@ -33,7 +34,7 @@ qreal distanceToDisc(const QPointF &p)
 
 // Point detection on blocks with known edges and on the simulator's picture, its use by the
 // main window's presses, the rows-only photo, and the screen capture to a file.
-class TestPointDetection : public QObject
+class TestPointDetection : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -49,23 +50,17 @@ private slots:
     void viewShowsTheSimulatorPicture();
 
 private:
-    QWidget *viewport() const { return frame->view->viewport(); }
 
-    TestUtils::Sandbox sandbox;
-    Frame *frame = nullptr;
 };
 
 void TestPointDetection::init()
 {
-    GlobalVar::resetToDefaults();
-    frame = new Frame(nullptr);
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    openFrame();
 }
 
 void TestPointDetection::cleanup()
 {
-    delete frame;
+    closeFrame();
     SimulatedCamera::active()->setDmaStalled(false);
     Control().freeze(false);
 }

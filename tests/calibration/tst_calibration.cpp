@@ -15,6 +15,7 @@
 #include "CalibrateDialog.h"
 #include "CalibrateLine.h"
 #include "Frame.h"
+#include "FrameDriver.h"
 #include "GraphicsView.h"
 #include "KeypadInput.h"
 #include "Menu.h"
@@ -30,7 +31,7 @@ using TestUtils::move;
 
 // Calibrations from the drawn item through the dialog and keypad to the values of every item,
 // the unit selector and the parameter file. Message boxes are answered through the seam.
-class TestCalibration : public QObject
+class TestCalibration : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -52,15 +53,12 @@ private slots:
 private:
     void start();
     void stop();
-    QWidget *viewport() const { return frame->view->viewport(); }
     // Types `keys` ("10X" or "5") on the keypad of the field, then Enter.
     void type(const char *field, const QString &keys);
     // Draws a calibration segment with the panel's Line action and right-clicks it.
     void calibrateSegment(const QPointF &a, const QPointF &b);
     QComboBox *combo(const char *name) const { return frame->menu->findChild<QComboBox *>(QLatin1String(name)); }
 
-    TestUtils::Sandbox sandbox;
-    Frame *frame = nullptr;
     QStringList warnings;
 };
 
@@ -85,16 +83,12 @@ void TestCalibration::cleanup()
 
 void TestCalibration::start()
 {
-    GlobalVar::resetToDefaults();
-    frame = new Frame(nullptr);
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    openFrame();
 }
 
 void TestCalibration::stop()
 {
-    delete frame;
-    frame = nullptr;
+    closeFrame();
 }
 
 void TestCalibration::keypadRules_data()

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Frame.h"
+#include "FrameDriver.h"
 #include "GraphicsView.h"
 #include "MeasureAngle.h"
 #include "MeasureRadian.h"
@@ -41,7 +42,7 @@ bool hasPenColour(const QImage &image, const QPointF &p)
 
 // The angle between two lines and the arc through three points, drawn and reshaped with real
 // mouse events on the main window's view.
-class TestAngleItems : public QObject
+class TestAngleItems : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -58,25 +59,18 @@ private slots:
     void wedgeOfSyntheticPicture();
 
 private:
-    QWidget *viewport() const { return frame->view->viewport(); }
     MeasureAngle *drawAngle(const QPointF &a1, const QPointF &a2, const QPointF &b1, const QPointF &b2);
 
-    TestUtils::Sandbox sandbox;
-    Frame *frame = nullptr;
 };
 
 void TestAngleItems::init()
 {
-    GlobalVar::resetToDefaults();
-    frame = new Frame(nullptr);
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    openFrame();
 }
 
 void TestAngleItems::cleanup()
 {
-    delete frame;
-    frame = nullptr;
+    closeFrame();
 }
 
 MeasureAngle *TestAngleItems::drawAngle(const QPointF &a1, const QPointF &a2, const QPointF &b1,

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Frame.h"
+#include "FrameDriver.h"
 #include "GraphicsView.h"
 #include "MeasureCircle.h"
 #include "MeasureCircle2Circle.h"
@@ -45,7 +46,7 @@ double valueOf(const QString &label, const QString &name)
 
 // The circle, point-to-circle, line-to-circle, two-circle and concentric items, drawn and
 // reshaped with real mouse events on the main window's view.
-class TestCircleItems : public QObject
+class TestCircleItems : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -69,27 +70,20 @@ private slots:
     void syntheticPicture();
 
 private:
-    QWidget *viewport() const { return frame->view->viewport(); }
     // Arms the tool and clicks the points, moving to each one first; the last click finishes.
     template<class T>
     T *draw(int code, const Points &points);
 
-    TestUtils::Sandbox sandbox;
-    Frame *frame = nullptr;
 };
 
 void TestCircleItems::init()
 {
-    GlobalVar::resetToDefaults();
-    frame = new Frame(nullptr);
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    openFrame();
 }
 
 void TestCircleItems::cleanup()
 {
-    delete frame;
-    frame = nullptr;
+    closeFrame();
 }
 
 template<class T>

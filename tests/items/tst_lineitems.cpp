@@ -2,6 +2,7 @@
 #include <QtMath>
 
 #include "Frame.h"
+#include "FrameDriver.h"
 #include "GraphicsView.h"
 #include "MeasureHorizontalLine.h"
 #include "MeasureLine.h"
@@ -13,7 +14,7 @@ using TestUtils::move;
 
 // Segments, horizontal and vertical lines drawn, reshaped and read through real mouse events
 // on the main window's view.
-class TestLineItems : public QObject
+class TestLineItems : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -30,23 +31,17 @@ private slots:
 
 private:
     MeasureLine *draw(int code, const QPointF &first, const QPointF &second);
-    QWidget *viewport() const { return frame->view->viewport(); }
 
-    TestUtils::Sandbox sandbox;
-    Frame *frame = nullptr;
 };
 
 void TestLineItems::init()
 {
-    GlobalVar::resetToDefaults();
-    frame = new Frame(nullptr);
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    openFrame();
 }
 
 void TestLineItems::cleanup()
 {
-    delete frame;
+    closeFrame();
 }
 
 MeasureLine *TestLineItems::draw(int code, const QPointF &first, const QPointF &second)

@@ -13,6 +13,7 @@
 #include "CalibrateLine.h"
 #include "CustomLine.h"
 #include "Frame.h"
+#include "FrameDriver.h"
 #include "GraphicsView.h"
 #include "MeasureLine.h"
 #include "Menu.h"
@@ -27,7 +28,7 @@ using TestUtils::move;
 
 // The control panel driven as a user drives it: its buttons, the results table, the files it
 // writes and what survives a restart. Message boxes are answered through the dialog seam.
-class TestMenu : public QObject
+class TestMenu : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -61,8 +62,6 @@ private:
     // Accepts the panel's pending save dialog with the name it proposes.
     void acceptSaveDialog();
 
-    TestUtils::Sandbox sandbox;
-    Frame *frame = nullptr;
     QStringList warnings;
     int questions = 0;
     bool answer = true;
@@ -98,16 +97,12 @@ void TestMenu::cleanup()
 
 void TestMenu::start()
 {
-    GlobalVar::resetToDefaults();
-    frame = new Frame(nullptr);
-    frame->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    openFrame();
 }
 
 void TestMenu::stop()
 {
-    delete frame;
-    frame = nullptr;
+    closeFrame();
 }
 
 void TestMenu::drawSegment(const QPointF &a, const QPointF &b)
