@@ -2,6 +2,7 @@
 
 #include <QtMath>
 
+#include <algorithm>
 #include <cstring>
 
 #include "LivePicture.h"
@@ -301,12 +302,16 @@ QImage SimulatedCamera::render()
     // Register value 20000 adds the full four-neighbour detail (4 x centre - neighbours).
     const int strength = int(qMin<quint32>(isp.value(ispSharpen), 20000));
     if (strength > 0 && w > 2 && h > 2) {
-        const QImage flat = out;
+        // Rows are sharpened in place: only the unsharpened row above and the current row are
+        // kept aside, the row below is still untouched.
+        QVector<QRgb> above(w), current(w);
+        std::copy_n(reinterpret_cast<const QRgb *>(out.constScanLine(0)), w, above.begin());
         for (int y = 1; y < h - 1; ++y) {
-            const QRgb *up = reinterpret_cast<const QRgb *>(flat.constScanLine(y - 1));
-            const QRgb *mid = reinterpret_cast<const QRgb *>(flat.constScanLine(y));
-            const QRgb *down = reinterpret_cast<const QRgb *>(flat.constScanLine(y + 1));
             QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+            std::copy_n(line, w, current.begin());
+            const QRgb *up = above.constData();
+            const QRgb *mid = current.constData();
+            const QRgb *down = reinterpret_cast<const QRgb *>(out.constScanLine(y + 1));
             for (int x = 1; x < w - 1; ++x) {
                 int channel[3];
                 for (int c = 0; c < 3; ++c) {
@@ -320,6 +325,7 @@ QImage SimulatedCamera::render()
                 }
                 line[x] = qRgb(channel[0], channel[1], channel[2]);
             }
+            above.swap(current);
         }
     }
     rendered = out;
