@@ -13,6 +13,7 @@ class BenchShape : public QObject
 private slots:
     void initTestCase();
     void recomputePerMouseMove();
+    void recomputeAndHitAreaPerMouseMove();
     void boundingRectPerRepaint();
     void hitTestInFullScene();
 
@@ -41,6 +42,18 @@ void BenchShape::recomputePerMouseMove()
     int step = 0;
     QBENCHMARK {
         segment->drawing(QPointF(400 + (step % 200), 300 + (step % 100)));
+        ++step;
+    }
+}
+
+// The scene asks for the bounding rectangle after every recompute, so the hit area is rebuilt
+// once per mouse move.
+void BenchShape::recomputeAndHitAreaPerMouseMove()
+{
+    int step = 0;
+    QBENCHMARK {
+        segment->drawing(QPointF(400 + (step % 200), 300 + (step % 100)));
+        sink += segment->boundingRect().width();
         ++step;
     }
 }

@@ -670,20 +670,21 @@ void Menu::saveParam(signed char kind)
 
 void Menu::initParam()
 {
-    if (ParamFile::contains(QStringLiteral("param/linewidth")))
+    const QStringList keys = ParamFile::keys();
+    if (keys.contains(QStringLiteral("param/linewidth")))
         readParam(1);
     else
         saveParam(1);
-    if (ParamFile::contains(QStringLiteral("ruler/name")))
+    if (keys.contains(QStringLiteral("ruler/name")))
         readParam(2);
-    if (ParamFile::contains(QStringLiteral("international/language")))
+    if (keys.contains(QStringLiteral("international/language")))
         readParam(3);
     setLanguage(GlobalVar::language);
-    if (ParamFile::contains(QStringLiteral("image/type")))
+    if (keys.contains(QStringLiteral("image/type")))
         readParam(4);
     else
         saveParam(4);
-    if (ParamFile::contains(QStringLiteral("crosshair/on")))
+    if (keys.contains(QStringLiteral("crosshair/on")))
         readParam(5);
     else
         saveParam(5);

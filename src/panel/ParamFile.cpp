@@ -31,6 +31,11 @@ bool ParamFile::contains(const QString &key)
     return QSettings(path(), QSettings::IniFormat).contains(key);
 }
 
+QStringList ParamFile::keys()
+{
+    return QSettings(path(), QSettings::IniFormat).allKeys();
+}
+
 QPen ParamFile::referencePen()
 {
     return QPen(QBrush(QColor(255, 0, 0, 255), Qt::SolidPattern), 1.0, Qt::SolidLine, Qt::FlatCap,

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QPen>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class CustomLine;
@@ -24,6 +25,8 @@ public:
     static QString path() { return QStringLiteral("./param"); }
 
     static bool contains(const QString &key);
+    // Every key in the file, read once.
+    static QStringList keys();
     // The cross hair lines are needed for kind 5 only.
     static void read(int kind, CustomLine *vertical = nullptr, CustomLine *horizontal = nullptr);
     static void save(int kind, const CustomLine *vertical = nullptr, const CustomLine *horizontal = nullptr);
