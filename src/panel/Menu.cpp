@@ -539,7 +539,7 @@ QString Menu::isFileExist(const QString &prefix, const QString &extensions)
 {
     const QString root = prefix.contains(QLatin1String("CFG")) ? QStringLiteral("/mnt/") : QStringLiteral("/media/usb/");
     const QDir dir(SystemPaths::resolve(root));
-    const QString free = freeDiskProbe ? freeDiskProbe(root) : GlobalVar::getFreeDisk(root);
+    const QString free = freeDiskProbe ? freeDiskProbe(root) : GlobalVar::getFreeDisk(SystemPaths::resolve(root));
     if (free.isEmpty()) {
         UserDialogs::warning(this, tr("Warning"), tr("U disk isn't exists! Please insert U disk!"));
         return QString();

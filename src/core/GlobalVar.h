@@ -83,6 +83,7 @@ public:
 
     static QString kscale(unsigned long bytes);
     static QString getFreeMemory();
+    // `path` is a path of this machine: callers resolve camera paths through SystemPaths first.
     static QString getFreeDisk(const QString &path);
 };
 

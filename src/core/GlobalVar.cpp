@@ -8,7 +8,6 @@
 #include <sys/statfs.h>
 #include <sys/sysinfo.h>
 
-#include "SystemPaths.h"
 
 QVector<Shape *> GlobalVar::shapeList;
 QVector<ruler> GlobalVar::rulerList;
@@ -152,7 +151,7 @@ QString GlobalVar::getFreeMemory()
 
 QString GlobalVar::getFreeDisk(const QString &path)
 {
-    const QByteArray resolved = SystemPaths::resolve(path).toLatin1();
+    const QByteArray resolved = path.toLatin1();
     struct statfs fs;
     if (statfs(resolved.constData(), &fs) != 0 || fs.f_blocks == 0)
         return QString();

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "GlobalVar.h"
+#include "SystemPaths.h"
 #include "testutils.h"
 
 class TestGlobalVar : public QObject
@@ -45,13 +46,13 @@ void TestGlobalVar::freeDiskAndMemory()
 {
     const QRegularExpression disk(
         QStringLiteral("^Total space:\\d+\\.\\d{3}MB; Available space:\\d+\\.\\d{3}MB$"));
-    // The stick's mount point is looked up under the sandbox root.
-    QVERIFY(disk.match(GlobalVar::getFreeDisk(QStringLiteral("/media/usb/"))).hasMatch());
-    QVERIFY(GlobalVar::getFreeDisk(QStringLiteral("/media/no-such-stick/")).isEmpty());
-    // A folder that exists on this machine but not under the root is not found: the helper
-    // never looks outside the sandbox.
+    // Callers hand the helper a camera path resolved under the sandbox root.
+    QVERIFY(disk.match(GlobalVar::getFreeDisk(SystemPaths::resolve(QStringLiteral("/media/usb/")))).hasMatch());
+    QVERIFY(GlobalVar::getFreeDisk(SystemPaths::resolve(QStringLiteral("/media/no-such-stick/"))).isEmpty());
+    // A folder that exists on this machine but not under the root is not found: a resolved
+    // path never leads outside the sandbox.
     QVERIFY(QFileInfo::exists(QStringLiteral("/proc/self")));
-    QVERIFY(GlobalVar::getFreeDisk(QStringLiteral("/proc/self")).isEmpty());
+    QVERIFY(GlobalVar::getFreeDisk(SystemPaths::resolve(QStringLiteral("/proc/self"))).isEmpty());
 
     const QRegularExpression memory(QStringLiteral("^Mem: \\d+\\.\\d\\d [KMG]?B/\\d+\\.\\d\\d [KMG]?B$"));
     QVERIFY2(memory.match(GlobalVar::getFreeMemory()).hasMatch(), qPrintable(GlobalVar::getFreeMemory()));
