@@ -142,6 +142,11 @@ Please change the name!</source>
         <translation>該標定名稱已存在！
 請更換名稱！</translation>
     </message>
+    <message>
+        <location filename="../src/app/Frame.cpp" line="1"/>
+        <source>The picture could not be saved!</source>
+        <translation>圖片無法儲存！</translation>
+    </message>
 </context>
 <context>
     <name>LinePropertyDialog</name>
@@ -220,157 +225,10 @@ Please change the name!</source>
         <translation>升級</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="48"/>
-        <source>line</source>
-        <translation>直線</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="49"/>
-        <source>horizontal line</source>
-        <translation>水平線</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="50"/>
-        <source>vertical line</source>
-        <translation>垂直線</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="51"/>
-        <source>distance between parallel lines</source>
-        <translation>平行線間距</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="52"/>
-        <source>distance between custom parallel lines</source>
-        <translation>自訂平行線間距</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="53"/>
-        <source>distance from point to line</source>
-        <translation>點到線距離</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="54"/>
-        <source>angle</source>
-        <translation>角度</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="55"/>
-        <source>rectangle</source>
-        <translation>矩形</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="56"/>
-        <source>polygon</source>
-        <translation>多邊形</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="57"/>
-        <source>dual parallel lines</source>
-        <translation>雙平行線</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="58"/>
-        <source>radian</source>
-        <translation>圓弧</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="59"/>
-        <source>circle</source>
-        <translation>圓</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="60"/>
-        <source>distance from point to center of circle</source>
-        <translation>點到圓心距離</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="61"/>
-        <source>distance from line to center of circle</source>
-        <translation>線到圓心距離</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="62"/>
-        <source>distance between center of circles</source>
-        <translation>圓心距</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="63"/>
-        <source>concentric circles</source>
-        <translation>同心圓</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="64"/>
-        <source>distance between center of parallel lines</source>
-        <translation>平行線中線間距</translation>
-    </message>
-    <message>
         <location filename="../src/panel/Menu.cpp" line="117"/>
         <location filename="../src/panel/Menu.cpp" line="895"/>
         <source>pixel,mm,um,inch,mil</source>
         <translation>像素,mm,um,inch,mil</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="175"/>
-        <location filename="../src/panel/Menu.cpp" line="290"/>
-        <location filename="../src/panel/Menu.cpp" line="291"/>
-        <source>Line</source>
-        <translation>直線</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="176"/>
-        <location filename="../src/panel/Menu.cpp" line="292"/>
-        <location filename="../src/panel/Menu.cpp" line="293"/>
-        <source>Circle</source>
-        <translation>圓</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="261"/>
-        <source>Are you sure to delete this calibration?</source>
-        <translation>確定刪除此標定嗎？</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="278"/>
-        <source>pixels</source>
-        <translation>pixels</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="279"/>
-        <source>Can&apos;t convert this pixel to other!</source>
-        <translation>像素標定無法換算為其他單位！</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="296"/>
-        <source>cross line</source>
-        <translation>十字線</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="356"/>
-        <location filename="../src/panel/Menu.cpp" line="513"/>
-        <source>index</source>
-        <translation>序號</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="356"/>
-        <location filename="../src/panel/Menu.cpp" line="513"/>
-        <source>item</source>
-        <translation>項目</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="356"/>
-        <location filename="../src/panel/Menu.cpp" line="513"/>
-        <source>value</source>
-        <translation>數值</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="419"/>
-        <source>delete</source>
-        <translation>刪除</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="420"/>
-        <source>delete all</source>
-        <translation>全部刪除</translation>
     </message>
     <message>
         <location filename="../src/panel/Menu.cpp" line="261"/>
@@ -389,16 +247,6 @@ Please change the name!</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="439"/>
-        <source>Are you sure to delete this result?</source>
-        <translation>確定刪除此結果嗎？</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="458"/>
-        <source>Are you sure to delete the all results?</source>
-        <translation>確定刪除全部結果嗎？</translation>
-    </message>
-    <message>
         <location filename="../src/panel/Menu.cpp" line="496"/>
         <source>Save Excel File</source>
         <translation>儲存表格檔案</translation>
@@ -412,24 +260,14 @@ Please change the name!</source>
         <location filename="../src/panel/Menu.cpp" line="516"/>
         <location filename="../src/panel/Menu.cpp" line="540"/>
         <location filename="../src/panel/Menu.cpp" line="760"/>
-        <source>Can&apos;t open file for writing!</source>
+        <source>Can't open file for writing!</source>
         <translation>無法寫入檔案！</translation>
     </message>
     <message>
         <location filename="../src/panel/Menu.cpp" line="530"/>
         <location filename="../src/panel/Menu.cpp" line="812"/>
-        <source>U disk isn&apos;t exists! Please insert U disk!</source>
+        <source>U disk isn't exists! Please insert U disk!</source>
         <translation>隨身碟不存在！請插入隨身碟！</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="535"/>
-        <source>U disk space is insufficient! Please change another U disk!</source>
-        <translation>隨身碟空間不足！請更換隨身碟！</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="546"/>
-        <source>No free file name is left in %1. Please move or delete old files.</source>
-        <translation>%1 中已沒有可用的檔名。請移走或刪除舊檔案。</translation>
     </message>
     <message>
         <location filename="../src/panel/Menu.cpp" line="599"/>
@@ -446,11 +284,6 @@ Please change the name!</source>
         <location filename="../src/panel/Menu.cpp" line="601"/>
         <source>Image (*.bmp);;Image (*.jpg)</source>
         <translation>圖片 (*.bmp);;圖片 (*.jpg)</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="619"/>
-        <source>The picture could not be saved!</source>
-        <translation>圖片無法儲存！</translation>
     </message>
     <message>
         <location filename="../src/panel/Menu.cpp" line="754"/>
@@ -551,5 +384,210 @@ Please change the name!</source>
         <source>Unlock</source>
         <translation>解鎖</translation>
     </message>
+</context>
+<context>
+    <name>ToolPalette</name>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>cross line</source>
+        <translation>十字線</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>horizontal line</source>
+        <translation>水平線</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>vertical line</source>
+        <translation>垂直線</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>distance between parallel lines</source>
+        <translation>平行線間距</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>distance between custom parallel lines</source>
+        <translation>自訂平行線間距</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>distance from point to line</source>
+        <translation>點到線距離</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>angle</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>polygon</source>
+        <translation>多邊形</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>dual parallel lines</source>
+        <translation>雙平行線</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>radian</source>
+        <translation>圓弧</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>circle</source>
+        <translation>圓</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>distance from point to center of circle</source>
+        <translation>點到圓心距離</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>distance from line to center of circle</source>
+        <translation>線到圓心距離</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>distance between center of circles</source>
+        <translation>圓心距</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>concentric circles</source>
+        <translation>同心圓</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>distance between center of parallel lines</source>
+        <translation>平行線中線間距</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsTable</name>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>index</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>item</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>value</source>
+        <translation>數值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>delete all</source>
+        <translation>全部刪除</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>Are you sure to delete this result?</source>
+        <translation>確定刪除此結果嗎？</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>Are you sure to delete the all results?</source>
+        <translation>確定刪除全部結果嗎？</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>Can't open file for writing!</source>
+        <translation>無法寫入檔案！</translation>
+    </message>
+</context>
+<context>
+    <name>StorageActions</name>
+    <message>
+        <location filename="../src/panel/StorageActions.cpp" line="1"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StorageActions.cpp" line="1"/>
+        <source>U disk isn't exists! Please insert U disk!</source>
+        <translation>隨身碟不存在！請插入隨身碟！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StorageActions.cpp" line="1"/>
+        <source>U disk space is insufficient! Please change another U disk!</source>
+        <translation>隨身碟空間不足！請更換隨身碟！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StorageActions.cpp" line="1"/>
+        <source>Can't open file for writing!</source>
+        <translation>無法寫入檔案！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StorageActions.cpp" line="1"/>
+        <source>No free file name is left in %1. Please move or delete old files.</source>
+        <translation>%1 中已沒有可用的檔名。請移走或刪除舊檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>RulerPicker</name>
+    <message>
+        <location filename="../src/panel/RulerPicker.cpp" line="1"/>
+        <source>Line</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/RulerPicker.cpp" line="1"/>
+        <source>Circle</source>
+        <translation>圓</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/RulerPicker.cpp" line="1"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/RulerPicker.cpp" line="1"/>
+        <source>Are you sure to delete this calibration?</source>
+        <translation>確定刪除此標定嗎？</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/RulerPicker.cpp" line="1"/>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/RulerPicker.cpp" line="1"/>
+        <source>Can't convert this pixel to other!</source>
+        <translation>像素標定無法換算為其他單位！</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceLines</name>
 </context>
 </TS>

@@ -47,7 +47,7 @@ Frame::Frame(QWidget *parent)
     setAttribute(Qt::WA_TranslucentBackground);
 
     scene = new QGraphicsScene(0, 0, size.width(), size.height(), this);
-    view = new GraphicsView(scene, this);
+    view = new GraphicsView(scene, this, this);
     view->setGeometry(0, 0, size.width(), size.height());
     view->centerOn(size.width() / 2, size.height() / 2);
     view->setDragMode(QGraphicsView::NoDrag);
@@ -66,7 +66,7 @@ Frame::Frame(QWidget *parent)
     }
 
     // The control panel stands inside the window at its right edge.
-    menu = new Menu(this);
+    menu = new Menu(this, scene);
     menu->setWindowFlags(Qt::FramelessWindowHint);
     menu->setAutoFillBackground(true);
     menu->resize(menu->frameSize());
@@ -79,6 +79,12 @@ Frame::Frame(QWidget *parent)
     connect(this, &Frame::signal_initMainButton, menu, &Menu::initMainButton);
     connect(menu, &Menu::signal_changeRulerValue, this, &Frame::slot_changeRulerValue);
     connect(menu, &Menu::signal_changeRulerUnit, this, &Frame::slot_changeRulerUnit);
+    connect(menu, &Menu::signal_toolArmed, this, &Frame::armTool);
+    connect(menu, &Menu::signal_toolDisarmed, this, &Frame::disarmTool);
+    connect(menu, &Menu::signal_shapeDeleted, this, &Frame::forgetShape, Qt::DirectConnection);
+    connect(menu, &Menu::signal_shapesHidden, this, &Frame::slot_shapesHidden);
+    connect(menu, &Menu::signal_captureRequested, this, &Frame::slot_captureRequested);
+    connect(menu, &Menu::signal_repaintRequested, view->viewport(), QOverload<>::of(&QWidget::update));
     menu->initMenu();
     ensureCalibrateDialog();
 
@@ -426,6 +432,11 @@ QPointF Frame::scenePoint(const QMouseEvent *event) const
 
 void Frame::wheelEvent(QWheelEvent *event)
 {
+    viewWheelEvent(event);
+}
+
+void Frame::viewWheelEvent(QWheelEvent *event)
+{
     // The measurement view is never zoomed or scrolled: scene coordinates stay picture pixels.
     event->accept();
 }
@@ -448,6 +459,26 @@ void Frame::captureImage()
     const QString path = menu->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp"));
     if (!path.isEmpty())
         captureImageTo(path + QStringLiteral(".bmp"));
+}
+
+void Frame::slot_captureRequested(const QString &path)
+{
+    if (!captureImageTo(path))
+        UserDialogs::warning(this, tr("Warning"), tr("The picture could not be saved!"));
+}
+
+void Frame::slot_shapesHidden()
+{
+    // A calibration item under work goes for good: hidden, it could not be finished.
+    const int code = currentShape ? currentShape->property() : 0;
+    if (code != 1 && code != 2)
+        return;
+    const int index = GlobalVar::shapeList.indexOf(currentShape);
+    if (index < 0)
+        return;
+    Shape *shape = GlobalVar::shapeList.takeAt(index);
+    forgetShape(shape);
+    delete shape;
 }
 
 void Frame::changeEvent(QEvent *event)

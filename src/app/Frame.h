@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ShapeRoute.h"
+#include "ViewMouseHandler.h"
 
 class CalibrateDialog;
 class GraphicsView;
@@ -22,10 +23,9 @@ class Frame;
 // The main window: a frameless, full-screen, transparent layer over the live picture. It owns
 // the scene with every measurement item and routes each press, move and release on the view to
 // the item being drawn, by the armed tool and the clicks already made.
-class Frame : public QDialog
+class Frame : public QDialog, public ViewMouseHandler
 {
     Q_OBJECT
-    friend class GraphicsView;
 
 public:
     explicit Frame(QWidget *parent = nullptr);
@@ -50,9 +50,10 @@ public:
     // F12: the picture with the measurements, as the next free "IMG" bitmap on the stick.
     void captureImage();
 
-    virtual void viewMouseMoveEvent(QMouseEvent *event);
-    virtual void viewMousePressEvent(QMouseEvent *event);
-    virtual void viewMouseReleaseEvent(QMouseEvent *event);
+    void viewMouseMoveEvent(QMouseEvent *event) override;
+    void viewMousePressEvent(QMouseEvent *event) override;
+    void viewMouseReleaseEvent(QMouseEvent *event) override;
+    void viewWheelEvent(QWheelEvent *event) override;
 
     QGraphicsScene *scene = nullptr;
     GraphicsView *view = nullptr;
@@ -106,6 +107,8 @@ private slots:
     void on_tb_ZoomFix_clicked();
     void on_tb_ZoomOriginal_clicked();
     void slot_livePictureChanged();
+    void slot_captureRequested(const QString &path);
+    void slot_shapesHidden();
 
 private:
     QPointF scenePoint(const QMouseEvent *event) const;

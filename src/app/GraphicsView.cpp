@@ -4,11 +4,11 @@
 #include <QPainter>
 #include <QWheelEvent>
 
-#include "Frame.h"
+#include "ViewMouseHandler.h"
 
-GraphicsView::GraphicsView(QGraphicsScene *scene, Frame *frame)
-    : QGraphicsView(scene, frame)
-    , frame(frame)
+GraphicsView::GraphicsView(QGraphicsScene *scene, ViewMouseHandler *handler, QWidget *parent)
+    : QGraphicsView(scene, parent)
+    , handler(handler)
 {
 }
 
@@ -26,28 +26,28 @@ QImage GraphicsView::livePicture() const
 
 void GraphicsView::wheelEvent(QWheelEvent *event)
 {
-    frame->wheelEvent(event);
+    handler->viewWheelEvent(event);
     if (!event->isAccepted())
         QGraphicsView::wheelEvent(event);
 }
 
 void GraphicsView::mousePressEvent(QMouseEvent *event)
 {
-    frame->viewMousePressEvent(event);
+    handler->viewMousePressEvent(event);
     if (!event->isAccepted())
         QGraphicsView::mousePressEvent(event);
 }
 
 void GraphicsView::mouseMoveEvent(QMouseEvent *event)
 {
-    frame->viewMouseMoveEvent(event);
+    handler->viewMouseMoveEvent(event);
     if (!event->isAccepted())
         QGraphicsView::mouseMoveEvent(event);
 }
 
 void GraphicsView::mouseReleaseEvent(QMouseEvent *event)
 {
-    frame->viewMouseReleaseEvent(event);
+    handler->viewMouseReleaseEvent(event);
     if (!event->isAccepted())
         QGraphicsView::mouseReleaseEvent(event);
 }

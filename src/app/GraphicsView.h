@@ -4,16 +4,16 @@
 #include <QGraphicsView>
 #include <QPixmap>
 
-class Frame;
+class ViewMouseHandler;
 
-// The view on the measurement layer. Every mouse event goes to the main window first; only the
+// The view on the measurement layer. Every mouse event goes to its handler first; only the
 // events it leaves ignored reach the scene and its items.
 class GraphicsView : public QGraphicsView
 {
     Q_OBJECT
 
 public:
-    GraphicsView(QGraphicsScene *scene, Frame *frame);
+    GraphicsView(QGraphicsScene *scene, ViewMouseHandler *handler, QWidget *parent);
 
     // The picture drawn under the items (the simulator's live picture); a null image draws
     // nothing, so the layer stays transparent.
@@ -28,7 +28,7 @@ protected:
     void drawBackground(QPainter *painter, const QRectF &rect) override;
 
 private:
-    Frame *frame;
+    ViewMouseHandler *handler;
     QPixmap picture;
 };
 

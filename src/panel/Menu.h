@@ -4,34 +4,39 @@
 #include <QDialog>
 #include <QPoint>
 
-#include <functional>
 #include <memory>
 
 class CustomLine;
 class CustomToolButton;
-class Frame;
 class QAction;
 class QFileDialog;
 class QGraphicsOpacityEffect;
+class QGraphicsScene;
 class QListWidget;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class ReferenceLines;
+class ResultsTable;
+class RulerPicker;
+class Shape;
+class StorageActions;
+class ToolPalette;
 
 namespace Ui {
 class Menu;
 }
 
-// The control panel at the right edge: the tool palette that arms the main window, the cross
-// hair and custom reference lines, the assist buttons, the results table with its CSV export,
-// the language buttons, and the parameter and configuration files. It fades out when the
-// pointer leaves it, unless it is pinned.
+// The control panel at the right edge: the tool palette, the cross hair and custom reference
+// lines on `scene`, the assist buttons, the results table with its CSV export, the language
+// buttons, and the parameter and configuration files. It fades out when the pointer leaves it,
+// unless it is pinned. It tells the main window what the user chose through its signals.
 class Menu : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Menu(QWidget *parent);
+    explicit Menu(QWidget *parent, QGraphicsScene *scene = nullptr);
     ~Menu() override;
 
     // Once, after the main window connected its slots: restores "./param".
@@ -61,10 +66,6 @@ public:
     void initParam();
     void saveConfig();
 
-    // Free space of a medium as GlobalVar::getFreeDisk() reports it; tests replace it.
-    static std::function<QString(const QString &path)> freeDiskProbe;
-
-    Frame *frame = nullptr;
     QAction *calibrateLineAction = nullptr;
     QAction *calibrateCircleAction = nullptr;
     QMenu *calibrateMenu = nullptr;
@@ -86,6 +87,16 @@ public:
     QGraphicsOpacityEffect *opacityEffect = nullptr;
 
 signals:
+    // A tool was armed (its code) or none is armed any more.
+    void signal_toolArmed(int code);
+    void signal_toolDisarmed();
+    // The item is about to be deleted from the results table: whoever holds it lets go of it.
+    void signal_shapeDeleted(Shape *shape);
+    // The delete button hid every item; the calibration item under work is to go for good.
+    void signal_shapesHidden();
+    // Save the picture with the measurements to this file.
+    void signal_captureRequested(const QString &path);
+    void signal_repaintRequested();
     void signal_changeRulerValue(int index);
     void signal_changeRulerUnit(int index);
     void signal_openImage(const QString &path);
@@ -143,20 +154,16 @@ protected:
 
 private:
     void translateUI();
-    void initCalibrateMenu();
-    void fillRulerList();
-    void toolClicked(int index);
     void setLanguage(quint8 language);
     void showCrossHair(bool shown);
-    CustomLine *addReferenceLine(const QString &name, const QPointF &position, const QPen &pen);
-    void rebuildCustomLines(bool horizontal, int count);
     void loadLinesConfig(const QString &path);
-    void deleteShape(int index);
-    void repaintView();
-    static void setIcon(QToolButton *button, const QString &path);
 
     std::unique_ptr<Ui::Menu> ui;
-    QVector<QToolButton *> toolButtons;
+    ToolPalette *palette = nullptr;
+    ResultsTable *results = nullptr;
+    StorageActions *storage = nullptr;
+    ReferenceLines *referenceLines = nullptr;
+    RulerPicker *rulerPicker = nullptr;
     int versionClicks = 0;
 };
 

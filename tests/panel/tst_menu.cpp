@@ -19,6 +19,7 @@
 #include "Menu.h"
 #include "ParamFile.h"
 #include "SimulatedCamera.h"
+#include "StorageActions.h"
 #include "ccdSetDialog.h"
 #include "UserDialogs.h"
 #include "testutils.h"
@@ -89,7 +90,7 @@ void TestMenu::init()
 void TestMenu::cleanup()
 {
     stop();
-    Menu::freeDiskProbe = nullptr;
+    StorageActions::freeDiskProbe = nullptr;
     UserDialogs::setWarningHandler(nullptr);
     UserDialogs::setQuestionHandler(nullptr);
     UserDialogs::setOpenFileHandler(nullptr);
@@ -293,10 +294,10 @@ void TestMenu::storageWarnings()
     QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/media/usb")));
 
     // 8 MB or less is too little.
-    Menu::freeDiskProbe = [](const QString &) { return QStringLiteral("Total space:100.000MB; Available space:8.000MB"); };
+    StorageActions::freeDiskProbe = [](const QString &) { return QStringLiteral("Total space:100.000MB; Available space:8.000MB"); };
     QVERIFY(menu()->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg")).isEmpty());
     QCOMPARE(warnings.last(), QStringLiteral("U disk space is insufficient! Please change another U disk!"));
-    Menu::freeDiskProbe = [](const QString &) { return QStringLiteral("Total space:100.000MB; Available space:8.001MB"); };
+    StorageActions::freeDiskProbe = [](const QString &) { return QStringLiteral("Total space:100.000MB; Available space:8.001MB"); };
     QCOMPARE(menu()->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg")),
              sandbox.root() + QStringLiteral("/media/usb/DCIM/IMG00001"));
 

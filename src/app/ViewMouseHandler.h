@@ -1,0 +1,20 @@
+#ifndef VIEWMOUSEHANDLER_H
+#define VIEWMOUSEHANDLER_H
+
+class QMouseEvent;
+class QWheelEvent;
+
+// Whoever routes the view's mouse events to the items. An event it leaves ignored goes on to
+// the scene and its items.
+class ViewMouseHandler
+{
+public:
+    virtual ~ViewMouseHandler() = default;
+
+    virtual void viewMousePressEvent(QMouseEvent *event) = 0;
+    virtual void viewMouseMoveEvent(QMouseEvent *event) = 0;
+    virtual void viewMouseReleaseEvent(QMouseEvent *event) = 0;
+    virtual void viewWheelEvent(QWheelEvent *event) = 0;
+};
+
+#endif // VIEWMOUSEHANDLER_H

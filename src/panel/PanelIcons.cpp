@@ -1,0 +1,22 @@
+#include "PanelIcons.h"
+
+#include <QToolButton>
+
+namespace PanelIcons {
+
+QString main(const char *name, bool armed)
+{
+    return QStringLiteral(":/main/Icon/main/%1%2.png").arg(QLatin1String(name), armed ? QStringLiteral("-select") : QString());
+}
+
+QString assist(const char *name)
+{
+    return QStringLiteral(":/assist/Icon/assist/%1.png").arg(QLatin1String(name));
+}
+
+void set(QToolButton *button, const QString &path)
+{
+    button->setStyleSheet(QStringLiteral("QToolButton {border-image: url(%1)}").arg(path));
+}
+
+} // namespace PanelIcons

@@ -1,0 +1,169 @@
+#include "ResultsTable.h"
+
+#include <QCursor>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTableWidget>
+
+#include "GlobalVar.h"
+#include "QtCompat.h"
+#include "ResultsCsv.h"
+#include "Shape.h"
+#include "UserDialogs.h"
+
+namespace {
+const int emptyRows = 32;
+
+bool isMeasurement(const Shape *shape)
+{
+    return shape->property() >= 3 && shape->property() <= 20;
+}
+} // namespace
+
+ResultsTable::ResultsTable(QTableWidget *table)
+    : QObject(table)
+    , table(table)
+{
+}
+
+void ResultsTable::init()
+{
+    table->setColumnCount(3);
+    table->setRowCount(emptyRows);
+    table->setHorizontalHeaderLabels({tr("index"), tr("item"), tr("value")});
+    QFont headerFont = table->horizontalHeader()->font();
+    headerFont.setBold(true);
+    table->horizontalHeader()->setFont(headerFont);
+    table->horizontalHeader()->setMinimumSectionSize(55);
+    table->horizontalHeader()->setCascadingSectionResizes(true);
+    table->horizontalHeader()->setStretchLastSection(false);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(24);
+    table->verticalHeader()->setMinimumSectionSize(24);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setAutoScroll(true);
+    table->setColumnWidth(0, 55);
+    table->setColumnWidth(1, 55);
+    table->setColumnWidth(2, 170);
+}
+
+void ResultsTable::update()
+{
+    // Called on every mouse move while an item is dragged: cells are rewritten only where
+    // their text changed, and only those rows are measured again.
+    // Every finished item keeps its row, however many there are: the export reads the table.
+    const int count = GlobalVar::shapeList.size();
+    if (count > table->rowCount())
+        table->setRowCount(count);
+    auto put = [this](int row, int column, const QString &text, Qt::Alignment alignment) {
+        QTableWidgetItem *item = table->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem(text);
+            QtCompat::setTextAlignment(item, alignment);
+            table->setItem(row, column, item);
+            return true;
+        }
+        if (item->text() == text)
+            return false;
+        item->setText(text);
+        return true;
+    };
+    int row = 0;
+    for (const Shape *shape : qAsConst(GlobalVar::shapeList)) {
+        if (!isMeasurement(shape))
+            continue;
+        bool changed = put(row, 0, QString::number(row + 1), Qt::AlignCenter);
+        changed = put(row, 1, shape->labelName(), Qt::AlignCenter) || changed;
+        changed = put(row, 2, shape->labelValues(), Qt::AlignLeft | Qt::AlignVCenter) || changed;
+        if (changed)
+            table->resizeRowToContents(row);
+        ++row;
+    }
+    for (; row < table->rowCount() && table->item(row, 0); ++row) {
+        for (int column = 0; column < 3; ++column)
+            delete table->takeItem(row, column);
+        table->resizeRowToContents(row);
+    }
+}
+
+void ResultsTable::selectRow(int row)
+{
+    const QTableWidgetItem *index = table->item(row, 0);
+    const QTableWidgetItem *item = table->item(row, 1);
+    const QString name = index && item ? item->text() : QStringLiteral("NULL");
+    for (Shape *shape : qAsConst(GlobalVar::shapeList)) {
+        if (isMeasurement(shape))
+            shape->setSelected(shape->labelName() == name);
+    }
+}
+
+void ResultsTable::showContextMenu()
+{
+    QMenu menu(table);
+    menu.addAction(tr("delete"), this, &ResultsTable::deleteCurrent);
+    menu.addAction(tr("delete all"), this, &ResultsTable::deleteAll);
+    menu.exec(QCursor::pos());
+}
+
+void ResultsTable::deleteShape(int index)
+{
+    Shape *shape = GlobalVar::shapeList.takeAt(index);
+    emit shapeDeleted(shape);
+    delete shape;
+}
+
+void ResultsTable::deleteCurrent()
+{
+    const int row = table->currentRow();
+    if (row < 0 || !table->item(row, 0))
+        return;
+    const QPoint at(table->mapToGlobal(QPoint(0, 0)).x(), QCursor::pos().y() + 20);
+    if (UserDialogs::question(nullptr, tr("Warning"), tr("Are you sure to delete this result?"), at)) {
+        const QString name = table->item(row, 1) ? table->item(row, 1)->text() : QString();
+        table->removeRow(row);
+        for (int i = 0; i < GlobalVar::shapeList.size(); ++i) {
+            const Shape *shape = GlobalVar::shapeList.at(i);
+            if (isMeasurement(shape) && shape->labelName() == name) {
+                deleteShape(i);
+                break;
+            }
+        }
+    }
+    emit repaintRequested();
+}
+
+void ResultsTable::deleteAll()
+{
+    if (GlobalVar::shapeList.isEmpty())
+        return;
+    const QPoint at(table->mapToGlobal(QPoint(0, 0)).x(), QCursor::pos().y() + 20);
+    if (UserDialogs::question(nullptr, tr("Warning"), tr("Are you sure to delete the all results?"), at)) {
+        while (!GlobalVar::shapeList.isEmpty())
+            deleteShape(0);
+        table->clearContents();
+        table->setRowCount(emptyRows);
+    }
+    emit repaintRequested();
+}
+
+bool ResultsTable::exportTo(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return false;
+    QVector<ResultsCsv::Row> rows;
+    auto text = [this](int row, int column) {
+        const QTableWidgetItem *item = table->item(row, column);
+        return item ? item->text() : QString();
+    };
+    for (int row = 0; row < table->rowCount() && table->item(row, 0); ++row)
+        rows.append({text(row, 0), text(row, 1), text(row, 2)});
+    const QByteArray bytes = ResultsCsv::compose({tr("index"), tr("item"), tr("value")}, rows);
+    QString error;
+    if (!ResultsCsv::writeFile(fileName, bytes, &error)) {
+        UserDialogs::warning(table->window(), tr("Warning"), tr("Can't open file for writing!") + QLatin1Char('\n') + error);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,127 @@
+#include "RulerPicker.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QToolBar>
+
+#include "CustomComboBoxItem.h"
+#include "CustomToolButton.h"
+#include "GlobalVar.h"
+#include "PanelIcons.h"
+#include "UserDialogs.h"
+
+RulerPicker::RulerPicker(QWidget *panel, QComboBox *rulers, QComboBox *units)
+    : QObject(panel)
+    , rulers(rulers)
+    , units(units)
+{
+    lineAction = new QAction(QIcon(PanelIcons::assist("ruler-line")), tr("Line"), panel);
+    circleAction = new QAction(QIcon(PanelIcons::assist("ruler-circle")), tr("Circle"), panel);
+    connect(lineAction, &QAction::triggered, this, [this]() { emit signal_calibrationChosen(1); });
+    connect(circleAction, &QAction::triggered, this, [this]() { emit signal_calibrationChosen(2); });
+    menu = new QMenu(panel);
+    menu->addAction(lineAction);
+    menu->addAction(circleAction);
+    button = new CustomToolButton;
+    button->setMenu(menu);
+    button->setDefaultAction(circleAction);
+    toolBar = new QToolBar(panel);
+    toolBar->setIconSize(QSize(40, 32));
+    toolBar->setStyleSheet(QStringLiteral("QToolBar {background: transparent; border: 0px;}"));
+    toolBar->addWidget(button);
+    toolBar->move(10, 35);
+    toolBar->adjustSize();
+
+    rulers->setStyleSheet(QStringLiteral("QComboBox QAbstractItemView::item{height: 28px;}"));
+    listWidget = new QListWidget;
+    rulers->setModel(listWidget->model());
+    rulers->setView(listWidget);
+    rulers->setEditable(true);
+    // The edit field shows the chosen calibration's name; calibrations are chosen, not typed.
+    rulers->lineEdit()->setReadOnly(true);
+}
+
+void RulerPicker::translate()
+{
+    lineAction->setText(tr("Line"));
+    lineAction->setToolTip(tr("Line"));
+    circleAction->setText(tr("Circle"));
+    circleAction->setToolTip(tr("Circle"));
+}
+
+void RulerPicker::fill()
+{
+    for (const ruler &r : qAsConst(GlobalVar::rulerList)) {
+        auto *row = new CustomComboBoxItem;
+        row->setItemString(r.name);
+        connect(row, &CustomComboBoxItem::signal_showItem, this, &RulerPicker::showItem);
+        connect(row, &CustomComboBoxItem::signal_deleteItem, this, &RulerPicker::signal_deleteRequested);
+        auto *item = new QListWidgetItem(listWidget);
+        item->setData(Qt::UserRole, r.name);
+        item->setSizeHint(row->sizeHint());
+        listWidget->setItemWidget(item, row);
+    }
+    showItem(GlobalVar::rulerList.isEmpty() ? QString() : GlobalVar::rulerList.last().name);
+}
+
+void RulerPicker::refill()
+{
+    listWidget->clear();
+    fill();
+}
+
+void RulerPicker::showItem(const QString &text)
+{
+    const QString shown = text.section(QLatin1Char(','), 0, 0);
+    rulers->setEditText(shown);
+    rulers->hidePopup();
+    for (int i = 0; i < GlobalVar::rulerList.size(); ++i) {
+        const QString &name = GlobalVar::rulerList.at(i).name;
+        if (name.section(QLatin1Char(','), 0, 0) != shown || shown.isEmpty())
+            continue;
+        emit signal_changeRulerValue(i);
+        if (name.contains(QLatin1String("pixels")))
+            break;
+        if (name.contains(QLatin1String("mm")))
+            units->setCurrentIndex(1);
+        else if (name.contains(QLatin1String("inch")))
+            units->setCurrentIndex(3);
+        break;
+    }
+}
+
+bool RulerPicker::deleteItem(const QString &text)
+{
+    rulers->hidePopup();
+    for (int row = 0; row < listWidget->count(); ++row) {
+        if (listWidget->item(row)->data(Qt::UserRole).toString() != text)
+            continue;
+        const QPoint at = rulers->mapToGlobal(QPoint(0, rulers->height()));
+        if (!UserDialogs::question(nullptr, tr("Warning"), tr("Are you sure to delete this calibration?"), at))
+            return false;
+        delete listWidget->takeItem(row);
+        if (row < GlobalVar::rulerList.size())
+            GlobalVar::rulerList.removeAt(row);
+        return true;
+    }
+    return false;
+}
+
+void RulerPicker::unitChosen(int index)
+{
+    const QString shown = rulers->currentText();
+    for (int row = 0; row < listWidget->count() && row < GlobalVar::rulerList.size(); ++row) {
+        if (shown.isEmpty() || listWidget->item(row)->data(Qt::UserRole).toString().section(QLatin1Char(','), 0, 0) != shown)
+            continue;
+        if (GlobalVar::rulerList.at(row).name.contains(tr("pixels"))) {
+            UserDialogs::warning(nullptr, tr("Warning"), tr("Can't convert this pixel to other!"),
+                                 rulers->mapToGlobal(QPoint(0, rulers->height())));
+            return;
+        }
+        emit signal_changeRulerUnit(index);
+        return;
+    }
+}

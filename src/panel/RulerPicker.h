@@ -1,0 +1,56 @@
+#ifndef RULERPICKER_H
+#define RULERPICKER_H
+
+#include <QObject>
+
+class CustomToolButton;
+class QAction;
+class QComboBox;
+class QListWidget;
+class QMenu;
+class QToolBar;
+class QWidget;
+
+// The calibration corner of the panel: the ruler button with its menu (calibrate on a line or
+// on a circle), the drop-down of named calibrations (GlobalVar::rulerList) with a delete
+// button per row, and the unit selector, which only a length calibration may convert.
+class RulerPicker : public QObject
+{
+    Q_OBJECT
+
+public:
+    RulerPicker(QWidget *panel, QComboBox *rulers, QComboBox *units);
+
+    // Lists the calibrations and shows the last one.
+    void fill();
+    // The same after the list changed.
+    void refill();
+    void translate();
+    // Shows the calibration named `text` (its name before the first comma) and selects it.
+    void showItem(const QString &text);
+    // Deletes the calibration `text` after a question; true when the list changed.
+    bool deleteItem(const QString &text);
+    // The unit selector chose `index`: passed on unless the shown calibration is in pixels.
+    void unitChosen(int index);
+
+    QAction *lineAction = nullptr;
+    QAction *circleAction = nullptr;
+    QMenu *menu = nullptr;
+    CustomToolButton *button = nullptr;
+    QToolBar *toolBar = nullptr;
+    QListWidget *listWidget = nullptr;
+
+signals:
+    // A calibration tool is chosen from the ruler button: 1 on a line, 2 on a circle.
+    void signal_calibrationChosen(int code);
+    void signal_changeRulerValue(int index);
+    void signal_changeRulerUnit(int index);
+    // The delete button of a row was pressed.
+    void signal_deleteRequested(const QString &text);
+
+private:
+    QComboBox *rulers;
+    QComboBox *units;
+};
+
+#endif // RULERPICKER_H

@@ -1,0 +1,67 @@
+#include "StorageActions.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QUrl>
+
+#include "FreeName.h"
+#include "GlobalVar.h"
+#include "SystemPaths.h"
+#include "UserDialogs.h"
+
+std::function<QString(const QString &)> StorageActions::freeDiskProbe;
+
+namespace {
+// A capture of 1920 x 1080 bitmap takes about 6 MB; less than this is not worth trying.
+const double minimumFreeMB = 8.0;
+} // namespace
+
+StorageActions::StorageActions(QWidget *panel)
+    : QObject(panel)
+    , panel(panel)
+{
+}
+
+QString StorageActions::freeName(const QString &prefix, const QString &extensions)
+{
+    const QString root = prefix.contains(QLatin1String("CFG")) ? QStringLiteral("/mnt/") : QStringLiteral("/media/usb/");
+    const QDir dir(SystemPaths::resolve(root));
+    const QString free = freeDiskProbe ? freeDiskProbe(root) : GlobalVar::getFreeDisk(SystemPaths::resolve(root));
+    if (free.isEmpty()) {
+        UserDialogs::warning(panel, tr("Warning"), tr("U disk isn't exists! Please insert U disk!"));
+        return QString();
+    }
+    const double available = free.mid(free.lastIndexOf(QLatin1Char(':')) + 1).remove(QStringLiteral("MB")).toDouble();
+    if (!(available > minimumFreeMB)) {
+        UserDialogs::warning(panel, tr("Warning"), tr("U disk space is insufficient! Please change another U disk!"));
+        return QString();
+    }
+    const QString folder = dir.path() + QStringLiteral("/DCIM");
+    if (!QDir().mkpath(folder)) {
+        UserDialogs::warning(panel, tr("Warning"), tr("Can't open file for writing!"));
+        return QString();
+    }
+    const int number = FreeName::nextNumber(folder, prefix, extensions);
+    if (number > FreeName::maximum) {
+        UserDialogs::warning(panel, tr("Warning"),
+                             tr("No free file name is left in %1. Please move or delete old files.").arg(folder));
+        return QString();
+    }
+    return folder + QLatin1Char('/') + FreeName::baseName(prefix, number);
+}
+
+QFileDialog *StorageActions::createFileDialog(int mode, const QString &title, const QString &path, const QString &filter)
+{
+    auto *dialog = new QFileDialog;
+    // Qt's own dialog, so that the on-screen keyboard can serve its file-name field.
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->setWindowTitle(title);
+    const QFileInfo info(path);
+    dialog->setDirectory(info.absolutePath());
+    dialog->selectFile(info.fileName());
+    dialog->setNameFilter(filter);
+    dialog->setAcceptMode(mode == 1 ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setSidebarUrls({QUrl::fromLocalFile(SystemPaths::resolve(QStringLiteral("/media/usb/"))),
+                            QUrl::fromLocalFile(SystemPaths::resolve(QStringLiteral("/mnt/")))});
+    return dialog;
+}
