@@ -257,13 +257,6 @@ Please change the name!</source>
         <translation>文件 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../src/panel/Menu.cpp" line="516"/>
-        <location filename="../src/panel/Menu.cpp" line="540"/>
-        <location filename="../src/panel/Menu.cpp" line="760"/>
-        <source>Can't open file for writing!</source>
-        <translation>无法写入文件！</translation>
-    </message>
-    <message>
         <location filename="../src/panel/Menu.cpp" line="530"/>
         <location filename="../src/panel/Menu.cpp" line="812"/>
         <source>U disk isn't exists! Please insert U disk!</source>
@@ -295,11 +288,6 @@ Please change the name!</source>
         <location filename="../src/panel/Menu.cpp" line="771"/>
         <source>Files (*.ini)</source>
         <translation>文件 (*.ini)</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="769"/>
-        <source>Open Configuration File</source>
-        <translation>打开配置文件</translation>
     </message>
 </context>
 <context>
@@ -589,5 +577,28 @@ Please change the name!</source>
 </context>
 <context>
     <name>ReferenceLines</name>
+</context>
+<context>
+    <name>PanelFiles</name>
+    <message>
+        <location filename="../src/panel/PanelFiles.cpp" line="1"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/PanelFiles.cpp" line="1"/>
+        <source>Can't open file for writing!</source>
+        <translation>无法写入文件！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/PanelFiles.cpp" line="1"/>
+        <source>Open Configuration File</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/PanelFiles.cpp" line="1"/>
+        <source>Files (*.ini)</source>
+        <translation>文件 (*.ini)</translation>
+    </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@
 #include "Control.h"
 #include "CustomLine.h"
 #include "GlobalVar.h"
-#include "LinesConfigFile.h"
+#include "PanelFiles.h"
 #include "PanelIcons.h"
 #include "ParamFile.h"
 #include "QtCompat.h"
@@ -96,6 +96,11 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene)
     const QPen pen = ParamFile::referencePen();
     verticalCrossLine = referenceLines->add(QStringLiteral("vertical"), QPointF(800, 0), pen);
     horizontalCrossLine = referenceLines->add(QStringLiteral("horizontal"), QPointF(0, 540), pen);
+    files = new PanelFiles(this, referenceLines, verticalCrossLine, horizontalCrossLine);
+    connect(files, &PanelFiles::signal_linesLoaded, this, [this](int horizontal, int vertical) {
+        ui->sb_HorizontalLines->setValue(horizontal);
+        ui->sb_VerticalLines->setValue(vertical);
+    });
 
     for (QWidget *button : {static_cast<QWidget *>(ui->tb_DataSave), static_cast<QWidget *>(ui->tb_Capture),
                             static_cast<QWidget *>(ui->tb_CustomSave)})
@@ -341,41 +346,19 @@ void Menu::on_tb_Config_clicked()
 
 void Menu::readParam(signed char kind)
 {
-    ParamFile::read(kind, verticalCrossLine, horizontalCrossLine);
+    files->read(kind);
 }
 
 void Menu::saveParam(signed char kind)
 {
-    ParamFile::save(kind, verticalCrossLine, horizontalCrossLine);
+    files->save(kind);
 }
 
 void Menu::initParam()
 {
-    const QStringList keys = ParamFile::keys();
-    if (keys.contains(QStringLiteral("param/linewidth")))
-        readParam(1);
-    else
-        saveParam(1);
-    if (keys.contains(QStringLiteral("ruler/name")))
-        readParam(2);
-    if (keys.contains(QStringLiteral("international/language")))
-        readParam(3);
+    files->restore();
     setLanguage(GlobalVar::language);
-    if (keys.contains(QStringLiteral("image/type")))
-        readParam(4);
-    else
-        saveParam(4);
-    if (keys.contains(QStringLiteral("crosshair/on")))
-        readParam(5);
-    else
-        saveParam(5);
     showCrossHair(GlobalVar::bCrossShow);
-
-    const QString config = ParamFile::configFile();
-    if (!config.isEmpty() && QFileInfo(config).isFile()) {
-        GlobalVar::sConfigFileName = config;
-        loadLinesConfig(config);
-    }
 }
 
 void Menu::setLanguage(quint8 language)
@@ -440,32 +423,12 @@ void Menu::on_tb_CustomSave_clicked()
 
 void Menu::saveConfig()
 {
-    if (!LinesConfigFile::save(fileName, GlobalVar::horizontalLineList, GlobalVar::verticalLineList)) {
-        UserDialogs::warning(this, tr("Warning"), tr("Can't open file for writing!"));
-        return;
-    }
-    GlobalVar::sConfigFileName = fileName;
-    ParamFile::setConfigFile(fileName);
+    files->saveLines(fileName);
 }
 
 void Menu::on_tb_CustomRead_clicked()
 {
-    const QString path = UserDialogs::getOpenFileName(this, tr("Open Configuration File"),
-                                                      SystemPaths::resolve(QStringLiteral("/mnt/")) + QStringLiteral("DCIM"),
-                                                      tr("Files (*.ini)"));
-    if (path.isEmpty())
-        return;
-    GlobalVar::sConfigFileName = path;
-    referenceLines->clearCustom();
-    loadLinesConfig(path);
-    ParamFile::setConfigFile(path);
-}
-
-void Menu::loadLinesConfig(const QString &path)
-{
-    referenceLines->load(path);
-    ui->sb_HorizontalLines->setValue(GlobalVar::horizontalLineList.size());
-    ui->sb_VerticalLines->setValue(GlobalVar::verticalLineList.size());
+    files->openLines();
 }
 
 // --- Panel behaviour ---------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 
 class CustomLine;
 class CustomToolButton;
+class PanelFiles;
 class QAction;
 class QFileDialog;
 class QGraphicsOpacityEffect;
@@ -156,12 +157,12 @@ private:
     void translateUI();
     void setLanguage(quint8 language);
     void showCrossHair(bool shown);
-    void loadLinesConfig(const QString &path);
 
     std::unique_ptr<Ui::Menu> ui;
     ToolPalette *palette = nullptr;
     ResultsTable *results = nullptr;
     StorageActions *storage = nullptr;
+    PanelFiles *files = nullptr;
     ReferenceLines *referenceLines = nullptr;
     RulerPicker *rulerPicker = nullptr;
     int versionClicks = 0;

@@ -20,8 +20,6 @@ RulerPicker::RulerPicker(QWidget *panel, QComboBox *rulers, QComboBox *units)
 {
     lineAction = new QAction(QIcon(PanelIcons::assist("ruler-line")), tr("Line"), panel);
     circleAction = new QAction(QIcon(PanelIcons::assist("ruler-circle")), tr("Circle"), panel);
-    connect(lineAction, &QAction::triggered, this, [this]() { emit signal_calibrationChosen(1); });
-    connect(circleAction, &QAction::triggered, this, [this]() { emit signal_calibrationChosen(2); });
     menu = new QMenu(panel);
     menu->addAction(lineAction);
     menu->addAction(circleAction);

@@ -41,8 +41,6 @@ public:
     QListWidget *listWidget = nullptr;
 
 signals:
-    // A calibration tool is chosen from the ruler button: 1 on a line, 2 on a circle.
-    void signal_calibrationChosen(int code);
     void signal_changeRulerValue(int index);
     void signal_changeRulerUnit(int index);
     // The delete button of a row was pressed.

@@ -1,0 +1,88 @@
+#include "PanelFiles.h"
+
+#include <QFileInfo>
+#include <QWidget>
+
+#include "GlobalVar.h"
+#include "LinesConfigFile.h"
+#include "ParamFile.h"
+#include "ReferenceLines.h"
+#include "SystemPaths.h"
+#include "UserDialogs.h"
+
+PanelFiles::PanelFiles(QWidget *panel, ReferenceLines *lines, CustomLine *vertical, CustomLine *horizontal)
+    : QObject(panel)
+    , panel(panel)
+    , lines(lines)
+    , vertical(vertical)
+    , horizontal(horizontal)
+{
+}
+
+void PanelFiles::read(int kind)
+{
+    ParamFile::read(kind, vertical, horizontal);
+}
+
+void PanelFiles::save(int kind)
+{
+    ParamFile::save(kind, vertical, horizontal);
+}
+
+void PanelFiles::restore()
+{
+    const QStringList keys = ParamFile::keys();
+    if (keys.contains(QStringLiteral("param/linewidth")))
+        read(1);
+    else
+        save(1);
+    if (keys.contains(QStringLiteral("ruler/name")))
+        read(2);
+    if (keys.contains(QStringLiteral("international/language")))
+        read(3);
+    if (keys.contains(QStringLiteral("image/type")))
+        read(4);
+    else
+        save(4);
+    if (keys.contains(QStringLiteral("crosshair/on")))
+        read(5);
+    else
+        save(5);
+
+    const QString config = ParamFile::configFile();
+    if (!config.isEmpty() && QFileInfo(config).isFile()) {
+        GlobalVar::sConfigFileName = config;
+        loadLines(config);
+    }
+}
+
+bool PanelFiles::saveLines(const QString &fileName)
+{
+    if (!LinesConfigFile::save(fileName, GlobalVar::horizontalLineList, GlobalVar::verticalLineList)) {
+        UserDialogs::warning(panel, tr("Warning"), tr("Can't open file for writing!"));
+        return false;
+    }
+    GlobalVar::sConfigFileName = fileName;
+    ParamFile::setConfigFile(fileName);
+    return true;
+}
+
+bool PanelFiles::openLines()
+{
+    const QString path = UserDialogs::getOpenFileName(panel, tr("Open Configuration File"),
+                                                      SystemPaths::resolve(QStringLiteral("/mnt/")) + QStringLiteral("DCIM"),
+                                                      tr("Files (*.ini)"));
+    if (path.isEmpty())
+        return false;
+    GlobalVar::sConfigFileName = path;
+    lines->clearCustom();
+    loadLines(path);
+    ParamFile::setConfigFile(path);
+    return true;
+}
+
+void PanelFiles::loadLines(const QString &path)
+{
+    lines->load(path);
+    emit signal_linesLoaded(GlobalVar::horizontalLineList.size(), GlobalVar::verticalLineList.size());
+}
