@@ -289,6 +289,11 @@ Please change the name!</source>
         <source>Files (*.ini)</source>
         <translation>文件 (*.ini)</translation>
     </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="1"/>
+        <source>Select size and color</source>
+        <translation>选择大小和颜色</translation>
+    </message>
 </context>
 <context>
     <name>NumericKeypadDialog</name>
@@ -599,6 +604,94 @@ Please change the name!</source>
         <location filename="../src/panel/PanelFiles.cpp" line="1"/>
         <source>Files (*.ini)</source>
         <translation>文件 (*.ini)</translation>
+    </message>
+</context>
+<context>
+    <name>TextDialog</name>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>L1</source>
+        <translation>L1</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>L1=3.141mm</source>
+        <translation>L1=3.141mm</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>L1=3.1415mm</source>
+        <translation>L1=3.1415mm</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Select Line Color</source>
+        <translation>选择线条颜色</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Select Text Color</source>
+        <translation>选择文字颜色</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>TextProperty</source>
+        <translation>文字属性</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Line</source>
+        <translation>线条</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Width:</source>
+        <translation>线宽:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Color:</source>
+        <translation>颜色:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Editable:</source>
+        <translation>可编辑:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Movable:</source>
+        <translation>可移动:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Size:</source>
+        <translation>字号:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Label:</source>
+        <translation>标注:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Length:</source>
+        <translation>位数:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Cross</source>
+        <translation>十字线</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Switch:</source>
+        <translation>开关:</translation>
     </message>
 </context>
 </TS>

@@ -289,6 +289,11 @@ Please change the name!</source>
         <source>Files (*.ini)</source>
         <translation>檔案 (*.ini)</translation>
     </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="1"/>
+        <source>Select size and color</source>
+        <translation>選擇大小和顏色</translation>
+    </message>
 </context>
 <context>
     <name>NumericKeypadDialog</name>
@@ -599,6 +604,94 @@ Please change the name!</source>
         <location filename="../src/panel/PanelFiles.cpp" line="1"/>
         <source>Files (*.ini)</source>
         <translation>檔案 (*.ini)</translation>
+    </message>
+</context>
+<context>
+    <name>TextDialog</name>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>L1</source>
+        <translation>L1</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>L1=3.141mm</source>
+        <translation>L1=3.141mm</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>L1=3.1415mm</source>
+        <translation>L1=3.1415mm</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Select Line Color</source>
+        <translation>選擇線條顏色</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Select Text Color</source>
+        <translation>選擇文字顏色</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>TextProperty</source>
+        <translation>文字屬性</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Line</source>
+        <translation>線條</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Width:</source>
+        <translation>線寬:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Color:</source>
+        <translation>顏色:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Editable:</source>
+        <translation>可編輯:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Movable:</source>
+        <translation>可移動:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Size:</source>
+        <translation>字號:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Label:</source>
+        <translation>標註:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Length:</source>
+        <translation>位數:</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Cross</source>
+        <translation>十字線</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Switch:</source>
+        <translation>開關:</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGraphicsScene>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -23,6 +24,7 @@
 #include "Shape.h"
 #include "StorageActions.h"
 #include "SystemPaths.h"
+#include "TextDialog.h"
 #include "ToolPalette.h"
 #include "UserDialogs.h"
 #include "ccdSetDialog.h"
@@ -36,6 +38,7 @@ const char *const languageFrame = "border: 1px solid red;border-radius: 6px;";
 Menu::Menu(QWidget *parent, QGraphicsScene *scene)
     : QDialog(parent)
     , ui(new Ui::Menu)
+    , scene(scene)
 {
     ui->setupUi(this);
     palette = new ToolPalette(this);
@@ -180,6 +183,43 @@ void Menu::showCrossHair(bool shown)
     GlobalVar::bCrossShow = shown;
     verticalCrossLine->setVisible(shown);
     horizontalCrossLine->setVisible(shown);
+    PanelIcons::set(ui->tb_CrossLine, PanelIcons::main(shown ? "crossline" : "crossline-hide", false));
+}
+
+void Menu::on_tb_Font_clicked()
+{
+    PanelIcons::set(ui->tb_Font, assist("font-select"));
+    auto *dialog = new TextDialog(this);
+    dialog->setWindowTitle(tr("Select size and color"));
+    dialog->exec();
+    delete dialog;
+    saveParam(1);
+    applyLook();
+    showCrossHair(GlobalVar::bCrossShow);
+    saveParam(5);
+    PanelIcons::set(ui->tb_Font, assist("font"));
+}
+
+void Menu::applyLook()
+{
+    if (scene) {
+        const QList<QGraphicsItem *> items = scene->items();
+        for (QGraphicsItem *item : items) {
+            // The texts that belong to an item move with it, never on their own.
+            if (item->parentItem())
+                continue;
+            item->setFlag(QGraphicsItem::ItemIsMovable, GlobalVar::bMovable);
+            item->setFlag(QGraphicsItem::ItemIsSelectable, GlobalVar::bMovable || GlobalVar::bEditable);
+        }
+    }
+    // Every finished item shows the new digits and label mode; a bigger text or pen gives it a
+    // bigger area to hit and to repaint.
+    for (Shape *shape : qAsConst(GlobalVar::shapeList)) {
+        shape->refreshLook();
+        shape->refreshLabel();
+    }
+    updateDataTable();
+    emit signal_repaintRequested();
 }
 
 void Menu::on_tb_PointDetect_clicked()

@@ -123,6 +123,7 @@ private slots:
     void on_tb_CrossLine_clicked();
     void on_tb_PointDetect_clicked();
     void on_tb_Delete_clicked();
+    void on_tb_Font_clicked();
     void on_tb_Freeze_clicked();
     void on_tb_Config_clicked();
     void on_tb_Capture_clicked();
@@ -157,8 +158,11 @@ private:
     void translateUI();
     void setLanguage(quint8 language);
     void showCrossHair(bool shown);
+    // The look chosen in the line and text dialog reaches every item on the scene.
+    void applyLook();
 
     std::unique_ptr<Ui::Menu> ui;
+    QGraphicsScene *scene = nullptr;
     ToolPalette *palette = nullptr;
     ResultsTable *results = nullptr;
     StorageActions *storage = nullptr;
