@@ -62,6 +62,13 @@ void TextDialog::showSwitch(QWidget *back, QWidget *knob, bool on)
     knob->raise();
 }
 
+void TextDialog::flipSwitch(bool &setting, QWidget *back, QWidget *knob)
+{
+    setting = !setting;
+    showSwitch(back, knob, setting);
+    update();
+}
+
 QString TextDialog::previewText()
 {
     if (!GlobalVar::bTextON)
@@ -161,28 +168,20 @@ void TextDialog::slot_textColorChanged()
 
 void TextDialog::slot_lineEditableChanged()
 {
-    GlobalVar::bEditable = !GlobalVar::bEditable;
-    showSwitch(ui->w_LineEditableBack, ui->w_LineEditableFront, GlobalVar::bEditable);
-    update();
+    flipSwitch(GlobalVar::bEditable, ui->w_LineEditableBack, ui->w_LineEditableFront);
 }
 
 void TextDialog::slot_lineMovableChanged()
 {
-    GlobalVar::bMovable = !GlobalVar::bMovable;
-    showSwitch(ui->w_LineMovableBack, ui->w_LineMovableFront, GlobalVar::bMovable);
-    update();
+    flipSwitch(GlobalVar::bMovable, ui->w_LineMovableBack, ui->w_LineMovableFront);
 }
 
 void TextDialog::slot_textSwitchChanged()
 {
-    GlobalVar::bTextON = !GlobalVar::bTextON;
-    showSwitch(ui->w_TextSwitchBack, ui->w_TextSwitchFront, GlobalVar::bTextON);
-    update();
+    flipSwitch(GlobalVar::bTextON, ui->w_TextSwitchBack, ui->w_TextSwitchFront);
 }
 
 void TextDialog::slot_crossSwitchChanged()
 {
-    GlobalVar::bCrossShow = !GlobalVar::bCrossShow;
-    showSwitch(ui->w_CrossSwitchBack, ui->w_CrossSwitchFront, GlobalVar::bCrossShow);
-    update();
+    flipSwitch(GlobalVar::bCrossShow, ui->w_CrossSwitchBack, ui->w_CrossSwitchFront);
 }

@@ -52,6 +52,7 @@ protected:
 
 private:
     static void showSwitch(QWidget *back, QWidget *knob, bool on);
+    void flipSwitch(bool &setting, QWidget *back, QWidget *knob);
     static QString swatchStyle(const QColor &color);
 
     std::unique_ptr<Ui::TextDialog> ui;
