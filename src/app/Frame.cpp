@@ -76,6 +76,7 @@ Frame::Frame(QWidget *parent)
     connect(menu, &Menu::signal_changeLangToTraditionalChinese, this, &Frame::slot_changeLangToTraditionalChinese);
     connect(menu, &Menu::signal_changeLangToEnglish, this, &Frame::slot_changeLangToEnglish);
     connect(this, &Frame::signal_updateDataTable, menu, &Menu::updateDataTable);
+    connect(this, &Frame::signal_updateDataRow, menu, &Menu::updateDataRow);
     connect(this, &Frame::signal_initMainButton, menu, &Menu::initMainButton);
     connect(menu, &Menu::signal_changeRulerValue, this, &Frame::slot_changeRulerValue);
     connect(menu, &Menu::signal_changeRulerUnit, this, &Frame::slot_changeRulerUnit);
@@ -256,9 +257,6 @@ void Frame::discardCurrentShape()
 void Frame::viewMouseMoveEvent(QMouseEvent *event)
 {
     if (!bDrawing) {
-        // A finished item is being dragged or reshaped: its values follow in the table.
-        if (bMousePressed)
-            emit signal_updateDataTable();
         event->ignore();
         return;
     }
@@ -266,6 +264,16 @@ void Frame::viewMouseMoveEvent(QMouseEvent *event)
     if (currentShape && route && route->drawsAt(pointIndex))
         currentShape->drawing(scenePoint(event));
     event->accept();
+}
+
+void Frame::viewSceneMouseMoved()
+{
+    // A finished item is being dragged or reshaped: its values follow in the table, once the
+    // item has taken the move.
+    if (!bMousePressed || bDrawing)
+        return;
+    if (auto *shape = dynamic_cast<Shape *>(scene->mouseGrabberItem()))
+        emit signal_updateDataRow(shape);
 }
 
 void Frame::viewMouseReleaseEvent(QMouseEvent *event)

@@ -54,6 +54,7 @@ public:
     void viewMousePressEvent(QMouseEvent *event) override;
     void viewMouseReleaseEvent(QMouseEvent *event) override;
     void viewWheelEvent(QWheelEvent *event) override;
+    void viewSceneMouseMoved() override;
 
     QGraphicsScene *scene = nullptr;
     GraphicsView *view = nullptr;
@@ -84,6 +85,8 @@ signals:
     void signal_updateRealPixel(qreal pixel);
     // The finished items or their values changed: the results table is to be rebuilt.
     void signal_updateDataTable();
+    // One finished item is being dragged or reshaped: its row is to follow.
+    void signal_updateDataRow(Shape *shape);
     // The tool was disarmed from the view (right click): the panel shows no tool armed.
     void signal_initMainButton();
 

@@ -41,8 +41,10 @@ void GraphicsView::mousePressEvent(QMouseEvent *event)
 void GraphicsView::mouseMoveEvent(QMouseEvent *event)
 {
     handler->viewMouseMoveEvent(event);
-    if (!event->isAccepted())
+    if (!event->isAccepted()) {
         QGraphicsView::mouseMoveEvent(event);
+        handler->viewSceneMouseMoved();
+    }
 }
 
 void GraphicsView::mouseReleaseEvent(QMouseEvent *event)

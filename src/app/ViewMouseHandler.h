@@ -15,6 +15,8 @@ public:
     virtual void viewMouseMoveEvent(QMouseEvent *event) = 0;
     virtual void viewMouseReleaseEvent(QMouseEvent *event) = 0;
     virtual void viewWheelEvent(QWheelEvent *event) = 0;
+    // A move the handler left to the scene has reached the items.
+    virtual void viewSceneMouseMoved() = 0;
 };
 
 #endif // VIEWMOUSEHANDLER_H

@@ -241,6 +241,11 @@ void Menu::updateDataTable()
     results->update();
 }
 
+void Menu::updateDataRow(Shape *shape)
+{
+    results->updateItem(shape);
+}
+
 void Menu::on_tw_DataTable_cellClicked(int row, int)
 {
     if (palette->armedTool() != 0)

@@ -46,6 +46,8 @@ public:
     void initMainButton();
     // Rebuilds the results table from the finished items.
     void updateDataTable();
+    // The values of one finished item changed: its row alone is written again.
+    void updateDataRow(Shape *shape);
     void initDataTable();
     // Writes the results table as a CSV file; false (after a warning) when it failed.
     bool exportDataTable(const QString &fileName);

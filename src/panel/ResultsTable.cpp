@@ -49,36 +49,44 @@ void ResultsTable::init()
     table->setColumnWidth(2, 170);
 }
 
+bool ResultsTable::put(int row, int column, const QString &text, Qt::Alignment alignment)
+{
+    QTableWidgetItem *item = table->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem(text);
+        QtCompat::setTextAlignment(item, alignment);
+        table->setItem(row, column, item);
+        return true;
+    }
+    if (item->text() == text)
+        return false;
+    item->setText(text);
+    return true;
+}
+
+void ResultsTable::putRow(int row, const Shape *shape)
+{
+    // Cells are rewritten only where their text changed, and only those rows are measured again.
+    bool changed = put(row, 0, QString::number(row + 1), Qt::AlignCenter);
+    changed = put(row, 1, shape->labelName(), Qt::AlignCenter) || changed;
+    changed = put(row, 2, shape->labelValues(), Qt::AlignLeft | Qt::AlignVCenter) || changed;
+    if (changed)
+        table->resizeRowToContents(row);
+}
+
 void ResultsTable::update()
 {
-    // Called on every mouse move while an item is dragged: cells are rewritten only where
-    // their text changed, and only those rows are measured again.
     // Every finished item keeps its row, however many there are: the export reads the table.
     const int count = GlobalVar::shapeList.size();
     if (count > table->rowCount())
         table->setRowCount(count);
-    auto put = [this](int row, int column, const QString &text, Qt::Alignment alignment) {
-        QTableWidgetItem *item = table->item(row, column);
-        if (!item) {
-            item = new QTableWidgetItem(text);
-            QtCompat::setTextAlignment(item, alignment);
-            table->setItem(row, column, item);
-            return true;
-        }
-        if (item->text() == text)
-            return false;
-        item->setText(text);
-        return true;
-    };
+    rowOf.clear();
     int row = 0;
     for (const Shape *shape : qAsConst(GlobalVar::shapeList)) {
         if (!isMeasurement(shape))
             continue;
-        bool changed = put(row, 0, QString::number(row + 1), Qt::AlignCenter);
-        changed = put(row, 1, shape->labelName(), Qt::AlignCenter) || changed;
-        changed = put(row, 2, shape->labelValues(), Qt::AlignLeft | Qt::AlignVCenter) || changed;
-        if (changed)
-            table->resizeRowToContents(row);
+        putRow(row, shape);
+        rowOf.insert(shape, row);
         ++row;
     }
     for (; row < table->rowCount() && table->item(row, 0); ++row) {
@@ -86,6 +94,21 @@ void ResultsTable::update()
             delete table->takeItem(row, column);
         table->resizeRowToContents(row);
     }
+}
+
+void ResultsTable::updateItem(const Shape *shape)
+{
+    // On every mouse move of a drag: the row of that item alone, however many rows there are.
+    // A row that does not hold the item's name any more (rows were deleted) means a rebuild.
+    if (!isMeasurement(shape))
+        return;
+    const int row = rowOf.value(shape, -1);
+    const QTableWidgetItem *name = row >= 0 ? table->item(row, 1) : nullptr;
+    if (!name || name->text() != shape->labelName()) {
+        update();
+        return;
+    }
+    putRow(row, shape);
 }
 
 void ResultsTable::selectRow(int row)
@@ -110,6 +133,7 @@ void ResultsTable::showContextMenu()
 void ResultsTable::deleteShape(int index)
 {
     Shape *shape = GlobalVar::shapeList.takeAt(index);
+    rowOf.clear();
     emit shapeDeleted(shape);
     delete shape;
 }

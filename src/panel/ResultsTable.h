@@ -1,6 +1,7 @@
 #ifndef RESULTSTABLE_H
 #define RESULTSTABLE_H
 
+#include <QHash>
 #include <QObject>
 
 class QTableWidget;
@@ -20,6 +21,8 @@ public:
     void init();
     // Brings the rows in line with the finished items.
     void update();
+    // The values of this finished item changed (it is being dragged or reshaped).
+    void updateItem(const Shape *shape);
     // Selects the items named in `row`, and only them.
     void selectRow(int row);
     void showContextMenu();
@@ -36,8 +39,12 @@ signals:
 
 private:
     void deleteShape(int index);
+    bool put(int row, int column, const QString &text, Qt::Alignment alignment);
+    void putRow(int row, const Shape *shape);
 
     QTableWidget *table;
+    // The row each finished item was given by the latest rebuild.
+    QHash<const Shape *, int> rowOf;
 };
 
 #endif // RESULTSTABLE_H

@@ -288,20 +288,31 @@ void TestFrame::disarmedPressReachesScene()
     frame->disarmTool();
     Shape *item = GlobalVar::shapeList.first();
 
-    // With no tool armed a press selects the item through the scene, and every move until the
-    // release asks for the results table, which so follows the item.
+    // With no tool armed a press selects the item through the scene; every move until the
+    // release asks for the item's own row, after the item took the move, and the release for
+    // the whole table.
     QSignalSpy table(frame, &Frame::signal_updateDataTable);
+    QSignalSpy row(frame, &Frame::signal_updateDataRow);
+    QPointF seenAt;
+    Shape *seen = nullptr;
+    connect(frame, &Frame::signal_updateDataRow, this, [&](Shape *shape) {
+        seen = shape;
+        seenAt = shape->pos();
+    });
     TestUtils::press(viewport(), QPointF(300, 100));
     QVERIFY(item->isSelected());
     QVERIFY(frame->bMousePressed);
     move(viewport(), QPointF(310, 120), Qt::LeftButton);
+    QCOMPARE(seenAt, QPointF(10, 20));
     move(viewport(), QPointF(320, 140), Qt::LeftButton);
     TestUtils::release(viewport(), QPointF(320, 140));
-    QCOMPARE(table.count(), 3);
+    QCOMPARE(row.count(), 2);
+    QCOMPARE(seen, item);
+    QCOMPARE(table.count(), 1);
     QVERIFY(!frame->bMousePressed);
     QCOMPARE(item->pos(), QPointF(20, 40));
     move(viewport(), QPointF(330, 150));
-    QCOMPARE(table.count(), 3);
+    QCOMPARE(row.count() + table.count(), 3);
 }
 
 void TestFrame::wheelAndKeysChangeNothing()
