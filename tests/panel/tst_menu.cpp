@@ -19,7 +19,6 @@
 #include "Menu.h"
 #include "ParamFile.h"
 #include "SimulatedCamera.h"
-#include "StorageActions.h"
 #include "ccdSetDialog.h"
 #include "UserDialogs.h"
 #include "testutils.h"
@@ -41,7 +40,6 @@ private slots:
     void manyResultsKeepTheirRows();
     void deleting();
     void deleteButtonHidesButKeeps();
-    void storageWarnings();
     void exportEndToEnd();
     void restartRestoresSettings();
     void configurationSaveAndRead();
@@ -90,7 +88,6 @@ void TestMenu::init()
 void TestMenu::cleanup()
 {
     stop();
-    StorageActions::freeDiskProbe = nullptr;
     UserDialogs::setWarningHandler(nullptr);
     UserDialogs::setQuestionHandler(nullptr);
     UserDialogs::setOpenFileHandler(nullptr);
@@ -283,37 +280,6 @@ void TestMenu::deleteButtonHidesButKeeps()
     QCOMPARE(GlobalVar::shapeList.size(), 1);
     QVERIFY(!GlobalVar::shapeList.first()->isVisible());
     QCOMPARE(cell(0, 1), QStringLiteral("L1"));
-}
-
-void TestMenu::storageWarnings()
-{
-    // No stick.
-    QVERIFY(QDir(sandbox.root() + QStringLiteral("/media/usb")).removeRecursively());
-    QVERIFY(menu()->isFileExist(QStringLiteral("EXT"), QStringLiteral("csv")).isEmpty());
-    QCOMPARE(warnings, QStringList{"U disk isn't exists! Please insert U disk!"});
-    QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/media/usb")));
-
-    // 8 MB or less is too little.
-    StorageActions::freeDiskProbe = [](const QString &) { return QStringLiteral("Total space:100.000MB; Available space:8.000MB"); };
-    QVERIFY(menu()->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg")).isEmpty());
-    QCOMPARE(warnings.last(), QStringLiteral("U disk space is insufficient! Please change another U disk!"));
-    StorageActions::freeDiskProbe = [](const QString &) { return QStringLiteral("Total space:100.000MB; Available space:8.001MB"); };
-    QCOMPARE(menu()->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg")),
-             sandbox.root() + QStringLiteral("/media/usb/DCIM/IMG00001"));
-
-    // Configurations go to the internal storage; past 99999 no name is made up.
-    QFile last(sandbox.root() + QStringLiteral("/mnt/DCIM/CFG99999.ini"));
-    QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/mnt/DCIM")) && last.open(QIODevice::WriteOnly));
-    last.close();
-    warnings.clear();
-    QVERIFY(menu()->isFileExist(QStringLiteral("CFG"), QStringLiteral("ini")).isEmpty());
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY(warnings.first().contains(QLatin1String("No free file name")));
-
-    // Export into a place that cannot be written: a warning, and no success reported.
-    warnings.clear();
-    QVERIFY(!menu()->exportDataTable(sandbox.root() + QStringLiteral("/nowhere/EXT00001.csv")));
-    QCOMPARE(warnings.size(), 1);
 }
 
 void TestMenu::exportEndToEnd()

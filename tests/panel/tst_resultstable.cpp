@@ -1,0 +1,127 @@
+#include <QFile>
+#include <QGraphicsScene>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+#include "CalibrateCircle.h"
+#include "CalibrateLine.h"
+#include "MeasureLine.h"
+#include "ResultsTable.h"
+#include "UserDialogs.h"
+#include "testutils.h"
+
+// The results table on a bare QTableWidget: its rows against GlobalVar::shapeList, deletion
+// after a question, and a failed export.
+class TestResultsTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        results = new ResultsTable(&table);
+        results->init();
+        UserDialogs::setQuestionHandler([this](const QString &, const QString &) { ++questions; return answer; });
+    }
+    void cleanup()
+    {
+        delete results;
+        qDeleteAll(GlobalVar::shapeList);
+        GlobalVar::shapeList.clear();
+        UserDialogs::setQuestionHandler(nullptr);
+        UserDialogs::setWarningHandler(nullptr);
+    }
+    void rowsFollowItems();
+    void deleting();
+    void exportFailure();
+
+private:
+    MeasureLine *addLine(unsigned short serial)
+    {
+        auto *line = new MeasureLine;
+        scene.addItem(line);
+        line->setPoint(QPointF(100, 100 * serial), 1, serial);
+        line->endDraw(QPointF(300, 100 * serial));
+        GlobalVar::shapeList << line;
+        return line;
+    }
+    QString cell(int row, int column) const { return table.item(row, column) ? table.item(row, column)->text() : QString(); }
+
+    TestUtils::Sandbox sandbox;
+    QGraphicsScene scene{0, 0, 1920, 1080};
+    QTableWidget table;
+    ResultsTable *results = nullptr;
+    int questions = 0;
+    bool answer = true;
+};
+
+void TestResultsTable::rowsFollowItems()
+{
+    // Calibration items have no row.
+    GlobalVar::shapeList << new CalibrateLine << new CalibrateCircle;
+    MeasureLine *first = addLine(1);
+    MeasureLine *second = addLine(2);
+    results->update();
+    QCOMPARE(cell(0, 1), QStringLiteral("L1"));
+    QCOMPARE(cell(0, 2), first->labelValues());
+    QCOMPARE(cell(1, 0) + cell(1, 1), QStringLiteral("2L2"));
+    QVERIFY(cell(2, 0).isEmpty());
+
+    // A removed item takes its row with it; the rest move up and are numbered again.
+    GlobalVar::shapeList.removeOne(first);
+    delete first;
+    results->update();
+    QCOMPARE(cell(0, 0) + cell(0, 1), QStringLiteral("1L2"));
+    QVERIFY(!table.item(1, 0) && !table.item(1, 2));
+
+    results->selectRow(0);
+    QVERIFY(second->isSelected());
+    results->selectRow(5); // an empty row selects nothing
+    QVERIFY(!second->isSelected());
+}
+
+void TestResultsTable::deleting()
+{
+    addLine(1);
+    MeasureLine *second = addLine(2);
+    addLine(3);
+    results->update();
+    table.setCurrentCell(1, 0);
+    QSignalSpy deleted(results, &ResultsTable::shapeDeleted);
+
+    answer = false;
+    results->deleteCurrent();
+    QVERIFY(questions == 1 && GlobalVar::shapeList.size() == 3);
+    QVERIFY(deleted.isEmpty() && cell(1, 1) == QLatin1String("L2"));
+
+    // The receiver gets the item alive and already out of the list; then it is gone.
+    answer = true;
+    bool aliveAndUnlisted = false;
+    connect(results, &ResultsTable::shapeDeleted, this, [&](Shape *shape) {
+        aliveAndUnlisted = shape == second && scene.items().contains(shape) && !GlobalVar::shapeList.contains(shape);
+    });
+    results->deleteCurrent();
+    QVERIFY(deleted.size() == 1 && aliveAndUnlisted);
+    QVERIFY(!scene.items().contains(second));
+    QCOMPARE(cell(1, 1), QStringLiteral("L3"));
+
+    results->deleteAll();
+    QCOMPARE(deleted.size(), 3);
+    QVERIFY(GlobalVar::shapeList.isEmpty() && scene.items().isEmpty());
+    QVERIFY(table.rowCount() == 32 && cell(0, 0).isEmpty());
+}
+
+void TestResultsTable::exportFailure()
+{
+    QStringList warnings;
+    UserDialogs::setWarningHandler([&](const QString &, const QString &text) { warnings << text; return true; });
+    // A file where the folder should be.
+    QVERIFY(QFile(sandbox.path(QStringLiteral("file"))).open(QIODevice::WriteOnly));
+    QVERIFY(!results->exportTo(sandbox.path(QStringLiteral("file/EXT00001.csv"))));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().startsWith(QLatin1String("Can't open file for writing!")));
+}
+
+QTEST_MAIN(TestResultsTable)
+#include "tst_resultstable.moc"

@@ -1,0 +1,116 @@
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "RulerPicker.h"
+#include "UserDialogs.h"
+#include "testutils.h"
+
+// The calibration drop-down and the unit selector on bare combo boxes.
+class TestRulerPicker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void listAndUnits();
+    void deleting();
+
+private:
+    TestUtils::Sandbox sandbox;
+    QWidget *panel = nullptr;
+    QComboBox *rulers = nullptr;
+    QComboBox *units = nullptr;
+    RulerPicker *picker = nullptr;
+    QStringList warnings;
+    int questions = 0;
+    bool answer = true;
+};
+
+void TestRulerPicker::init()
+{
+    panel = new QWidget;
+    rulers = new QComboBox(panel);
+    units = new QComboBox(panel);
+    units->addItems({"pixel", "mm", "um", "inch", "mil"});
+    picker = new RulerPicker(panel, rulers, units);
+    GlobalVar::rulerList = {{QStringLiteral("A, 12.000pixels"), 12, 12, 0},
+                            {QStringLiteral("B, 0.5mm"), 100, 0.5, 1},
+                            {QStringLiteral("C, 0.1inch"), 100, 0.1, 2}};
+    warnings.clear();
+    questions = 0;
+    UserDialogs::setWarningHandler([this](const QString &, const QString &text) { warnings << text; return true; });
+    UserDialogs::setQuestionHandler([this](const QString &, const QString &) { ++questions; return answer; });
+}
+
+void TestRulerPicker::cleanup()
+{
+    delete panel;
+    GlobalVar::rulerList.clear();
+    UserDialogs::setWarningHandler(nullptr);
+    UserDialogs::setQuestionHandler(nullptr);
+}
+
+void TestRulerPicker::listAndUnits()
+{
+    QSignalSpy chosen(picker, &RulerPicker::signal_changeRulerValue);
+    QSignalSpy unit(picker, &RulerPicker::signal_changeRulerUnit);
+    picker->fill();
+    QCOMPARE(picker->listWidget->count(), 3);
+    QCOMPARE(picker->listWidget->item(1)->data(Qt::UserRole).toString(), QStringLiteral("B, 0.5mm"));
+    QCOMPARE(rulers->currentText(), QStringLiteral("C"));
+    QCOMPARE(chosen.last().at(0).toInt(), 2);
+    QCOMPARE(units->currentIndex(), 3);
+
+    // A pixel calibration cannot be converted: a warning, and the unit is not passed on.
+    picker->showItem(QStringLiteral("A, 12.000pixels"));
+    QCOMPARE(chosen.last().at(0).toInt(), 0);
+    picker->unitChosen(1);
+    QCOMPARE(warnings, QStringList{"Can't convert this pixel to other!"});
+    QVERIFY(unit.isEmpty());
+
+    picker->showItem(QStringLiteral("B, 0.5mm"));
+    QCOMPARE(units->currentIndex(), 1);
+    picker->unitChosen(2);
+    QCOMPARE(unit.size(), 1);
+    QCOMPARE(unit.first().at(0).toInt(), 2);
+    QCOMPARE(warnings.size(), 1);
+
+    // Listing again after a change does not repeat the rows.
+    GlobalVar::rulerList.append({QStringLiteral("D, 2mm"), 10, 2, 1});
+    picker->refill();
+    QCOMPARE(picker->listWidget->count(), 4);
+    QCOMPARE(rulers->currentText(), QStringLiteral("D"));
+}
+
+void TestRulerPicker::deleting()
+{
+    picker->fill();
+    QSignalSpy requested(picker, &RulerPicker::signal_deleteRequested);
+    picker->listWidget->itemWidget(picker->listWidget->item(1))->findChild<QPushButton *>()->click();
+    QCOMPARE(requested.size(), 1);
+    QCOMPARE(requested.first().at(0).toString(), QStringLiteral("B, 0.5mm"));
+
+    answer = false;
+    QVERIFY(!picker->deleteItem(QStringLiteral("B, 0.5mm")));
+    QCOMPARE(questions, 1);
+    QCOMPARE(picker->listWidget->count(), 3);
+    QCOMPARE(GlobalVar::rulerList.size(), 3);
+
+    answer = true;
+    QVERIFY(picker->deleteItem(QStringLiteral("B, 0.5mm")));
+    QCOMPARE(picker->listWidget->count(), 2);
+    QCOMPARE(GlobalVar::rulerList.size(), 2);
+    QCOMPARE(GlobalVar::rulerList.at(1).name, QStringLiteral("C, 0.1inch"));
+    QCOMPARE(picker->listWidget->item(1)->data(Qt::UserRole).toString(), QStringLiteral("C, 0.1inch"));
+
+    // An unknown calibration asks nothing.
+    QVERIFY(!picker->deleteItem(QStringLiteral("X, 1mm")));
+    QCOMPARE(questions, 2);
+}
+
+QTEST_MAIN(TestRulerPicker)
+#include "tst_rulerpicker.moc"
