@@ -133,7 +133,13 @@ QPainterPath Shape::partialShape() const
 {
     QPainterPath path;
     if (!isSet(pointAt(1))) {
-        path.addRect(scene() ? scene()->sceneRect() : QRectF());
+        // A scene without a rectangle of its own measures its items for one, this one too:
+        // asked again meanwhile, the item covers nothing.
+        if (scene() && !askingSceneRect) {
+            askingSceneRect = true;
+            path.addRect(scene()->sceneRect());
+            askingSceneRect = false;
+        }
         return path;
     }
     for (const QPointF &p : crossPoints()) {

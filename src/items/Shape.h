@@ -148,6 +148,7 @@ private:
     // The hit shape is a union of polygons: built once per change, not per hit test or paint.
     mutable QPainterPath cachedShape;
     mutable bool cachedShapeValid = false;
+    mutable bool askingSceneRect = false;
     // Whether the latest place() was taken.
     bool placeAccepted = true;
 };

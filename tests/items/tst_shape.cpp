@@ -142,6 +142,14 @@ void TestShape::hitShapeWhileDrawing()
     QVERIFY(!item->isComplete());
     QCOMPARE(item->boundingRect().toAlignedRect(), QRect(196, 296, 8, 8));
     QVERIFY(item->label.isEmpty());
+
+    // On a scene that measures its items for its rectangle, an item before its first point
+    // does not ask the scene back without end.
+    QGraphicsScene growing;
+    auto *fresh = new MeasureLine;
+    growing.addItem(fresh);
+    QVERIFY(growing.sceneRect().isEmpty());
+    QVERIFY(fresh->boundingRect().isEmpty());
 }
 
 void TestShape::hitShapeWhenComplete()
