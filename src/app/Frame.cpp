@@ -12,6 +12,7 @@
 
 #include <unistd.h>
 
+#include "BmpEncoder.h"
 #include "CalibrateCircle.h"
 #include "CalibrateDialog.h"
 #include "CalibrateLine.h"
@@ -548,15 +549,21 @@ bool Frame::captureImageTo(const QString &path)
         return false;
     QPainter painter(picture);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    view->render(&painter, QRectF(picture->rect()), picture->rect(), Qt::KeepAspectRatio);
+    // The items alone over the photo: the view's own background is the live picture again.
+    scene->render(&painter, QRectF(picture->rect()), view->mapToScene(picture->rect()).boundingRect(), Qt::KeepAspectRatio);
     painter.end();
     // Written beside the target and put in its place only when complete, so a failed write
-    // leaves no half-written picture.
+    // leaves no half-written picture. A bitmap is written in one piece.
     QSaveFile file(path);
-    const QByteArray format = QFileInfo(path).suffix().toLatin1();
-    const bool saved = file.open(QIODevice::WriteOnly)
-                       && picture->save(&file, format.isEmpty() ? nullptr : format.constData())
-                       && file.commit();
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    bool saved = file.open(QIODevice::WriteOnly);
+    if (saved && format == "bmp") {
+        const QByteArray bytes = BmpEncoder::encode(*picture);
+        saved = !bytes.isEmpty() && file.write(bytes) == bytes.size();
+    } else if (saved) {
+        saved = picture->save(&file, format.isEmpty() ? nullptr : format.constData());
+    }
+    saved = saved && file.commit();
     ::sync();
     return saved;
 }
