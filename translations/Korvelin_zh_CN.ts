@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ImageViewer</name>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="14"/>
+        <location filename="../src/viewer/ImageViewer.cpp" line="198"/>
+        <source>Image Viewer</source>
+        <translation>图片浏览器</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="85"/>
+        <source>zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="122"/>
+        <source>zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="172"/>
+        <source>adapted to window size</source>
+        <translation>适应窗口大小</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="209"/>
+        <source>image original size</source>
+        <translation>图片原始大小</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="259"/>
+        <source>previous image</source>
+        <translation>上一张图片</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="296"/>
+        <source>next image</source>
+        <translation>下一张图片</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="346"/>
+        <source>rotate left</source>
+        <translation>向左旋转</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="383"/>
+        <source>rotate right</source>
+        <translation>向右旋转</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="433"/>
+        <source>delete this image</source>
+        <translation>删除此图片</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="134"/>
+        <location filename="../src/viewer/ImageViewer.cpp" line="138"/>
+        <location filename="../src/viewer/ImageViewer.cpp" line="141"/>
+        <location filename="../src/viewer/ImageViewer.cpp" line="149"/>
+        <location filename="../src/viewer/ImageViewer.cpp" line="167"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="135"/>
+        <source>This image is not in the image list of its folder and can&apos;t be deleted here!</source>
+        <translation>此图片不在其文件夹的图片列表中，无法在此删除！</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="138"/>
+        <source>Are you sure to delete this image?</source>
+        <translation>确定要删除此图片吗？</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="142"/>
+        <source>Can&apos;t delete this image!
+The storage may be write-protected, or the file was already removed.</source>
+        <translation>无法删除此图片！
+存储器可能已写保护，或文件已被删除。</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="149"/>
+        <source>All images are delete, will close image viewer!</source>
+        <translation>所有图片已删除，将关闭图片浏览器！</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="167"/>
+        <source>Can&apos;t open this image!</source>
+        <translation>无法打开此图片！</translation>
+    </message>
+</context>
+<context>
     <name>CalibrateDialog</name>
     <message>
         <location filename="../src/forms/CalibrateDialog.ui" line="6"/>

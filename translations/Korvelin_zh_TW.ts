@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>ImageViewer</name>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="14"/>
+        <location filename="../src/viewer/ImageViewer.cpp" line="198"/>
+        <source>Image Viewer</source>
+        <translation>圖片瀏覽器</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="85"/>
+        <source>zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="122"/>
+        <source>zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="172"/>
+        <source>adapted to window size</source>
+        <translation>適應視窗大小</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="209"/>
+        <source>image original size</source>
+        <translation>圖片原始大小</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="259"/>
+        <source>previous image</source>
+        <translation>上一張圖片</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="296"/>
+        <source>next image</source>
+        <translation>下一張圖片</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="346"/>
+        <source>rotate left</source>
+        <translation>向左旋轉</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="383"/>
+        <source>rotate right</source>
+        <translation>向右旋轉</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ImageViewer.ui" line="433"/>
+        <source>delete this image</source>
+        <translation>刪除此圖片</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="134"/>
+        <location filename="../src/viewer/ImageViewer.cpp" line="138"/>
+        <location filename="../src/viewer/ImageViewer.cpp" line="141"/>
+        <location filename="../src/viewer/ImageViewer.cpp" line="149"/>
+        <location filename="../src/viewer/ImageViewer.cpp" line="167"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="135"/>
+        <source>This image is not in the image list of its folder and can&apos;t be deleted here!</source>
+        <translation>此圖片不在其資料夾的圖片清單中，無法在此刪除！</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="138"/>
+        <source>Are you sure to delete this image?</source>
+        <translation>確定要刪除此圖片嗎？</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="142"/>
+        <source>Can&apos;t delete this image!
+The storage may be write-protected, or the file was already removed.</source>
+        <translation>無法刪除此圖片！
+儲存裝置可能已防寫，或檔案已被刪除。</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="149"/>
+        <source>All images are delete, will close image viewer!</source>
+        <translation>所有圖片已刪除，將關閉圖片瀏覽器！</translation>
+    </message>
+    <message>
+        <location filename="../src/viewer/ImageViewer.cpp" line="167"/>
+        <source>Can&apos;t open this image!</source>
+        <translation>無法開啟此圖片！</translation>
+    </message>
+</context>
+<context>
     <name>CalibrateDialog</name>
     <message>
         <location filename="../src/forms/CalibrateDialog.ui" line="6"/>
