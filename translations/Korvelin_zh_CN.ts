@@ -65,7 +65,7 @@
     </message>
     <message>
         <location filename="../src/viewer/ImageViewer.cpp" line="135"/>
-        <source>This image is not in the image list of its folder and can&apos;t be deleted here!</source>
+        <source>This image is not in the image list of its folder and can't be deleted here!</source>
         <translation>此图片不在其文件夹的图片列表中，无法在此删除！</translation>
     </message>
     <message>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <location filename="../src/viewer/ImageViewer.cpp" line="142"/>
-        <source>Can&apos;t delete this image!
+        <source>Can't delete this image!
 The storage may be write-protected, or the file was already removed.</source>
         <translation>无法删除此图片！
 存储器可能已写保护，或文件已被删除。</translation>
@@ -87,7 +87,7 @@ The storage may be write-protected, or the file was already removed.</source>
     </message>
     <message>
         <location filename="../src/viewer/ImageViewer.cpp" line="167"/>
-        <source>Can&apos;t open this image!</source>
+        <source>Can't open this image!</source>
         <translation>无法打开此图片！</translation>
     </message>
 </context>
@@ -383,6 +383,11 @@ Please change the name!</source>
         <location filename="../src/panel/Menu.cpp" line="1"/>
         <source>Select size and color</source>
         <translation>选择大小和颜色</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="1"/>
+        <source>Open Image File</source>
+        <translation>打开图片文件</translation>
     </message>
 </context>
 <context>

@@ -65,7 +65,7 @@
     </message>
     <message>
         <location filename="../src/viewer/ImageViewer.cpp" line="135"/>
-        <source>This image is not in the image list of its folder and can&apos;t be deleted here!</source>
+        <source>This image is not in the image list of its folder and can't be deleted here!</source>
         <translation>此圖片不在其資料夾的圖片清單中，無法在此刪除！</translation>
     </message>
     <message>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <location filename="../src/viewer/ImageViewer.cpp" line="142"/>
-        <source>Can&apos;t delete this image!
+        <source>Can't delete this image!
 The storage may be write-protected, or the file was already removed.</source>
         <translation>無法刪除此圖片！
 儲存裝置可能已防寫，或檔案已被刪除。</translation>
@@ -87,7 +87,7 @@ The storage may be write-protected, or the file was already removed.</source>
     </message>
     <message>
         <location filename="../src/viewer/ImageViewer.cpp" line="167"/>
-        <source>Can&apos;t open this image!</source>
+        <source>Can't open this image!</source>
         <translation>無法開啟此圖片！</translation>
     </message>
 </context>
@@ -383,6 +383,11 @@ Please change the name!</source>
         <location filename="../src/panel/Menu.cpp" line="1"/>
         <source>Select size and color</source>
         <translation>選擇大小和顏色</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/Menu.cpp" line="1"/>
+        <source>Open Image File</source>
+        <translation>打開圖片檔案</translation>
     </message>
 </context>
 <context>

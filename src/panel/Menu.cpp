@@ -2,6 +2,7 @@
 #include "ui_Menu.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QGraphicsScene>
@@ -28,6 +29,7 @@
 #include "ToolPalette.h"
 #include "UserDialogs.h"
 #include "ccdSetDialog.h"
+#include "ImageViewer.h"
 
 using PanelIcons::assist;
 
@@ -369,6 +371,34 @@ void Menu::slot_saveImage()
         path += QStringLiteral(".bmp");
     }
     emit signal_captureRequested(path);
+}
+
+void Menu::on_tb_FolderOpen_clicked()
+{
+    if (fileAction != 0)
+        return;
+    PanelIcons::set(ui->tb_FolderOpen, assist("folder-select"));
+    const QString stick = SystemPaths::resolve(QStringLiteral("/media/usb/"));
+    if (!QDir(stick).exists()) {
+        UserDialogs::warning(this, tr("Warning"), tr("U disk isn't exists! Please insert U disk!"));
+        PanelIcons::set(ui->tb_FolderOpen, assist("folder"));
+        return;
+    }
+    // The type the captures are saved in comes first.
+    const QString filter = GlobalVar::imageType == QLatin1String("jpg") ? tr("Image (*.jpg);;Image (*.bmp)")
+                                                                       : tr("Image (*.bmp);;Image (*.jpg)");
+    const QString path = UserDialogs::getOpenFileName(this, tr("Open Image File"), stick + QStringLiteral("DCIM/"), filter);
+    if (!path.isEmpty()) {
+        auto *viewer = new ImageViewer;
+        if (viewer->openImage(path))
+            viewer->exec();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (elapsed.elapsed() <= 49)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        delete viewer;
+    }
+    PanelIcons::set(ui->tb_FolderOpen, assist("folder"));
 }
 
 void Menu::on_tb_Freeze_clicked()

@@ -126,6 +126,7 @@ private slots:
     void on_tb_PointDetect_clicked();
     void on_tb_Delete_clicked();
     void on_tb_Font_clicked();
+    void on_tb_FolderOpen_clicked();
     void on_tb_Freeze_clicked();
     void on_tb_Config_clicked();
     void on_tb_Capture_clicked();

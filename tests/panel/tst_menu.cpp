@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "CalibrateLine.h"
@@ -15,6 +16,7 @@
 #include "Frame.h"
 #include "FrameDriver.h"
 #include "GraphicsView.h"
+#include "ImageViewer.h"
 #include "MeasureLine.h"
 #include "Menu.h"
 #include "ParamFile.h"
@@ -458,6 +460,35 @@ void TestMenu::cameraButtonsAndCapture()
     QVERIFY(menu()->fileDialog->selectedFiles().value(0).endsWith(QLatin1String("IMG00003.jpg")));
     menu()->fileDialog->reject();
     QVERIFY(warnings.isEmpty());
+
+    // The open button shows a capture in the viewer, the saved type offered first.
+    QString offeredFolder, offeredFilter, shownTitle;
+    UserDialogs::setOpenFileHandler([&](const QString &, const QString &folder, const QString &filter) {
+        offeredFolder = folder;
+        offeredFilter = filter;
+        return jpg;
+    });
+    QTimer::singleShot(0, this, [&]() {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *viewer = qobject_cast<ImageViewer *>(window)) {
+                shownTitle = viewer->isVisible() ? viewer->windowTitle() : QString();
+                viewer->reject();
+            }
+        }
+    });
+    button("tb_FolderOpen")->click();
+    QCOMPARE(offeredFolder, sandbox.root() + QStringLiteral("/media/usb/DCIM/"));
+    QVERIFY(offeredFilter.startsWith(QLatin1String("Image (*.jpg)")));
+    QVERIFY2(shownTitle.contains(QLatin1String("IMG00002.jpg")), qPrintable(shownTitle));
+    QVERIFY(button("tb_FolderOpen")->styleSheet().contains(QLatin1String("folder.png")));
+
+    // Without a stick: a warning and no dialog.
+    offeredFolder.clear();
+    QVERIFY(QDir(sandbox.root() + QStringLiteral("/media/usb")).removeRecursively());
+    button("tb_FolderOpen")->click();
+    QVERIFY(offeredFolder.isEmpty());
+    QCOMPARE(warnings, QStringList{"U disk isn't exists! Please insert U disk!"});
+    QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/media/usb")));
 }
 
 QTEST_MAIN(TestMenu)
