@@ -1,24 +1,8 @@
 #include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
-#include <QIcon>
 
 #include "Frame.h"
+#include "Startup.h"
 #include "SystemPaths.h"
-
-namespace {
-// The labels and forms ask for "Source Han Sans". Whatever font file stands in the working
-// folder under the camera's name answers to both of its family names.
-void registerFont()
-{
-    const int id = QFontDatabase::addApplicationFont(QStringLiteral("SourceHanSans-Light.ttc"));
-    const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty())
-        return;
-    QFont::insertSubstitution(QStringLiteral("Source Han Sans"), families.first());
-    QFont::insertSubstitution(QStringLiteral("Source Han Sans SC"), families.first());
-}
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -27,12 +11,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "linuxfb:fb=/dev/fb0");
 
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(icons);
-    QApplication::setApplicationName(QStringLiteral("Korvelin"));
-    QApplication::setApplicationVersion(QString::number(2.13));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assist/Icon/assist/transparenticon.png")));
-    registerFont();
-    SystemPaths::prepareSandbox();
+    Startup::prepare();
 
     Frame frame(nullptr);
     frame.show();

@@ -1,0 +1,141 @@
+// Start-up of the program beside a bare Qt window: the time from starting the process to the
+// first painted frame of its main window, and the peak resident memory by then, for the main
+// window and for a bare frameless translucent 1920 x 1080 dialog, each in a process of its own
+// (the benchmark starts itself again with "--child main" or "--child bare").
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "Frame.h"
+#include "GraphicsView.h"
+#include "Startup.h"
+#include "testutils.h"
+
+namespace {
+
+// Peak resident memory of this process in kB.
+long peakKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// Reports once `widget` was painted, then quits.
+class FirstPaint : public QObject
+{
+public:
+    explicit FirstPaint(QWidget *widget) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !seen) {
+            seen = true;
+            // After this paint event has been handled.
+            QTimer::singleShot(0, qApp, []() {
+                std::printf("painted %ld\n", peakKilobytes());
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    bool seen = false;
+};
+
+int child(int argc, char **argv, bool main)
+{
+    QApplication app(argc, argv);
+    if (main) {
+        TestUtils::Sandbox sandbox;
+        Startup::prepare();
+        Frame frame(nullptr);
+        FirstPaint watch(frame.view->viewport());
+        frame.show();
+        return app.exec();
+    }
+    QDialog bare;
+    bare.setWindowFlags(Qt::FramelessWindowHint);
+    bare.setAttribute(Qt::WA_TranslucentBackground);
+    bare.setGeometry(0, 0, 1920, 1080);
+    FirstPaint watch(&bare);
+    bare.show();
+    return app.exec();
+}
+
+struct Run
+{
+    double ms = 0;
+    long kilobytes = 0;
+};
+
+Run start(const QString &self, const QString &kind)
+{
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(self, {QStringLiteral("--child"), kind});
+    Run run;
+    while (process.waitForReadyRead(10000)) {
+        const QByteArray line = process.readAll();
+        if (line.startsWith("painted")) {
+            run.ms = timer.nsecsElapsed() / 1e6;
+            run.kilobytes = line.mid(8).trimmed().toLong();
+            break;
+        }
+    }
+    process.waitForFinished(10000);
+    return run;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && QByteArray(argv[1]) == "--child")
+        return child(argc, argv, QByteArray(argv[2]) == "main");
+
+    QCoreApplication app(argc, argv);
+    const QString self = QCoreApplication::applicationFilePath();
+    std::vector<double> mainMs, bareMs, mainKb, bareKb;
+    // Side by side, in turns, so that both see the same machine.
+    for (int round = 0; round < 7; ++round) {
+        const Run bare = start(self, QStringLiteral("bare"));
+        const Run main = start(self, QStringLiteral("main"));
+        if (bare.ms <= 0 || main.ms <= 0) {
+            std::printf("a run did not paint\n");
+            return 1;
+        }
+        bareMs.push_back(bare.ms);
+        mainMs.push_back(main.ms);
+        bareKb.push_back(bare.kilobytes);
+        mainKb.push_back(main.kilobytes);
+    }
+    std::printf("bare dialog: %.1f ms, %.0f kB peak\n", median(bareMs), median(bareKb));
+    std::printf("main window: %.1f ms, %.0f kB peak\n", median(mainMs), median(mainKb));
+    std::printf("startup ratio: %.2f\n", median(mainMs) / median(bareMs));
+    std::printf("memory ratio: %.2f\n", median(mainKb) / median(bareKb));
+    return 0;
+}
