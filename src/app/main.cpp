@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "Frame.h"
+#include "Keyboard.h"
 #include "SystemPaths.h"
 
 namespace {
@@ -36,5 +37,6 @@ int main(int argc, char *argv[])
 
     Frame frame(nullptr);
     frame.show();
+    Keyboard::Instance()->Init(QStringLiteral("follow"), QStringLiteral("blue"));
     return app.exec();
 }
