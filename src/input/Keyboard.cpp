@@ -75,8 +75,9 @@ Keyboard::~Keyboard() = default;
 void Keyboard::keyboardFormInit()
 {
     setObjectName(QStringLiteral("Keyboard"));
-    // The keyboard never takes the focus from the field it types into.
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
+    // The keyboard never takes the focus from the field it types into: a tool window, which the
+    // frame-buffer platform does not activate when it appears, and which refuses the focus.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
     formSize = size();
     setFixedSize(formSize);
@@ -183,7 +184,6 @@ void Keyboard::keyboardShowed()
     lastFocused = target;
     place();
     show();
-    raise();
 }
 
 void Keyboard::hideKeyboard()
@@ -277,8 +277,10 @@ void Keyboard::focusChanged(QWidget *old, QWidget *now)
         hideNow();
         return;
     }
-    if (field != target)
+    if (field != target) {
         clearComposition();
+        connect(field, &QObject::destroyed, this, &Keyboard::targetDestroyed, Qt::UniqueConnection);
+    }
     target = field;
     kind = newKind;
     lastFocused = field;
@@ -290,6 +292,16 @@ void Keyboard::focusChanged(QWidget *old, QWidget *now)
         place();
     else if (showOnPress || dialogShow)
         keyboardShowed();
+}
+
+// A field deleted under the keyboard (its dialog closed) takes the keyboard with it.
+void Keyboard::targetDestroyed(QObject *gone)
+{
+    if (target && target.data() != gone)
+        return;
+    target = nullptr;
+    kind.clear();
+    hideNow();
 }
 
 bool Keyboard::insideKeyboard(const QObject *object) const

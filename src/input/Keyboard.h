@@ -71,6 +71,9 @@ public slots:
     void focusChanged(QWidget *old, QWidget *now);
     void on_pb_Close_clicked();
 
+private slots:
+    void targetDestroyed(QObject *gone);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
