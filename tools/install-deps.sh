@@ -3,7 +3,7 @@
 # when it is all there already.   Usage: tools/install-deps.sh [6|5] [run]
 set -euo pipefail
 major=${1:-6}
-packages=(cmake g++ make fonts-noto-cjk)
+packages=(cmake g++ make fonts-noto-cjk rime-data-pinyin-simp)
 if [ "$major" = 5 ]; then
     packages+=(qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
                libqt5sql5-sqlite libqt5svg5-dev)

@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Keyboard</name>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="8"/>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="152"/>
+        <source>Backspace</source>
+        <translation>退格</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="246"/>
+        <source>CapsLock</source>
+        <translation>大写锁定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="320"/>
+        <source>Enter</source>
+        <translation>回车</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="327"/>
+        <source>Shift</source>
+        <translation>上档</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="458"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <location filename="../src/forms/ImageViewer.ui" line="14"/>

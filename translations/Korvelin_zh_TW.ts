@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>Keyboard</name>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="8"/>
+        <source>Keyboard</source>
+        <translation>鍵盤</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="152"/>
+        <source>Backspace</source>
+        <translation>退格</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="246"/>
+        <source>CapsLock</source>
+        <translation>大寫鎖定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="320"/>
+        <source>Enter</source>
+        <translation>回車</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="327"/>
+        <source>Shift</source>
+        <translation>上檔</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Keyboard.ui" line="458"/>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
     <name>ImageViewer</name>
     <message>
         <location filename="../src/forms/ImageViewer.ui" line="14"/>

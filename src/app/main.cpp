@@ -2,6 +2,7 @@
 
 #include "Frame.h"
 #include "Startup.h"
+#include "Keyboard.h"
 #include "SystemPaths.h"
 
 int main(int argc, char *argv[])
@@ -15,5 +16,6 @@ int main(int argc, char *argv[])
 
     Frame frame(nullptr);
     frame.show();
+    Keyboard::Instance()->Init(QStringLiteral("follow"), QStringLiteral("blue"));
     return app.exec();
 }

@@ -15,6 +15,7 @@
 #include "Control.h"
 #include "CustomLine.h"
 #include "GlobalVar.h"
+#include "Keyboard.h"
 #include "PanelFiles.h"
 #include "PanelIcons.h"
 #include "ParamFile.h"
@@ -110,6 +111,7 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene)
     for (QWidget *button : {static_cast<QWidget *>(ui->tb_DataSave), static_cast<QWidget *>(ui->tb_Capture),
                             static_cast<QWidget *>(ui->tb_CustomSave)})
         button->setProperty("dialogfullkeyboard", true);
+    Keyboard::Instance()->installKeyboard(this);
 }
 
 Menu::~Menu()
@@ -320,6 +322,7 @@ void Menu::slot_fileDialogSelected(const QString &name)
         saveConfig();
     }
     fileAction = 0;
+    Keyboard::Instance()->hideKeyboard();
 }
 
 void Menu::slot_fileDialogRejected()
@@ -327,6 +330,7 @@ void Menu::slot_fileDialogRejected()
     fileName.clear();
     bFileSelected = false;
     fileAction = 0;
+    Keyboard::Instance()->hideKeyboard();
 }
 
 void Menu::on_tb_DataSave_clicked()

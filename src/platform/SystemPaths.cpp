@@ -1,5 +1,6 @@
 #include "SystemPaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -89,6 +90,21 @@ QString SystemPaths::qtTranslationsPath()
 #else
     return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
 #endif
+}
+
+QString SystemPaths::pinyinDatabase()
+{
+    const QString camera = QStringLiteral("/opt/Zynq/Qt-4.8.6/translations/py.db");
+    if (isCamera())
+        return camera;
+    QStringList candidates{resolve(camera), QDir::current().absoluteFilePath(QStringLiteral("py.db"))};
+    if (QCoreApplication::instance())
+        candidates.append(QCoreApplication::applicationDirPath() + QStringLiteral("/py.db"));
+    for (const QString &candidate : qAsConst(candidates)) {
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return candidates.first();
 }
 
 QSize SystemPaths::displaySize()

@@ -34,6 +34,12 @@ public:
     // Where the toolkit's own translations ("qt_zh_CN.qm") are loaded from.
     static QString qtTranslationsPath();
 
+    // The on-screen keyboard's pinyin database. On the camera it is the system's
+    // "/opt/Zynq/Qt-4.8.6/translations/py.db"; the simulator takes that file under the sandbox
+    // when there is one, else the py.db of the working folder or of the program's folder, where
+    // the build puts it.
+    static QString pinyinDatabase();
+
     // The camera display's size; scene coordinates are pixels of this picture.
     static QSize displaySize();
 

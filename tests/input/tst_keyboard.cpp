@@ -1,0 +1,620 @@
+#include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdio>
+#include <unistd.h>
+
+#include "FrameDriver.h"
+#include "Keyboard.h"
+#include "KeyboardPlacement.h"
+#include "Menu.h"
+#include "PinyinDictionary.h"
+#include "PinyinPager.h"
+#include "StorageActions.h"
+#include "UserDialogs.h"
+
+namespace {
+const QString builtDatabase = QStringLiteral(KORVELIN_BUILD_DIR "/py.db");
+
+// Whatever the code under test prints on standard output meanwhile.
+class StdoutCapture
+{
+public:
+    StdoutCapture()
+    {
+        file.open();
+        std::fflush(stdout);
+        saved = dup(STDOUT_FILENO);
+        dup2(file.handle(), STDOUT_FILENO);
+    }
+    ~StdoutCapture() { take(); }
+    QString take()
+    {
+        if (saved >= 0) {
+            std::fflush(stdout);
+            dup2(saved, STDOUT_FILENO);
+            close(saved);
+            saved = -1;
+            file.seek(0);
+            text = QString::fromUtf8(file.readAll());
+        }
+        return text;
+    }
+
+private:
+    QTemporaryFile file;
+    int saved = -1;
+    QString text;
+};
+
+class KeyCounter : public QObject
+{
+public:
+    QString typed;
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            ++presses;
+            typed += static_cast<QKeyEvent *>(event)->text();
+        }
+        return false;
+    }
+};
+} // namespace
+
+// The on-screen keyboard driven through its real keys, on real fields, with the pinyin
+// database the build generates.
+class TestKeyboard : public QObject, private FrameDriver
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void paging();
+    void placementRules();
+    void realDictionary();
+    void unavailableDictionary();
+    void form();
+    void englishTyping();
+    void pinyinTyping();
+    void spinBoxReceivesKeyEvents();
+    void fieldsThatKeepItAway();
+    void followsAtScreenEdges();
+    void keyRepeat();
+    void deletedTarget();
+    void missingDatabaseKeepsEnglish();
+    void physicalKeys();
+    void saveDialogEndToEnd();
+
+private:
+    Keyboard *kb() const { return Keyboard::Instance(); }
+    QPushButton *key(const QString &name) const { return kb()->findChild<QPushButton *>(name); }
+    void tap(const QString &name) { QTest::mouseClick(key(name), Qt::LeftButton); }
+    void typeLetters(const QString &letters)
+    {
+        for (const QChar c : letters)
+            tap(QStringLiteral("letter_") + c.toUpper());
+    }
+    QString label(const QString &name) const { return kb()->findChild<QLabel *>(name)->text(); }
+    QString candidate(int i) const { return label(QStringLiteral("language_CH%1").arg(i)); }
+    void clickField(QWidget *field)
+    {
+        auto *edit = qobject_cast<QTextEdit *>(field);
+        QTest::mouseClick(edit ? edit->viewport() : field, Qt::LeftButton);
+    }
+    QRect globalRect(const QWidget *w) const { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); }
+
+    QWidget window;
+    QLineEdit *line = nullptr;
+    QLineEdit *quiet = nullptr;
+    QSpinBox *spin = nullptr;
+    QTextEdit *text = nullptr;
+    QPushButton *button = nullptr;
+    std::unique_ptr<PinyinDictionary> reference;
+};
+
+void TestKeyboard::initTestCase()
+{
+    // The simulator finds py.db in its working folder without any set-up.
+    QVERIFY2(QFile::exists(builtDatabase), "py.db was not generated (rime-data-pinyin-simp missing?)");
+    QVERIFY(QFile::copy(builtDatabase, QStringLiteral("py.db")));
+    reference.reset(new PinyinDictionary(builtDatabase, QStringLiteral("reference")));
+
+    kb()->Init(QStringLiteral("follow"), QStringLiteral("blue"));
+    kb()->installKeyboard(this);
+
+    window.setGeometry(20, 20, 400, 300);
+    line = new QLineEdit(&window);
+    line->setGeometry(10, 10, 200, 30);
+    quiet = new QLineEdit(&window);
+    quiet->setGeometry(10, 50, 200, 30);
+    quiet->setProperty("nodialogfullkeyboard", true);
+    spin = new QSpinBox(&window);
+    spin->setGeometry(10, 90, 100, 30);
+    spin->setRange(0, 1000);
+    text = new QTextEdit(&window);
+    text->setGeometry(10, 130, 200, 80);
+    button = new QPushButton(QStringLiteral("other"), &window);
+    button->setGeometry(250, 10, 100, 30);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+void TestKeyboard::init()
+{
+    // A press on a plain button takes the focus off every field: the keyboard goes, back in
+    // English.
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(button, Qt::LeftButton);
+    button->setFocus();
+    kb()->hideKeyboard();
+    for (const char *toggle : {"control_CapsLock", "control_LeftShift"})
+        key(QLatin1String(toggle))->setChecked(false);
+    line->clear();
+    QCOMPARE(kb()->inputLanguage(), QStringLiteral("EN"));
+}
+
+void TestKeyboard::paging()
+{
+    QStringList words;
+    for (int i = 1; i <= 20; ++i)
+        words << QStringLiteral("w%1").arg(i);
+    PinyinPager pager;
+    pager.setWords(words);
+    QCOMPARE(pager.page(), words.mid(0, 9));
+    QVERIFY(pager.nextPage());
+    QCOMPARE(pager.page(), words.mid(9, 9));
+    QVERIFY(pager.nextPage());
+    QCOMPARE(pager.page(), words.mid(18));
+    QVERIFY(!pager.nextPage());
+    QVERIFY(pager.previousPage());
+    QCOMPARE(pager.page(), words.mid(9, 9));
+    QVERIFY(pager.previousPage());
+    QVERIFY(!pager.previousPage());
+    QVERIFY(pager.wordAt(0).isEmpty() && pager.wordAt(10).isEmpty());
+
+    // A tenth word is reached, and a short last page leads back to the first.
+    pager.setWords(words.mid(0, 10));
+    QVERIFY(pager.nextPage());
+    QCOMPARE(pager.page(), QStringList{QStringLiteral("w10")});
+    QVERIFY(pager.previousPage());
+    QCOMPARE(pager.page(), words.mid(0, 9));
+
+    pager.setWords({});
+    QVERIFY(!pager.nextPage() && !pager.previousPage() && pager.page().isEmpty());
+}
+
+void TestKeyboard::placementRules()
+{
+    const QSize size(900, 330);
+    const QRect screen(0, 0, 1920, 1080);
+    auto follow = [&](const QRect &field, const QRect &area) {
+        return KeyboardPlacement::place(QStringLiteral("follow"), field, size, area);
+    };
+    QCOMPARE(follow(QRect(100, 200, 300, 30), screen), QRect(100, 230, 900, 330));
+    QCOMPARE(follow(QRect(1500, 200, 300, 30), screen), QRect(1020, 230, 900, 330));
+    QCOMPARE(follow(QRect(100, 900, 300, 30), screen), QRect(100, 570, 900, 330));
+    QCOMPARE(follow(QRect(1700, 1000, 200, 30), screen), QRect(1020, 670, 900, 330));
+    // A second screen to the right.
+    QCOMPARE(follow(QRect(3700, 1040, 100, 30), QRect(1920, 0, 1920, 1080)), QRect(2940, 710, 900, 330));
+    QCOMPARE(KeyboardPlacement::place(QStringLiteral("center"), QRect(5, 5, 10, 10), size, screen),
+             QRect(510, 375, 900, 330));
+    QCOMPARE(KeyboardPlacement::place(QStringLiteral("bottom"), QRect(5, 5, 10, 10), size, screen),
+             QRect(0, 750, 1920, 330));
+}
+
+void TestKeyboard::realDictionary()
+{
+    QVERIFY(reference->open());
+    QCOMPARE(reference->lookup(QStringLiteral("zhong")).value(0), QStringLiteral("中"));
+    QVERIFY(reference->lookup(QStringLiteral("nihao")).contains(QStringLiteral("你好")));
+    QVERIFY(reference->lookup(QStringLiteral("zhongguo")).contains(QStringLiteral("中国")));
+    // Most frequent first.
+    QCOMPARE(reference->lookup(QStringLiteral("ba")).mid(0, 2), (QStringList{QStringLiteral("吧"), QStringLiteral("把")}));
+    QVERIFY(reference->lookup(QStringLiteral("zhongx")).isEmpty());
+    QVERIFY(reference->lookup(QString()).isEmpty());
+    // What is typed is a value, never part of the statement.
+    QVERIFY(reference->lookup(QStringLiteral("x' OR pinyin LIKE '%")).isEmpty());
+}
+
+void TestKeyboard::unavailableDictionary()
+{
+    const QString missing = sandbox.path(QStringLiteral("absent/py.db"));
+    const QString garbage = sandbox.path(QStringLiteral("garbage.db"));
+    QFile bytes(garbage);
+    QVERIFY(bytes.open(QIODevice::WriteOnly));
+    bytes.write(QByteArray(4096, 'x'));
+    bytes.close();
+    StdoutCapture capture;
+    for (const QString &path : {missing, garbage}) {
+        PinyinDictionary dictionary(path, QStringLiteral("broken"));
+        QVERIFY(dictionary.lookup(QStringLiteral("zhong")).isEmpty());
+        QVERIFY(dictionary.lookup(QStringLiteral("ni")).isEmpty());
+        QVERIFY(!dictionary.isOpen());
+    }
+    const QString out = capture.take();
+    QCOMPARE(out.count(QStringLiteral("Chinese input is unavailable")), 2);
+    QVERIFY(out.contains(missing));
+    QVERIFY(!QFile::exists(missing));
+}
+
+void TestKeyboard::form()
+{
+    QCOMPARE(kb()->size(), QSize(900, 330));
+    QCOMPARE(kb()->windowTitle(), QStringLiteral("Keyboard"));
+    QCOMPARE(kb()->findChild<QLabel *>(QStringLiteral("language_Pinyin"))->geometry(), QRect(10, 6, 880, 26));
+    for (int i = 1; i <= 9; ++i) {
+        QLabel *ch = kb()->findChild<QLabel *>(QStringLiteral("language_CH%1").arg(i));
+        QCOMPARE(ch->geometry(), QRect(10 + 98 * (i - 1), 36, 94, 32));
+        QVERIFY(ch->property("select").toBool());
+    }
+    QCOMPARE(key(QStringLiteral("control_Language"))->geometry(), QRect(126, 276, 56, 46));
+    QCOMPARE(key(QStringLiteral("pb_Close"))->geometry(), QRect(834, 276, 60, 46));
+    QCOMPARE(key(QStringLiteral("number_1"))->geometry(), QRect(66, 76, 56, 46));
+    QCOMPARE(key(QStringLiteral("number_0"))->text().simplified(), QStringLiteral(") 0"));
+
+    // 63 keys on five rows inside the keyboard, none over another, each of exactly one kind, and
+    // each found by a press at its centre.
+    const QList<QPushButton *> keys = kb()->findChildren<QPushButton *>();
+    QCOMPARE(keys.size(), 63);
+    const QList<int> rows{76, 126, 176, 226, 276};
+    for (QPushButton *k : keys) {
+        QVERIFY2(rows.contains(k->y()) && k->height() == 46, qPrintable(k->objectName()));
+        QVERIFY2(k->x() >= 6 && k->geometry().right() < 894 + 1, qPrintable(k->objectName()));
+        int kinds = 0;
+        for (const char *kind : {"letter", "number", "symbol", "control"})
+            kinds += k->property(kind).toBool();
+        QVERIFY2(kinds == 1, qPrintable(k->objectName()));
+        QCOMPARE(kb()->childAt(k->geometry().center()), k);
+        for (QPushButton *other : keys)
+            QVERIFY(other == k || !other->geometry().intersects(k->geometry()));
+    }
+}
+
+void TestKeyboard::englishTyping()
+{
+    clickField(line);
+    QVERIFY(kb()->isVisible());
+    QCOMPARE(kb()->targetWidget(), line);
+    QCOMPARE(kb()->targetKind(), QStringLiteral("QLineEdit"));
+    typeLetters(QStringLiteral("hi"));
+    // Shift gives one capital and lets go; Caps Lock holds.
+    tap(QStringLiteral("control_LeftShift"));
+    typeLetters(QStringLiteral("kk"));
+    QVERIFY(!key(QStringLiteral("control_LeftShift"))->isChecked());
+    tap(QStringLiteral("control_CapsLock"));
+    typeLetters(QStringLiteral("ab"));
+    tap(QStringLiteral("control_CapsLock"));
+    typeLetters(QStringLiteral("c"));
+    // Two-character keys: the lower one, the upper one with Shift.
+    tap(QStringLiteral("number_1"));
+    tap(QStringLiteral("control_LeftShift"));
+    tap(QStringLiteral("number_1"));
+    tap(QStringLiteral("symbol_QuestionSlash"));
+    tap(QStringLiteral("control_Space"));
+    tap(QStringLiteral("symbol_MinusUnderscore"));
+    tap(QStringLiteral("control_Backspace"));
+    QCOMPARE(line->text(), QStringLiteral("hiKkABc1!/ "));
+    QSignalSpy returned(line, &QLineEdit::returnPressed);
+    tap(QStringLiteral("control_Enter"));
+    QCOMPARE(returned.count(), 1);
+
+    // Text edits: plain insertion; Backspace takes a selection.
+    clickField(text);
+    QCOMPARE(kb()->targetKind(), QStringLiteral("QTextEdit"));
+    text->clear();
+    typeLetters(QStringLiteral("abc"));
+    tap(QStringLiteral("control_Backspace"));
+    QCOMPARE(text->toPlainText(), QStringLiteral("ab"));
+    text->selectAll();
+    tap(QStringLiteral("control_Backspace"));
+    QVERIFY(text->toPlainText().isEmpty());
+
+    // Close, and a press on the same field brings it back.
+    tap(QStringLiteral("pb_Close"));
+    QVERIFY(!kb()->isVisible());
+    clickField(text);
+    QVERIFY(kb()->isVisible());
+}
+
+void TestKeyboard::pinyinTyping()
+{
+    clickField(line);
+    tap(QStringLiteral("control_Language"));
+    QCOMPARE(kb()->inputLanguage(), QStringLiteral("zh_CN"));
+    QCOMPARE(key(QStringLiteral("control_Language"))->text(), QStringLiteral("汉"));
+
+    typeLetters(QStringLiteral("zhong"));
+    QCOMPARE(label(QStringLiteral("language_Pinyin")), QStringLiteral("zhong"));
+    QCOMPARE(candidate(1), QStringLiteral("1.中"));
+    QVERIFY(line->text().isEmpty());
+    tap(QStringLiteral("number_1"));
+    QCOMPARE(line->text(), QStringLiteral("中"));
+    QVERIFY(label(QStringLiteral("language_Pinyin")).isEmpty() && candidate(1).isEmpty());
+
+    // A press on a candidate label chooses it.
+    typeLetters(QStringLiteral("nihao"));
+    QLabel *hello = nullptr;
+    for (int i = 1; i <= 9; ++i) {
+        if (candidate(i) == QStringLiteral("%1.你好").arg(i))
+            hello = kb()->findChild<QLabel *>(QStringLiteral("language_CH%1").arg(i));
+    }
+    QVERIFY(hello);
+    QTest::mousePress(hello, Qt::LeftButton);
+    QCOMPARE(line->text(), QStringLiteral("中你好"));
+
+    // Space takes the first candidate.
+    typeLetters(QStringLiteral("ni"));
+    tap(QStringLiteral("control_Space"));
+    QCOMPARE(line->text(), QStringLiteral("中你好") + reference->lookup(QStringLiteral("ni")).value(0));
+
+    // No row: nothing offered. Backspace eats the pinyin first, then deletes at the field.
+    line->setText(QStringLiteral("ab"));
+    typeLetters(QStringLiteral("vv"));
+    QCOMPARE(label(QStringLiteral("language_Pinyin")), QStringLiteral("vv"));
+    for (int i = 1; i <= 9; ++i)
+        QVERIFY(candidate(i).isEmpty());
+    tap(QStringLiteral("control_Backspace"));
+    tap(QStringLiteral("control_Backspace"));
+    QCOMPARE(line->text(), QStringLiteral("ab"));
+    tap(QStringLiteral("control_Backspace"));
+    QCOMPARE(line->text(), QStringLiteral("a"));
+
+    // Paging through "shi" with the page, arrow and symbol keys; a digit chooses on the page.
+    const QStringList shi = reference->lookup(QStringLiteral("shi"));
+    QVERIFY(shi.size() > 18);
+    typeLetters(QStringLiteral("shi"));
+    QCOMPARE(candidate(1), QStringLiteral("1.") + shi.at(0));
+    tap(QStringLiteral("control_PageUp"));
+    QCOMPARE(candidate(1), QStringLiteral("1.") + shi.at(9));
+    tap(QStringLiteral("symbol_LessComma"));
+    tap(QStringLiteral("control_PageDown"));
+    QCOMPARE(candidate(1), QStringLiteral("1.") + shi.at(0));
+    tap(QStringLiteral("symbol_PlusEqual"));
+    tap(QStringLiteral("number_2"));
+    QCOMPARE(line->text(), QStringLiteral("a") + shi.at(10));
+
+    // Digits with no pinyin typed are digits; back in English letters are letters.
+    tap(QStringLiteral("number_7"));
+    tap(QStringLiteral("control_Language"));
+    typeLetters(QStringLiteral("x"));
+    QCOMPARE(line->text(), QStringLiteral("a") + shi.at(10) + QStringLiteral("7x"));
+}
+
+void TestKeyboard::spinBoxReceivesKeyEvents()
+{
+    KeyCounter counter;
+    spin->installEventFilter(&counter);
+    spin->setValue(0);
+    clickField(spin);
+    QVERIFY(kb()->isVisible());
+    QCOMPARE(kb()->targetKind(), QStringLiteral("QWidget"));
+    spin->selectAll();
+    tap(QStringLiteral("number_4"));
+    tap(QStringLiteral("number_2"));
+    QCOMPARE(spin->value(), 42);
+    QCOMPARE(counter.typed, QStringLiteral("42"));
+    tap(QStringLiteral("control_Backspace"));
+    QCOMPARE(spin->value(), 4);
+    QCOMPARE(counter.presses, 3);
+    spin->removeEventFilter(&counter);
+}
+
+void TestKeyboard::fieldsThatKeepItAway()
+{
+    clickField(quiet);
+    QVERIFY(!kb()->isVisible());
+    clickField(line);
+    QVERIFY(kb()->isVisible());
+    clickField(quiet);
+    QVERIFY(!kb()->isVisible());
+    // A press on a widget that takes no text sends it away, and the language back to English.
+    clickField(line);
+    tap(QStringLiteral("control_Language"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    button->setFocus();
+    QVERIFY(!kb()->isVisible());
+    QCOMPARE(kb()->inputLanguage(), QStringLiteral("EN"));
+}
+
+void TestKeyboard::followsAtScreenEdges()
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget corner;
+    corner.setGeometry(area.right() - 150, area.bottom() - 60, 150, 60);
+    auto *field = new QLineEdit(&corner);
+    field->setGeometry(20, 10, 120, 30);
+    corner.show();
+    corner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&corner));
+    clickField(field);
+    QVERIFY(kb()->isVisible());
+    const QRect fieldRect = globalRect(field);
+    // Pushed left to end at the right edge; above the field, ending where it starts.
+    QCOMPARE(kb()->frameGeometry().right(), area.right());
+    QCOMPARE(kb()->frameGeometry().bottom(), fieldRect.top() - 1);
+
+    // Near the top there is room below: the keyboard starts just under the field.
+    corner.move(area.right() - 150, area.top());
+    clickField(field);
+    QCOMPARE(kb()->frameGeometry().top(), globalRect(field).bottom() + 1);
+    QVERIFY(!kb()->frameGeometry().intersects(globalRect(field)));
+
+    // Dragged by its background, with the button held.
+    const QPoint before = kb()->pos();
+    const QPoint grip = kb()->mapToGlobal(QPoint(3, 100));
+    auto send = [this](QEvent::Type type, const QPoint &global, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(kb()->mapFromGlobal(global)), QPointF(global),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(kb(), &event);
+    };
+    send(QEvent::MouseButtonPress, grip, Qt::LeftButton);
+    send(QEvent::MouseMove, grip + QPoint(50, -20), Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, grip + QPoint(50, -20), Qt::NoButton);
+    QCOMPARE(kb()->pos(), before + QPoint(50, -20));
+}
+
+void TestKeyboard::keyRepeat()
+{
+    clickField(line);
+    QPushButton *a = key(QStringLiteral("letter_A"));
+    auto *timer = kb()->findChild<QTimer *>(QStringLiteral("repeatTimer"));
+    QTest::mousePress(a, Qt::LeftButton);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), Keyboard::repeatDelay);
+    QVERIFY(line->text().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(line->text().size() >= 1, 5000);
+    QCOMPARE(timer->interval(), Keyboard::repeatInterval);
+    QTRY_VERIFY_WITH_TIMEOUT(line->text().size() >= 4, 5000);
+    QTest::mouseRelease(a, Qt::LeftButton);
+    QVERIFY(!timer->isActive());
+    const QString typed = line->text();
+    QTest::qWait(100);
+    QCOMPARE(line->text(), typed);
+    QCOMPARE(typed, QString(typed.size(), QLatin1Char('a')));
+
+    // Backspace repeats like the arrows; toggles and Enter do not.
+    QTest::mousePress(key(QStringLiteral("control_Backspace")), Qt::LeftButton);
+    QVERIFY(timer->isActive());
+    QTest::mouseRelease(key(QStringLiteral("control_Backspace")), Qt::LeftButton);
+    for (const char *name : {"control_LeftShift", "control_Enter", "control_Language"}) {
+        QTest::mousePress(key(QLatin1String(name)), Qt::LeftButton);
+        QVERIFY2(!timer->isActive(), name);
+        QTest::mouseRelease(key(QLatin1String(name)), Qt::LeftButton);
+    }
+    key(QStringLiteral("control_LeftShift"))->setChecked(false);
+}
+
+void TestKeyboard::deletedTarget()
+{
+    auto *dialog = new QDialog;
+    auto *field = new QLineEdit(dialog);
+    dialog->show();
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    clickField(field);
+    QCOMPARE(kb()->targetWidget(), field);
+    tap(QStringLiteral("control_Language"));
+    typeLetters(QStringLiteral("ni"));
+    delete dialog;
+    QVERIFY(!kb()->targetWidget());
+    QVERIFY(kb()->targetKind().isEmpty());
+    for (const char *name : {"letter_A", "number_1", "control_Space", "control_Backspace", "control_Enter"})
+        key(QLatin1String(name))->click();
+    kb()->keyboardShowed();
+    QVERIFY(!kb()->isVisible());
+}
+
+void TestKeyboard::missingDatabaseKeepsEnglish()
+{
+    StdoutCapture capture;
+    kb()->setPinyinDatabase(sandbox.path(QStringLiteral("missing/py.db")));
+    clickField(line);
+    tap(QStringLiteral("control_Language"));
+    typeLetters(QStringLiteral("nihao"));
+    QCOMPARE(label(QStringLiteral("language_Pinyin")), QStringLiteral("nihao"));
+    QVERIFY(candidate(1).isEmpty());
+    tap(QStringLiteral("control_Language"));
+    tap(QStringLiteral("control_Language"));
+    tap(QStringLiteral("control_Language"));
+    typeLetters(QStringLiteral("ok"));
+    QCOMPARE(line->text(), QStringLiteral("ok"));
+    QCOMPARE(capture.take().count(QStringLiteral("Chinese input is unavailable")), 1);
+    kb()->setPinyinDatabase(builtDatabase);
+}
+
+void TestKeyboard::physicalKeys()
+{
+    clickField(line);
+    // Typed once, through the keyboard's own keys.
+    QTest::keyClicks(line, QStringLiteral("ab"));
+    QCOMPARE(line->text(), QStringLiteral("ab"));
+    // Where the keyboard gives them no meaning, keys stay with the field.
+    QTest::keyClick(line, Qt::Key_Left);
+    QCOMPARE(line->cursorPosition(), 1);
+    QTest::keyClick(line, Qt::Key_F2);
+    line->end(false);
+
+    // In Chinese the letters become pinyin; Return puts them in as they stand and hides.
+    tap(QStringLiteral("control_Language"));
+    QTest::keyClicks(line, QStringLiteral("ni"));
+    QCOMPARE(label(QStringLiteral("language_Pinyin")), QStringLiteral("ni"));
+    QCOMPARE(line->text(), QStringLiteral("ab"));
+    QTest::keyClick(line, Qt::Key_Return);
+    QCOMPARE(line->text(), QStringLiteral("abni"));
+    QVERIFY(!kb()->isVisible());
+
+    clickField(line);
+    QTest::keyClick(line, Qt::Key_Escape);
+    QVERIFY(!kb()->isVisible());
+}
+
+void TestKeyboard::saveDialogEndToEnd()
+{
+    StorageActions::freeDiskProbe = [](const QString &) {
+        return QStringLiteral("Total space:100.000MB; Available space:90.000MB");
+    };
+    QStringList warnings;
+    UserDialogs::setWarningHandler([&warnings](const QString &, const QString &message) {
+        warnings << message;
+        return true;
+    });
+    openFrame();
+    draw(3, {QPointF(190, 560), QPointF(490, 560)});
+    QToolButton *save = frame->menu->findChild<QToolButton *>(QStringLiteral("tb_DataSave"));
+    QTest::mouseClick(save, Qt::LeftButton);
+    QFileDialog *dialog = frame->menu->fileDialog;
+    QVERIFY(dialog && dialog->isVisible());
+    QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
+    // The save button carries "dialogfullkeyboard": the dialog's name field has the keyboard
+    // at once, and a press on the field places it there again.
+    auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    QTRY_VERIFY(kb()->isVisible());
+    QCOMPARE(kb()->targetWidget(), name);
+    clickField(name);
+    QVERIFY(kb()->isVisible());
+    QVERIFY(!kb()->frameGeometry().intersects(globalRect(name)));
+
+    name->selectAll();
+    tap(QStringLiteral("control_Language"));
+    typeLetters(QStringLiteral("nihao"));
+    for (int i = 1; i <= 9; ++i) {
+        if (candidate(i).endsWith(QStringLiteral(".你好")))
+            tap(QStringLiteral("number_%1").arg(i));
+    }
+    QCOMPARE(name->text(), QStringLiteral("你好"));
+    tap(QStringLiteral("control_Language"));
+    tap(QStringLiteral("symbol_GreaterPeriod"));
+    typeLetters(QStringLiteral("csv"));
+    tap(QStringLiteral("control_Enter"));
+    QTRY_VERIFY(!kb()->isVisible());
+    QCOMPARE(frame->menu->fileAction, 0);
+    QFile saved(sandbox.root() + QStringLiteral("/media/usb/DCIM/你好.csv"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("L1=300.000pixels"));
+    QVERIFY(warnings.isEmpty());
+    closeFrame();
+    StorageActions::freeDiskProbe = nullptr;
+    UserDialogs::setWarningHandler(nullptr);
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
