@@ -422,6 +422,16 @@ Please change the name!</source>
         <source>Open Image File</source>
         <translation>打開圖片檔案</translation>
     </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="467"/>
+        <source>0.1</source>
+        <translation>0.1</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="464"/>
+        <source>snap to edges to a tenth of a pixel</source>
+        <translation>亞像素邊緣捕捉（精確到十分之一像素）</translation>
+    </message>
 </context>
 <context>
     <name>NumericKeypadDialog</name>
@@ -597,6 +607,11 @@ Please change the name!</source>
         <location filename="../src/panel/ToolPalette.cpp" line="1"/>
         <source>distance between center of parallel lines</source>
         <translation>平行線中線間距</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>circle fitted to points</source>
+        <translation>多點擬合圓</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
 #include "CalibrateLine.h"
 #include "ccdSetDialog.h"
 #include "DriveFb0.h"
+#include "Control.h"
 #include "DriveFb1.h"
 #include "GlobalVar.h"
 #include "GraphicsView.h"
@@ -28,6 +29,7 @@
 #include "RulerUnits.h"
 #include "Shape.h"
 #include "ShapeRoutes.h"
+#include "SubPixelEdge.h"
 #include "SimulatedCamera.h"
 #include "SystemPaths.h"
 #include "UserDialogs.h"
@@ -206,7 +208,7 @@ void Frame::rightPress(const QPointF &p, const ShapeRoute &route)
         disarmTool();
         emit signal_initMainButton();
     } else if (route.rightClickFinishesFrom > 0 && pointIndex >= route.rightClickFinishesFrom) {
-        finishShape(p, route);
+        finishShape(route.rightClickIsPoint ? p : Shape::unsetPoint(), route);
     } else {
         discardCurrentShape();
     }
@@ -532,12 +534,17 @@ QPointF Frame::detectPoint(QPointF p)
 {
     if (!PointDetector::detectionArea.contains(p))
         return p;
-    // Only the rows of the block around the click are read from the photo.
+    // Only the rows of the block around the click are read from the photo, and those the
+    // refinement looks at around it.
+    const int margin = GlobalVar::bSubPixel ? SubPixelEdge::reach : 0;
     DriveFb1 fb1;
-    const QImage *picture = fb1.readQImageRows(1920, 1080, 4, PointDetector::firstRow(p),
-                                               PointDetector::rowCount);
+    const QImage *picture = fb1.readQImageRows(1920, 1080, 4, PointDetector::firstRow(p) - margin,
+                                               PointDetector::rowCount + 2 * margin);
     if (!picture)
         return p;
+    if (GlobalVar::bSubPixel)
+        return SubPixelEdge::locate(*picture, p, GlobalVar::threshold,
+                                    Control::gammaExponent(GlobalVar::IMX185.gamma));
     return PointDetector::locate(*picture, p, GlobalVar::threshold);
 }
 

@@ -10,10 +10,35 @@ constexpr int centre = 12;
 constexpr int last = 21;     // gradients at 1 ... 21 in both directions
 } // namespace
 
+namespace {
+// The block position (row i, column j) of the edge found, or false.
+bool search(const QImage &picture, const QPointF &p, float threshold, int *foundI, int *foundJ);
+} // namespace
+
 QPointF PointDetector::locate(const QImage &picture, const QPointF &p, float threshold)
 {
-    if (!detectionArea.contains(p))
+    int i = 0;
+    int j = 0;
+    if (!search(picture, p, threshold, &i, &j))
         return p;
+    return QPointF(p.x() - centre + j, p.y() - centre + i);
+}
+
+bool PointDetector::edgePixel(const QImage &picture, const QPointF &p, float threshold, QPoint *pixel)
+{
+    int i = 0;
+    int j = 0;
+    if (!search(picture, p, threshold, &i, &j))
+        return false;
+    *pixel = QPoint(int(p.x() - centre) + j, int(p.y() - centre) + i);
+    return true;
+}
+
+namespace {
+bool search(const QImage &picture, const QPointF &p, float threshold, int *foundI, int *foundJ)
+{
+    if (!PointDetector::detectionArea.contains(p))
+        return false;
 
     const int left = int(p.x() - centre);
     const int top = int(p.y() - centre);
@@ -49,7 +74,7 @@ QPointF PointDetector::locate(const QImage &picture, const QPointF &p, float thr
     }
     // A uniform block has no edge to move to.
     if (strongest <= 0.0f)
-        return p;
+        return false;
 
     const float cut = strongest * threshold;
     float nearest = 16.970562f;   // 12 * sqrt(2): every position of the window lies within it
@@ -69,6 +94,9 @@ QPointF PointDetector::locate(const QImage &picture, const QPointF &p, float thr
         }
     }
     if (bestI < 0)
-        return p;
-    return QPointF(p.x() - centre + bestJ, p.y() - centre + bestI);
+        return false;
+    *foundI = bestI;
+    *foundJ = bestJ;
+    return true;
 }
+} // namespace

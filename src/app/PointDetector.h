@@ -1,6 +1,7 @@
 #ifndef POINTDETECTOR_H
 #define POINTDETECTOR_H
 
+#include <QPoint>
 #include <QPointF>
 #include <QRectF>
 
@@ -26,6 +27,9 @@ public:
     // no gradient at all. `picture` is the camera picture (32-bit pixels); only the rows of
     // the block are read, and pixels outside the picture count as black.
     static QPointF locate(const QImage &picture, const QPointF &p, float threshold);
+    // The same search, giving the picture pixel (column, row) of the edge found. False, and
+    // *pixel untouched, where locate() would return p itself.
+    static bool edgePixel(const QImage &picture, const QPointF &p, float threshold, QPoint *pixel);
 };
 
 #endif // POINTDETECTOR_H

@@ -12,7 +12,7 @@ class Shape;
 // drawing(), and what a right click does while the item is in progress.
 struct ShapeRoute
 {
-    enum Counter { NoCounter = -1, CounterA, CounterB, CounterC, CounterD, CounterE, CounterCount };
+    enum Counter { NoCounter = -1, CounterA, CounterB, CounterC, CounterD, CounterE, CounterF, CounterCount };
 
     int code = 0;
     Shape *(*create)() = nullptr;
@@ -26,6 +26,9 @@ struct ShapeRoute
     // Calibration items get serial 0, disarm their tool when finished and are not listed in the
     // results table.
     bool calibration = false;
+    // Whether the right click that finishes an item is also its last point. Where it is not,
+    // the item is finished with an unset point and keeps the points clicked so far.
+    bool rightClickIsPoint = true;
 
     bool drawsAt(int clicks) const { return clicks >= 0 && clicks < 32 && (drawingClicks >> clicks) & 1u; }
 

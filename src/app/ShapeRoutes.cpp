@@ -7,6 +7,7 @@
 #include "MeasureAngle.h"
 #include "MeasureCircle.h"
 #include "MeasureCircle2Circle.h"
+#include "MeasureCircleFit.h"
 #include "MeasureConcentric.h"
 #include "MeasureCustomParaline.h"
 #include "MeasureDualParaline.h"
@@ -26,7 +27,8 @@ namespace {
 QVector<ShapeRoute> &table()
 {
     // One row per item class: code, factory, counter, finishing click, click counts at which
-    // moves draw, from how many clicks a right click finishes, calibration.
+    // moves draw, from how many clicks a right click finishes, calibration, whether that right
+    // click is a point of the item.
     using R = ShapeRoute;
     static QVector<ShapeRoute> rows = {
         {1, &R::make<CalibrateLine>, R::NoCounter, 2, R::clicks({1}), 0, true},
@@ -48,6 +50,8 @@ QVector<ShapeRoute> &table()
         {18, &R::make<MeasureCircle2Circle>, R::CounterA, 6, R::clicks({2, 5}), 0, false},
         {19, &R::make<MeasureConcentric>, R::CounterA, 4, R::clicks({2, 3}), 0, false},
         {20, &R::make<MeasureParaline2Paraline>, R::CounterA, 5, R::clickRange(1, 4), 0, false},
+        {21, &R::make<MeasureCircleFit>, R::CounterF, MeasureCircleFit::maxPoints,
+         R::clickRange(1, MeasureCircleFit::maxPoints - 1), MeasureCircleFit::minPoints, false, false},
     };
     return rows;
 }

@@ -24,6 +24,7 @@ bool GlobalVar::bEditable = true;
 bool GlobalVar::bCrossShow = true;
 qint8 GlobalVar::textDigiLength = 3;
 bool GlobalVar::bDetectAuto = false;
+bool GlobalVar::bSubPixel = false;
 float GlobalVar::threshold = 0.8f;
 QString GlobalVar::imageType;
 QString GlobalVar::sConfigFileName;
@@ -57,6 +58,7 @@ void GlobalVar::resetToDefaults()
     bCrossShow = true;
     textDigiLength = 3;
     bDetectAuto = false;
+    bSubPixel = false;
     threshold = 0.8f;
     imageType = QStringLiteral("bmp");
     sConfigFileName.clear();

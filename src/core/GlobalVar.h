@@ -63,6 +63,8 @@ public:
     static bool bCrossShow;
     static qint8 textDigiLength;
     static bool bDetectAuto;
+    // Point detection refines the edge it finds to a fraction of a pixel.
+    static bool bSubPixel;
     static float threshold;
     static QString imageType;
     static QString sConfigFileName;

@@ -112,6 +112,12 @@ void Control::gammaWrite(quint32 v)
     ispWrite(ispGammaOffset, (ispRead(ispGammaOffset) & ~0xC00u) | (v & 3u) << 10);
 }
 
+double Control::gammaExponent(quint32 v)
+{
+    static constexpr double exponents[4] = {1.0, 1.4, 1.8, 2.2};
+    return exponents[v & 3u];
+}
+
 void Control::sharpenWrite(quint32 v)
 {
     ispWrite(ispSharpenOffset, v);

@@ -29,6 +29,9 @@ public:
     void contrastWrite(quint32 v);
     // Gamma curve 0 ... 3 in bits 10-11 of the control word; the other bits are kept.
     void gammaWrite(quint32 v);
+    // The exponent of gamma curve v (0 ... 3): the processor raises each level, as a fraction
+    // of full scale, to 1 / exponent.
+    static double gammaExponent(quint32 v);
     void sharpenWrite(quint32 v);
     void setColorful(quint32 v);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "Control.h"
 #include "LivePicture.h"
 #include "TargetGeometry.h"
 
@@ -14,8 +15,6 @@ constexpr double referenceLines = 1500.0;
 // The sensor's response per channel: red and blue pixels see about half of what green ones
 // see, which the image processor's default gains (20000 / 10000 / 20000) balance.
 constexpr double channelResponse[3] = {0.5, 1.0, 0.5};
-// Exponents of the four gamma curves selected by bits 10-11 of the control word.
-constexpr double gammaCurve[4] = {1.0, 1.4, 1.8, 2.2};
 // Statistics sample every statisticsStep-th pixel in both directions.
 constexpr int statisticsStep = 4;
 // Light of the flickering lamp per channel (red, green, blue), one statistics frame after the
@@ -261,7 +260,7 @@ void SimulatedCamera::buildTables(uchar (&table)[3][256], int phase) const
     const quint32 contrastWord = isp.value(ispContrast);
     const double contrastValue = contrastWord >> 16;
     const double contrastFactor = (contrastWord & 0xFFFF) / 16384.0;
-    const double gamma = gammaCurve[(isp.value(ispControl) >> 10) & 3];
+    const double gamma = Control::gammaExponent(isp.value(ispControl) >> 10);
 
     for (int c = 0; c < 3; ++c) {
         const double light = flicker ? flickerLight[phase][c] : 1.0;

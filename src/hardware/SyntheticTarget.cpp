@@ -57,11 +57,17 @@ void drawCircle(QPainter &painter, const Circle &circle, int level)
 
 QImage SyntheticTarget::render()
 {
+    return render(QTransform());
+}
+
+QImage SyntheticTarget::render(const QTransform &placement)
+{
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(grey(backgroundLevel));
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setTransform(placement);
     painter.setPen(Qt::NoPen);
     drawRuler(painter);
     painter.setPen(Qt::NoPen);

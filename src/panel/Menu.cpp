@@ -88,6 +88,10 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene)
     PanelIcons::set(ui->tb_Font, assist("font"));
     PanelIcons::set(ui->tb_FolderOpen, assist("folder"));
     PanelIcons::set(ui->tb_PointDetect, assist("target-manual"));
+    // The refinement toggle beside point detection, in the palette of the armed icons.
+    ui->tb_SubPixel->setStyleSheet(QStringLiteral(
+        "QToolButton {border: 1px solid #8A96A3; border-radius: 4px; background: #FAFBFC; color: #263238;}"
+        " QToolButton:checked {border-color: #0D47A1; background: #1565C0; color: #FFFFFF;}"));
     ui->tb_Pin->setStyleSheet(QStringLiteral("QToolButton {border-image: url(%1)} QToolButton:checked {border-image: url(%2)}")
                                   .arg(assist("pin"), assist("unpin")));
 
@@ -168,6 +172,7 @@ void Menu::initMenu()
     initMainButton();
     initRulerTable();
     PanelIcons::set(ui->tb_PointDetect, assist(GlobalVar::bDetectAuto ? "target-auto" : "target-manual"));
+    ui->tb_SubPixel->setChecked(GlobalVar::bSubPixel);
 }
 
 void Menu::initMainButton()
@@ -231,6 +236,12 @@ void Menu::on_tb_PointDetect_clicked()
     GlobalVar::bDetectAuto = !GlobalVar::bDetectAuto;
     PanelIcons::set(ui->tb_PointDetect, assist(GlobalVar::bDetectAuto ? "target-auto" : "target-manual"));
     saveParam(1);
+}
+
+void Menu::on_tb_SubPixel_clicked(bool checked)
+{
+    GlobalVar::bSubPixel = checked;
+    saveParam(7);
 }
 
 // --- Results table -----------------------------------------------------------------------------

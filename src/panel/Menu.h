@@ -124,6 +124,7 @@ public slots:
 private slots:
     void on_tb_CrossLine_clicked();
     void on_tb_PointDetect_clicked();
+    void on_tb_SubPixel_clicked(bool checked);
     void on_tb_Delete_clicked();
     void on_tb_Font_clicked();
     void on_tb_FolderOpen_clicked();

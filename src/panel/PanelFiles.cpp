@@ -48,6 +48,8 @@ void PanelFiles::restore()
         read(5);
     else
         save(5);
+    if (keys.contains(QStringLiteral("detect/subpixel")))
+        read(7);
 
     const QString config = ParamFile::configFile();
     if (!config.isEmpty() && QFileInfo(config).isFile()) {

@@ -104,6 +104,9 @@ void ParamFile::read(int kind, CustomLine *vertical, CustomLine *horizontal)
                   settings.value(QStringLiteral("crosshair/widthy")),
                   settings.value(QStringLiteral("crosshair/colory")));
         break;
+    case 7:
+        GlobalVar::bSubPixel = settings.value(QStringLiteral("detect/subpixel")).toBool();
+        break;
     default:
         break;
     }
@@ -154,6 +157,9 @@ void ParamFile::save(int kind, const CustomLine *vertical, const CustomLine *hor
             settings.setValue(QStringLiteral("crosshair/widthy"), horizontal->pen.width());
             settings.setValue(QStringLiteral("crosshair/colory"), colorValue(horizontal->pen.color()));
         }
+        break;
+    case 7:
+        settings.setValue(QStringLiteral("detect/subpixel"), GlobalVar::bSubPixel);
         break;
     default:
         break;

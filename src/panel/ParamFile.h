@@ -16,6 +16,8 @@ class CustomLine;
 //   3 international/language
 //   4 image/type
 //   5 crosshair/*   the cross hair's visibility and its two lines
+//   7 detect/subpixel  point detection refines edges to a fraction of a pixel; written when the
+//                      user first changes it, so a new file holds the described keys only
 // Every save is flushed to the medium.
 class ParamFile
 {

@@ -16,7 +16,7 @@ const int emptyRows = 32;
 
 bool isMeasurement(const Shape *shape)
 {
-    return shape->property() >= 3 && shape->property() <= 20;
+    return shape->property() >= 3 && shape->property() <= 21;
 }
 } // namespace
 

@@ -33,6 +33,7 @@ const ToolButtonRow toolRows[] = {
     {"tb_C2Circle", 18, "circle2circle", QT_TRANSLATE_NOOP("ToolPalette", "distance between center of circles")},
     {"tb_Concentric", 19, "concentric", QT_TRANSLATE_NOOP("ToolPalette", "concentric circles")},
     {"tb_Paraline2Paraline", 20, "paraline2paraline", QT_TRANSLATE_NOOP("ToolPalette", "distance between center of parallel lines")},
+    {"tb_CircleFit", 21, "circlefit", QT_TRANSLATE_NOOP("ToolPalette", "circle fitted to points")},
 };
 const int toolCount = int(sizeof toolRows / sizeof toolRows[0]);
 } // namespace

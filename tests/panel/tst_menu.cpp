@@ -317,9 +317,14 @@ void TestMenu::restartRestoresSettings()
     // First start wrote the start values.
     QVERIFY(ParamFile::contains(QStringLiteral("param/linewidth")));
     QVERIFY(!ParamFile::contains(QStringLiteral("international/language")));
+    // Refined snapping is off and has no key until it is first switched.
+    QVERIFY(!ParamFile::contains(QStringLiteral("detect/subpixel")));
+    QVERIFY(!button("tb_SubPixel")->isChecked());
 
     button("tb_English")->click();
     button("tb_PointDetect")->click();
+    button("tb_SubPixel")->click();
+    QVERIFY(GlobalVar::bSubPixel);
     menu()->findChild<QSpinBox *>(QStringLiteral("sb_HorizontalLines"))->setValue(3);
     button("tb_HorizontalLineOkey")->click();
     QCOMPARE(GlobalVar::horizontalLineList.size(), 3);
@@ -336,6 +341,8 @@ void TestMenu::restartRestoresSettings()
     QCOMPARE(GlobalVar::language, quint8(2));
     QVERIFY(GlobalVar::bDetectAuto);
     QVERIFY(button("tb_PointDetect")->styleSheet().contains(QLatin1String("target-auto.png")));
+    QVERIFY(GlobalVar::bSubPixel);
+    QVERIFY(button("tb_SubPixel")->isChecked());
     QCOMPARE(menu()->verticalCrossLine->pos(), QPointF(1000, 0));
     QCOMPARE(GlobalVar::horizontalLineList.size(), 3);
     QCOMPARE(GlobalVar::horizontalLineList.at(0)->pos(), QPointF(0, 270));

@@ -33,7 +33,7 @@ void TestToolPalette::init()
     for (const char *name : {"tb_FreeLine", "tb_HorizontalLine", "tb_VerticalLine", "tb_ParaLine", "tb_CustomParaline",
                              "tb_P2Line", "tb_Angle", "tb_Rectangle", "tb_Polygon", "tb_DualParaLine", "tb_Radian",
                              "tb_Circle", "tb_P2Circle", "tb_L2Circle", "tb_C2Circle", "tb_Concentric",
-                             "tb_Paraline2Paraline", "tb_CrossLine"})
+                             "tb_Paraline2Paraline", "tb_CircleFit", "tb_CrossLine"})
         (new QToolButton(panel))->setObjectName(QLatin1String(name));
 }
 

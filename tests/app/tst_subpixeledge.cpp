@@ -1,0 +1,205 @@
+#include <QPainter>
+#include <QTest>
+#include <QtMath>
+
+#include <cmath>
+
+#include "Control.h"
+#include "DriveFb1.h"
+#include "Frame.h"
+#include "FrameDriver.h"
+#include "GlobalVar.h"
+#include "PointDetector.h"
+#include "SimulatedCamera.h"
+#include "SubPixelEdge.h"
+#include "TargetGeometry.h"
+
+namespace {
+// A dark half-plane on a light picture, drawn with area antialiasing: its edge passes through
+// `through`, turned by `degrees` from vertical; the light side lies where the edge's normal
+// (cos, sin of `degrees`) points.
+QImage halfPlane(const QPointF &through, qreal degrees, int dark = 40, int light = 190)
+{
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(qRgb(light, light, light));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(dark, dark, dark));
+    painter.translate(through);
+    painter.rotate(degrees);
+    // Dark left of the edge, which runs along the rotated y axis.
+    painter.drawRect(QRectF(-400, -400, 400, 800));
+    return image;
+}
+
+// Distance of p from the edge through `through` turned by `degrees`.
+qreal distanceFromEdge(const QPointF &p, const QPointF &through, qreal degrees)
+{
+    const qreal a = qDegreesToRadians(degrees);
+    const QPointF normal(std::cos(a), std::sin(a));
+    const QPointF d = p - through;
+    return d.x() * normal.x() + d.y() * normal.y();
+}
+
+void addNoise(QImage &image, int amplitude)
+{
+    quint32 seed = 12345u;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            const int delta = int((seed >> 24) % (2 * amplitude + 1)) - amplitude;
+            const int level = qBound(0, qRed(image.pixel(x, y)) + delta, 255);
+            image.setPixel(x, y, qRgb(level, level, level));
+        }
+    }
+}
+
+// Every level raised to 1 / exponent, as a camera's gamma curve does.
+void applyGamma(QImage &image, double exponent)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int level = qRound(255.0 * std::pow(qRed(image.pixel(x, y)) / 255.0, 1.0 / exponent));
+            image.setPixel(x, y, qRgb(level, level, level));
+        }
+    }
+}
+} // namespace
+
+// Refining detected edges to a fraction of a pixel: straight edges at any position and angle,
+// noise and a gamma curve, the places where no refinement is possible, and its use by the main
+// window on the simulator's target.
+class TestSubPixelEdge : public QObject, private FrameDriver
+{
+    Q_OBJECT
+
+private slots:
+    void straightEdges_data();
+    void straightEdges();
+    void noiseAndGamma();
+    void nothingToRefine();
+    void mainWindowRefinesWhenSwitchedOn();
+};
+
+void TestSubPixelEdge::straightEdges_data()
+{
+    QTest::addColumn<QPointF>("through");
+    QTest::addColumn<qreal>("degrees");
+    QTest::newRow("on a pixel border") << QPointF(100, 100) << qreal(0);
+    QTest::newRow("a quarter in") << QPointF(100.25, 100) << qreal(0);
+    QTest::newRow("three quarters in") << QPointF(100.75, 100) << qreal(0);
+    QTest::newRow("horizontal") << QPointF(100, 100.4) << qreal(90);
+    QTest::newRow("light on the left") << QPointF(100.6, 100) << qreal(180);
+    QTest::newRow("turned 7 degrees") << QPointF(100.3, 100.1) << qreal(7);
+    QTest::newRow("diagonal") << QPointF(100.1, 100.7) << qreal(45);
+    QTest::newRow("steep") << QPointF(99.85, 100.2) << qreal(-63);
+}
+
+void TestSubPixelEdge::straightEdges()
+{
+    QFETCH(QPointF, through);
+    QFETCH(qreal, degrees);
+    const QImage image = halfPlane(through, degrees);
+    // Clicks up to 4 pixels off the edge, either side: the whole-pixel result is off by up to a
+    // pixel, the refined one by hundredths.
+    const qreal a = qDegreesToRadians(degrees);
+    const QPointF normal(std::cos(a), std::sin(a));
+    for (qreal off : {-4.0, -2.5, 3.0, 4.0}) {
+        const QPointF click = QPointF(std::round(through.x() + off * normal.x()),
+                                      std::round(through.y() + off * normal.y()));
+        QPoint pixel;
+        QVERIFY(PointDetector::edgePixel(image, click, 0.8f, &pixel));
+        QPointF edge;
+        QVERIFY(SubPixelEdge::refine(image, pixel, &edge));
+        QVERIFY2(std::abs(distanceFromEdge(edge, through, degrees)) < 0.03,
+                 qPrintable(QStringLiteral("%1 off: %2").arg(off).arg(distanceFromEdge(edge, through, degrees))));
+        // The refined point lies near the edge pixel found, not slid along the edge.
+        QVERIFY(QLineF(edge, QPointF(pixel) + QPointF(0.5, 0.5)).length() < 1.6);
+        QCOMPARE(SubPixelEdge::locate(image, click, 0.8f), edge);
+    }
+}
+
+void TestSubPixelEdge::noiseAndGamma()
+{
+    const QPointF through(100.3, 100);
+    QImage image = halfPlane(through, 3);
+    addNoise(image, 6);
+    qreal worst = 0;
+    for (int y = 80; y <= 120; y += 4) {
+        const QPointF edge = SubPixelEdge::locate(image, QPointF(97, y), 0.8f);
+        worst = std::max(worst, std::abs(distanceFromEdge(edge, through, 3)));
+    }
+    QVERIFY2(worst < 0.1, qPrintable(QString::number(worst)));
+
+    // After a gamma curve the half-covered pixels look lighter than half: the levels must be
+    // taken back through the curve, or the edge moves towards the dark side.
+    QImage curved = halfPlane(through, 0);
+    applyGamma(curved, 2.2);
+    const QPointF click(97, 100);
+    const qreal taken = distanceFromEdge(SubPixelEdge::locate(curved, click, 0.8f, 2.2), through, 0);
+    const qreal ignored = distanceFromEdge(SubPixelEdge::locate(curved, click, 0.8f, 1.0), through, 0);
+    QVERIFY2(std::abs(taken) < 0.03, qPrintable(QString::number(taken)));
+    QVERIFY2(ignored < -0.05, qPrintable(QString::number(ignored)));
+}
+
+void TestSubPixelEdge::nothingToRefine()
+{
+    QPointF edge(-1, -1);
+    // A uniform picture, and a click on one: nothing found, the click comes back.
+    QImage flat(200, 200, QImage::Format_RGB32);
+    flat.fill(qRgb(120, 120, 120));
+    QVERIFY(!SubPixelEdge::refine(flat, QPoint(100, 100), &edge));
+    QCOMPARE(SubPixelEdge::locate(flat, QPointF(100.5, 99), 0.8f), QPointF(100.5, 99));
+
+    // A line two pixels wide has the same level on both sides: no edge profile. The
+    // whole-pixel result stands.
+    QImage line = flat;
+    line.fill(qRgb(200, 200, 200));
+    for (int y = 0; y < 200; ++y)
+        for (int x = 100; x < 102; ++x)
+            line.setPixel(x, y, qRgb(30, 30, 30));
+    QPoint pixel;
+    QVERIFY(PointDetector::edgePixel(line, QPointF(96, 100), 0.8f, &pixel));
+    QVERIFY(!SubPixelEdge::refine(line, pixel, &edge));
+    QCOMPARE(SubPixelEdge::locate(line, QPointF(96, 100), 0.8f), PointDetector::locate(line, QPointF(96, 100), 0.8f));
+
+    // Too close to the picture's border for a profile, and pictures it cannot read.
+    const QImage plane = halfPlane(QPointF(3.5, 100), 0);
+    QVERIFY(!SubPixelEdge::refine(plane, QPoint(3, 100), &edge));
+    QVERIFY(!SubPixelEdge::refine(QImage(), QPoint(3, 100), &edge));
+    QVERIFY(!SubPixelEdge::refine(plane.convertToFormat(QImage::Format_Grayscale8), QPoint(100, 100), &edge));
+    QVERIFY(!SubPixelEdge::refine(halfPlane(QPointF(100.5, 100), 0), QPoint(100, 100), &edge, 0.0));
+    QCOMPARE(edge, QPointF(-1, -1));
+}
+
+void TestSubPixelEdge::mainWindowRefinesWhenSwitchedOn()
+{
+    openFrame();
+    const TargetGeometry::Circle &disc = TargetGeometry::disc;
+    const auto rimError = [&](const QPointF &p) {
+        return std::abs(QLineF(disc.centre, p).length() - disc.radius);
+    };
+    const QPointF click = disc.centre + QPointF(disc.radius + 3, -40);
+
+    // Off: the described whole-pixel result, read from the photo as before.
+    GlobalVar::bSubPixel = false;
+    DriveFb1 fb1;
+    const QImage *picture = fb1.readQImage(1920, 1080, 4);
+    QVERIFY(picture);
+    const QPointF whole = frame->detectPoint(click);
+    QCOMPARE(whole, PointDetector::locate(*picture, click, GlobalVar::threshold));
+
+    // On: the rim to a tenth of a pixel, with the simulator's gamma curve taken into account.
+    GlobalVar::bSubPixel = true;
+    const QPointF refined = frame->detectPoint(click);
+    QVERIFY2(rimError(refined) < 0.1, qPrintable(QString::number(rimError(refined))));
+    QCOMPARE(refined, SubPixelEdge::locate(*picture, click, GlobalVar::threshold,
+                                           Control::gammaExponent(GlobalVar::IMX185.gamma)));
+    // Outside the detection area nothing moves, refined or not.
+    QCOMPARE(frame->detectPoint(QPointF(0, 0)), QPointF(0, 0));
+    closeFrame();
+}
+
+QTEST_MAIN(TestSubPixelEdge)
+#include "tst_subpixeledge.moc"

@@ -1,0 +1,235 @@
+#include <QGraphicsScene>
+#include <QTest>
+#include <QtMath>
+
+#include <cmath>
+#include <limits>
+
+#include "CircleFit.h"
+#include "FrameDriver.h"
+#include "GlobalVar.h"
+#include "MeasureCircleFit.h"
+
+using TestUtils::click;
+using TestUtils::move;
+
+Q_DECLARE_METATYPE(QVector<QPointF>)
+
+namespace {
+QVector<QPointF> rim(const QPointF &centre, qreal radius, int count, qreal fromDegrees = 0,
+                     qreal spanDegrees = 360)
+{
+    QVector<QPointF> points;
+    for (int k = 0; k < count; ++k) {
+        const qreal a = qDegreesToRadians(fromDegrees + spanDegrees * k / count);
+        points << centre + radius * QPointF(std::cos(a), std::sin(a));
+    }
+    return points;
+}
+
+// The label a fitted circle of radius r and residual rms shows in pixels with 3 decimals.
+QString labelOf(int serial, qreal r, qreal rms)
+{
+    const QString n = QString::number(serial);
+    const auto f = [](double v) { return QString::number(v, 'f', 3); };
+    return QStringLiteral("F%1=R%1=%2pixels\nD%1=%3pixels\nC%1=%4pixels\nA%1=%5pixels²\nRMS%1=%6pixels")
+        .arg(n, f(r), f(2 * r), f(2 * r * M_PI), f(r * r * M_PI), f(rms));
+}
+} // namespace
+
+// The least-squares circle, and the item that measures a circle fitted to clicked rim points,
+// drawn through the main window.
+class TestCircleFit : public QObject, private FrameDriver
+{
+    Q_OBJECT
+
+private slots:
+    void init() { openFrame(); }
+    void cleanup() { closeFrame(); }
+
+    void exactPoints_data();
+    void exactPoints();
+    void scatteredPoints();
+    void noCircle_data();
+    void noCircle();
+
+    void drawnAndFinishedByRightClick();
+    void twentiethClickFinishes();
+    void tooFewPointsAreDiscarded();
+    void collinearPointsShowNoValues();
+    void handlesAndUnits();
+
+private:
+    MeasureCircleFit *lastItem() const
+    {
+        return qgraphicsitem_cast<MeasureCircleFit *>(GlobalVar::shapeList.value(GlobalVar::shapeList.size() - 1));
+    }
+};
+
+void TestCircleFit::exactPoints_data()
+{
+    QTest::addColumn<QVector<QPointF>>("points");
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<qreal>("radius");
+    QTest::newRow("three points") << QVector<QPointF>{{600, 400}, {500, 300}, {400, 400}}
+                                  << QPointF(500, 400) << qreal(100);
+    QTest::newRow("twelve around") << rim(QPointF(340, 560), 150, 12, 7) << QPointF(340, 560) << qreal(150);
+    // Points on a quarter of the rim only, far from the origin: conditioning matters.
+    QTest::newRow("short arc") << rim(QPointF(1500, 900), 40, 6, 10, 80) << QPointF(1500, 900) << qreal(40);
+    QTest::newRow("large circle") << rim(QPointF(960, 540), 5000, 8, 80, 20) << QPointF(960, 540) << qreal(5000);
+}
+
+void TestCircleFit::exactPoints()
+{
+    QFETCH(QVector<QPointF>, points);
+    QFETCH(QPointF, centre);
+    QFETCH(qreal, radius);
+    const CircleFit::Result fit = CircleFit::fit(points);
+    QVERIFY(fit.valid);
+    QVERIFY2(QLineF(fit.centre, centre).length() < 1e-6 * radius, qPrintable(QString::number(fit.centre.x())));
+    QVERIFY(std::abs(fit.radius - radius) < 1e-6 * radius);
+    QVERIFY(fit.rms < 1e-6 * radius);
+    QCOMPARE(fit.rect(), QRectF(fit.centre.x() - fit.radius, fit.centre.y() - fit.radius, 2 * fit.radius,
+                                2 * fit.radius));
+}
+
+void TestCircleFit::scatteredPoints()
+{
+    // Points alternately 0.5 outside and inside a circle of 100: the geometric fit finds the
+    // circle and reports the scatter as its residual; one misplaced click moves the result far
+    // less than it moves a circle through three points.
+    QVector<QPointF> points;
+    const QPointF centre(700, 500);
+    for (int k = 0; k < 12; ++k) {
+        const qreal a = qDegreesToRadians(30.0 * k);
+        points << centre + (100 + (k % 2 ? 0.5 : -0.5)) * QPointF(std::cos(a), std::sin(a));
+    }
+    CircleFit::Result fit = CircleFit::fit(points);
+    QVERIFY(fit.valid);
+    QVERIFY(std::abs(fit.radius - 100) < 1e-3);
+    QVERIFY(QLineF(fit.centre, centre).length() < 1e-3);
+    QVERIFY(std::abs(fit.rms - 0.5) < 1e-3);
+
+    points[3] += QPointF(0, 6);   // one click 6 pixels off the rim
+    fit = CircleFit::fit(points);
+    QVERIFY(fit.valid);
+    QVERIFY(std::abs(fit.radius - 100) < 1.0);
+    QVERIFY(fit.rms > 1.0);
+}
+
+void TestCircleFit::noCircle_data()
+{
+    QTest::addColumn<QVector<QPointF>>("points");
+    const qreal nan = std::numeric_limits<qreal>::quiet_NaN();
+    QTest::newRow("none") << QVector<QPointF>();
+    QTest::newRow("two points") << QVector<QPointF>{{0, 0}, {10, 0}};
+    QTest::newRow("collinear") << QVector<QPointF>{{100, 100}, {200, 200}, {300, 300}, {400, 400}};
+    QTest::newRow("all equal") << QVector<QPointF>(5, QPointF(50, 50));
+    QTest::newRow("nearly collinear") << QVector<QPointF>{{0, 0}, {1000, 1e-9}, {2000, 0}};
+    QTest::newRow("not a number") << QVector<QPointF>{{0, 0}, {10, 0}, {nan, 5}};
+}
+
+void TestCircleFit::noCircle()
+{
+    QFETCH(QVector<QPointF>, points);
+    QVERIFY(!CircleFit::fit(points).valid);
+}
+
+void TestCircleFit::drawnAndFinishedByRightClick()
+{
+    const QVector<QPointF> points = rim(QPointF(500, 450), 120, 6, 15);
+    auto *item = qgraphicsitem_cast<MeasureCircleFit *>(draw(21, points));
+    QVERIFY(item);
+    QCOMPARE(frame->pointIndex, quint8(6));
+    QVERIFY(GlobalVar::shapeList.isEmpty());
+    // While drawing, the mouse is a seventh rim point of the circle shown.
+    move(viewport(), QPointF(500, 450 - 130));
+    QVERIFY(item->circle.valid);
+    QVERIFY(item->circle.radius > 120.5);
+    // The right click finishes with the six clicked points, wherever it is made.
+    click(viewport(), QPointF(900, 900), Qt::RightButton);
+    QCOMPARE(lastItem(), item);
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(item->rimPoints, points);
+    QVERIFY(item->isComplete());
+    QCOMPARE(item->label, labelOf(1, item->circle.radius, item->circle.rms));
+    QVERIFY(std::abs(item->circle.radius - 120) < 1e-6);
+    QCOMPARE(item->labelName(), QStringLiteral("F1"));
+    QCOMPARE(frame->serialCounter[ShapeRoute::CounterF], quint16(1));
+    QCOMPARE(frame->serialCounter[ShapeRoute::CounterC], quint16(0));
+    QVERIFY(frame->bDrawing);   // the tool stays armed
+    // A finished item takes no more points.
+    item->setPoint(QPointF(1, 1), 7, item->serial);
+    item->endDraw(QPointF(2, 2));
+    QCOMPARE(item->rimPoints, points);
+}
+
+void TestCircleFit::twentiethClickFinishes()
+{
+    const QVector<QPointF> points = rim(QPointF(800, 500), 200, 20);
+    draw(21, points);
+    MeasureCircleFit *item = lastItem();
+    QVERIFY(item);
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(item->rimPoints.size(), 20);
+    QCOMPARE(item->rimPoints.last(), points.last());
+    QVERIFY(std::abs(item->circle.radius - 200) < 1e-6);
+}
+
+void TestCircleFit::tooFewPointsAreDiscarded()
+{
+    draw(21, {QPointF(100, 100), QPointF(200, 120)});
+    click(viewport(), QPointF(150, 300), Qt::RightButton);
+    QVERIFY(GlobalVar::shapeList.isEmpty());
+    QVERIFY(!frame->currentShape);
+    QCOMPARE(frame->pointIndex, quint8(0));
+}
+
+void TestCircleFit::collinearPointsShowNoValues()
+{
+    // The mouse off the line gives a circle while drawing; the points kept do not.
+    draw(21, {QPointF(100, 100), QPointF(200, 200), QPointF(300, 300)});
+    move(viewport(), QPointF(100, 300));
+    MeasureCircleFit *item = qgraphicsitem_cast<MeasureCircleFit *>(frame->currentShape);
+    QVERIFY(item && item->circle.valid);
+    click(viewport(), QPointF(100, 300), Qt::RightButton);
+    QCOMPARE(lastItem(), item);
+    QVERIFY(!item->circle.valid);
+    QCOMPARE(item->label, QStringLiteral("F1=F1"));
+    QCOMPARE(item->circleRect.width(), 0.0);
+    // Units changing later write no values either.
+    item->refreshLabel();
+    QCOMPARE(item->label, QStringLiteral("F1=F1"));
+}
+
+void TestCircleFit::handlesAndUnits()
+{
+    const QVector<QPointF> points{{700, 500}, {600, 400}, {500, 500}, {600, 600}};
+    draw(21, points);
+    click(viewport(), QPointF(10, 10), Qt::RightButton);
+    MeasureCircleFit *item = lastItem();
+    QVERIFY(item);
+    frame->disarmTool();
+    item->setSelected(true);
+
+    // Dragging the handle of the first point moves that point; the circle follows.
+    const QPointF target = points[0] + QPointF(30, 30);
+    TestUtils::drag(viewport(), points[0], target);
+    QCOMPARE(item->rimPoints[0], target);
+    QCOMPARE(item->rimPoints[1], points[1]);
+    QVERIFY(item->circle.rms > 1.0);
+    QCOMPARE(item->label, labelOf(1, item->circle.radius, item->circle.rms));
+
+    // In a calibrated unit every length is converted, the residual too.
+    GlobalVar::currentUnit = QStringLiteral("mm");
+    GlobalVar::currentRealRuler = 0.5f;
+    item->refreshLabel();
+    const QStringList lines = item->labelValues().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 5);
+    QCOMPARE(lines[0], QStringLiteral("R1=%1mm").arg(float(item->circleRect.width() * 0.5) * 0.5f, 0, 'f', 3));
+    QCOMPARE(lines[4], QStringLiteral("RMS1=%1mm").arg(float(item->circle.rms) * 0.5f, 0, 'f', 3));
+    QVERIFY(lines[3].endsWith(QStringLiteral("mm²")));
+}
+
+QTEST_MAIN(TestCircleFit)
+#include "tst_circlefit.moc"
