@@ -54,18 +54,12 @@ QVector<QPolygonF> MeasureCircle::makeHandles() const
 
 void MeasureCircle::paintGeometry(QPainter *painter) const
 {
-    if (circleRect.width() <= 0.0)
-        return;
-    drawCross(painter, circleRect.center());
-    painter->drawEllipse(circleRect);
+    paintCircle(painter, circleRect);
 }
 
 QPainterPath MeasureCircle::outline() const
 {
-    QPainterPath path;
-    if (circleRect.width() > 0.0)
-        path.addEllipse(circleRect);
-    return path;
+    return circleOutline(circleRect);
 }
 
 

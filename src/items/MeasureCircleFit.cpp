@@ -105,18 +105,12 @@ QVector<QPolygonF> MeasureCircleFit::makeHandles() const
 
 void MeasureCircleFit::paintGeometry(QPainter *painter) const
 {
-    if (circleRect.width() <= 0.0)
-        return;
-    drawCross(painter, circleRect.center());
-    painter->drawEllipse(circleRect);
+    paintCircle(painter, circleRect);
 }
 
 QPainterPath MeasureCircleFit::outline() const
 {
-    QPainterPath path;
-    if (circleRect.width() > 0.0)
-        path.addEllipse(circleRect);
-    return path;
+    return circleOutline(circleRect);
 }
 
 bool MeasureCircleFit::bodyContains(const QPointF &pos) const

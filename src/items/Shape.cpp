@@ -197,6 +197,22 @@ QString Shape::lengthText(const QString &name, qreal pixels)
     return name + QLatin1Char('=') + formatLength(pixels);
 }
 
+void Shape::paintCircle(QPainter *painter, const QRectF &circle)
+{
+    if (circle.width() <= 0.0)
+        return;
+    drawCross(painter, circle.center());
+    painter->drawEllipse(circle);
+}
+
+QPainterPath Shape::circleOutline(const QRectF &circle)
+{
+    QPainterPath path;
+    if (circle.width() > 0.0)
+        path.addEllipse(circle);
+    return path;
+}
+
 void Shape::drawCross(QPainter *painter, const QPointF &p)
 {
     const QPolygonF cross = GlobalVar::getCrossLine(p);

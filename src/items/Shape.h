@@ -126,6 +126,10 @@ protected:
     static QString lengthText(const QString &name, qreal pixels);
     // Draws the small plus sign of a defining point.
     static void drawCross(QPainter *painter, const QPointF &p);
+    // A circle with a cross at its centre, and its outline for the hit shape; nothing while the
+    // circle has no size yet.
+    static void paintCircle(QPainter *painter, const QRectF &circle);
+    static QPainterPath circleOutline(const QRectF &circle);
     // Marks the hit shape as changed (call after a class changes points outside drawing()).
     void shapeChanged();
 

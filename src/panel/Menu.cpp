@@ -224,8 +224,11 @@ void Menu::applyLook()
     // Every finished item shows the new digits and label mode; a bigger text or pen gives it a
     // bigger area to hit and to repaint.
     for (Shape *shape : qAsConst(GlobalVar::shapeList)) {
-        shape->refreshLook();
-        shape->refreshLabel();
+        // Writing the label again rebuilds the item's area as well.
+        if (shape->label.isEmpty())
+            shape->refreshLook();
+        else
+            shape->refreshLabel();
     }
     updateDataTable();
     emit signal_repaintRequested();
