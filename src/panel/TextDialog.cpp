@@ -26,6 +26,8 @@ TextDialog::TextDialog(QWidget *parent)
     , textLength(qint8(GlobalVar::textDigiLength))
 {
     ui->setupUi(this);
+    // Its few numbers are set with the arrows; the on-screen keyboard would cover the switches.
+    setProperty("nodialogfullkeyboard", true);
     ui->sb_LineWidth->setValue(lineWidth);
     ui->w_LineColor->setStyleSheet(swatchStyle(lineColor));
     showSwitch(ui->w_LineEditableBack, ui->w_LineEditableFront, GlobalVar::bEditable);
