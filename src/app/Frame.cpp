@@ -6,11 +6,9 @@
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QTimer>
 #include <QWheelEvent>
-
-#include <unistd.h>
 
 #include "BmpEncoder.h"
 #include "CalibrateCircle.h"
@@ -20,6 +18,7 @@
 #include "DriveFb0.h"
 #include "Control.h"
 #include "DriveFb1.h"
+#include "FileRepairs.h"
 #include "GlobalVar.h"
 #include "GraphicsView.h"
 #include "Menu.h"
@@ -27,6 +26,7 @@
 #include "PointDetector.h"
 #include "QtCompat.h"
 #include "RulerUnits.h"
+#include "SafeFile.h"
 #include "Shape.h"
 #include "ShapeRoutes.h"
 #include "SubPixelEdge.h"
@@ -96,6 +96,13 @@ Frame::Frame(QWidget *parent)
     ui->l_Percentage->hide();
     ui->gb_Zoom->raise();
     ui->gb_Zoom->hide();
+
+    // Settings files found damaged on the way here are named once, over the started window.
+    QTimer::singleShot(0, this, [this] {
+        const QString report = FileRepairs::takeReport();
+        if (!report.isEmpty())
+            UserDialogs::warning(this, tr("Settings repaired"), report);
+    });
 }
 
 Frame::~Frame()
@@ -560,19 +567,18 @@ bool Frame::captureImageTo(const QString &path)
     scene->render(&painter, QRectF(picture->rect()), view->mapToScene(picture->rect()).boundingRect(), Qt::KeepAspectRatio);
     painter.end();
     // Written beside the target and put in its place only when complete, so a failed write
-    // leaves no half-written picture. A bitmap is written in one piece.
-    QSaveFile file(path);
+    // leaves no half-written picture. A bitmap is encoded in one piece.
     const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    bool saved = file.open(QIODevice::WriteOnly);
-    if (saved && format == "bmp") {
-        const QByteArray bytes = BmpEncoder::encode(*picture);
-        saved = !bytes.isEmpty() && file.write(bytes) == bytes.size();
-    } else if (saved) {
-        saved = picture->save(&file, format.isEmpty() ? nullptr : format.constData());
+    QByteArray bytes;
+    if (format == "bmp") {
+        bytes = BmpEncoder::encode(*picture);
+    } else {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!picture->save(&buffer, format.isEmpty() ? nullptr : format.constData()))
+            bytes.clear();
     }
-    saved = saved && file.commit();
-    ::sync();
-    return saved;
+    return !bytes.isEmpty() && SafeFile::write(path, bytes);
 }
 
 void Frame::slot_livePictureChanged()

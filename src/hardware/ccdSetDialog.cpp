@@ -6,10 +6,12 @@
 #include <QPointer>
 #include <QSettings>
 
-#include <unistd.h>
-
 #include "AutoAdjust.h"
+#include "FileRepairs.h"
 #include "GlobalVar.h"
+#include "SafeFile.h"
+#include "SettingsReader.h"
+#include "UserDialogs.h"
 
 namespace {
 const char *const configFile = "./config";
@@ -77,9 +79,14 @@ void ccdSetDialog::applyLock()
 void ccdSetDialog::initCcdParameter()
 {
     ccdParameter &p = GlobalVar::IMX185;
+    // A file that isn't settings at all is kept aside, not overwritten.
+    FileRepairs::keepAsideIfUnreadable(QString::fromLatin1(configFile), {QStringLiteral("ccd")});
+    const bool stamped = QSettings(QString::fromLatin1(configFile), QSettings::IniFormat)
+                             .value(QStringLiteral("ccd/image.password"))
+                             .toInt()
+                         == passwordStamp;
     {
-        QSettings settings(QString::fromLatin1(configFile), QSettings::IniFormat);
-        if (settings.value(QStringLiteral("ccd/image.password")).toInt() == passwordStamp) {
+        if (stamped) {
             readCcdParameter();
         } else {
             p.exposure = 450;
@@ -118,38 +125,50 @@ void ccdSetDialog::setSlider(QSlider *slider, int value, void (ccdSetDialog::*ha
 
 void ccdSetDialog::readCcdParameter()
 {
+    // Missing or unusable values take the start values; numbers stay within what the sliders
+    // can set, so no value below a gain's floor wraps round.
     QSettings settings(QString::fromLatin1(configFile), QSettings::IniFormat);
-    auto read = [&settings](const char *key) {
-        return quint32(settings.value(QLatin1String("ccd/image.") + QLatin1String(key)).toInt());
+    SettingsReader in(settings);
+    auto read = [&in](const char *key, int fallback, int minimum, int maximum) {
+        return quint32(in.integer(QLatin1String("ccd/image.") + QLatin1String(key), fallback, minimum, maximum));
     };
     ccdParameter &p = GlobalVar::IMX185;
-    p.gain = read("gain");
-    p.exposure = read("exposure");
-    p.contrast = read("contrast");
-    p.red = read("red");
-    p.green = read("green");
-    p.blue = read("blue");
-    p.sharpen = read("sharpen");
-    p.gamma = read("gamma");
+    p.gain = read("gain", 0, 0, 30);
+    p.exposure = read("exposure", 450, 0, 1125);
+    p.contrast = read("contrast", 30, 0, 100);
+    p.red = read("red", 20000, 8000, 32000);
+    p.green = read("green", 10000, 8000, 16000);
+    p.blue = read("blue", 20000, 8000, 32000);
+    p.sharpen = read("sharpen", 2000, 0, 10000);
+    p.gamma = read("gamma", 1, 0, 3);
+    if (in.repaired())
+        FileRepairs::noteRepaired(QString::fromLatin1(configFile));
+    if (in.repaired() || in.incomplete())
+        writeCcdParameter();
 }
 
 void ccdSetDialog::writeCcdParameter()
 {
-    {
-        QSettings settings(QString::fromLatin1(configFile), QSettings::IniFormat);
-        const ccdParameter &p = GlobalVar::IMX185;
-        settings.setValue(QStringLiteral("ccd/image.password"), uint(passwordStamp));
-        settings.setValue(QStringLiteral("ccd/image.gain"), uint(p.gain));
-        settings.setValue(QStringLiteral("ccd/image.exposure"), uint(p.exposure));
-        settings.setValue(QStringLiteral("ccd/image.contrast"), uint(p.contrast));
-        settings.setValue(QStringLiteral("ccd/image.red"), uint(p.red));
-        settings.setValue(QStringLiteral("ccd/image.green"), uint(p.green));
-        settings.setValue(QStringLiteral("ccd/image.blue"), uint(p.blue));
-        settings.setValue(QStringLiteral("ccd/image.sharpen"), uint(p.sharpen));
-        settings.setValue(QStringLiteral("ccd/image.gamma"), uint(p.gamma));
-        settings.sync();
-    }
-    ::sync();
+    QString error;
+    const bool written = SafeFile::editSettings(
+        QString::fromLatin1(configFile),
+        [](QSettings &settings) {
+            const ccdParameter &p = GlobalVar::IMX185;
+            settings.setValue(QStringLiteral("ccd/image.password"), uint(passwordStamp));
+            settings.setValue(QStringLiteral("ccd/image.gain"), uint(p.gain));
+            settings.setValue(QStringLiteral("ccd/image.exposure"), uint(p.exposure));
+            settings.setValue(QStringLiteral("ccd/image.contrast"), uint(p.contrast));
+            settings.setValue(QStringLiteral("ccd/image.red"), uint(p.red));
+            settings.setValue(QStringLiteral("ccd/image.green"), uint(p.green));
+            settings.setValue(QStringLiteral("ccd/image.blue"), uint(p.blue));
+            settings.setValue(QStringLiteral("ccd/image.sharpen"), uint(p.sharpen));
+            settings.setValue(QStringLiteral("ccd/image.gamma"), uint(p.gamma));
+        },
+        &error);
+    if (!written)
+        UserDialogs::warning(this, tr("Warning"),
+                             tr("The camera settings could not be saved to \"%1\" and the file is as before.\n%2")
+                                 .arg(QString::fromLatin1(configFile), error));
 }
 
 void ccdSetDialog::on_horizontalSlider_exposure_valueChanged(int v)

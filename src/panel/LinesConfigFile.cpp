@@ -2,10 +2,11 @@
 
 #include <QSettings>
 
-#include <unistd.h>
-
 #include "CustomLine.h"
+#include "FileRepairs.h"
 #include "ParamFile.h"
+#include "SafeFile.h"
+#include "SettingsReader.h"
 
 namespace {
 void saveGroup(QSettings &settings, const QString &group, const char *positionKey,
@@ -21,15 +22,23 @@ void saveGroup(QSettings &settings, const QString &group, const char *positionKe
     settings.setValue(group + QStringLiteral("/total"), int(lines.size()));
 }
 
-QVector<LinesConfigFile::Line> readGroup(const QSettings &settings, const QString &group, const char *positionKey)
+QVector<LinesConfigFile::Line> readGroup(SettingsReader &in, const QString &group, const char *positionKey,
+                                         double largestPosition)
 {
     QVector<LinesConfigFile::Line> lines;
-    const int total = settings.value(group + QStringLiteral("/total")).toInt();
+    const int total = in.integer(group + QStringLiteral("/total"), 0, 0, LinesConfigFile::largestLineCount);
     for (int k = 1; k <= total; ++k) {
+        // A line without a usable position is left out; its pen falls back to the default.
+        bool ok = false;
         LinesConfigFile::Line line;
-        line.position = settings.value(QStringLiteral("%1/%2%3").arg(group, QLatin1String(positionKey)).arg(k)).toDouble();
-        line.width = settings.value(QStringLiteral("%1/width%2").arg(group).arg(k)).toInt();
-        line.color = ParamFile::opaqueColor(settings.value(QStringLiteral("%1/color%2").arg(group).arg(k)));
+        line.position = in.real(QStringLiteral("%1/%2%3").arg(group, QLatin1String(positionKey)).arg(k), 0,
+                                largestPosition, &ok);
+        if (!ok) {
+            in.noteRepaired();
+            continue;
+        }
+        line.width = in.integer(QStringLiteral("%1/width%2").arg(group).arg(k), 1, 1, 3);
+        line.color = ParamFile::opaqueColor(in.color(QStringLiteral("%1/color%2").arg(group).arg(k), 0xFFFF0000));
         lines << line;
     }
     return lines;
@@ -37,20 +46,27 @@ QVector<LinesConfigFile::Line> readGroup(const QSettings &settings, const QStrin
 } // namespace
 
 bool LinesConfigFile::save(const QString &path, const QVector<CustomLine *> &horizontal,
-                           const QVector<CustomLine *> &vertical)
+                           const QVector<CustomLine *> &vertical, QString *error)
 {
-    QSettings settings(path, QSettings::IniFormat);
-    settings.clear();
-    saveGroup(settings, QStringLiteral("hline"), "py", horizontal, true);
-    saveGroup(settings, QStringLiteral("vline"), "px", vertical, false);
-    settings.sync();
-    ::sync();
-    return settings.status() == QSettings::NoError;
+    return SafeFile::editSettings(
+        path,
+        [&](QSettings &settings) {
+            settings.clear();
+            saveGroup(settings, QStringLiteral("hline"), "py", horizontal, true);
+            saveGroup(settings, QStringLiteral("vline"), "px", vertical, false);
+        },
+        error);
 }
 
 LinesConfigFile::Lines LinesConfigFile::read(const QString &path)
 {
+    if (FileRepairs::keepAsideIfUnreadable(path, {QStringLiteral("hline"), QStringLiteral("vline")}))
+        return {};
     const QSettings settings(path, QSettings::IniFormat);
-    return {readGroup(settings, QStringLiteral("hline"), "py"),
-            readGroup(settings, QStringLiteral("vline"), "px")};
+    SettingsReader in(settings);
+    Lines lines{readGroup(in, QStringLiteral("hline"), "py", 1080),
+                readGroup(in, QStringLiteral("vline"), "px", 1920)};
+    if (in.repaired())
+        FileRepairs::noteRepaired(path);
+    return lines;
 }

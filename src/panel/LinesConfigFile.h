@@ -26,9 +26,16 @@ public:
 
     LinesConfigFile() = delete;
 
-    // Writes the lines; false when the file could not be written completely.
+    // As many lines of each direction as the panel's spin boxes offer.
+    static constexpr int largestLineCount = 32;
+
+    // Writes the lines; false, with the reason in `error`, when the file could not be written
+    // completely; it is then as before.
     static bool save(const QString &path, const QVector<CustomLine *> &horizontal,
-                     const QVector<CustomLine *> &vertical);
+                     const QVector<CustomLine *> &vertical, QString *error = nullptr);
+    // At most `largestLineCount` lines of each direction; a line without a usable position is
+    // left out and a damaged file is noted for the user (FileRepairs). A file that can't be
+    // read as settings at all is kept aside and gives no lines.
     static Lines read(const QString &path);
 };
 

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include "FileRepairs.h"
 #include "GlobalVar.h"
 #include "LinesConfigFile.h"
 #include "ParamFile.h"
@@ -24,13 +25,28 @@ void PanelFiles::read(int kind)
     ParamFile::read(kind, vertical, horizontal);
 }
 
-void PanelFiles::save(int kind)
+bool PanelFiles::save(int kind)
 {
-    ParamFile::save(kind, vertical, horizontal);
+    QString error;
+    if (ParamFile::save(kind, vertical, horizontal, &error))
+        return true;
+    warnNotSaved(ParamFile::path(), error);
+    return false;
+}
+
+void PanelFiles::warnNotSaved(const QString &path, const QString &error)
+{
+    UserDialogs::warning(panel, tr("Warning"),
+                         tr("The settings could not be saved to \"%1\" and the file is as before.\n%2")
+                             .arg(path, error));
 }
 
 void PanelFiles::restore()
 {
+    FileRepairs::keepAsideIfUnreadable(ParamFile::path(),
+                                       {QStringLiteral("param"), QStringLiteral("ruler"), QStringLiteral("international"),
+                                        QStringLiteral("image"), QStringLiteral("crosshair"), QStringLiteral("detect"),
+                                        QStringLiteral("config")});
     const QStringList keys = ParamFile::keys();
     if (keys.contains(QStringLiteral("param/linewidth")))
         read(1);
@@ -60,12 +76,14 @@ void PanelFiles::restore()
 
 bool PanelFiles::saveLines(const QString &fileName)
 {
-    if (!LinesConfigFile::save(fileName, GlobalVar::horizontalLineList, GlobalVar::verticalLineList)) {
-        UserDialogs::warning(panel, tr("Warning"), tr("Can't open file for writing!"));
+    QString error;
+    if (!LinesConfigFile::save(fileName, GlobalVar::horizontalLineList, GlobalVar::verticalLineList, &error)) {
+        UserDialogs::warning(panel, tr("Warning"), tr("Can't open file for writing!") + QLatin1Char('\n') + error);
         return false;
     }
     GlobalVar::sConfigFileName = fileName;
-    ParamFile::setConfigFile(fileName);
+    if (!ParamFile::setConfigFile(fileName, &error))
+        warnNotSaved(ParamFile::path(), error);
     return true;
 }
 
@@ -79,7 +97,12 @@ bool PanelFiles::openLines()
     GlobalVar::sConfigFileName = path;
     lines->clearCustom();
     loadLines(path);
-    ParamFile::setConfigFile(path);
+    const QString report = FileRepairs::takeReport();
+    if (!report.isEmpty())
+        UserDialogs::warning(panel, tr("Warning"), report);
+    QString error;
+    if (!ParamFile::setConfigFile(path, &error))
+        warnNotSaved(ParamFile::path(), error);
     return true;
 }
 

@@ -19,10 +19,12 @@ public:
     PanelFiles(QWidget *panel, ReferenceLines *lines, CustomLine *vertical, CustomLine *horizontal);
 
     void read(int kind);
-    void save(int kind);
+    // False after a warning when "./param" could not be written; it is then as before.
+    bool save(int kind);
     // Start-up: every group kept in "./param" is read, the missing groups of the line pen, the
     // image type and the cross hair are written with their defaults, and the configuration
-    // file in use (if it still exists) brings its custom lines back.
+    // file in use (if it still exists) brings its custom lines back. A "./param" that can't be
+    // read as settings is kept aside first; repairs are noted for the user (FileRepairs).
     void restore();
 
     // Writes the custom lines to `fileName` and makes it the file in use; false after a
@@ -38,6 +40,7 @@ signals:
 
 private:
     void loadLines(const QString &path);
+    void warnNotSaved(const QString &path, const QString &error);
 
     QWidget *panel;
     ReferenceLines *lines;

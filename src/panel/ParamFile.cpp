@@ -3,9 +3,10 @@
 #include <QSettings>
 #include <QStringList>
 
-#include <unistd.h>
-
 #include "CustomLine.h"
+#include "FileRepairs.h"
+#include "SafeFile.h"
+#include "SettingsReader.h"
 #include "GlobalVar.h"
 
 namespace {
@@ -14,13 +15,13 @@ QString rulerKey(const char *name, int index)
     return QStringLiteral("ruler/%1%2").arg(QLatin1String(name)).arg(index);
 }
 
-void applyLine(CustomLine *line, const QPointF &position, const QVariant &width, const QVariant &color)
+void applyLine(CustomLine *line, const QPointF &position, int width, QRgb color)
 {
     if (!line)
         return;
     line->position = position;
     line->pen = ParamFile::referencePen();
-    line->pen.setWidth(width.toInt());
+    line->pen.setWidth(width);
     line->pen.setColor(ParamFile::opaqueColor(color));
     line->initialLine();
 }
@@ -47,74 +48,94 @@ quint32 ParamFile::colorValue(const QColor &color)
     return color.rgba();
 }
 
-QColor ParamFile::opaqueColor(const QVariant &stored)
+QColor ParamFile::opaqueColor(QRgb stored)
 {
-    const QRgb rgb = QRgb(stored.toLongLong());
-    return QColor(qRed(rgb), qGreen(rgb), qBlue(rgb), 255);
+    return QColor(qRed(stored), qGreen(stored), qBlue(stored), 255);
 }
 
-QColor ParamFile::colorWithAlpha(const QVariant &stored)
+QColor ParamFile::colorWithAlpha(QRgb stored)
 {
-    return QColor::fromRgba(QRgb(stored.toLongLong()));
+    return QColor::fromRgba(stored);
 }
 
 void ParamFile::read(int kind, CustomLine *vertical, CustomLine *horizontal)
 {
     QSettings settings(path(), QSettings::IniFormat);
+    SettingsReader in(settings);
     switch (kind) {
     case 1: {
-        GlobalVar::shapeGraphPen.setWidth(settings.value(QStringLiteral("param/linewidth")).toInt());
-        GlobalVar::shapeGraphPen.setColor(opaqueColor(settings.value(QStringLiteral("param/linecolor"))));
-        GlobalVar::bEditable = settings.value(QStringLiteral("param/lineeditable")).toBool();
-        GlobalVar::bMovable = settings.value(QStringLiteral("param/linemovable")).toBool();
-        // A size of 0 from a damaged file would make the labels unreadable.
-        const int size = settings.value(QStringLiteral("param/textsize")).toInt();
-        if (size > 0)
-            GlobalVar::shapeTextFont.setPointSize(size);
-        GlobalVar::shapeTextColor = colorWithAlpha(settings.value(QStringLiteral("param/textcolor")));
-        GlobalVar::bTextON = settings.value(QStringLiteral("param/textlabel")).toBool();
-        GlobalVar::textDigiLength = qint8(settings.value(QStringLiteral("param/textlength")).toInt());
-        GlobalVar::bDetectAuto = settings.value(QStringLiteral("param/detect")).toBool();
+        // Missing keys take their start values; numbers stay within what the dialogs offer.
+        GlobalVar::shapeGraphPen.setWidth(in.integer(QStringLiteral("param/linewidth"), 1, 1, 3));
+        GlobalVar::shapeGraphPen.setColor(opaqueColor(in.color(QStringLiteral("param/linecolor"), 0xFFFF0000)));
+        GlobalVar::bEditable = in.boolean(QStringLiteral("param/lineeditable"), true);
+        GlobalVar::bMovable = in.boolean(QStringLiteral("param/linemovable"), true);
+        GlobalVar::shapeTextFont.setPointSize(in.integer(QStringLiteral("param/textsize"), 12, 12, 32));
+        GlobalVar::shapeTextColor = colorWithAlpha(in.color(QStringLiteral("param/textcolor"), 0xFF0000FF));
+        GlobalVar::bTextON = in.boolean(QStringLiteral("param/textlabel"), true);
+        GlobalVar::textDigiLength = qint8(in.integer(QStringLiteral("param/textlength"), 3, 3, 4));
+        GlobalVar::bDetectAuto = in.boolean(QStringLiteral("param/detect"), false);
         break;
     }
     case 2: {
-        const QStringList names = settings.value(QStringLiteral("ruler/name")).toStringList();
-        for (int i = 0; i < names.size(); ++i) {
+        const QStringList names = in.textList(QStringLiteral("ruler/name"));
+        if (names.size() > largestRulerCount)
+            in.noteRepaired();
+        for (int i = 0; i < qMin(int(names.size()), largestRulerCount); ++i) {
+            // A calibration without a usable length, pixel count or unit is dropped.
+            bool pixelOk = false;
+            bool lengthOk = false;
             ruler r;
             r.name = names.at(i);
-            r.pixel = float(settings.value(rulerKey("pixel", i)).toDouble());
-            r.length = float(settings.value(rulerKey("length", i)).toDouble());
-            r.unit = quint8(settings.value(rulerKey("unit", i)).toInt());
+            r.pixel = float(in.real(rulerKey("pixel", i), 1e-6, 1e9, &pixelOk));
+            r.length = float(in.real(rulerKey("length", i), 1e-9, 1e9, &lengthOk));
+            const int unit = in.integer(rulerKey("unit", i), -1, -1, 3);
+            if (!pixelOk || !lengthOk || r.pixel <= 0.0f || r.length <= 0.0f || unit < 0 || unit > 2) {
+                in.noteRepaired();
+                continue;
+            }
+            r.unit = quint8(unit);
             GlobalVar::rulerList.append(r);
         }
         break;
     }
     case 3:
-        GlobalVar::language = quint8(settings.value(QStringLiteral("international/language")).toInt());
+        GlobalVar::language = quint8(in.integer(QStringLiteral("international/language"), 0, 0, 2));
         break;
     case 4:
-        GlobalVar::imageType = settings.value(QStringLiteral("image/type")).toString();
+        GlobalVar::imageType = in.choice(QStringLiteral("image/type"),
+                                         {QStringLiteral("bmp"), QStringLiteral("jpg")}, QStringLiteral("bmp"));
         break;
     case 5:
-        GlobalVar::bCrossShow = settings.value(QStringLiteral("crosshair/on")).toBool();
-        applyLine(vertical, QPointF(settings.value(QStringLiteral("crosshair/px")).toInt(), 0),
-                  settings.value(QStringLiteral("crosshair/widthx")),
-                  settings.value(QStringLiteral("crosshair/colorx")));
-        applyLine(horizontal, QPointF(0, settings.value(QStringLiteral("crosshair/py")).toInt()),
-                  settings.value(QStringLiteral("crosshair/widthy")),
-                  settings.value(QStringLiteral("crosshair/colory")));
+        GlobalVar::bCrossShow = in.boolean(QStringLiteral("crosshair/on"), true);
+        applyLine(vertical, QPointF(in.integer(QStringLiteral("crosshair/px"), 800, 0, 1920), 0),
+                  in.integer(QStringLiteral("crosshair/widthx"), 1, 1, 3),
+                  in.color(QStringLiteral("crosshair/colorx"), 0xFFFF0000));
+        applyLine(horizontal, QPointF(0, in.integer(QStringLiteral("crosshair/py"), 540, 0, 1080)),
+                  in.integer(QStringLiteral("crosshair/widthy"), 1, 1, 3),
+                  in.color(QStringLiteral("crosshair/colory"), 0xFFFF0000));
         break;
     case 7:
-        GlobalVar::bSubPixel = settings.value(QStringLiteral("detect/subpixel")).toBool();
+        GlobalVar::bSubPixel = in.boolean(QStringLiteral("detect/subpixel"), false);
         break;
     default:
-        break;
+        return;
     }
+    // A damaged or incomplete group is written again as it now stands, and the user is told
+    // about a damaged one.
+    if (in.repaired())
+        FileRepairs::noteRepaired(path());
+    if (in.repaired() || in.incomplete())
+        save(kind, vertical, horizontal);
 }
 
-void ParamFile::save(int kind, const CustomLine *vertical, const CustomLine *horizontal)
+bool ParamFile::save(int kind, const CustomLine *vertical, const CustomLine *horizontal, QString *error)
 {
-    QSettings settings(path(), QSettings::IniFormat);
+    return SafeFile::editSettings(path(), [&](QSettings &settings) { write(settings, kind, vertical, horizontal); },
+                                  error);
+}
+
+void ParamFile::write(QSettings &settings, int kind, const CustomLine *vertical, const CustomLine *horizontal)
+{
     switch (kind) {
     case 1:
         settings.setValue(QStringLiteral("param/linewidth"), GlobalVar::shapeGraphPen.width());
@@ -164,8 +185,6 @@ void ParamFile::save(int kind, const CustomLine *vertical, const CustomLine *hor
     default:
         break;
     }
-    settings.sync();
-    ::sync();
 }
 
 QString ParamFile::configFile()
@@ -173,10 +192,8 @@ QString ParamFile::configFile()
     return QSettings(path(), QSettings::IniFormat).value(QStringLiteral("config/configfile")).toString();
 }
 
-void ParamFile::setConfigFile(const QString &file)
+bool ParamFile::setConfigFile(const QString &file, QString *error)
 {
-    QSettings settings(path(), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("config/configfile"), file);
-    settings.sync();
-    ::sync();
+    return SafeFile::editSettings(
+        path(), [&file](QSettings &settings) { settings.setValue(QStringLiteral("config/configfile"), file); }, error);
 }

@@ -5,9 +5,9 @@
 #include <QPen>
 #include <QString>
 #include <QStringList>
-#include <QVariant>
 
 class CustomLine;
+class QSettings;
 
 // The parameter file "./param" in the working folder: one group of keys per kind, read into
 // and written from the process-wide state.
@@ -30,20 +30,30 @@ public:
     // Every key in the file, read once.
     static QStringList keys();
     // The cross hair lines are needed for kind 5 only.
+    // A missing value takes its start value and an unusable one its default; the group is then
+    // written again, and a repair is noted for the user (FileRepairs).
     static void read(int kind, CustomLine *vertical = nullptr, CustomLine *horizontal = nullptr);
-    static void save(int kind, const CustomLine *vertical = nullptr, const CustomLine *horizontal = nullptr);
+    // False, with the reason in `error`, when the file could not be written; it is then as before.
+    static bool save(int kind, const CustomLine *vertical = nullptr, const CustomLine *horizontal = nullptr,
+                     QString *error = nullptr);
 
     // config/configfile: the configuration file of custom lines in use.
     static QString configFile();
-    static void setConfigFile(const QString &file);
+    static bool setConfigFile(const QString &file, QString *error = nullptr);
 
     // The pen of a reference line: opaque red, width 1, solid.
     static QPen referencePen();
-    // A colour as stored: 32-bit ARGB in decimal. Reading it back tolerates values beyond the
-    // range of int.
+    // A colour as stored: 32-bit ARGB in decimal. Line colours are read back opaque, the text
+    // colour with its alpha.
     static quint32 colorValue(const QColor &color);
-    static QColor opaqueColor(const QVariant &stored);
-    static QColor colorWithAlpha(const QVariant &stored);
+    static QColor opaqueColor(QRgb stored);
+    static QColor colorWithAlpha(QRgb stored);
+
+    // More calibrations than this are not read from a file.
+    static constexpr int largestRulerCount = 100;
+
+private:
+    static void write(QSettings &settings, int kind, const CustomLine *vertical, const CustomLine *horizontal);
 };
 
 #endif // PARAMFILE_H

@@ -1,8 +1,6 @@
 #include "ResultsCsv.h"
 
-#include <QSaveFile>
-
-#include <unistd.h>
+#include "SafeFile.h"
 
 QByteArray ResultsCsv::compose(const QStringList &header, const QVector<Row> &rows)
 {
@@ -15,11 +13,5 @@ QByteArray ResultsCsv::compose(const QStringList &header, const QVector<Row> &ro
 
 bool ResultsCsv::writeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                         && file.commit();
-    if (!written && error)
-        *error = file.errorString();
-    ::sync();
-    return written;
+    return SafeFile::write(path, bytes, error);
 }

@@ -150,7 +150,7 @@ void TestStorage::parametersRoundTrip()
     GlobalVar::shapeTextFont.setPointSize(20);
     GlobalVar::bEditable = false;
     GlobalVar::bTextON = false;
-    GlobalVar::textDigiLength = 1;
+    GlobalVar::textDigiLength = 4;
     GlobalVar::bDetectAuto = true;
     GlobalVar::language = 2;
     ParamFile::save(1);
@@ -167,10 +167,10 @@ void TestStorage::parametersRoundTrip()
     QVERIFY(!GlobalVar::bEditable);
     QVERIFY(GlobalVar::bMovable);
     QVERIFY(!GlobalVar::bTextON);
-    QCOMPARE(GlobalVar::textDigiLength, qint8(1));
+    QCOMPARE(GlobalVar::textDigiLength, qint8(4));
     QVERIFY(GlobalVar::bDetectAuto);
     QCOMPARE(GlobalVar::language, quint8(2));
-    QCOMPARE(ParamFile::opaqueColor(QVariant(QStringLiteral("2164195328"))), QColor(255, 0, 0, 255));
+    QCOMPARE(ParamFile::opaqueColor(QRgb(2164195328u)), QColor(255, 0, 0, 255));
 }
 
 void TestStorage::rulersAfterDeletion()

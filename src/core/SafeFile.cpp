@@ -1,0 +1,116 @@
+#include "SafeFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+SafeFile::Step failingStep = SafeFile::NoStep;
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("SafeFile", text);
+}
+
+bool fail(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
+
+// Makes the rename itself durable: the folder's entry is flushed too.
+void syncFolder(const QString &path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+} // namespace
+
+void SafeFile::setFailingStep(Step step)
+{
+    failingStep = step;
+}
+
+bool SafeFile::write(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const QString temporary = path + QStringLiteral(".part");
+    QFile file(temporary);
+    if (failingStep == Open || !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return fail(error, translated("The file can't be created: %1").arg(file.errorString()));
+
+    bool ok = failingStep != Write && file.write(bytes) == bytes.size();
+    QString problem = ok ? QString() : translated("The file can't be written completely: %1").arg(file.errorString());
+    if (ok) {
+        ok = failingStep != Flush && file.flush() && ::fsync(file.handle()) == 0;
+        if (!ok)
+            problem = translated("The file can't be flushed to the medium: %1")
+                          .arg(QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    file.close();
+    if (ok) {
+        const QByteArray from = QFile::encodeName(temporary);
+        const QByteArray to = QFile::encodeName(path);
+        // rename() replaces the target in one step; QFile::rename refuses an existing target.
+        ok = failingStep != Rename && std::rename(from.constData(), to.constData()) == 0;
+        if (!ok)
+            problem = translated("The file can't be put in place: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    if (!ok) {
+        QFile::remove(temporary);
+        return fail(error, problem);
+    }
+    syncFolder(path);
+    return true;
+}
+
+bool SafeFile::editSettings(const QString &path, const std::function<void(QSettings &)> &edit, QString *error)
+{
+    // QSettings edits a scratch copy beside the file; its bytes then take the one safe way.
+    const QString scratch = path + QStringLiteral(".edit");
+    QFile::remove(scratch);
+    QByteArray old;
+    QFile original(path);
+    if (original.exists()) {
+        if (!original.open(QIODevice::ReadOnly))
+            return fail(error, translated("The file can't be read: %1").arg(original.errorString()));
+        old = original.readAll();
+        original.close();
+    }
+    QFile copy(scratch);
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(old) != old.size()) {
+        const QString reason = copy.errorString();
+        copy.close();
+        QFile::remove(scratch);
+        return fail(error, translated("The file can't be created: %1").arg(reason));
+    }
+    copy.close();
+    QSettings::Status status;
+    {
+        QSettings settings(scratch, QSettings::IniFormat);
+        edit(settings);
+        settings.sync();
+        status = settings.status();
+    }
+    QFile edited(scratch);
+    const bool readBack = status != QSettings::AccessError && edited.open(QIODevice::ReadOnly);
+    const QByteArray bytes = readBack ? edited.readAll() : QByteArray();
+    const QString reason = edited.errorString();
+    edited.close();
+    QFile::remove(scratch);
+    if (!readBack)
+        return fail(error, translated("The file can't be written completely: %1").arg(reason));
+    return write(path, bytes, error);
+}
