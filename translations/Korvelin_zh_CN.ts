@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>FileRepairs</name>
+    <message>
+        <source>Some settings in &quot;%1&quot; could not be used and were set back to their defaults.</source>
+        <translation>“%1”中的部分设置无法使用，已恢复为默认值。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can't be read; it was kept as &quot;%2&quot; and defaults are used.</source>
+        <translation>无法读取“%1”；已将其保存为“%2”，并使用默认值。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can't be read and can't be moved aside; defaults are used.</source>
+        <translation>无法读取“%1”，也无法将其移到一旁；已使用默认值。</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>The file can't be read: %1</source>
+        <translation>无法读取文件：%1</translation>
+    </message>
+    <message>
+        <source>The file can't be put in place: %1</source>
+        <translation>无法将文件放到目标位置：%1</translation>
+    </message>
+    <message>
+        <source>The file can't be flushed to the medium: %1</source>
+        <translation>无法将文件写入存储介质：%1</translation>
+    </message>
+    <message>
+        <source>The file can't be written completely: %1</source>
+        <translation>无法完整写入文件：%1</translation>
+    </message>
+    <message>
+        <source>The file can't be created: %1</source>
+        <translation>无法创建文件：%1</translation>
+    </message>
+</context>
+<context>
     <name>Keyboard</name>
     <message>
         <location filename="../src/forms/Keyboard.ui" line="8"/>
@@ -234,6 +272,10 @@ Please draw it again over the feature.</source>
 <context>
     <name>Frame</name>
     <message>
+        <source>Settings repaired</source>
+        <translation>设置已修复</translation>
+    </message>
+    <message>
         <location filename="../src/forms/Frame.ui" line="14"/>
         <source>Frame</source>
         <translation>主窗口</translation>
@@ -453,6 +495,16 @@ Please change the name!</source>
 </context>
 <context>
     <name>ccdSetDialog</name>
+    <message>
+        <source>The camera settings could not be saved to &quot;%1&quot; and the file is as before.
+%2</source>
+        <translation>相机设置无法保存到“%1”，该文件保持不变。
+%2</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
     <message>
         <location filename="../src/forms/ccdSetDialog.ui" line="6"/>
         <location filename="../src/hardware/ccdSetDialog.cpp" line="63"/>
@@ -728,6 +780,12 @@ Please change the name!</source>
 </context>
 <context>
     <name>PanelFiles</name>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot; and the file is as before.
+%2</source>
+        <translation>设置无法保存到“%1”，该文件保持不变。
+%2</translation>
+    </message>
     <message>
         <location filename="../src/panel/PanelFiles.cpp" line="1"/>
         <source>Warning</source>

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>FileRepairs</name>
+    <message>
+        <source>Some settings in &quot;%1&quot; could not be used and were set back to their defaults.</source>
+        <translation>「%1」中的部分設定無法使用，已恢復為預設值。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can't be read; it was kept as &quot;%2&quot; and defaults are used.</source>
+        <translation>無法讀取「%1」；已將其保存為「%2」，並使用預設值。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; can't be read and can't be moved aside; defaults are used.</source>
+        <translation>無法讀取「%1」，也無法將其移到一旁；已使用預設值。</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>The file can't be read: %1</source>
+        <translation>無法讀取檔案：%1</translation>
+    </message>
+    <message>
+        <source>The file can't be put in place: %1</source>
+        <translation>無法將檔案放到目標位置：%1</translation>
+    </message>
+    <message>
+        <source>The file can't be flushed to the medium: %1</source>
+        <translation>無法將檔案寫入儲存媒體：%1</translation>
+    </message>
+    <message>
+        <source>The file can't be written completely: %1</source>
+        <translation>無法完整寫入檔案：%1</translation>
+    </message>
+    <message>
+        <source>The file can't be created: %1</source>
+        <translation>無法建立檔案：%1</translation>
+    </message>
+</context>
+<context>
     <name>Keyboard</name>
     <message>
         <location filename="../src/forms/Keyboard.ui" line="8"/>
@@ -234,6 +272,10 @@ Please draw it again over the feature.</source>
 <context>
     <name>Frame</name>
     <message>
+        <source>Settings repaired</source>
+        <translation>設定已修復</translation>
+    </message>
+    <message>
         <location filename="../src/forms/Frame.ui" line="14"/>
         <source>Frame</source>
         <translation>主視窗</translation>
@@ -453,6 +495,16 @@ Please change the name!</source>
 </context>
 <context>
     <name>ccdSetDialog</name>
+    <message>
+        <source>The camera settings could not be saved to &quot;%1&quot; and the file is as before.
+%2</source>
+        <translation>相機設定無法儲存到「%1」，該檔案保持不變。
+%2</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
     <message>
         <location filename="../src/forms/ccdSetDialog.ui" line="6"/>
         <location filename="../src/hardware/ccdSetDialog.cpp" line="63"/>
@@ -728,6 +780,12 @@ Please change the name!</source>
 </context>
 <context>
     <name>PanelFiles</name>
+    <message>
+        <source>The settings could not be saved to &quot;%1&quot; and the file is as before.
+%2</source>
+        <translation>設定無法儲存到「%1」，該檔案保持不變。
+%2</translation>
+    </message>
     <message>
         <location filename="../src/panel/PanelFiles.cpp" line="1"/>
         <source>Warning</source>

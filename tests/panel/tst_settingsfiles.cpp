@@ -1,0 +1,366 @@
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+
+#include "CustomLine.h"
+#include "core/FileMutations.h"
+#include "FileRepairs.h"
+#include "Frame.h"
+#include "LinesConfigFile.h"
+#include "PanelFiles.h"
+#include "ParamFile.h"
+#include "hardware/RecordingCamera.h"
+#include "ReferenceLines.h"
+#include "UserDialogs.h"
+#include "testutils.h"
+#include "ccdSetDialog.h"
+
+namespace {
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QVariantList penOf(const CustomLine &line)
+{
+    return {line.position, line.pen.width(), line.pen.color()};
+}
+
+// Everything "./param" sets, as one comparable list.
+QVariantList paramState(const CustomLine &vertical, const CustomLine &horizontal)
+{
+    QVariantList state = {GlobalVar::shapeGraphPen.width(), GlobalVar::shapeGraphPen.color(), GlobalVar::bEditable,
+                          GlobalVar::bMovable, GlobalVar::shapeTextFont.pointSize(), GlobalVar::shapeTextColor,
+                          GlobalVar::bTextON, int(GlobalVar::textDigiLength), GlobalVar::bDetectAuto,
+                          int(GlobalVar::language), GlobalVar::imageType, GlobalVar::bCrossShow,
+                          GlobalVar::bSubPixel, penOf(vertical), penOf(horizontal)};
+    for (const ruler &r : GlobalVar::rulerList)
+        state << QVariant(QVariantList{r.name, r.pixel, r.length, int(r.unit)});
+    return state;
+}
+
+QVariantList cameraState()
+{
+    const ccdParameter &p = GlobalVar::IMX185;
+    return {p.gain, p.exposure, p.contrast, p.red, p.green, p.blue, p.sharpen, p.gamma};
+}
+
+QVariantList linesState()
+{
+    QVariantList state;
+    for (const QVector<CustomLine *> &list : {GlobalVar::horizontalLineList, GlobalVar::verticalLineList}) {
+        state << int(list.size());
+        for (const CustomLine *line : list)
+            state << QVariant(penOf(*line));
+    }
+    return state;
+}
+
+bool within(int value, int low, int high)
+{
+    return value >= low && value <= high;
+}
+} // namespace
+
+// Damaged and hand-edited settings files: the program starts, every value lies in its range,
+// the rest of the file is kept, what was repaired is said once, and what is saved afterwards
+// reads back the same.
+class TestSettingsFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void paramFuzz_data();
+    void paramFuzz();
+    void linesFuzz_data();
+    void linesFuzz();
+    void cameraConfigFuzz_data();
+    void cameraConfigFuzz();
+    void missingParamKeys();
+    void lineCountsAreCapped();
+    void unreadableFilesAreKeptAside();
+    void restartAfterDamage_data();
+    void restartAfterDamage();
+
+private:
+    void restoreParam();
+    void checkParamRanges();
+
+    TestUtils::Sandbox sandbox;
+    QWidget panel;
+    ReferenceLines *lines = nullptr;
+    PanelFiles *files = nullptr;
+    CustomLine vertical, horizontal;
+    RecordingCamera camera;
+    QStringList warnings;
+    QByteArray goodParam, goodLines, goodConfig;
+    QString linesPath;
+};
+
+void TestSettingsFiles::initTestCase()
+{
+    ccdSetDialog::setStepPause(0);
+    CameraSeam::setInstance(&camera);
+    init();
+    // Good files with every key, from which the damaged ones are made.
+    GlobalVar::shapeGraphPen.setWidth(2);
+    GlobalVar::shapeTextFont.setPointSize(20);
+    GlobalVar::textDigiLength = 4;
+    GlobalVar::language = 1;
+    GlobalVar::imageType = QStringLiteral("jpg");
+    GlobalVar::rulerList = {{QStringLiteral("A,0.010mm/px"), 500.0f, 5.0f, 1}, {QStringLiteral("B,1.000inch/px"), 120.5f, 2.0f, 2}};
+    vertical.position = QPointF(1000, 0);
+    for (int kind : {1, 2, 3, 4, 5, 7})
+        QVERIFY(files->save(kind));
+    lines->rebuild(true, 3);
+    lines->rebuild(false, 2);
+    linesPath = sandbox.path(QStringLiteral("CFG00001.ini"));
+    QVERIFY(files->saveLines(linesPath));
+    goodParam = readFile(ParamFile::path());
+    goodLines = readFile(linesPath);
+    GlobalVar::IMX185 = {6, 0, 40, 20960, 9000, 29840, 3000, 2};
+    writeFile(QStringLiteral("./config"), "[ccd]\nimage.password=47219\nimage.gain=6\nimage.exposure=0\n"
+                                          "image.contrast=40\nimage.red=20960\nimage.green=9000\nimage.blue=29840\n"
+                                          "image.sharpen=3000\nimage.gamma=2\n");
+    goodConfig = readFile(QStringLiteral("./config"));
+    cleanup();
+}
+
+void TestSettingsFiles::init()
+{
+    QFile::remove(ParamFile::path());
+    for (const QString &aside : QDir().entryList({QStringLiteral("*.damaged*")}, QDir::Files))
+        QFile::remove(aside);
+    GlobalVar::resetToDefaults();
+    for (CustomLine *cross : {&vertical, &horizontal}) {
+        cross->name = cross == &vertical ? QStringLiteral("vertical") : QStringLiteral("horizontal");
+        cross->position = cross == &vertical ? QPointF(800, 0) : QPointF(0, 540);
+        cross->pen = ParamFile::referencePen();
+    }
+    lines = new ReferenceLines(nullptr, &panel);
+    files = new PanelFiles(&panel, lines, &vertical, &horizontal);
+    warnings.clear();
+    UserDialogs::setWarningHandler([this](const QString &, const QString &text) { warnings << text; return true; });
+    FileRepairs::takeReport();
+}
+
+void TestSettingsFiles::cleanup()
+{
+    lines->clearCustom();
+    delete files;
+    delete lines;
+    UserDialogs::setWarningHandler(nullptr);
+}
+
+void TestSettingsFiles::restoreParam()
+{
+    lines->clearCustom();
+    GlobalVar::resetToDefaults();
+    files->restore();
+}
+
+void TestSettingsFiles::checkParamRanges()
+{
+    QVERIFY(within(GlobalVar::shapeGraphPen.width(), 1, 3));
+    QVERIFY(within(GlobalVar::shapeTextFont.pointSize(), 12, 32));
+    QVERIFY(within(GlobalVar::textDigiLength, 3, 4));
+    QVERIFY(within(GlobalVar::language, 0, 2));
+    QVERIFY(GlobalVar::imageType == QLatin1String("bmp") || GlobalVar::imageType == QLatin1String("jpg"));
+    QCOMPARE(GlobalVar::shapeGraphPen.color().alpha(), 255);
+    QVERIFY(GlobalVar::rulerList.size() <= ParamFile::largestRulerCount);
+    for (const ruler &r : GlobalVar::rulerList)
+        QVERIFY(r.pixel > 0 && r.length > 0 && r.unit <= 2);
+    QVERIFY(within(int(vertical.position.x()), 0, 1920) && within(int(horizontal.position.y()), 0, 1080));
+    QVERIFY(within(vertical.pen.width(), 1, 3) && within(horizontal.pen.width(), 1, 3));
+    QVERIFY(GlobalVar::horizontalLineList.size() <= 32 && GlobalVar::verticalLineList.size() <= 32);
+}
+
+void TestSettingsFiles::paramFuzz_data()
+{
+    FileMutations::addRows("param", goodParam, 1500, 20261207);
+}
+
+void TestSettingsFiles::paramFuzz()
+{
+    QFETCH(QByteArray, bytes);
+    writeFile(ParamFile::path(), bytes);
+    restoreParam();
+    checkParamRanges();
+    const QVariantList loaded = paramState(vertical, horizontal);
+    for (int kind : {1, 2, 3, 4, 5, 7})
+        QVERIFY(files->save(kind));
+    restoreParam();
+    QCOMPARE(paramState(vertical, horizontal), loaded);
+    QVERIFY(warnings.isEmpty());
+}
+
+void TestSettingsFiles::linesFuzz_data()
+{
+    FileMutations::addRows("lines", goodLines, 1000, 7);
+}
+
+void TestSettingsFiles::linesFuzz()
+{
+    QFETCH(QByteArray, bytes);
+    writeFile(linesPath, bytes);
+    lines->load(linesPath);
+    checkParamRanges();
+    for (const QVector<CustomLine *> &list : {GlobalVar::horizontalLineList, GlobalVar::verticalLineList}) {
+        for (const CustomLine *line : list)
+            QVERIFY(within(line->pen.width(), 1, 3) && line->pen.color().alpha() == 255);
+    }
+    const QVariantList loaded = linesState();
+    const QString again = sandbox.path(QStringLiteral("CFG00002.ini"));
+    QVERIFY(LinesConfigFile::save(again, GlobalVar::horizontalLineList, GlobalVar::verticalLineList));
+    lines->clearCustom();
+    lines->load(again);
+    QCOMPARE(linesState(), loaded);
+}
+
+void TestSettingsFiles::cameraConfigFuzz_data()
+{
+    FileMutations::addRows("config", goodConfig, 600, 5);
+}
+
+void TestSettingsFiles::cameraConfigFuzz()
+{
+    QFETCH(QByteArray, bytes);
+    writeFile(QStringLiteral("./config"), bytes);
+    delete new ccdSetDialog(nullptr);
+    const ccdParameter &p = GlobalVar::IMX185;
+    QVERIFY(within(int(p.gain), 0, 30) && within(int(p.exposure), 0, 1125) && within(int(p.contrast), 0, 100));
+    QVERIFY(within(int(p.red), 8000, 32000) && within(int(p.green), 8000, 16000) && within(int(p.blue), 8000, 32000));
+    QVERIFY(within(int(p.sharpen), 0, 10000) && within(int(p.gamma), 0, 3));
+    const QVariantList loaded = cameraState();
+    GlobalVar::IMX185 = ccdParameter();
+    delete new ccdSetDialog(nullptr);
+    QCOMPARE(cameraState(), loaded);
+    QVERIFY(warnings.isEmpty());
+}
+
+void TestSettingsFiles::missingParamKeys()
+{
+    // Only one key: the others take their start values, not 0, and the file is completed.
+    writeFile(ParamFile::path(), "[param]\nlinewidth=1\n");
+    restoreParam();
+    QCOMPARE(GlobalVar::shapeTextColor, QColor(0, 0, 255, 255));
+    QVERIFY(GlobalVar::bEditable && GlobalVar::bMovable && GlobalVar::bTextON);
+    QCOMPARE(GlobalVar::textDigiLength, qint8(3));
+    QCOMPARE(GlobalVar::shapeTextFont.pointSize(), 12);
+    QCOMPARE(QSettings(ParamFile::path(), QSettings::IniFormat).value("param/textcolor").toUInt(), 0xFF0000FFu);
+    QVERIFY(FileRepairs::takeReport().isEmpty());
+
+    // Out of range: brought to the nearest limit, and said.
+    writeFile(ParamFile::path(), "[param]\nlinewidth=-4\ntextsize=200\ntextlength=9\n");
+    restoreParam();
+    QCOMPARE(GlobalVar::shapeGraphPen.width(), 1);
+    QCOMPARE(GlobalVar::shapeTextFont.pointSize(), 32);
+    QCOMPARE(GlobalVar::textDigiLength, qint8(4));
+    QVERIFY(FileRepairs::takeReport().contains(ParamFile::path()));
+}
+
+void TestSettingsFiles::lineCountsAreCapped()
+{
+    // A count far beyond what exists: only the lines present are made, never more than 32.
+    writeFile(linesPath, "[hline]\ntotal=100000000\npy1=10\nwidth1=1\ncolor1=4294901760\npy3=30\n"
+                         "[vline]\ntotal=-3\n");
+    QVERIFY(ParamFile::setConfigFile(linesPath));
+    restoreParam();
+    QCOMPARE(linesState(), (QVariantList{2, QVariantList{QPointF(0, 10), 1, QColor(Qt::red)},
+                                         QVariantList{QPointF(0, 30), 1, QColor(Qt::red)}, 0}));
+    QVERIFY(FileRepairs::takeReport().contains(linesPath));
+
+    QByteArray many = "[vline]\ntotal=40\n";
+    for (int k = 1; k <= 40; ++k)
+        many += "px" + QByteArray::number(k) + '=' + QByteArray::number(k * 10) + '\n';
+    writeFile(linesPath, many);
+    restoreParam();
+    QCOMPARE(GlobalVar::verticalLineList.size(), 32);
+    QCOMPARE(GlobalVar::verticalLineList.last()->position, QPointF(320, 0));
+}
+
+void TestSettingsFiles::unreadableFilesAreKeptAside()
+{
+    // Binary garbage and a file far too large are set aside, never overwritten, and defaults
+    // take their place.
+    const QByteArray garbage("\x01\x00\xff[param]\nlinewidth=3\x00\x7f", 20);
+    writeFile(ParamFile::path(), garbage);
+    restoreParam();
+    QCOMPARE(readFile(ParamFile::path() + ".damaged"), garbage);
+    QCOMPARE(GlobalVar::shapeGraphPen.width(), 1);
+    QVERIFY(QSettings(ParamFile::path(), QSettings::IniFormat).contains("param/linewidth"));
+
+    QFile huge(ParamFile::path());
+    QVERIFY(huge.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QVERIFY(huge.resize(100 * 1024 * 1024));
+    huge.close();
+    restoreParam();
+    QCOMPARE(QFileInfo(ParamFile::path() + ".damaged-2").size(), qint64(100 * 1024 * 1024));
+    QCOMPARE(readFile(ParamFile::path() + ".damaged"), garbage);
+    const QString report = FileRepairs::takeReport();
+    QVERIFY(report.contains(ParamFile::path() + ".damaged-2"));
+    QCOMPARE(report.count(QLatin1Char('\n')), 1);
+    QFile::remove(ParamFile::path() + ".damaged-2");
+}
+
+void TestSettingsFiles::restartAfterDamage_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("key");
+    QTest::newRow("param value") << ParamFile::path() << QByteArray("textsize");
+    QTest::newRow("param garbage") << ParamFile::path() << QByteArray();
+    QTest::newRow("camera value") << QStringLiteral("./config") << QByteArray("image.red");
+    QTest::newRow("lines value") << linesPath << QByteArray("py2");
+}
+
+void TestSettingsFiles::restartAfterDamage()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, key);
+    lines->clearCustom();
+    writeFile(ParamFile::path(), goodParam);
+    writeFile(linesPath, goodLines);
+    writeFile(QStringLiteral("./config"), goodConfig);
+    QByteArray damaged = readFile(file);
+    if (key.isEmpty())
+        damaged = QByteArray("\0\0\0 not settings", 17);
+    else
+        damaged.replace(key + '=', key + "=abc\n" + key + "_was=");
+    writeFile(file, damaged);
+
+    CameraSeam::setInstance(nullptr);
+    QStringList shown;
+    UserDialogs::setWarningHandler([&shown](const QString &, const QString &text) { shown << text; return true; });
+    GlobalVar::resetToDefaults();
+    auto *frame = new Frame(nullptr);
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    QTest::qWait(20);
+    // Told once, naming the file; everything else as it was saved.
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown.first().contains(file));
+    const bool paramKept = file != ParamFile::path();
+    QCOMPARE(GlobalVar::imageType, paramKept || !key.isEmpty() ? QStringLiteral("jpg") : QStringLiteral("bmp"));
+    QCOMPARE(GlobalVar::shapeTextFont.pointSize(), paramKept ? 20 : 12);
+    QCOMPARE(GlobalVar::rulerList.size(), paramKept || !key.isEmpty() ? 2 : 0);
+    QCOMPARE(GlobalVar::IMX185.red, file == QLatin1String("./config") ? 20000u : 20960u);
+    QCOMPARE(GlobalVar::IMX185.blue, 29840u);
+    QCOMPARE(GlobalVar::horizontalLineList.size(), file == linesPath ? 2 : (paramKept || !key.isEmpty() ? 3 : 0));
+    delete frame;
+    CameraSeam::setInstance(&camera);
+}
+
+QTEST_MAIN(TestSettingsFiles)
+#include "tst_settingsfiles.moc"
