@@ -469,7 +469,7 @@ void Frame::captureImage()
 {
     const QString path = menu->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp"));
     if (!path.isEmpty())
-        captureImageTo(path + QStringLiteral(".bmp"));
+        slot_captureRequested(path + QStringLiteral(".bmp"));
 }
 
 void Frame::slot_captureRequested(const QString &path)

@@ -47,7 +47,8 @@ public:
     // Saves the live picture with every item drawn over it; the format follows the suffix.
     // False, and no file left, when no photo could be taken or the file could not be written.
     bool captureImageTo(const QString &path);
-    // F12: the picture with the measurements, as the next free "IMG" bitmap on the stick.
+    // F12: the picture with the measurements, as the next free "IMG" bitmap on the stick; a
+    // warning when it could not be saved.
     void captureImage();
 
     void viewMouseMoveEvent(QMouseEvent *event) override;
