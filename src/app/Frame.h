@@ -55,6 +55,7 @@ public:
     void viewMousePressEvent(QMouseEvent *event) override;
     void viewMouseReleaseEvent(QMouseEvent *event) override;
     void viewWheelEvent(QWheelEvent *event) override;
+    void viewContextMenuEvent(QContextMenuEvent *event) override;
     void viewSceneMouseMoved() override;
 
     QGraphicsScene *scene = nullptr;
@@ -75,6 +76,10 @@ public:
     Shape *previousShape = nullptr;
     Shape *currentShape = nullptr;
     bool bMousePressed = false;
+    // The last right press was taken here (drawing, or naming a calibration): the context
+    // menu that comes with it is taken too, so no reference line under the pointer opens
+    // its own dialog over the calibration dialog.
+    bool bRightPressTaken = false;
     bool bDrawing = false;
     bool bCalibrating = false;
     QPointer<CalibrateDialog> calibrateDialog;
