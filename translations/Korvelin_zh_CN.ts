@@ -349,6 +349,12 @@ Please change the name!</source>
 <context>
     <name>Menu</name>
     <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+是否替换它？</translation>
+    </message>
+    <message>
         <location filename="../src/forms/Menu.ui" line="40"/>
         <source>Calibration</source>
         <translation>标定</translation>

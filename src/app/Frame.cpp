@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QGraphicsScene>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QBuffer>
@@ -150,6 +151,7 @@ void Frame::viewMousePressEvent(QMouseEvent *event)
 {
     QPointF p = scenePoint(event);
     const ShapeRoute *route = ShapeRoutes::find(shapeType);
+    bRightPressTaken = false;
     if (bDrawing && GlobalVar::bDetectAuto
         && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton))
         p = detectPoint(p);
@@ -179,14 +181,28 @@ void Frame::viewMousePressEvent(QMouseEvent *event)
         if (bDrawing) {
             if (route)
                 rightPress(p, *route);
+            bRightPressTaken = true;
             event->accept();
             return;
         }
-        // A finished calibration item, its tool disarmed: a right click names it.
-        if (pointIndex == 0)
-            openCalibrationDialog();
+        // A finished calibration item, its tool disarmed: a right click names it, and only that.
+        if (pointIndex == 0 && openCalibrationDialog()) {
+            bRightPressTaken = true;
+            event->accept();
+            return;
+        }
     }
     event->ignore();
+}
+
+void Frame::viewContextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse && bRightPressTaken) {
+        bRightPressTaken = false;
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void Frame::leftPress(const QPointF &p, const ShapeRoute &route)
@@ -476,7 +492,7 @@ void Frame::captureImage()
 {
     const QString path = menu->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp"));
     if (!path.isEmpty())
-        captureImageTo(path + QStringLiteral(".bmp"));
+        slot_captureRequested(path + QStringLiteral(".bmp"));
 }
 
 void Frame::slot_captureRequested(const QString &path)

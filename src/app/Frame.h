@@ -47,13 +47,15 @@ public:
     // Saves the live picture with every item drawn over it; the format follows the suffix.
     // False, and no file left, when no photo could be taken or the file could not be written.
     bool captureImageTo(const QString &path);
-    // F12: the picture with the measurements, as the next free "IMG" bitmap on the stick.
+    // F12: the picture with the measurements, as the next free "IMG" bitmap on the stick; a
+    // warning when it could not be saved.
     void captureImage();
 
     void viewMouseMoveEvent(QMouseEvent *event) override;
     void viewMousePressEvent(QMouseEvent *event) override;
     void viewMouseReleaseEvent(QMouseEvent *event) override;
     void viewWheelEvent(QWheelEvent *event) override;
+    void viewContextMenuEvent(QContextMenuEvent *event) override;
     void viewSceneMouseMoved() override;
 
     QGraphicsScene *scene = nullptr;
@@ -74,6 +76,10 @@ public:
     Shape *previousShape = nullptr;
     Shape *currentShape = nullptr;
     bool bMousePressed = false;
+    // The last right press was taken here (drawing, or naming a calibration): the context
+    // menu that comes with it is taken too, so no reference line under the pointer opens
+    // its own dialog over the calibration dialog.
+    bool bRightPressTaken = false;
     bool bDrawing = false;
     bool bCalibrating = false;
     QPointer<CalibrateDialog> calibrateDialog;

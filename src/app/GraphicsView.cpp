@@ -1,5 +1,6 @@
 #include "GraphicsView.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -52,6 +53,13 @@ void GraphicsView::mouseReleaseEvent(QMouseEvent *event)
     handler->viewMouseReleaseEvent(event);
     if (!event->isAccepted())
         QGraphicsView::mouseReleaseEvent(event);
+}
+
+void GraphicsView::contextMenuEvent(QContextMenuEvent *event)
+{
+    handler->viewContextMenuEvent(event);
+    if (!event->isAccepted())
+        QGraphicsView::contextMenuEvent(event);
 }
 
 void GraphicsView::drawBackground(QPainter *painter, const QRectF &rect)

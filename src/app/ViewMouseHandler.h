@@ -1,6 +1,7 @@
 #ifndef VIEWMOUSEHANDLER_H
 #define VIEWMOUSEHANDLER_H
 
+class QContextMenuEvent;
 class QMouseEvent;
 class QWheelEvent;
 
@@ -15,6 +16,8 @@ public:
     virtual void viewMouseMoveEvent(QMouseEvent *event) = 0;
     virtual void viewMouseReleaseEvent(QMouseEvent *event) = 0;
     virtual void viewWheelEvent(QWheelEvent *event) = 0;
+    // The context menu request that the platform sends with or after a right press.
+    virtual void viewContextMenuEvent(QContextMenuEvent *event) = 0;
     // A move the handler left to the scene has reached the items.
     virtual void viewSceneMouseMoved() = 0;
 };

@@ -328,8 +328,18 @@ void Menu::slot_fileDialogSelected(const QString &name)
     if (fileAction == 1) {
         exportDataTable(fileName);
     } else if (fileAction == 2) {
-        GlobalVar::imageType = QFileInfo(fileName).suffix() == QLatin1String("jpg") ? QStringLiteral("jpg")
-                                                                                     : QStringLiteral("bmp");
+        // A name typed without the type's extension would give a file no reader knows; and the
+        // dialog asked about replacing only the name as typed.
+        fileName = StorageActions::imagePath(name, fileDialog ? fileDialog->selectedNameFilter() : QString());
+        if (fileName != name && QFileInfo::exists(fileName)
+            && !UserDialogs::question(this, tr("Warning"),
+                                      tr("%1 already exists.\nDo you want to replace it?")
+                                          .arg(QFileInfo(fileName).fileName()))) {
+            slot_fileDialogRejected();
+            return;
+        }
+        GlobalVar::imageType = QFileInfo(fileName).suffix().toLower() == QLatin1String("jpg") ? QStringLiteral("jpg")
+                                                                                               : QStringLiteral("bmp");
         saveParam(4);
         slot_saveImage();
     } else if (fileAction == 3) {

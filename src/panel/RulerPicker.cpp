@@ -40,6 +40,13 @@ RulerPicker::RulerPicker(QWidget *panel, QComboBox *rulers, QComboBox *units)
     rulers->setEditable(true);
     // The edit field shows the chosen calibration's name; calibrations are chosen, not typed.
     rulers->lineEdit()->setReadOnly(true);
+    connect(rulers, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &RulerPicker::keepShownText);
+}
+
+void RulerPicker::keepShownText()
+{
+    if (rulers->currentText() != shownText)
+        rulers->setEditText(shownText);
 }
 
 void RulerPicker::translate()
@@ -74,12 +81,15 @@ void RulerPicker::refill()
 void RulerPicker::showItem(const QString &text)
 {
     const QString shown = text.section(QLatin1Char(','), 0, 0);
+    shownText = shown;
+    shownName.clear();
     rulers->setEditText(shown);
     rulers->hidePopup();
     for (int i = 0; i < GlobalVar::rulerList.size(); ++i) {
         const QString &name = GlobalVar::rulerList.at(i).name;
         if (name.section(QLatin1Char(','), 0, 0) != shown || shown.isEmpty())
             continue;
+        shownName = name;
         emit signal_changeRulerValue(i);
         if (name.contains(QLatin1String("pixels")))
             break;
@@ -103,6 +113,7 @@ bool RulerPicker::deleteItem(const QString &text)
         delete listWidget->takeItem(row);
         if (row < GlobalVar::rulerList.size())
             GlobalVar::rulerList.removeAt(row);
+        keepShownText();
         return true;
     }
     return false;
@@ -110,16 +121,12 @@ bool RulerPicker::deleteItem(const QString &text)
 
 void RulerPicker::unitChosen(int index)
 {
-    const QString shown = rulers->currentText();
-    for (int row = 0; row < listWidget->count() && row < GlobalVar::rulerList.size(); ++row) {
-        if (shown.isEmpty() || listWidget->item(row)->data(Qt::UserRole).toString().section(QLatin1Char(','), 0, 0) != shown)
-            continue;
-        if (GlobalVar::rulerList.at(row).name.contains(tr("pixels"))) {
-            UserDialogs::warning(nullptr, tr("Warning"), tr("Can't convert this pixel to other!"),
-                                 rulers->mapToGlobal(QPoint(0, rulers->height())));
-            return;
-        }
-        emit signal_changeRulerUnit(index);
+    if (shownName.isEmpty())
+        return;
+    if (shownName.contains(tr("pixels"))) {
+        UserDialogs::warning(nullptr, tr("Warning"), tr("Can't convert this pixel to other!"),
+                             rulers->mapToGlobal(QPoint(0, rulers->height())));
         return;
     }
+    emit signal_changeRulerUnit(index);
 }

@@ -30,7 +30,8 @@ public:
     void showItem(const QString &text);
     // Deletes the calibration `text` after a question; true when the list changed.
     bool deleteItem(const QString &text);
-    // The unit selector chose `index`: passed on unless the shown calibration is in pixels.
+    // The unit selector chose `index`: passed on for the shown calibration unless it is in
+    // pixels. A deleted calibration stays in use, and converts, until another is chosen.
     void unitChosen(int index);
 
     QAction *lineAction = nullptr;
@@ -47,8 +48,16 @@ signals:
     void signal_deleteRequested(const QString &text);
 
 private:
+    // Puts the shown calibration's name back after the drop-down changed its current row.
+    void keepShownText();
+
     QComboBox *rulers;
     QComboBox *units;
+    // The name in the edit field, and the full name of the calibration it stands for (empty
+    // when none). The rows carry no text of their own, so the drop-down would empty the field
+    // whenever its current row moves (the wheel, a deleted row); these keep what the user chose.
+    QString shownText;
+    QString shownName;
 };
 
 #endif // RULERPICKER_H

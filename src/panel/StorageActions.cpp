@@ -50,6 +50,20 @@ QString StorageActions::freeName(const QString &prefix, const QString &extension
     return folder + QLatin1Char('/') + FreeName::baseName(prefix, number);
 }
 
+QString StorageActions::imagePath(const QString &typed, const QString &nameFilter)
+{
+    const QString suffix = QFileInfo(typed).suffix().toLower();
+    if (suffix == QLatin1String("bmp") || suffix == QLatin1String("jpg"))
+        return typed;
+    QString type = GlobalVar::imageType == QLatin1String("jpg") ? QStringLiteral("jpg") : QStringLiteral("bmp");
+    if (nameFilter.contains(QLatin1String("*.jpg"), Qt::CaseInsensitive))
+        type = QStringLiteral("jpg");
+    else if (nameFilter.contains(QLatin1String("*.bmp"), Qt::CaseInsensitive))
+        type = QStringLiteral("bmp");
+    // "shot." reads as the name "shot" with the dot left over.
+    return (typed.endsWith(QLatin1Char('.')) ? typed.chopped(1) : typed) + QLatin1Char('.') + type;
+}
+
 QFileDialog *StorageActions::createFileDialog(int mode, const QString &title, const QString &path, const QString &filter)
 {
     auto *dialog = new QFileDialog;

@@ -27,6 +27,11 @@ public:
     // caller owns it.
     static QFileDialog *createFileDialog(int mode, const QString &title, const QString &path, const QString &filter);
 
+    // The path a capture is saved to when the user accepted `typed` in the save dialog with
+    // `nameFilter` chosen: a name that does not end in ".bmp" or ".jpg" gets the extension of
+    // the chosen filter, or of GlobalVar::imageType when the filter names neither.
+    static QString imagePath(const QString &typed, const QString &nameFilter);
+
     // Free space of a medium as GlobalVar::getFreeDisk() reports it; tests replace it.
     static std::function<QString(const QString &path)> freeDiskProbe;
 

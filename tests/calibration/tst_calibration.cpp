@@ -1,5 +1,7 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QtMath>
 
 #include <cmath>
@@ -14,10 +17,12 @@
 #include "CalibrateCircle.h"
 #include "CalibrateDialog.h"
 #include "CalibrateLine.h"
+#include "CustomLine.h"
 #include "Frame.h"
 #include "FrameDriver.h"
 #include "GraphicsView.h"
 #include "KeypadInput.h"
+#include "LinePropertyDialog.h"
 #include "Menu.h"
 #include "NumericKeypadDialog.h"
 #include "ParamFile.h"
@@ -46,6 +51,7 @@ private slots:
     void calibrateAndMeasure();
     void refusedCalibrations();
     void rightClickOnlyNamesCalibrations();
+    void namingRightClickStaysWithCalibration();
     void circleCalibration();
     void rulersPersistAndDelete();
     void everyItemFollowsTheUnit();
@@ -300,6 +306,49 @@ void TestCalibration::rightClickOnlyNamesCalibrations()
     click(viewport(), QPointF(300, 100), Qt::RightButton);
     QVERIFY(!frame->calibrateDialog->isVisible());
     QVERIFY(!frame->bCalibrating);
+}
+
+// The right click that names a finished calibration opens the calibration dialog alone: neither
+// the press nor the context menu that comes with it reaches a reference line under the pointer.
+void TestCalibration::namingRightClickStaysWithCalibration()
+{
+    auto *reference = new CustomLine;
+    reference->name = QStringLiteral("vertical");
+    reference->position = QPointF(400, 0);
+    reference->pen = QPen(QBrush(Qt::red), 1, Qt::SolidLine);
+    reference->initialLine();
+    frame->scene->addItem(reference);
+    int lineDialogs = 0;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&lineDialogs]() {
+        if (auto *dialog = qobject_cast<LinePropertyDialog *>(QApplication::activeModalWidget())) {
+            ++lineDialogs;
+            dialog->reject();
+        }
+    });
+    answer.start(10);
+    // A right click as the platform delivers it: the press, its context menu, the release.
+    auto rightClick = [this](const QPointF &at) {
+        TestUtils::press(viewport(), at, Qt::RightButton);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at.toPoint(), viewport()->mapToGlobal(at.toPoint()));
+        QApplication::sendEvent(viewport(), &menu);
+        TestUtils::release(viewport(), at, Qt::RightButton);
+    };
+
+    frame->menu->calibrateLineAction->trigger();
+    click(viewport(), QPointF(100, 100));
+    move(viewport(), QPointF(400, 100));
+    click(viewport(), QPointF(400, 100));
+    rightClick(QPointF(400, 100));
+    QVERIFY(frame->calibrateDialog && frame->calibrateDialog->isVisible());
+    QCOMPARE(lineDialogs, 0);
+    QVERIFY(frame->scene->mouseGrabberItem() != reference);
+
+    // With nothing to name, a right click on the line is the line's again.
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
+    QTRY_VERIFY(!frame->calibrateDialog);
+    rightClick(QPointF(400, 300));
+    QCOMPARE(lineDialogs, 1);
 }
 
 void TestCalibration::circleCalibration()

@@ -47,6 +47,7 @@ private slots:
     void configurationSaveAndRead();
     void fadeAndHiddenControls();
     void cameraButtonsAndCapture();
+    void captureNamesAndFailures();
 
 private:
     void start();
@@ -496,6 +497,56 @@ void TestMenu::cameraButtonsAndCapture()
     QVERIFY(offeredFolder.isEmpty());
     QCOMPARE(warnings, QStringList{"U disk isn't exists! Please insert U disk!"});
     QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/media/usb")));
+}
+
+// A name typed without extension is saved in the type of the chosen filter, and a capture that
+// cannot be saved says so, from the button and from F12 alike.
+void TestMenu::captureNamesAndFailures()
+{
+    const QString folder = sandbox.root() + QStringLiteral("/media/usb/DCIM/");
+    auto captureAs = [&](const QString &typed, const QString &filter) {
+        button("tb_Capture")->click();
+        QCOMPARE(menu()->fileAction, 2);
+        menu()->fileDialog->selectNameFilter(filter);
+        menu()->fileDialog->selectFile(folder + typed);
+        acceptSaveDialog();
+        QCOMPARE(menu()->fileAction, 0);
+    };
+    captureAs(QStringLiteral("shot"), QStringLiteral("Image (*.bmp)"));
+    QCOMPARE(QImage(folder + QStringLiteral("shot.bmp"), "BMP").size(), QSize(1920, 1080));
+    QCOMPARE(GlobalVar::imageType, QStringLiteral("bmp"));
+    captureAs(QStringLiteral("shot"), QStringLiteral("Image (*.jpg)"));
+    QCOMPARE(QImage(folder + QStringLiteral("shot.jpg"), "JPG").size(), QSize(1920, 1080));
+    QCOMPARE(GlobalVar::imageType, QStringLiteral("jpg"));
+    captureAs(QStringLiteral("Part.7.JPG"), QStringLiteral("Image (*.bmp)"));
+    QVERIFY(QFile::exists(folder + QStringLiteral("Part.7.JPG")));
+    QCOMPARE(GlobalVar::imageType, QStringLiteral("jpg"));
+    QVERIFY(warnings.isEmpty());
+    QCOMPARE(questions, 0);
+
+    // The completed name is an existing file: replaced only when the user agrees.
+    QFile old(folder + QStringLiteral("shot.bmp"));
+    QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Truncate) && old.write("old") == 3);
+    old.close();
+    answer = false;
+    captureAs(QStringLiteral("shot"), QStringLiteral("Image (*.bmp)"));
+    QCOMPARE(questions, 1);
+    QCOMPARE(QFileInfo(old.fileName()).size(), qint64(3));
+    answer = true;
+    captureAs(QStringLiteral("shot"), QStringLiteral("Image (*.bmp)"));
+    QCOMPARE(questions, 2);
+    QCOMPARE(QImage(old.fileName(), "BMP").size(), QSize(1920, 1080));
+    QVERIFY(warnings.isEmpty());
+
+    // Without a photo nothing is saved, and the user hears of it.
+    SimulatedCamera::active()->setDmaStalled(true);
+    captureAs(QStringLiteral("none"), QStringLiteral("Image (*.bmp)"));
+    QCOMPARE(warnings, QStringList{"The picture could not be saved!"});
+    QTest::keyRelease(frame, Qt::Key_F12);
+    QCOMPARE(warnings.size(), 2);
+    QCOMPARE(warnings.last(), QStringLiteral("The picture could not be saved!"));
+    SimulatedCamera::active()->setDmaStalled(false);
+    QCOMPARE(QDir(folder).entryList({"none*", "IMG*"}), QStringList());
 }
 
 QTEST_MAIN(TestMenu)

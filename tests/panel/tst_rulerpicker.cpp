@@ -1,8 +1,10 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "RulerPicker.h"
 #include "UserDialogs.h"
@@ -18,6 +20,7 @@ private slots:
     void cleanup();
     void listAndUnits();
     void deleting();
+    void shownCalibrationSurvives();
 
 private:
     TestUtils::Sandbox sandbox;
@@ -110,6 +113,53 @@ void TestRulerPicker::deleting()
     // An unknown calibration asks nothing.
     QVERIFY(!picker->deleteItem(QStringLiteral("X, 1mm")));
     QCOMPARE(questions, 2);
+}
+
+// The edit field keeps the chosen calibration whatever the drop-down's current row does, and
+// the unit selector keeps converting it.
+void TestRulerPicker::shownCalibrationSurvives()
+{
+    GlobalVar::rulerList.removeFirst();
+    picker->fill();
+    picker->showItem(QStringLiteral("B, 0.5mm"));
+    QSignalSpy unit(picker, &RulerPicker::signal_changeRulerUnit);
+
+    // The wheel over the closed drop-down moves its current row.
+    for (int delta : {-120, 120}) {
+        QWheelEvent wheel(QPointF(5, 5), rulers->mapToGlobal(QPoint(5, 5)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(rulers, &wheel);
+    }
+    QCOMPARE(rulers->currentIndex(), 0);
+    QCOMPARE(rulers->currentText(), QStringLiteral("B"));
+    picker->unitChosen(2);
+    QCOMPARE(unit.size(), 1);
+
+    // Deleting the first row, which is the shown one, keeps it in use.
+    QVERIFY(picker->deleteItem(QStringLiteral("B, 0.5mm")));
+    QCOMPARE(rulers->currentText(), QStringLiteral("B"));
+    picker->unitChosen(3);
+    QCOMPARE(unit.size(), 2);
+    QCOMPARE(unit.last().at(0).toInt(), 3);
+
+    // Deleting another row while C is shown.
+    picker->showItem(QStringLiteral("C, 0.1inch"));
+    GlobalVar::rulerList.append({QStringLiteral("D, 2mm"), 10, 2, 1});
+    picker->refill();
+    picker->showItem(QStringLiteral("C, 0.1inch"));
+    QVERIFY(picker->deleteItem(QStringLiteral("D, 2mm")));
+    QCOMPARE(rulers->currentText(), QStringLiteral("C"));
+    picker->unitChosen(4);
+    QCOMPARE(unit.last().at(0).toInt(), 4);
+
+    // With nothing shown a unit change still does nothing.
+    picker->showItem(QString());
+    rulers->setCurrentIndex(0);
+    QCOMPARE(rulers->currentText(), QString());
+    const int before = unit.size();
+    picker->unitChosen(1);
+    QCOMPARE(unit.size(), before);
+    QVERIFY(warnings.isEmpty());
 }
 
 QTEST_MAIN(TestRulerPicker)

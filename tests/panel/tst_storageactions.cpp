@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "GlobalVar.h"
 #include "StorageActions.h"
 #include "UserDialogs.h"
 #include "testutils.h"
@@ -21,6 +22,8 @@ private slots:
     void cleanup();
     void storageWarnings();
     void fileDialogModes();
+    void imagePaths_data();
+    void imagePaths();
 
 private:
     TestUtils::Sandbox sandbox;
@@ -100,6 +103,31 @@ void TestStorageActions::fileDialogModes()
     QCOMPARE(open->acceptMode(), QFileDialog::AcceptOpen);
     QCOMPARE(open->directory().absolutePath(), folder);
     QCOMPARE(open->nameFilters(), QStringList{"Files (*.ini)"});
+}
+
+void TestStorageActions::imagePaths_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("bitmap kept") << "/d/a.bmp" << "Image (*.jpg)" << "jpg" << "/d/a.bmp";
+    QTest::newRow("capitals kept") << "/d/a.JPG" << "Image (*.bmp)" << "bmp" << "/d/a.JPG";
+    QTest::newRow("filter decides") << "/d/a" << "Image (*.jpg)" << "bmp" << "/d/a.jpg";
+    QTest::newRow("other suffix") << "/d/a.png" << "Image (*.bmp)" << "jpg" << "/d/a.png.bmp";
+    QTest::newRow("trailing dot") << "/d/a." << "Image (*.bmp)" << "jpg" << "/d/a.bmp";
+    QTest::newRow("no filter: saved type") << "/d/a" << "" << "jpg" << "/d/a.jpg";
+    QTest::newRow("no filter, bad type") << "/d/a" << "" << "gif" << "/d/a.bmp";
+}
+
+void TestStorageActions::imagePaths()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QString, type);
+    QFETCH(QString, saved);
+    GlobalVar::imageType = type;
+    QCOMPARE(StorageActions::imagePath(typed, filter), saved);
 }
 
 QTEST_MAIN(TestStorageActions)
