@@ -118,6 +118,20 @@ bool replaceFile(const QString &source, const QString &target)
     QFile::remove(staged);
     return false;
 }
+
+// Writes a checked image to its file in "/mnt/" and from there to the partition; the file goes
+// again however this ends.
+uint writeImage(const QByteArray &image, const QString &device, const QString &file, uint done)
+{
+    if (image.isEmpty())
+        return ThreadUpgrade::ImageInvalid;
+    TempFiles temp;
+    const QString imageFile = temp.add(sys(file));
+    if (!writeData(imageFile, image) || !flash(sys(device), imageFile, image))
+        return ThreadUpgrade::FlashStepFailed;
+    ::sync();
+    return done;
+}
 } // namespace
 
 ThreadUpgrade::ThreadUpgrade(QObject *parent)
@@ -227,14 +241,8 @@ uint ThreadUpgrade::upgradeBootScreen()
     const QByteArray system = readPart(onboard, 0, FlashImage::systemBlockSize);
     if (system.isEmpty())
         return FlashStepFailed;
-    const QByteArray image = FlashImage::assemble(system, screen);
-    if (image.isEmpty())
-        return ImageInvalid;
-    const QString imageFile = temp.add(sys(QStringLiteral("/mnt/system.bin")));
-    if (!writeData(imageFile, image) || !flash(sys(bootDevice), imageFile, image))
-        return FlashStepFailed;
-    ::sync();
-    return BootScreenWritten;
+    return writeImage(FlashImage::assemble(system, screen), bootDevice, QStringLiteral("/mnt/system.bin"),
+                      BootScreenWritten);
 }
 
 uint ThreadUpgrade::upgradeSystemFromStick()
@@ -258,29 +266,18 @@ uint ThreadUpgrade::upgradeSystemFromStick()
     if (screen.isEmpty())
         return FlashStepFailed;
     const QByteArray image = FlashImage::assemble(readPart(stickSystem.absoluteFilePath(), 0, -1), screen);
-    if (image.isEmpty())
-        return ImageInvalid;
-    const QString imageFile = temp.add(sys(QStringLiteral("/mnt/system.bin")));
-    if (!writeData(imageFile, image) || !flash(sys(bootDevice), imageFile, image))
-        return FlashStepFailed;
-    ::sync();
-    return SystemFromStickWritten;
+    return writeImage(image, bootDevice, QStringLiteral("/mnt/system.bin"),
+                      SystemFromStickWritten);
 }
 
 uint ThreadUpgrade::upgradeSystemFromProgram()
 {
     if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
         return ToolsMissing;
-    TempFiles temp;
     const QByteArray image = FlashImage::assemble(payload(QStringLiteral("system.bin")),
                                                   payload(QStringLiteral("bootscreen.dat")));
-    if (image.isEmpty())
-        return ImageInvalid;
-    const QString imageFile = temp.add(sys(QStringLiteral("/mnt/system.bin")));
-    if (!writeData(imageFile, image) || !flash(sys(bootDevice), imageFile, image))
-        return FlashStepFailed;
-    ::sync();
-    return upgradeType.contains(QLatin1String("BS")) ? OwnSystemForBootScreen : OwnSystemForSystem;
+    return writeImage(image, bootDevice, QStringLiteral("/mnt/system.bin"),
+                      upgradeType.contains(QLatin1String("BS")) ? OwnSystemForBootScreen : OwnSystemForSystem);
 }
 
 uint ThreadUpgrade::upgradeDeviceTree()
@@ -288,15 +285,9 @@ uint ThreadUpgrade::upgradeDeviceTree()
     // The read-back after writing needs the dump tool as well.
     if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
         return ToolsMissing;
-    TempFiles temp;
     const QByteArray tree = payload(QStringLiteral("devicetree.dtb"));
-    if (tree.isEmpty())
-        return ImageInvalid;
-    const QString treeFile = temp.add(sys(QStringLiteral("/mnt/devicetree.dtb")));
-    if (!writeData(treeFile, tree) || !flash(sys(deviceTreeDevice), treeFile, tree))
-        return FlashStepFailed;
-    ::sync();
-    return upgradeType.contains(QLatin1String("BS")) ? DeviceTreeForBootScreen : DeviceTreeForSystem;
+    return writeImage(tree, deviceTreeDevice, QStringLiteral("/mnt/devicetree.dtb"),
+                      upgradeType.contains(QLatin1String("BS")) ? DeviceTreeForBootScreen : DeviceTreeForSystem);
 }
 
 bool ThreadUpgrade::copyDirectory(const QDir &from, const QDir &to, bool overwrite)
