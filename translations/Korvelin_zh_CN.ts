@@ -901,4 +901,115 @@ Do you want to replace it?</source>
         <translation>开关:</translation>
     </message>
 </context>
+<context>
+    <name>upgradeDialog</name>
+    <message>
+        <source>upgrade</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>application</source>
+        <translation>应用程序</translation>
+    </message>
+    <message>
+        <source>boot screen</source>
+        <translation>开机画面</translation>
+    </message>
+    <message>
+        <source>system</source>
+        <translation>系统</translation>
+    </message>
+    <message>
+        <source>The U disk doesn&apos;t exist! Please insert the U disk containing the correct upgrade application!</source>
+        <translation>U盘不存在！请插入存有正确升级程序的U盘！</translation>
+    </message>
+    <message>
+        <source>System upgrading, Please DO NOT power down!</source>
+        <translation>系统升级中，请勿断电！</translation>
+    </message>
+    <message>
+        <source>Boot screen updating, Please DO NOT power down!</source>
+        <translation>开机画面更新中，请勿断电！</translation>
+    </message>
+    <message>
+        <source>This camera MTD partition error!</source>
+        <translation>本相机MTD分区错误！</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>This camera system does not support direct upgrade. It will pre-upgrade system first. After system pre-upgrade successful. Please restart camera and upgrade system again!</source>
+        <translation>本相机系统不支持直接升级，将先预升级系统。预升级成功后，请重启相机并再次升级系统！</translation>
+    </message>
+    <message>
+        <source>This camera system does not support direct update of boot screen. It will upgrade system first. After system upgrade successful. Please restart camera and update boot screen again!</source>
+        <translation>本相机系统不支持直接更新开机画面，将先升级系统。系统升级成功后，请重启相机并再次更新开机画面！</translation>
+    </message>
+    <message>
+        <source>loading available image ...</source>
+        <translation>正在加载可用图片……</translation>
+    </message>
+    <message>
+        <source>Serious Warning</source>
+        <translation>严重警告</translation>
+    </message>
+    <message>
+        <source>This camera does not support upgrading the application, boot screen and system!</source>
+        <translation>本相机不支持升级应用程序、开机画面和系统！</translation>
+    </message>
+    <message>
+        <source>Application doesn&apos;t exist in the U disk! Please copy the upgrade application to the U disk!</source>
+        <translation>U盘中没有应用程序！请将升级程序复制到U盘！</translation>
+    </message>
+    <message>
+        <source>This version is the latest version, no need to upgrade!</source>
+        <translation>当前已是最新版本，无需升级！</translation>
+    </message>
+    <message>
+        <source>Internal memory card space is insufficient!</source>
+        <translation>内部存储卡空间不足！</translation>
+    </message>
+    <message>
+        <source>Aplication update fail!</source>
+        <translation>应用程序更新失败！</translation>
+    </message>
+    <message>
+        <source>Application update successful and will restart soon!</source>
+        <translation>应用程序更新成功，即将重启！</translation>
+    </message>
+    <message>
+        <source>System upgrade success. Please restart camera and update boot screen again!</source>
+        <translation>系统升级成功。请重启相机并再次更新开机画面！</translation>
+    </message>
+    <message>
+        <source>System pre-upgrade success. Please restart camera and upgrade system again!</source>
+        <translation>系统预升级成功。请重启相机并再次升级系统！</translation>
+    </message>
+    <message>
+        <source>Boot screen update successful. Please restart camera!</source>
+        <translation>开机画面更新成功。请重启相机！</translation>
+    </message>
+    <message>
+        <source>System upgrade success. Please restart camera!</source>
+        <translation>系统升级成功。请重启相机！</translation>
+    </message>
+    <message>
+        <source>Update resource successful. Please restart camera!</source>
+        <translation>资源更新成功。请重启相机！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find system.bin in the U disk! Please copy system.bin to the U disk!</source>
+        <translation>U盘中找不到system.bin！请将system.bin复制到U盘！</translation>
+    </message>
+    <message>
+        <source>Upgrade failed: a flash step did not succeed. The camera&apos;s flash may be incomplete. Please run the upgrade again and do not restart the camera before it succeeds!</source>
+        <translation>升级失败：闪存操作未成功，相机闪存可能不完整。请重新升级，升级成功前请勿重启相机！</translation>
+    </message>
+    <message>
+        <source>Upgrade failed: the upgrade file or image is invalid, nothing was written. Please check the files and run the upgrade again before restarting the camera!</source>
+        <translation>升级失败：升级文件或镜像无效，未写入任何内容。请检查文件并在重启相机前重新升级！</translation>
+    </message>
+</context>
 </TS>

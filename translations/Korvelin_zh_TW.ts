@@ -901,4 +901,115 @@ Do you want to replace it?</source>
         <translation>開關:</translation>
     </message>
 </context>
+<context>
+    <name>upgradeDialog</name>
+    <message>
+        <source>upgrade</source>
+        <translation>升級</translation>
+    </message>
+    <message>
+        <source>application</source>
+        <translation>應用程式</translation>
+    </message>
+    <message>
+        <source>boot screen</source>
+        <translation>開機畫面</translation>
+    </message>
+    <message>
+        <source>system</source>
+        <translation>系統</translation>
+    </message>
+    <message>
+        <source>The U disk doesn&apos;t exist! Please insert the U disk containing the correct upgrade application!</source>
+        <translation>隨身碟不存在！請插入存有正確升級程式的隨身碟！</translation>
+    </message>
+    <message>
+        <source>System upgrading, Please DO NOT power down!</source>
+        <translation>系統升級中，請勿斷電！</translation>
+    </message>
+    <message>
+        <source>Boot screen updating, Please DO NOT power down!</source>
+        <translation>開機畫面更新中，請勿斷電！</translation>
+    </message>
+    <message>
+        <source>This camera MTD partition error!</source>
+        <translation>本相機MTD分割區錯誤！</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>This camera system does not support direct upgrade. It will pre-upgrade system first. After system pre-upgrade successful. Please restart camera and upgrade system again!</source>
+        <translation>本相機系統不支援直接升級，將先預升級系統。預升級成功後，請重新啟動相機並再次升級系統！</translation>
+    </message>
+    <message>
+        <source>This camera system does not support direct update of boot screen. It will upgrade system first. After system upgrade successful. Please restart camera and update boot screen again!</source>
+        <translation>本相機系統不支援直接更新開機畫面，將先升級系統。系統升級成功後，請重新啟動相機並再次更新開機畫面！</translation>
+    </message>
+    <message>
+        <source>loading available image ...</source>
+        <translation>正在載入可用圖片……</translation>
+    </message>
+    <message>
+        <source>Serious Warning</source>
+        <translation>嚴重警告</translation>
+    </message>
+    <message>
+        <source>This camera does not support upgrading the application, boot screen and system!</source>
+        <translation>本相機不支援升級應用程式、開機畫面和系統！</translation>
+    </message>
+    <message>
+        <source>Application doesn&apos;t exist in the U disk! Please copy the upgrade application to the U disk!</source>
+        <translation>隨身碟中沒有應用程式！請將升級程式複製到隨身碟！</translation>
+    </message>
+    <message>
+        <source>This version is the latest version, no need to upgrade!</source>
+        <translation>目前已是最新版本，無需升級！</translation>
+    </message>
+    <message>
+        <source>Internal memory card space is insufficient!</source>
+        <translation>內部記憶卡空間不足！</translation>
+    </message>
+    <message>
+        <source>Aplication update fail!</source>
+        <translation>應用程式更新失敗！</translation>
+    </message>
+    <message>
+        <source>Application update successful and will restart soon!</source>
+        <translation>應用程式更新成功，即將重新啟動！</translation>
+    </message>
+    <message>
+        <source>System upgrade success. Please restart camera and update boot screen again!</source>
+        <translation>系統升級成功。請重新啟動相機並再次更新開機畫面！</translation>
+    </message>
+    <message>
+        <source>System pre-upgrade success. Please restart camera and upgrade system again!</source>
+        <translation>系統預升級成功。請重新啟動相機並再次升級系統！</translation>
+    </message>
+    <message>
+        <source>Boot screen update successful. Please restart camera!</source>
+        <translation>開機畫面更新成功。請重新啟動相機！</translation>
+    </message>
+    <message>
+        <source>System upgrade success. Please restart camera!</source>
+        <translation>系統升級成功。請重新啟動相機！</translation>
+    </message>
+    <message>
+        <source>Update resource successful. Please restart camera!</source>
+        <translation>資源更新成功。請重新啟動相機！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find system.bin in the U disk! Please copy system.bin to the U disk!</source>
+        <translation>隨身碟中找不到system.bin！請將system.bin複製到隨身碟！</translation>
+    </message>
+    <message>
+        <source>Upgrade failed: a flash step did not succeed. The camera&apos;s flash may be incomplete. Please run the upgrade again and do not restart the camera before it succeeds!</source>
+        <translation>升級失敗：快閃記憶體操作未成功，相機快閃記憶體可能不完整。請重新升級，升級成功前請勿重新啟動相機！</translation>
+    </message>
+    <message>
+        <source>Upgrade failed: the upgrade file or image is invalid, nothing was written. Please check the files and run the upgrade again before restarting the camera!</source>
+        <translation>升級失敗：升級檔案或映像無效，未寫入任何內容。請檢查檔案並在重新啟動相機前重新升級！</translation>
+    </message>
+</context>
 </TS>

@@ -34,6 +34,7 @@
 #include "SimulatedCamera.h"
 #include "SystemPaths.h"
 #include "UserDialogs.h"
+#include "upgradeDialog.h"
 
 Frame::Frame(QWidget *parent)
     : QDialog(parent)
@@ -89,6 +90,7 @@ Frame::Frame(QWidget *parent)
     connect(menu, &Menu::signal_shapeDeleted, this, &Frame::forgetShape, Qt::DirectConnection);
     connect(menu, &Menu::signal_shapesHidden, this, &Frame::slot_shapesHidden);
     connect(menu, &Menu::signal_captureRequested, this, &Frame::slot_captureRequested);
+    connect(menu, &Menu::signal_upgradeRequested, this, &Frame::slot_upgradeRequested);
     connect(menu, &Menu::signal_repaintRequested, view->viewport(), QOverload<>::of(&QWidget::update));
     menu->initMenu();
     ensureCalibrateDialog();
@@ -499,6 +501,13 @@ void Frame::slot_captureRequested(const QString &path)
 {
     if (!captureImageTo(path))
         UserDialogs::warning(this, tr("Warning"), tr("The picture could not be saved!"));
+}
+
+// The panel may not know the upgrade dialog, which sits beside it; the main window opens it.
+void Frame::slot_upgradeRequested(const QString &version)
+{
+    upgradeDialog dialog(version, nullptr);
+    dialog.exec();
 }
 
 void Frame::slot_shapesHidden()

@@ -118,6 +118,7 @@ private slots:
     void slot_livePictureChanged();
     void slot_captureRequested(const QString &path);
     void slot_shapesHidden();
+    void slot_upgradeRequested(const QString &version);
 
 private:
     QPointF scenePoint(const QMouseEvent *event) const;

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QResource>
 
 #include "SystemPaths.h"
 
@@ -34,5 +35,7 @@ void Startup::prepare()
     QApplication::setApplicationVersion(QString::number(2.13));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assist/Icon/assist/transparenticon.png")));
     registerFont();
+    // The upgrade's firmware payloads (":/7010/") travel beside the program.
+    QResource::registerResource(QApplication::applicationDirPath() + QStringLiteral("/firmware.rcc"));
     SystemPaths::prepareSandbox();
 }

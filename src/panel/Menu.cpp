@@ -546,6 +546,8 @@ void Menu::on_tb_UpgradeApplication_clicked()
     ui->tb_UpgradeApplication->hide();
     if (!QDir(SystemPaths::resolve(QStringLiteral("/media/usb/"))).exists())
         UserDialogs::warning(nullptr, tr("Warning"), tr("U disk isn't exists! Please insert U disk!"));
+    else
+        emit signal_upgradeRequested(ui->l_Version->text());
 }
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)

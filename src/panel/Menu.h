@@ -103,6 +103,8 @@ signals:
     void signal_changeRulerValue(int index);
     void signal_changeRulerUnit(int index);
     void signal_openImage(const QString &path);
+    // The user asked for the upgrade dialog; `version` is the version label's text.
+    void signal_upgradeRequested(const QString &version);
     void signal_changeLangToSimplifiedChinese();
     void signal_changeLangToTraditionalChinese();
     void signal_changeLangToEnglish();

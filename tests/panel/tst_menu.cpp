@@ -22,6 +22,7 @@
 #include "ParamFile.h"
 #include "SimulatedCamera.h"
 #include "ccdSetDialog.h"
+#include "upgradeDialog.h"
 #include "UserDialogs.h"
 #include "testutils.h"
 
@@ -421,6 +422,22 @@ void TestMenu::fadeAndHiddenControls()
     QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
     QVERIFY(upgrade->isVisible());
     QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 1070));
+    QVERIFY(!upgrade->isVisible());
+
+    // The revealed button opens the upgrade dialog, modal, and hides itself.
+    for (int press = 0; press < 3; ++press)
+        QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
+    QString shownTitle;
+    QTimer::singleShot(0, this, [&]() {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<upgradeDialog *>(window)) {
+                shownTitle = dialog->isModal() ? dialog->windowTitle() : QString();
+                dialog->reject();
+            }
+        }
+    });
+    qobject_cast<QToolButton *>(upgrade)->click();
+    QCOMPARE(shownTitle, QStringLiteral("upgrade"));
     QVERIFY(!upgrade->isVisible());
 }
 

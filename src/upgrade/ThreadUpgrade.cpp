@@ -1,0 +1,312 @@
+#include "ThreadUpgrade.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+
+#include <cstdio>
+#include <unistd.h>
+
+#include "FlashImage.h"
+#include "FreeSpace.h"
+#include "MtdTools.h"
+#include "SystemPaths.h"
+#include "UpgradeCandidate.h"
+
+namespace {
+const QString bootDevice = QStringLiteral("/dev/mtd0");
+const QString deviceTreeDevice = QStringLiteral("/dev/mtd2");
+// Below this much free internal storage the backup and the new program may not both fit.
+const double minimumFreeMB = 32.0;
+
+QString sys(const QString &path)
+{
+    return SystemPaths::resolve(path);
+}
+
+// Temporary files of one procedure, removed however it ends.
+class TempFiles
+{
+public:
+    ~TempFiles()
+    {
+        for (const QString &file : qAsConst(files))
+            QFile::remove(file);
+    }
+    QString add(const QString &file)
+    {
+        files.append(file);
+        return file;
+    }
+
+private:
+    QStringList files;
+};
+
+bool flushToDisk(QFile &file)
+{
+    return file.flush() && ::fsync(file.handle()) == 0;
+}
+
+bool writeData(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool ok = file.write(data) == data.size() && flushToDisk(file);
+    file.close();
+    return ok && file.error() == QFile::NoError;
+}
+
+// `length` bytes from `offset`, or the whole rest when length is negative; empty when the
+// file is shorter.
+QByteArray readPart(const QString &path, qint64 offset, qint64 length)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(offset))
+        return QByteArray();
+    const QByteArray data = length < 0 ? file.readAll() : file.read(length);
+    return length < 0 || data.size() == length ? data : QByteArray();
+}
+
+QByteArray payload(const QString &name)
+{
+    // The resource file expands compressed payloads itself.
+    QFile file(QStringLiteral(":/7010/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Erases the partition, writes the image file and reads the written length back. The tool may
+// dump whole pages, so only the image's own length is compared.
+bool flash(const QString &device, const QString &imageFile, const QByteArray &image)
+{
+    TempFiles temp;
+    const QString readBack = temp.add(sys(QStringLiteral("/mnt/readback.bin")));
+    return MtdTools::erase(device) && MtdTools::write(device, imageFile)
+           && MtdTools::dump(device, readBack, 0, image.size())
+           && readPart(readBack, 0, image.size()) == image;
+}
+
+// Copies a file under a temporary name beside the target and flushes it, so that only a rename
+// remains to put it in place. The copy keeps the permissions of the file it will replace.
+bool stage(const QString &source, const QString &target, const QString &staged)
+{
+    QFile::remove(staged);
+    if (!QFile::copy(source, staged) || QFileInfo(staged).size() != QFileInfo(source).size())
+        return false;
+    QFile file(staged);
+    if (!file.open(QIODevice::ReadWrite) || !flushToDisk(file))
+        return false;
+    file.close();
+    if (QFileInfo::exists(target))
+        return file.setPermissions(QFileInfo(target).permissions());
+    return true;
+}
+
+// rename() replaces the target in one step: at every moment either file is complete there.
+bool renameOver(const QString &from, const QString &to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+bool replaceFile(const QString &source, const QString &target)
+{
+    const QString staged = target + QStringLiteral(".new");
+    if (stage(source, target, staged) && renameOver(staged, target))
+        return true;
+    QFile::remove(staged);
+    return false;
+}
+
+// Writes a checked image to its file in "/mnt/" and from there to the partition; the file goes
+// again however this ends.
+uint writeImage(const QByteArray &image, const QString &device, const QString &file, uint done)
+{
+    if (image.isEmpty())
+        return ThreadUpgrade::ImageInvalid;
+    TempFiles temp;
+    const QString imageFile = temp.add(sys(file));
+    if (!writeData(imageFile, image) || !flash(sys(device), imageFile, image))
+        return ThreadUpgrade::FlashStepFailed;
+    ::sync();
+    return done;
+}
+} // namespace
+
+ThreadUpgrade::ThreadUpgrade(QObject *parent)
+    : QThread(parent)
+{
+}
+
+void ThreadUpgrade::setUpgradeType(const QString &text)
+{
+    if (text.contains(QLatin1String("media"))) {
+        upgradeType = QStringLiteral("BOOTSCREEN");
+        picturePath = text;
+    } else if (text.contains(QLatin1String("APPLICATION"))) {
+        upgradeType = QStringLiteral("APPLICATION");
+        version = QString(text).remove(QStringLiteral("APPLICATION"));
+    } else {
+        upgradeType = text;
+    }
+}
+
+void ThreadUpgrade::run()
+{
+    const int result = perform();
+    if (result >= 0)
+        emit signal_upgrade_result(uint(result));
+}
+
+int ThreadUpgrade::perform()
+{
+    if (upgradeType.contains(QLatin1String("APPLICATION")))
+        return int(upgradeApplication());
+    uint result;
+    if (upgradeType.contains(QLatin1String("BOOTSCREEN")))
+        result = upgradeBootScreen();
+    else if (upgradeType == QLatin1String("SYSTEM-USB"))
+        result = upgradeSystemFromStick();
+    else if (upgradeType.contains(QLatin1String("SYSTEM")))
+        result = upgradeSystemFromProgram();
+    else if (upgradeType.contains(QLatin1String("DEVICETREE")))
+        result = upgradeDeviceTree();
+    else
+        return -1;
+    upgradeType.clear();
+    return int(result);
+}
+
+uint ThreadUpgrade::upgradeApplication()
+{
+    const QString app = QCoreApplication::applicationName();
+    const QString usb = sys(QStringLiteral("/media/usb/"));
+    const UpgradeCandidate candidate = UpgradeCandidate::choose(
+        QDir(usb).entryList({app + QLatin1Char('*')}, QDir::Files, QDir::Name), app);
+    if (!candidate.isValid())
+        return NoApplication;
+    if (candidate.version <= UpgradeCandidate::runningVersion(version))
+        return NotNewer;
+    if (!(FreeSpace::availableMB(sys(QStringLiteral("/mnt/"))) > minimumFreeMB))
+        return NoSpace;
+
+    const QString install = sys(QStringLiteral("/mnt/") + app);
+    const QString executable = install + QLatin1Char('/') + app;
+    const QString backup = sys(QStringLiteral("/mnt/") + app + QLatin1Char(' ') + version);
+    if (!QFileInfo(executable).isFile())
+        return ApplicationFailed;
+    QDir backupDir(backup);
+    if (backupDir.exists() && !backupDir.removeRecursively())
+        return ApplicationFailed;
+    if (!QDir().mkpath(backup) || !copyDirectory(QDir(install), backupDir, true))
+        return ApplicationFailed;
+
+    // What replaces what: the executable, and the stick's translations that are installed.
+    QList<QPair<QString, QString>> replacements{{usb + candidate.fileName, executable}};
+    const QStringList installed = QDir(install).entryList({QStringLiteral("*.qm")}, QDir::Files);
+    const QFileInfoList offered = QDir(usb).entryInfoList({QStringLiteral("*.qm")}, QDir::Files);
+    for (const QFileInfo &qm : offered) {
+        if (qm.baseName().startsWith(app) && installed.contains(qm.fileName()))
+            replacements.append({qm.absoluteFilePath(), install + QLatin1Char('/') + qm.fileName()});
+    }
+
+    for (int i = 0; i < replacements.size(); ++i) {
+        if (replaceFile(replacements.at(i).first, replacements.at(i).second))
+            continue;
+        // Puts back what was already replaced; the rest is still the old program's.
+        for (int done = 0; done < i; ++done) {
+            const QString target = replacements.at(done).second;
+            replaceFile(backup + QLatin1Char('/') + QFileInfo(target).fileName(), target);
+        }
+        ::sync();
+        return ApplicationFailed;
+    }
+    ::sync();
+    return ApplicationReplaced;
+}
+
+uint ThreadUpgrade::upgradeBootScreen()
+{
+    if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
+        return ToolsMissing;
+    TempFiles temp;
+    const QByteArray screen = FlashImage::bootScreenBlock(QImage(picturePath));
+    if (screen.isEmpty())
+        return ImageInvalid;
+    const QString screenFile = temp.add(sys(QStringLiteral("/mnt/bootscreen.dat")));
+    const QString onboard = temp.add(sys(QStringLiteral("/mnt/onboardsystem.bin")));
+    if (!writeData(screenFile, screen) || !MtdTools::dump(sys(bootDevice), onboard))
+        return FlashStepFailed;
+    const QByteArray system = readPart(onboard, 0, FlashImage::systemBlockSize);
+    if (system.isEmpty())
+        return FlashStepFailed;
+    return writeImage(FlashImage::assemble(system, screen), bootDevice, QStringLiteral("/mnt/system.bin"),
+                      BootScreenWritten);
+}
+
+uint ThreadUpgrade::upgradeSystemFromStick()
+{
+    if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
+        return ToolsMissing;
+    TempFiles temp;
+    const QFileInfo resource(sys(QStringLiteral("/media/usb/resource.img")));
+    const bool hasResource = resource.isFile() && resource.size() > 0;
+    if (hasResource && !replaceFile(resource.absoluteFilePath(), sys(QStringLiteral("/mnt/resource.img"))))
+        return FlashStepFailed;
+    const QFileInfo stickSystem(sys(QStringLiteral("/media/usb/system.bin")));
+    if (!stickSystem.isFile() || stickSystem.size() == 0)
+        return hasResource ? ResourceOnly : NoSystemImage;
+
+    // The boot screen block now on the flash stays as it is.
+    const QString onboard = temp.add(sys(QStringLiteral("/mnt/bootscreen.dat")));
+    if (!MtdTools::dump(sys(bootDevice), onboard))
+        return FlashStepFailed;
+    const QByteArray screen = readPart(onboard, FlashImage::systemBlockSize, FlashImage::bootScreenSize);
+    if (screen.isEmpty())
+        return FlashStepFailed;
+    const QByteArray image = FlashImage::assemble(readPart(stickSystem.absoluteFilePath(), 0, -1), screen);
+    return writeImage(image, bootDevice, QStringLiteral("/mnt/system.bin"),
+                      SystemFromStickWritten);
+}
+
+uint ThreadUpgrade::upgradeSystemFromProgram()
+{
+    if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
+        return ToolsMissing;
+    const QByteArray image = FlashImage::assemble(payload(QStringLiteral("system.bin")),
+                                                  payload(QStringLiteral("bootscreen.dat")));
+    return writeImage(image, bootDevice, QStringLiteral("/mnt/system.bin"),
+                      upgradeType.contains(QLatin1String("BS")) ? OwnSystemForBootScreen : OwnSystemForSystem);
+}
+
+uint ThreadUpgrade::upgradeDeviceTree()
+{
+    // The read-back after writing needs the dump tool as well.
+    if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
+        return ToolsMissing;
+    const QByteArray tree = payload(QStringLiteral("devicetree.dtb"));
+    return writeImage(tree, deviceTreeDevice, QStringLiteral("/mnt/devicetree.dtb"),
+                      upgradeType.contains(QLatin1String("BS")) ? DeviceTreeForBootScreen : DeviceTreeForSystem);
+}
+
+bool ThreadUpgrade::copyDirectory(const QDir &from, const QDir &to, bool overwrite)
+{
+    if (!to.exists() && !QDir().mkpath(to.absolutePath()))
+        return false;
+    const QFileInfoList entries = from.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                     | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        const QString target = to.filePath(entry.fileName());
+        if (entry.isDir()) {
+            if (!copyDirectory(QDir(entry.absoluteFilePath()), QDir(target), overwrite))
+                return false;
+            continue;
+        }
+        if (overwrite && QFileInfo::exists(target))
+            QFile::remove(target);
+        if (!QFile::copy(entry.absoluteFilePath(), target))
+            return false;
+    }
+    return true;
+}

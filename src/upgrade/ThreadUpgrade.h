@@ -1,0 +1,68 @@
+#ifndef THREADUPGRADE_H
+#define THREADUPGRADE_H
+
+#include <QDir>
+#include <QThread>
+
+// The background worker of one upgrade: the application from a USB stick, the boot screen, the
+// system image or the device tree in NAND flash. One procedure per start, one result code.
+//
+// Every step is checked. The flash image is assembled and measured completely before the
+// partition is erased and is read back after writing; the application is staged beside the
+// old one and renamed over it, with a backup to fall back to.
+class ThreadUpgrade : public QThread
+{
+    Q_OBJECT
+
+public:
+    enum Result : uint {
+        ToolsMissing = 0,
+        NoApplication = 1,
+        NotNewer = 2,
+        NoSpace = 3,
+        ApplicationFailed = 4,
+        ApplicationReplaced = 5,
+        DeviceTreeForBootScreen = 6,
+        DeviceTreeForSystem = 7,
+        BootScreenWritten = 8,
+        SystemFromStickWritten = 9,
+        OwnSystemForBootScreen = 10,
+        OwnSystemForSystem = 11,
+        ResourceOnly = 12,
+        NoSystemImage = 13,
+        FlashStepFailed = 14,
+        ImageInvalid = 15,
+    };
+
+    explicit ThreadUpgrade(QObject *parent = nullptr);
+
+    // Chooses the procedure of the next start: a picture path under the stick's "media" folder
+    // (boot screen), "APPLICATION" with the running version ("APPLICATIONV2.13"), or one of
+    // "SYSTEM-OS", "SYSTEM-BS", "SYSTEM-USB", "DEVICETREE-OS", "DEVICETREE-BS".
+    void setUpgradeType(const QString &text);
+
+    // The procedure itself, run in the calling thread; -1 for a type that names none.
+    int perform();
+
+    // Copies a folder's files and subfolders into another, which is created when missing.
+    static bool copyDirectory(const QDir &from, const QDir &to, bool overwrite);
+
+signals:
+    void signal_upgrade_result(uint result);
+
+protected:
+    void run() override;
+
+private:
+    uint upgradeApplication();
+    uint upgradeBootScreen();
+    uint upgradeSystemFromStick();
+    uint upgradeSystemFromProgram();
+    uint upgradeDeviceTree();
+
+    QString upgradeType;
+    QString picturePath;
+    QString version;
+};
+
+#endif // THREADUPGRADE_H

@@ -1,0 +1,82 @@
+#ifndef STANDINFLASH_H
+#define STANDINFLASH_H
+
+#include <QDir>
+#include <QFile>
+#include <QResource>
+
+#include "FlashImage.h"
+#include "SystemPaths.h"
+
+// Stand-ins for the camera's NAND: plain files for dev/mtd0 and dev/mtd2 under the sandbox
+// root, and small scripts in its usr/sbin/ in place of the MTD tools. A marker file beside the
+// tools makes one fail: "fail-<tool>", "corrupt-nandwrite" (writes, then spoils a byte), or
+// "slow-nandwrite" (takes a second).
+namespace StandInFlash {
+
+inline QString path(const QString &camera) { return SystemPaths::resolve(camera); }
+
+inline void writeFile(const QString &file, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(out.write(data), qint64(data.size()));
+}
+
+inline QByteArray readFile(const QString &file)
+{
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+inline void writeTool(const QString &name, const QByteArray &body)
+{
+    const QString file = path(QStringLiteral("/usr/sbin/") + name);
+    writeFile(file, "#!/bin/sh\nd=$(dirname \"$0\")\n[ -e \"$d/fail-" + name.toLatin1() + "\" ] && exit 1\n" + body);
+    QFile::setPermissions(file, QFile::permissions(file) | QFile::ExeOwner | QFile::ExeUser);
+}
+
+inline void installTools()
+{
+    writeTool(QStringLiteral("flash_eraseall"), "head -c \"$(wc -c < \"$1\")\" /dev/zero > \"$1\"\n");
+    writeTool(QStringLiteral("nandwrite"),
+              "[ \"$1\" = -p ] || exit 2\n"
+              "[ -e \"$d/slow-nandwrite\" ] && sleep 1\n"
+              "dd if=\"$3\" of=\"$2\" conv=notrunc status=none || exit 1\n"
+              "[ -e \"$d/corrupt-nandwrite\" ] && printf X | dd of=\"$2\" bs=1 seek=100 conv=notrunc status=none\n"
+              "exit 0\n");
+    writeTool(QStringLiteral("nanddump"),
+              "s=0; l=-1\n"
+              "while [ $# -gt 1 ]; do case \"$1\" in\n"
+              "  -s) s=$(($2)); shift 2;; -l) l=$(($2)); shift 2;; -f) f=$2; shift 2;; *) exit 2;; esac; done\n"
+              "if [ \"$l\" -lt 0 ]; then cat \"$1\" > \"$f\"; else tail -c +$((s + 1)) \"$1\" | head -c \"$l\" > \"$f\"; fi\n");
+}
+
+inline void setMarker(const QString &marker, bool on = true)
+{
+    const QString file = path(QStringLiteral("/usr/sbin/") + marker);
+    if (on)
+        writeFile(file, "1");
+    else
+        QFile::remove(file);
+}
+
+// What the boot partition holds before an upgrade.
+inline QByteArray oldSystem() { return QByteArray(int(FlashImage::systemBlockSize), 'S'); }
+inline QByteArray oldBootScreen() { return QByteArray(int(FlashImage::bootScreenSize), 'B'); }
+
+inline void resetPartitions()
+{
+    writeFile(path(QStringLiteral("/dev/mtd0")), oldSystem() + oldBootScreen());
+    writeFile(path(QStringLiteral("/dev/mtd2")), QByteArray(65536, 'T'));
+}
+
+inline bool registerPayloads()
+{
+    return QResource::registerResource(QStringLiteral(KORVELIN_BUILD_DIR "/firmware.rcc"));
+}
+
+} // namespace StandInFlash
+
+#endif // STANDINFLASH_H
