@@ -7,15 +7,13 @@
 #include <cmath>
 
 namespace {
-// Profile samples every half pixel from -4 to 4 pixels along the normal; the levels of the two
-// sides come from the outer 1.5 pixels, the area from the inner 2 pixels on either side.
-constexpr double step = 0.5;
-constexpr int sampleCount = 17;
-constexpr double profileStart = -4.0;
-constexpr int sideSamples = 4;
-constexpr double areaReach = 1.5;
-// The profile is averaged over this many pixels on each side along the edge.
-constexpr int alongReach = 3;
+// The profile across the edge: samples a whole pixel apart from -profileReach to profileReach
+// along the normal; the gradient between neighbouring samples from 1 - profileReach to
+// profileReach - 1. The levels of the two sides are read from the two outer samples each.
+constexpr int profileReach = 4;
+constexpr int sampleCount = 2 * profileReach + 1;
+// The profile is taken on this many parallel lines on each side along the edge.
+constexpr int alongReach = 4;
 // A refined edge farther than this from the edge pixel's centre is not the edge found.
 constexpr double farthest = 1.5;
 
@@ -57,45 +55,60 @@ private:
     double light[256];
 };
 
+// The weight of the line s pixels along the edge in the profile. A curved edge falls away
+// from a straight line along it, by s^2 / 2r on a circle of radius r, so a plain mean would
+// move the edge towards the inside of the curve. These are the least-squares weights of the
+// value at s = 0 of a quadratic through the lines' profiles: they sum to 1, and a part that
+// grows with s^2 cancels.
+double alongWeight(int s)
+{
+    double s2 = 0;
+    double s4 = 0;
+    for (int q = -alongReach; q <= alongReach; ++q) {
+        s2 += q * q;
+        s4 += double(q * q) * (q * q);
+    }
+    const double s0 = 2 * alongReach + 1;
+    return (s4 - s2 * s * s) / (s0 * s4 - s2 * s2);
+}
+
 // The edge's offset along the normal (nx, ny) from (cx, cy), or false.
 bool offsetAlongNormal(const Grey &grey, double cx, double cy, double nx, double ny, double *offset)
 {
-    double profile[sampleCount];
-    for (int k = 0; k < sampleCount; ++k) {
-        const double t = profileStart + k * step;
-        double sum = 0;
-        for (int s = -alongReach; s <= alongReach; ++s) {
+    double profile[sampleCount] = {};
+    for (int s = -alongReach; s <= alongReach; ++s) {
+        const double weight = alongWeight(s);
+        for (int k = 0; k < sampleCount; ++k) {
+            const double t = k - profileReach;
             double value = 0;
             // Along the edge is the normal turned by a quarter.
             if (!grey.sample(cx + t * nx - s * ny, cy + t * ny + s * nx, &value))
                 return false;
-            sum += value;
+            profile[k] += weight * value;
         }
-        profile[k] = sum / (2 * alongReach + 1);
     }
-    double dark = 0;
-    double light = 0;
-    for (int k = 0; k < sideSamples; ++k) {
-        dark += profile[k];
-        light += profile[sampleCount - 1 - k];
-    }
-    dark /= sideSamples;
-    light /= sideSamples;
-    const double contrast = light - dark;
-    if (!(contrast >= SubPixelEdge::minimumContrast))
+    const double dark = (profile[0] + profile[1]) / 2;
+    const double light = (profile[sampleCount - 1] + profile[sampleCount - 2]) / 2;
+    if (!(light - dark >= SubPixelEdge::minimumContrast))
         return false;
-    // For a sharp step at e between the two levels, the integral of (profile - middle) / contrast
-    // over [-areaReach, areaReach] is -e.
-    const double middle = (dark + light) / 2;
-    double area = 0;
-    for (int k = 0; k < sampleCount; ++k) {
-        const double t = profileStart + k * step;
-        if (t < -areaReach - 1e-9 || t > areaReach + 1e-9)
-            continue;
-        const double weight = (std::abs(std::abs(t) - areaReach) < 1e-9) ? step / 2 : step;
-        area += weight * (profile[k] - middle) / contrast;
+
+    // The edge lies where the gradient across it peaks: the largest central difference near
+    // the middle, and the vertex of the parabola through it and its two neighbours.
+    double gradient[sampleCount] = {};
+    for (int k = 1; k < sampleCount - 1; ++k)
+        gradient[k] = (profile[k + 1] - profile[k - 1]) / 2;
+    int peak = profileReach;
+    for (int k = profileReach - 2; k <= profileReach + 2; ++k) {
+        if (gradient[k] > gradient[peak])
+            peak = k;
     }
-    *offset = -area;
+    const double before = gradient[peak - 1];
+    const double at = gradient[peak];
+    const double after = gradient[peak + 1];
+    const double bend = before - 2 * at + after;
+    if (!(at > 0) || !(bend < 0))
+        return false;
+    *offset = (peak - profileReach) + 0.5 * (before - after) / bend;
     return true;
 }
 } // namespace
@@ -130,15 +143,8 @@ bool SubPixelEdge::refine(const QImage &picture, const QPoint &pixel, QPointF *e
     const double startX = x + 0.5;
     const double startY = y + 0.5;
     double along = 0;
-    // Twice: the second profile is centred on the first result.
-    for (int pass = 0; pass < 2; ++pass) {
-        double offset = 0;
-        if (!offsetAlongNormal(grey, startX + along * nx, startY + along * ny, nx, ny, &offset))
-            return false;
-        along += offset;
-        if (!(std::abs(along) <= farthest))
-            return false;
-    }
+    if (!offsetAlongNormal(grey, startX, startY, nx, ny, &along) || !(std::abs(along) <= farthest))
+        return false;
     *edge = QPointF(startX + along * nx, startY + along * ny);
     return true;
 }

@@ -10,11 +10,12 @@ class QImage;
 //
 // The edge's normal is the direction of the Sobel gradient summed over the 3 x 3 pixels around
 // the edge pixel. Across the edge, along that normal, the grey profile is sampled by bilinear
-// interpolation and averaged over a short stretch along the edge. The dark and light levels are
-// read from the profile's two ends; the edge lies where the profile's area splits as a sharp
-// step between those levels would split it. That is exact for an edge drawn with area
-// antialiasing, whatever fraction of a pixel it falls on, and it averages out the texture. The
-// profile is taken again around the first result, so the edge lies well inside it.
+// interpolation on parallel lines along the edge and combined with weights that cancel the
+// edge's curvature. The edge lies where the profile's gradient peaks, found by a parabola
+// through the three largest central differences. A blurred edge's gradient is symmetric about
+// the edge, and so is the overshoot that a camera's sharpening adds on either side, so neither
+// moves the peak; for an edge drawn with area antialiasing the parabola is exact at any
+// fraction of a pixel.
 //
 // The picture's levels are first brought back to light proportions with the exponent of the
 // camera's gamma curve: an edge's half-covered pixel is half as bright as its light side only
