@@ -11,6 +11,10 @@ GraphicsView::GraphicsView(QGraphicsScene *scene, ViewMouseHandler *handler, QWi
     : QGraphicsView(scene, parent)
     , handler(handler)
 {
+    // One rectangle around everything that changed: a drag repaints about the dragged item's
+    // area, and a change of every label (a new unit) repaints the view once instead of
+    // gathering and clipping to ten thousand small areas.
+    setViewportUpdateMode(BoundingRectViewportUpdate);
 }
 
 void GraphicsView::setLivePicture(const QImage &image)

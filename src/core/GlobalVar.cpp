@@ -1,7 +1,6 @@
 #include "GlobalVar.h"
 
-#include <QFontMetrics>
-#include <QStringList>
+#include "TextSizeCache.h"
 
 #include <cmath>
 #include <cstdio>
@@ -111,19 +110,8 @@ QPolygonF GlobalVar::getInnerShape(const QPolygonF &a, const QPolygonF &b)
 
 QRectF GlobalVar::getMultiLineTextRect(const QPointF &topLeft, const QString &text)
 {
-    if (text.isEmpty())
-        return QRectF(topLeft, QSizeF(0, 0));
-    const QFontMetrics metrics(shapeTextFont);
-    int width = 0;
-    int height = 0;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        // An empty line between two others still takes a line's height on screen.
-        const QRect r = line.isEmpty() ? QRect(0, 0, 0, metrics.height()) : metrics.boundingRect(line);
-        width = qMax(width, r.width());
-        height += r.height();
-    }
-    return QRectF(topLeft.x(), topLeft.y(), width, height);
+    static TextSizeCache sizes;
+    return QRectF(topLeft, QSizeF(sizes.size(shapeTextFont, text)));
 }
 
 QString GlobalVar::kscale(unsigned long bytes)

@@ -113,13 +113,12 @@ void MeasureCircle2Circle::paintGeometry(QPainter *painter) const
 QPainterPath MeasureCircle2Circle::outline() const
 {
     QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
     if (firstShown)
         path.addEllipse(firstCircleRect);
-    if (measured) {
-        QPainterPath second;
-        second.addEllipse(secondCircleRect);
-        path |= second;
-    }
+    // Both discs run the same way round: where they overlap, the winding rule keeps them filled.
+    if (measured)
+        path.addEllipse(secondCircleRect);
     return path;
 }
 

@@ -120,11 +120,11 @@ void MultiPointDistance::endDraw(const QPointF &point)
     update();
 }
 
-void MultiPointDistance::refreshLabel()
+bool MultiPointDistance::refreshLabel()
 {
     // The distance texts are written when a point is measured: measure again in the new unit.
     if (label.isEmpty() || !isSet(basePoint2))
-        return;
+        return false;
     prepareGeometryChange();
     measure(measurePoints);
     if (bFinished)
@@ -132,6 +132,7 @@ void MultiPointDistance::refreshLabel()
     label = name() + QLatin1Char('=') + displayText();
     shapeChanged();
     update();
+    return true;
 }
 
 void MultiPointDistance::summarize()

@@ -23,7 +23,7 @@ public:
     bool isComplete() const override { return bFinished; }
 
     QRectF boundingRect() const override;
-    void refreshLabel() override;
+    bool refreshLabel() override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "GlobalVar.h"
+#include "HitArea.h"
 
 Shape::Shape()
 {
@@ -81,15 +82,19 @@ QString Shape::makeLabel() const
     return name() + QLatin1Char('=') + displayText();
 }
 
-void Shape::refreshLabel()
+bool Shape::refreshLabel()
 {
     // An item whose first point is not placed yet has nothing to show.
     if (label.isEmpty())
-        return;
+        return false;
+    const QString written = makeLabel();
+    if (written == label)
+        return false;
     prepareGeometryChange();
-    label = makeLabel();
+    label = written;
     shapeChanged();
     update();
+    return true;
 }
 
 void Shape::refreshLook()
@@ -142,17 +147,12 @@ QPainterPath Shape::partialShape() const
         }
         return path;
     }
-    for (const QPointF &p : crossPoints()) {
-        QPainterPath square;
-        square.addPolygon(GlobalVar::getMoveBox(p, 0.0f, handleSize));
-        path |= square;
-    }
-    for (const QPolygonF &band : bands) {
-        QPainterPath strip;
-        strip.addPolygon(band);
-        path |= strip;
-    }
-    return path;
+    HitArea area;
+    for (const QPointF &p : crossPoints())
+        area.addPolygon(GlobalVar::getMoveBox(p, 0.0f, handleSize));
+    for (const QPolygonF &band : bands)
+        area.addPolygon(band);
+    return area.path();
 }
 
 void Shape::dragHandle(int handle, const QPointF &pos)
@@ -245,25 +245,15 @@ QPainterPath Shape::buildShape() const
     if (!selected && !isComplete())
         return partialShape();
 
-    QPainterPath path;
-    auto unite = [&path](const QPolygonF &polygon) {
-        QPainterPath part;
-        part.addPolygon(polygon);
-        path |= part;
-    };
+    HitArea area;
     for (const QPolygonF &handle : handles)
-        unite(handle);
-    if (selected || !label.isEmpty()) {
-        QPainterPath text;
-        text.addRect(labelRect(label));
-        path |= text;
-    }
+        area.addPolygon(handle);
+    if (selected || !label.isEmpty())
+        area.addRect(labelRect(label));
     for (const QPolygonF &band : bands)
-        unite(band);
-    const QPainterPath extra = outline();
-    if (!extra.isEmpty())
-        path |= extra;
-    return path;
+        area.addPolygon(band);
+    area.addPath(outline());
+    return area.path();
 }
 
 QRectF Shape::labelRect(const QString &text) const

@@ -55,8 +55,9 @@ public:
     virtual QString shownLabel() const;
 
     // Writes the label again from the item's geometry, after the unit or the calibration
-    // changed.
-    virtual void refreshLabel();
+    // changed. True when it changed, and with it the item's area and picture; an unchanged
+    // label leaves the item alone.
+    virtual bool refreshLabel();
 
     // Re-reads the global look (font, flags) after it changed: the hit area may have grown.
     void refreshLook();
@@ -149,7 +150,7 @@ private:
     int handleAt(const QPointF &pos) const;
     QRectF labelRect(const QString &text) const;
 
-    // The hit shape is a union of polygons: built once per change, not per hit test or paint.
+    // The hit shape, built once per change, not per hit test or paint.
     mutable QPainterPath cachedShape;
     mutable bool cachedShapeValid = false;
     mutable bool askingSceneRect = false;

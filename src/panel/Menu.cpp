@@ -224,11 +224,9 @@ void Menu::applyLook()
     // Every finished item shows the new digits and label mode; a bigger text or pen gives it a
     // bigger area to hit and to repaint.
     for (Shape *shape : qAsConst(GlobalVar::shapeList)) {
-        // Writing the label again rebuilds the item's area as well.
-        if (shape->label.isEmpty())
+        // A label written anew rebuilds the item's area as well.
+        if (!shape->refreshLabel())
             shape->refreshLook();
-        else
-            shape->refreshLabel();
     }
     updateDataTable();
     emit signal_repaintRequested();

@@ -18,6 +18,30 @@ bool isMeasurement(const Shape *shape)
 {
     return shape->property() >= 3 && shape->property() <= 21;
 }
+
+// Whether a text's height in a cell follows from its number of lines alone: it has no place
+// where a line may wrap and no character that a fallback font may draw taller. Numbers with
+// units ("-12.500mm", "d=3,5") are such texts.
+bool plainLines(const QString &text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const char c = text.at(i).toLatin1();
+        const bool plain = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')
+            || c == '.' || c == '=' || c == ',' || c == '\n'
+            || (c == '-' && i + 1 < text.size() && text.at(i + 1).isDigit());
+        if (!plain)
+            return false;
+    }
+    return true;
+}
+
+// Whether a cell's new text may need another row height than its old one. Measuring a row is
+// the dear part of writing thousands of values in a new unit.
+bool mayChangeHeight(const QString &before, const QString &after)
+{
+    return before.count(QLatin1Char('\n')) != after.count(QLatin1Char('\n')) || !plainLines(before)
+        || !plainLines(after);
+}
 } // namespace
 
 ResultsTable::ResultsTable(QTableWidget *table)
@@ -58,15 +82,17 @@ bool ResultsTable::put(int row, int column, const QString &text, Qt::Alignment a
         table->setItem(row, column, item);
         return true;
     }
-    if (item->text() == text)
+    const QString before = item->text();
+    if (before == text)
         return false;
     item->setText(text);
-    return true;
+    return mayChangeHeight(before, text);
 }
 
 void ResultsTable::putRow(int row, const Shape *shape)
 {
-    // Cells are rewritten only where their text changed, and only those rows are measured again.
+    // Cells are rewritten only where their text changed, and rows measured again only where the
+    // new text may want another height.
     bool changed = put(row, 0, QString::number(row + 1), Qt::AlignCenter);
     changed = put(row, 1, shape->labelName(), Qt::AlignCenter) || changed;
     changed = put(row, 2, shape->labelValues(), Qt::AlignLeft | Qt::AlignVCenter) || changed;

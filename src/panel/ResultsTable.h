@@ -39,6 +39,7 @@ signals:
 
 private:
     void deleteShape(int index);
+    // Writes a cell; true when its row must be measured again.
     bool put(int row, int column, const QString &text, Qt::Alignment alignment);
     void putRow(int row, const Shape *shape);
 

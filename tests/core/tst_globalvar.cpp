@@ -3,6 +3,7 @@
 
 #include "GlobalVar.h"
 #include "SystemPaths.h"
+#include "TextSizeCache.h"
 #include "testutils.h"
 
 class TestGlobalVar : public QObject
@@ -17,6 +18,7 @@ private slots:
     void moveBox();
     void bands();
     void multiLineTextRect();
+    void textSizesFollowFont();
 
 private:
     TestUtils::Sandbox sandbox;
@@ -126,6 +128,29 @@ void TestGlobalVar::multiLineTextRect()
 
     const QRectF empty = GlobalVar::getMultiLineTextRect(QPointF(5, 6), QString());
     QCOMPARE(empty, QRectF(5, 6, 0, 0));
+}
+
+void TestGlobalVar::textSizesFollowFont()
+{
+    // Sizes are remembered per text, but never across a change of font.
+    const QFont before = GlobalVar::shapeTextFont;
+    const QString text = QStringLiteral("L7=3.250mm\nL8");
+    const QRectF small = GlobalVar::getMultiLineTextRect(QPointF(0, 0), text);
+    QCOMPARE(small.size().toSize(), TextSizeCache::measure(before, text));
+    QFont bigger = before;
+    bigger.setPixelSize(40);
+    GlobalVar::shapeTextFont = bigger;
+    const QRectF big = GlobalVar::getMultiLineTextRect(QPointF(0, 0), text);
+    QCOMPARE(big.size().toSize(), TextSizeCache::measure(bigger, text));
+    QVERIFY(big.height() > small.height());
+    GlobalVar::shapeTextFont = before;
+    QCOMPARE(GlobalVar::getMultiLineTextRect(QPointF(0, 0), text), small);
+
+    // A full cache starts afresh and still answers right.
+    TextSizeCache sizes(2);
+    const QStringList texts = {QStringLiteral("a"), QStringLiteral("bb=1"), QStringLiteral("ccc\nd"), QStringLiteral("a")};
+    for (const QString &t : texts)
+        QCOMPARE(sizes.size(bigger, t), TextSizeCache::measure(bigger, t));
 }
 
 QTEST_MAIN(TestGlobalVar)

@@ -33,6 +33,7 @@ private slots:
         UserDialogs::setWarningHandler(nullptr);
     }
     void rowsFollowItems();
+    void rowHeightsFollowValues();
     void deleting();
     void exportFailure();
 
@@ -79,6 +80,33 @@ void TestResultsTable::rowsFollowItems()
     QVERIFY(second->isSelected());
     results->selectRow(5); // an empty row selects nothing
     QVERIFY(!second->isSelected());
+}
+
+void TestResultsTable::rowHeightsFollowValues()
+{
+    // A row is as tall as its value: a second line, or words wrapped in the column, make it
+    // taller, and it shrinks back when the value is one short line again.
+    MeasureLine *line = addLine(1);
+    line->label = QStringLiteral("L1=-1.000mm");
+    results->update();
+    const int first = table.rowHeight(0);
+    line->label = QStringLiteral("L1=-1.000mm\n2.000mm");
+    results->update();
+    QVERIFY(table.rowHeight(0) > first);
+    line->label = QStringLiteral("L1=3.500mm");
+    results->update();
+    const int one = table.rowHeight(0);
+    QVERIFY(one < first + 2);
+    line->label = QStringLiteral("L1=") + QStringLiteral("wrapped words ").repeated(8);
+    results->update();
+    QVERIFY(table.rowHeight(0) > one);
+    line->label = QStringLiteral("L1=12.000mm");
+    results->update();
+    QCOMPARE(table.rowHeight(0), one);
+    QCOMPARE(cell(0, 2), QStringLiteral("12.000mm"));
+    line->label = QStringLiteral("L1=-7.250mm");
+    results->update();
+    QCOMPARE(table.rowHeight(0), one);
 }
 
 void TestResultsTable::deleting()

@@ -1,0 +1,123 @@
+#include <QTest>
+
+#include "GlobalVar.h"
+#include "HitArea.h"
+
+// The hit area must cover exactly what the union of its parts covers, whichever way round each
+// part runs and wherever parts overlap.
+class TestHitArea : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void overlapsStayCovered();
+    void crossedBandCoversBothTriangles();
+    void matchesUnionOfItemParts();
+};
+
+namespace {
+
+QPolygonF reversed(QPolygonF polygon)
+{
+    std::reverse(polygon.begin(), polygon.end());
+    return polygon;
+}
+
+} // namespace
+
+void TestHitArea::overlapsStayCovered()
+{
+    // Two squares running opposite ways round would cancel where they overlap.
+    const QPolygonF a(QRectF(0, 0, 10, 10));
+    const QPolygonF b = reversed(QPolygonF(QRectF(5, 5, 10, 10)));
+    HitArea area;
+    area.addPolygon(a);
+    area.addPolygon(b);
+    area.addRect(QRectF(QPointF(30, 10), QPointF(20, 0)));
+    QPainterPath disc;
+    disc.addEllipse(QRectF(40, 0, 10, 10));
+    QPainterPath turned = disc.toReversed();
+    turned.addEllipse(QRectF(45, 0, 10, 10));
+    area.addPath(turned);
+
+    const QPainterPath &path = area.path();
+    QVERIFY(path.contains(QPointF(7, 7)));
+    QVERIFY(path.contains(QPointF(2, 2)));
+    QVERIFY(path.contains(QPointF(13, 13)));
+    QVERIFY(!path.contains(QPointF(13, 2)));
+    QVERIFY(path.contains(QPointF(25, 5)));
+    QVERIFY(path.contains(QPointF(47.5, 5)));
+    QVERIFY(path.contains(QPointF(53, 5)));
+    QVERIFY(!path.contains(QPointF(40.5, 0.5)));
+    QCOMPARE(path.boundingRect(), QRectF(0, 0, 55, 15));
+    // Parts without area add nothing.
+    HitArea flat;
+    flat.addPolygon(QPolygonF({QPointF(0, 0), QPointF(5, 5), QPointF(10, 10)}));
+    flat.addRect(QRectF(3, 3, 0, 0));
+    QVERIFY(flat.path().isEmpty());
+}
+
+void TestHitArea::crossedBandCoversBothTriangles()
+{
+    // The band between the squares of a segment shorter than the squares crosses itself.
+    const QLineF shortLine(QPointF(50, 50), QPointF(51, 50));
+    const QPolygonF band = GlobalVar::getInnerShape(shortLine, 2.0f);
+    QPainterPath bandPath;
+    bandPath.addPolygon(band);
+    HitArea area;
+    area.addPolygon(band);
+    // An overlapping square running the other way round must not open a hole either.
+    area.addPolygon(reversed(QPolygonF(QRectF(44, 44, 13, 13))));
+    for (qreal x = 40; x <= 60; x += 0.37) {
+        for (qreal y = 40; y <= 60; y += 0.41) {
+            const QPointF p(x, y);
+            const bool inside = bandPath.contains(p) || QRectF(44, 44, 13, 13).contains(p);
+            QCOMPARE(area.path().contains(p), inside);
+        }
+    }
+}
+
+void TestHitArea::matchesUnionOfItemParts()
+{
+    // Handle squares at several angles, the bands between them, a label box and a disc: the
+    // parts of an item, overlapping one another.
+    QVector<QPolygonF> parts;
+    const QPointF a(100, 100);
+    for (float angle : {0.0f, 17.0f, 45.0f, 100.0f, 200.0f, 300.0f}) {
+        const QPointF b = a + QLineF::fromPolar(12.0, qreal(angle)).p2();
+        parts << GlobalVar::getMoveBox(a, angle, 3.0f) << GlobalVar::getMoveBox(b, angle, 3.0f)
+              << GlobalVar::getOuterShape(QLineF(a, b), 3.0f) << GlobalVar::getInnerShape(QLineF(a, b), 3.0f);
+    }
+    parts << QPolygonF(QRectF(108, 95, 30, 14));
+    QPainterPath disc;
+    disc.addEllipse(QRectF(90, 105, 12, 12));
+
+    QPainterPath united;
+    HitArea area;
+    for (const QPolygonF &part : parts) {
+        QPainterPath one;
+        one.addPolygon(part);
+        united |= one;
+        area.addPolygon(part);
+    }
+    united |= disc;
+    area.addPath(disc);
+
+    QCOMPARE(area.path().boundingRect().toAlignedRect(), united.boundingRect().toAlignedRect());
+    int mismatches = 0;
+    for (qreal x = 80; x <= 140; x += 0.53) {
+        for (qreal y = 80; y <= 125; y += 0.47) {
+            // Points within a hair of an edge may fall either way.
+            const QPointF p(x, y);
+            const QRectF hair(p - QPointF(0.05, 0.05), QSizeF(0.1, 0.1));
+            if (united.intersects(hair) && !united.contains(hair))
+                continue;
+            if (area.path().contains(p) != united.contains(p))
+                ++mismatches;
+        }
+    }
+    QCOMPARE(mismatches, 0);
+}
+
+QTEST_MAIN(TestHitArea)
+#include "tst_hitarea.moc"
