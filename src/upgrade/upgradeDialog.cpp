@@ -110,6 +110,19 @@ void upgradeDialog::on_pb_application_clicked()
     startUpgrade(QStringLiteral("APPLICATION") + version, tr("System upgrading, Please DO NOT power down!"));
 }
 
+bool upgradeDialog::isOlderLayout(const QString &layout)
+{
+    return layout.contains(QLatin1Char('4')) || layout.contains(QLatin1Char('3')) || layout.contains(QLatin1Char('0'));
+}
+
+void upgradeDialog::preUpgrade(const QString &layout, const QString &warning, const QString &suffix)
+{
+    setButtonsEnabled(false);
+    UserDialogs::warning(this, tr("Warning"), warning);
+    startUpgrade((layout.contains(QLatin1Char('4')) ? QStringLiteral("DEVICETREE-") : QStringLiteral("SYSTEM-")) + suffix,
+                 tr("System upgrading, Please DO NOT power down!"));
+}
+
 void upgradeDialog::on_pb_system_clicked()
 {
     if (worker->isRunning())
@@ -117,14 +130,11 @@ void upgradeDialog::on_pb_system_clicked()
     const QString layout = checkMTDPartition();
     if (layout.isEmpty()) {
         setWarning(tr("This camera MTD partition error!"));
-    } else if (layout.contains(QLatin1Char('4')) || layout.contains(QLatin1Char('3'))
-               || layout.contains(QLatin1Char('0'))) {
-        setButtonsEnabled(false);
-        UserDialogs::warning(this, tr("Warning"),
-                             tr("This camera system does not support direct upgrade. It will pre-upgrade system first. "
-                                "After system pre-upgrade successful. Please restart camera and upgrade system again!"));
-        startUpgrade(layout.contains(QLatin1Char('4')) ? QStringLiteral("DEVICETREE-OS") : QStringLiteral("SYSTEM-OS"),
-                     tr("System upgrading, Please DO NOT power down!"));
+    } else if (isOlderLayout(layout)) {
+        preUpgrade(layout,
+                   tr("This camera system does not support direct upgrade. It will pre-upgrade system first. "
+                      "After system pre-upgrade successful. Please restart camera and upgrade system again!"),
+                   QStringLiteral("OS"));
     } else if (layout.contains(QLatin1Char('2'))) {
         setButtonsEnabled(false);
         startUpgrade(QStringLiteral("SYSTEM-USB"), tr("System upgrading, Please DO NOT power down!"));
@@ -138,14 +148,11 @@ void upgradeDialog::on_pb_bootscreen_clicked()
     const QString layout = checkMTDPartition();
     if (layout.isEmpty()) {
         setWarning(tr("This camera MTD partition error!"));
-    } else if (layout.contains(QLatin1Char('4')) || layout.contains(QLatin1Char('3'))
-               || layout.contains(QLatin1Char('0'))) {
-        setButtonsEnabled(false);
-        UserDialogs::warning(this, tr("Warning"),
-                             tr("This camera system does not support direct update of boot screen. It will upgrade system first. "
-                                "After system upgrade successful. Please restart camera and update boot screen again!"));
-        startUpgrade(layout.contains(QLatin1Char('4')) ? QStringLiteral("DEVICETREE-BS") : QStringLiteral("SYSTEM-BS"),
-                     tr("System upgrading, Please DO NOT power down!"));
+    } else if (isOlderLayout(layout)) {
+        preUpgrade(layout,
+                   tr("This camera system does not support direct update of boot screen. It will upgrade system first. "
+                      "After system upgrade successful. Please restart camera and update boot screen again!"),
+                   QStringLiteral("BS"));
     } else if (layout.contains(QLatin1Char('2'))) {
         setButtonsEnabled(false);
         if (GlobalVar::getFreeDisk(SystemPaths::resolve(QStringLiteral("/media/usb/"))).isEmpty()) {

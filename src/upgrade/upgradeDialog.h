@@ -52,6 +52,10 @@ private:
     void setButtonsEnabled(bool enabled);
     bool startUpgrade(const QString &type, const QString &title);
     void listBootScreens();
+    // Block4, Block3 and Block0 cannot take a system or boot screen directly: they first get a
+    // pre-upgrade (the device tree on Block4, the system otherwise), after `warning`.
+    static bool isOlderLayout(const QString &layout);
+    void preUpgrade(const QString &layout, const QString &warning, const QString &suffix);
     QString noStickText() const;
 
     std::unique_ptr<Ui::upgradeDialog> ui;
