@@ -30,6 +30,17 @@ int exposureSliderValue(const ccdParameter &p)
 {
     return p.gain != 0 ? int(p.gain / 2 + shortestExposure) : int(shortestExposure - p.exposure);
 }
+
+// The red and blue sliders set the gain in steps of 240 from 8000.
+int colourGainSlider(float gain)
+{
+    return (int(gain) - 8000) / 240;
+}
+
+quint32 colourGainOfSlider(int value)
+{
+    return quint32(value) * 240 + 8000;
+}
 } // namespace
 
 ccdSetDialog::ccdSetDialog(QWidget *parent)
@@ -72,8 +83,11 @@ void ccdSetDialog::applyLock()
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui->horizontalSlider_exposure, ui->horizontalSlider_contrast, ui->horizontalSlider_red,
              ui->horizontalSlider_green, ui->horizontalSlider_blue, ui->horizontalSlider_hdr,
-             ui->horizontalSlider_se, ui->pushButton_ae, ui->pushButton_awb})
+             ui->horizontalSlider_se})
         w->setEnabled(usable);
+    // One automatic run at a time: a second one would run inside the first one's loop.
+    ui->pushButton_ae->setEnabled(usable && !autoRunning);
+    ui->pushButton_awb->setEnabled(usable && !autoRunning);
 }
 
 void ccdSetDialog::initCcdParameter()
@@ -203,7 +217,7 @@ void ccdSetDialog::on_horizontalSlider_contrast_valueChanged(int v)
 
 void ccdSetDialog::on_horizontalSlider_red_valueChanged(int v)
 {
-    GlobalVar::IMX185.red = quint32(v) * 240 + 8000;
+    GlobalVar::IMX185.red = colourGainOfSlider(v);
     control->redGainWrite(GlobalVar::IMX185.red);
 }
 
@@ -215,7 +229,7 @@ void ccdSetDialog::on_horizontalSlider_green_valueChanged(int v)
 
 void ccdSetDialog::on_horizontalSlider_blue_valueChanged(int v)
 {
-    GlobalVar::IMX185.blue = quint32(v) * 240 + 8000;
+    GlobalVar::IMX185.blue = colourGainOfSlider(v);
     control->blueGainWrite(GlobalVar::IMX185.blue);
 }
 
@@ -245,17 +259,20 @@ int ccdSetDialog::autoExposure()
 
 int ccdSetDialog::autoWhiteBalance()
 {
-    ccdParameter &p = GlobalVar::IMX185;
-    float red = float(p.red);
-    float blue = float(p.blue);
+    // The gains move in 1 % steps, finer than the sliders' steps. The run keeps the exact gains
+    // for itself; the record and the camera take the slider's value, so they always agree. A
+    // gain the user has moved since the last step is taken over from the record.
+    const ccdParameter &p = GlobalVar::IMX185;
+    if (colourGainOfSlider(colourGainSlider(whiteBalanceRed)) != p.red)
+        whiteBalanceRed = float(p.red);
+    if (colourGainOfSlider(colourGainSlider(whiteBalanceBlue)) != p.blue)
+        whiteBalanceBlue = float(p.blue);
     const quint32 cr = control->averageCr_Read();
     const quint32 cb = control->averageCb_Read();
-    if (AutoAdjust::whiteBalanceStep(red, blue, cr, cb))
+    if (AutoAdjust::whiteBalanceStep(whiteBalanceRed, whiteBalanceBlue, cr, cb))
         return 1;
-    p.red = quint32(red);
-    p.blue = quint32(blue);
-    ui->horizontalSlider_red->setValue(int((p.red - 8000) / 240));
-    ui->horizontalSlider_blue->setValue(int((p.blue - 8000) / 240));
+    ui->horizontalSlider_red->setValue(colourGainSlider(whiteBalanceRed));
+    ui->horizontalSlider_blue->setValue(colourGainSlider(whiteBalanceBlue));
     return 0;
 }
 
@@ -274,6 +291,8 @@ void ccdSetDialog::runAuto(int (ccdSetDialog::*step)())
     // while it runs.
     QPointer<ccdSetDialog> self(this);
     stopAuto = false;
+    autoRunning = true;
+    applyLock();
     int steps = 0;
     while (steps < maxAutoSteps) {
         ++steps;
@@ -286,6 +305,8 @@ void ccdSetDialog::runAuto(int (ccdSetDialog::*step)())
             break;
     }
     lastAutoSteps = steps;
+    autoRunning = false;
+    applyLock();
 }
 
 void ccdSetDialog::on_pushButton_ae_clicked()
@@ -295,8 +316,10 @@ void ccdSetDialog::on_pushButton_ae_clicked()
 
 void ccdSetDialog::on_pushButton_awb_clicked()
 {
+    // Green is set through its slider whether or not it stands at 17 already, so the record
+    // holds the gain the camera gets (17 x 80 + 8000 = 9360).
     GlobalVar::IMX185.green = 9392;
-    ui->horizontalSlider_green->setValue(17);
+    setSlider(ui->horizontalSlider_green, 17, &ccdSetDialog::on_horizontalSlider_green_valueChanged);
     runAuto(&ccdSetDialog::autoWhiteBalance);
 }
 
@@ -314,6 +337,8 @@ void ccdSetDialog::on_pushButton_no_clicked()
 void ccdSetDialog::on_pushButton_lock_clicked()
 {
     GlobalVar::cameraConfigLock = !GlobalVar::cameraConfigLock;
+    // Locking ends a running auto exposure or white balance.
+    stopAuto = true;
     retranslate();
     applyLock();
 }

@@ -70,7 +70,11 @@ private:
     std::unique_ptr<Ui::ccdSetDialog> ui;
     std::unique_ptr<Control> control;
     bool stopAuto = false;
+    bool autoRunning = false;
     int lastAutoSteps = 0;
+    // The exact colour gains of a white balance run.
+    float whiteBalanceRed = 0;
+    float whiteBalanceBlue = 0;
 };
 
 #endif // CCDSETDIALOG_H

@@ -63,6 +63,7 @@ private slots:
     void autoWhiteBalanceConverges_data();
     void autoWhiteBalanceConverges();
     void autoLoopsAreBounded();
+    void oneAutoRunAtATimeAndLockEndsIt();
     void translatedTexts();
 
 private:
@@ -266,13 +267,18 @@ void TestCameraSettings::autoWhiteBalanceConverges()
     dialog = new ccdSetDialog;
     slider("red")->setValue(red);
     slider("blue")->setValue(blue);
+    slider("green")->setValue(17);   // where white balance puts it
     Control control;
     QVERIFY(control.averageCr_Read() != 128 || control.averageCb_Read() != 128);
     button("awb")->click();
     QVERIFY(dialog->autoSteps() < ccdSetDialog::maxAutoSteps);
-    QCOMPARE(camera->ispRegister(52), 9360u);
     QCOMPARE(control.averageCr_Read(), 128u);
     QCOMPARE(control.averageCb_Read(), 128u);
+    // What OK stores is what the camera holds.
+    button("yes")->click();
+    const QVector<quint32> camera3 = {camera->ispRegister(48), camera->ispRegister(52), camera->ispRegister(56)};
+    QCOMPARE(camera3[1], 9360u);
+    QCOMPARE((QVector<quint32>{configValue("red"), configValue("green"), configValue("blue")}), camera3);
 }
 
 void TestCameraSettings::autoLoopsAreBounded()
@@ -294,6 +300,35 @@ void TestCameraSettings::autoLoopsAreBounded()
     QVERIFY(camera->brightnessReads < 5);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(dialog.isNull());
+}
+
+void TestCameraSettings::oneAutoRunAtATimeAndLockEndsIt()
+{
+    camera->setFlicker(true);   // no run ends by itself
+    dialog = new ccdSetDialog;
+    dialog->show();
+    bool othersOffDuringRun = false;
+    QTimer::singleShot(0, dialog.data(), [&] {
+        othersOffDuringRun = !button("ae")->isEnabled() && !button("awb")->isEnabled();
+        button("awb")->click();    // ignored while auto exposure runs
+        button("lock")->click();
+    });
+    button("ae")->click();
+    QVERIFY(othersOffDuringRun);
+    QVERIFY2(dialog->autoSteps() < 5, qPrintable(QString::number(dialog->autoSteps())));
+    QCOMPARE(camera->brightnessReads, dialog->autoSteps());
+    QVERIFY(!GlobalVar::cameraConfigLock && !button("ae")->isEnabled());
+    button("lock")->click();
+    QVERIFY(button("ae")->isEnabled() && button("awb")->isEnabled());
+
+    // The same for white balance.
+    QTimer::singleShot(0, dialog.data(), [&] {
+        othersOffDuringRun = !button("ae")->isEnabled() && !button("awb")->isEnabled();
+        button("lock")->click();
+    });
+    button("awb")->click();
+    QVERIFY(othersOffDuringRun);
+    QVERIFY(dialog->autoSteps() < 5);
 }
 
 void TestCameraSettings::translatedTexts()
