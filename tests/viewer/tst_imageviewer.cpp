@@ -13,6 +13,8 @@
 #include <memory>
 
 #include "ImageView.h"
+#include "PhotoReader.h"
+#include "core/FileMutations.h"
 #include "ImageViewer.h"
 #include "UserDialogs.h"
 #include "testutils.h"
@@ -34,6 +36,8 @@ private slots:
     void rotationIsKeptWhileBrowsing();
     void unreadableFiles_data();
     void unreadableFiles();
+    void damagedPhotos_data();
+    void damagedPhotos();
     void unreadablePhotoWhileBrowsing();
     void deleteUntilNoneIsLeft();
     void deleteOfPhotoNotInListTouchesNothing();
@@ -306,6 +310,40 @@ void TestImageViewer::unreadableFiles()
     QVERIFY(!open(name));
     QCOMPARE(warnings, QStringList{QStringLiteral("Can't open this image!")});
     QVERIFY(view()->scene()->items().isEmpty());
+}
+
+void TestImageViewer::damagedPhotos_data()
+{
+    QImage image(48, 32, QImage::Format_RGB888);
+    image.fill(Qt::darkCyan);
+    QByteArray bmp, jpg;
+    QBuffer bmpBuffer(&bmp), jpgBuffer(&jpg);
+    QVERIFY(image.save(&bmpBuffer, "BMP") && image.save(&jpgBuffer, "JPG"));
+    QTest::addColumn<QByteArray>("good");
+    QTest::addColumn<QByteArray>("bytes");
+    QRandomGenerator random(1207);
+    for (int n = 0; n < 300; ++n) {
+        QTest::newRow(qPrintable(QStringLiteral("bmp %1").arg(n))) << bmp << FileMutations::mutate(bmp, random);
+        QTest::newRow(qPrintable(QStringLiteral("jpg %1").arg(n))) << jpg << FileMutations::mutate(jpg, random);
+    }
+}
+
+// A damaged photo is refused or decoded within the size limit, and a bitmap cut short is never
+// shown with blank rows as if it were whole.
+void TestImageViewer::damagedPhotos()
+{
+    QFETCH(QByteArray, good);
+    QFETCH(QByteArray, bytes);
+    const bool bitmap = good.startsWith("BM");
+    const QString path = file(bitmap ? QStringLiteral("IMG00001.bmp") : QStringLiteral("IMG00001.jpg"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+    f.close();
+    const QImage read = PhotoReader::read(path);
+    QVERIFY(read.isNull() || qint64(read.width()) * read.height() <= PhotoReader::maxPixels);
+    if (bitmap && good.startsWith(bytes) && bytes.size() < good.size())
+        QVERIFY(read.isNull());
 }
 
 void TestImageViewer::unreadablePhotoWhileBrowsing()
