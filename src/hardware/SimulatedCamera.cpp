@@ -38,10 +38,19 @@ constexpr quint32 ispCount = 92;
 // synthetic target), which holds exactly the same levels in a quarter of the memory.
 QImage compactScene(const QImage &picture)
 {
-    QImage scene = picture.convertToFormat(QImage::Format_RGB32);
-    if (scene.allGray())
-        scene = scene.convertToFormat(QImage::Format_Grayscale8);
-    return scene;
+    const QImage scene = picture.convertToFormat(QImage::Format_RGB32);
+    QImage grey(scene.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < scene.height(); ++y) {
+        const QRgb *in = reinterpret_cast<const QRgb *>(scene.constScanLine(y));
+        uchar *out = grey.scanLine(y);
+        for (int x = 0; x < scene.width(); ++x) {
+            const int level = qRed(in[x]);
+            if (qGreen(in[x]) != level || qBlue(in[x]) != level)
+                return scene;
+            out[x] = uchar(level);
+        }
+    }
+    return grey;
 }
 
 inline int luma(int r, int g, int b)
