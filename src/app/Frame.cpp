@@ -64,10 +64,11 @@ Frame::Frame(QWidget *parent)
     delete new DriveFb0(this);
     delete new ccdSetDialog(nullptr);
     // On the camera the logic composes the live picture under this layer; on a desktop the
-    // view draws the simulator's picture itself, again whenever it changes.
+    // view draws the simulator's picture itself, again whenever it changes. The window comes
+    // up first: the first picture is rendered as soon as the view has painted once.
     if (SimulatedCamera *camera = SimulatedCamera::active()) {
         connect(camera, &SimulatedCamera::pictureChanged, this, &Frame::slot_livePictureChanged);
-        view->setLivePicture(camera->livePicture());
+        view->viewport()->installEventFilter(this);
     }
 
     // The control panel stands inside the window at its right edge.
@@ -604,6 +605,15 @@ bool Frame::captureImageTo(const QString &path)
             bytes.clear();
     }
     return !bytes.isEmpty() && SafeFile::write(path, bytes);
+}
+
+bool Frame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && watched == view->viewport()) {
+        view->viewport()->removeEventFilter(this);
+        slot_livePictureChanged();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Frame::slot_livePictureChanged()

@@ -19,14 +19,14 @@ GraphicsView::GraphicsView(QGraphicsScene *scene, ViewMouseHandler *handler, QWi
 
 void GraphicsView::setLivePicture(const QImage &image)
 {
-    picture = QPixmap::fromImage(image);
+    picture = image;
     resetCachedContent();
     viewport()->update();
 }
 
 QImage GraphicsView::livePicture() const
 {
-    return picture.toImage();
+    return picture;
 }
 
 void GraphicsView::wheelEvent(QWheelEvent *event)
@@ -72,5 +72,5 @@ void GraphicsView::drawBackground(QPainter *painter, const QRectF &rect)
         return;
     // Only the exposed part: a mouse move repaints a few rows, never the whole frame.
     const QRectF source = rect.intersected(QRectF(picture.rect()));
-    painter->drawPixmap(source, picture, source);
+    painter->drawImage(source, picture, source);
 }

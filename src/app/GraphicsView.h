@@ -2,7 +2,7 @@
 #define GRAPHICSVIEW_H
 
 #include <QGraphicsView>
-#include <QPixmap>
+#include <QImage>
 
 class ViewMouseHandler;
 
@@ -16,7 +16,8 @@ public:
     GraphicsView(QGraphicsScene *scene, ViewMouseHandler *handler, QWidget *parent);
 
     // The picture drawn under the items (the simulator's live picture); a null image draws
-    // nothing, so the layer stays transparent.
+    // nothing, so the layer stays transparent. The view shares the image's pixels, it keeps
+    // no copy of its own.
     void setLivePicture(const QImage &picture);
     QImage livePicture() const;
 
@@ -30,7 +31,7 @@ protected:
 
 private:
     ViewMouseHandler *handler;
-    QPixmap picture;
+    QImage picture;
 };
 
 #endif // GRAPHICSVIEW_H

@@ -34,6 +34,25 @@ constexpr quint32 ispSumCb = 84;
 constexpr quint32 ispSumBrightness = 88;
 constexpr quint32 ispCount = 92;
 
+// The scene as the simulator keeps it: RGB32, or one byte a pixel when every pixel is grey (the
+// synthetic target), which holds exactly the same levels in a quarter of the memory.
+QImage compactScene(const QImage &picture)
+{
+    const QImage scene = picture.convertToFormat(QImage::Format_RGB32);
+    QImage grey(scene.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < scene.height(); ++y) {
+        const QRgb *in = reinterpret_cast<const QRgb *>(scene.constScanLine(y));
+        uchar *out = grey.scanLine(y);
+        for (int x = 0; x < scene.width(); ++x) {
+            const int level = qRed(in[x]);
+            if (qGreen(in[x]) != level || qBlue(in[x]) != level)
+                return scene;
+            out[x] = uchar(level);
+        }
+    }
+    return grey;
+}
+
 inline int luma(int r, int g, int b)
 {
     return (77 * r + 150 * g + 29 * b) >> 8;
@@ -220,7 +239,7 @@ void SimulatedCamera::transferPhoto()
 
 void SimulatedCamera::setScene(const QImage &image)
 {
-    scene = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+    scene = image.isNull() ? QImage() : compactScene(image);
     settingsChanged();
 }
 
@@ -234,7 +253,7 @@ void SimulatedCamera::setFlicker(bool on)
 const QImage &SimulatedCamera::sceneImage()
 {
     if (scene.isNull())
-        scene = LivePicture::current().convertToFormat(QImage::Format_RGB32);
+        scene = compactScene(LivePicture::current());
     return scene;
 }
 
@@ -290,11 +309,23 @@ QImage SimulatedCamera::render()
     const int w = input.width();
     const int h = input.height();
     QImage out(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        const QRgb *in = reinterpret_cast<const QRgb *>(input.constScanLine(y));
-        QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            line[x] = qRgb(table[0][qRed(in[x])], table[1][qGreen(in[x])], table[2][qBlue(in[x])]);
+    if (input.format() == QImage::Format_Grayscale8) {
+        QRgb levels[256];
+        for (int v = 0; v < 256; ++v)
+            levels[v] = qRgb(table[0][v], table[1][v], table[2][v]);
+        for (int y = 0; y < h; ++y) {
+            const uchar *in = input.constScanLine(y);
+            QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+            for (int x = 0; x < w; ++x)
+                line[x] = levels[in[x]];
+        }
+    } else {
+        for (int y = 0; y < h; ++y) {
+            const QRgb *in = reinterpret_cast<const QRgb *>(input.constScanLine(y));
+            QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+            for (int x = 0; x < w; ++x)
+                line[x] = qRgb(table[0][qRed(in[x])], table[1][qGreen(in[x])], table[2][qBlue(in[x])]);
+        }
     }
 
     // Sharpening: each channel moves away from the mean of its four neighbours.
@@ -339,13 +370,16 @@ const SimulatedCamera::Statistics &SimulatedCamera::statistics()
     const QImage &input = sceneImage();
     uchar table[3][256];
     buildTables(table, flickerPhase);
+    const bool grey = input.format() == QImage::Format_Grayscale8;
     Statistics s;
     for (int y = statisticsStep / 2; y < input.height(); y += statisticsStep) {
-        const QRgb *in = reinterpret_cast<const QRgb *>(input.constScanLine(y));
+        const uchar *bytes = input.constScanLine(y);
+        const QRgb *in = reinterpret_cast<const QRgb *>(bytes);
         for (int x = statisticsStep / 2; x < input.width(); x += statisticsStep) {
-            const int r = table[0][qRed(in[x])];
-            const int g = table[1][qGreen(in[x])];
-            const int b = table[2][qBlue(in[x])];
+            const QRgb pixel = grey ? qRgb(bytes[x], bytes[x], bytes[x]) : in[x];
+            const int r = table[0][qRed(pixel)];
+            const int g = table[1][qGreen(pixel)];
+            const int b = table[2][qBlue(pixel)];
             s.brightness += quint32(luma(r, g, b));
             s.cr += quint32(chromaRed(r, g, b));
             s.cb += quint32(chromaBlue(r, g, b));

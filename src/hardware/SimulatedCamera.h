@@ -78,7 +78,7 @@ private:
     const Statistics &statistics();
     void transferPhoto();
 
-    QImage scene;
+    QImage scene;   // RGB32, or Grayscale8 for a grey scene
     QHash<quint16, quint16> sensor;
     QHash<quint32, quint32> isp;
     quint32 splitScreenMode = 0;

@@ -43,6 +43,10 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene)
     , ui(new Ui::Menu)
     , scene(scene)
 {
+    // A frameless part of the window it stands in. Taking that form before the children exist
+    // is cheap; turning the finished panel from a dialog into a part would polish every one of
+    // its widgets again.
+    setWindowFlags(Qt::FramelessWindowHint);
     ui->setupUi(this);
     palette = new ToolPalette(this);
     connect(palette, &ToolPalette::toolArmed, this, &Menu::signal_toolArmed);

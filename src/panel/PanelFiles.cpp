@@ -27,8 +27,13 @@ void PanelFiles::read(int kind)
 
 bool PanelFiles::save(int kind)
 {
+    return save(QVector<int>{kind});
+}
+
+bool PanelFiles::save(const QVector<int> &kinds)
+{
     QString error;
-    if (ParamFile::save(kind, vertical, horizontal, &error))
+    if (ParamFile::save(kinds, vertical, horizontal, &error))
         return true;
     warnNotSaved(ParamFile::path(), error);
     return false;
@@ -48,10 +53,12 @@ void PanelFiles::restore()
                                         QStringLiteral("image"), QStringLiteral("crosshair"), QStringLiteral("detect"),
                                         QStringLiteral("config")});
     const QStringList keys = ParamFile::keys();
+    // The missing groups are written together, once the others are read.
+    QVector<int> missing;
     if (keys.contains(QStringLiteral("param/linewidth")))
         read(1);
     else
-        save(1);
+        missing << 1;
     if (keys.contains(QStringLiteral("ruler/name")))
         read(2);
     if (keys.contains(QStringLiteral("international/language")))
@@ -59,13 +66,15 @@ void PanelFiles::restore()
     if (keys.contains(QStringLiteral("image/type")))
         read(4);
     else
-        save(4);
+        missing << 4;
     if (keys.contains(QStringLiteral("crosshair/on")))
         read(5);
     else
-        save(5);
+        missing << 5;
     if (keys.contains(QStringLiteral("detect/subpixel")))
         read(7);
+    if (!missing.isEmpty())
+        save(missing);
 
     const QString config = ParamFile::configFile();
     if (!config.isEmpty() && QFileInfo(config).isFile()) {

@@ -2,6 +2,7 @@
 #define PANELFILES_H
 
 #include <QObject>
+#include <QVector>
 
 class CustomLine;
 class QWidget;
@@ -21,6 +22,7 @@ public:
     void read(int kind);
     // False after a warning when "./param" could not be written; it is then as before.
     bool save(int kind);
+    bool save(const QVector<int> &kinds);
     // Start-up: every group kept in "./param" is read, the missing groups of the line pen, the
     // image type and the cross hair are written with their defaults, and the configuration
     // file in use (if it still exists) brings its custom lines back. A "./param" that can't be

@@ -16,7 +16,10 @@ QString assist(const char *name)
 
 void set(QToolButton *button, const QString &path)
 {
-    button->setStyleSheet(QStringLiteral("QToolButton {border-image: url(%1)}").arg(path));
+    // A new style sheet polishes the button again, even when it is the same text.
+    const QString sheet = QStringLiteral("QToolButton {border-image: url(%1)}").arg(path);
+    if (button->styleSheet() != sheet)
+        button->setStyleSheet(sheet);
 }
 
 } // namespace PanelIcons

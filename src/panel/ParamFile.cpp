@@ -130,7 +130,17 @@ void ParamFile::read(int kind, CustomLine *vertical, CustomLine *horizontal)
 
 bool ParamFile::save(int kind, const CustomLine *vertical, const CustomLine *horizontal, QString *error)
 {
-    return SafeFile::editSettings(path(), [&](QSettings &settings) { write(settings, kind, vertical, horizontal); },
+    return save(QVector<int>{kind}, vertical, horizontal, error);
+}
+
+bool ParamFile::save(const QVector<int> &kinds, const CustomLine *vertical, const CustomLine *horizontal,
+                     QString *error)
+{
+    return SafeFile::editSettings(path(),
+                                  [&](QSettings &settings) {
+                                      for (int kind : kinds)
+                                          write(settings, kind, vertical, horizontal);
+                                  },
                                   error);
 }
 

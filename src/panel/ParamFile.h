@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QPen>
+#include <QVector>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,9 @@ public:
     // False, with the reason in `error`, when the file could not be written; it is then as before.
     static bool save(int kind, const CustomLine *vertical = nullptr, const CustomLine *horizontal = nullptr,
                      QString *error = nullptr);
+    // Several groups in one write.
+    static bool save(const QVector<int> &kinds, const CustomLine *vertical = nullptr,
+                     const CustomLine *horizontal = nullptr, QString *error = nullptr);
 
     // config/configfile: the configuration file of custom lines in use.
     static QString configFile();

@@ -47,6 +47,8 @@ ToolPalette::ToolPalette(QWidget *panel)
         buttons << button;
         const int index = buttons.size() - 1;
         connect(button, &QToolButton::clicked, this, [this, index]() { click(index); });
+        // Its look before the panel is first shown, so it is polished once with it.
+        PanelIcons::set(button, PanelIcons::main(row.icon, false));
     }
     crossLine = panel->findChild<QToolButton *>(QStringLiteral("tb_CrossLine"));
     // These tools share their places with visible ones and lie beneath them.

@@ -216,6 +216,7 @@ void TestPointDetection::captureDrawsItemsOverPicture()
 void TestPointDetection::viewShowsTheSimulatorPicture()
 {
     SimulatedCamera *camera = SimulatedCamera::active();
+    QTRY_VERIFY(!frame->view->livePicture().isNull());
     QCOMPARE(frame->view->livePicture().convertToFormat(QImage::Format_RGB32), camera->livePicture());
     Control control;
     control.redGainWrite(30000);

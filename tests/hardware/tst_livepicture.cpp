@@ -4,6 +4,7 @@
 #include <QtMath>
 
 #include "LivePicture.h"
+#include "SimulatedCamera.h"
 #include "SyntheticTarget.h"
 #include "TargetGeometry.h"
 #include "testutils.h"
@@ -43,6 +44,7 @@ private slots:
     void rulerTicks();
     void textureIsLightAndRepeatable();
     void pictureFileReplacesTarget();
+    void greySceneSeenAsInColour();
 
 private:
     TestUtils::Sandbox sandbox;
@@ -128,6 +130,58 @@ void TestLivePicture::pictureFileReplacesTarget()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read")));
     QCOMPARE(LivePicture::current(), target);
     qunsetenv("KORVELIN_LIVE_IMAGE");
+}
+
+namespace {
+void writeIsp(SimulatedCamera &camera, quint32 offset, quint32 value)
+{
+    CameraSeam::Record record;
+    record.address = offset;
+    record.data = value;
+    QVERIFY(camera.registerRequest(CameraSeam::Device::Isp, CameraSeam::WriteRequest, record));
+}
+
+QVector<quint32> statistics(SimulatedCamera &camera)
+{
+    QVector<quint32> sums;
+    for (quint32 offset : {80u, 84u, 88u, 92u}) {
+        CameraSeam::Record record;
+        record.address = offset;
+        camera.registerRequest(CameraSeam::Device::Isp, CameraSeam::ReadRequest, record);
+        sums.append(record.data);
+    }
+    return sums;
+}
+} // namespace
+
+void TestLivePicture::greySceneSeenAsInColour()
+{
+    // The simulator keeps a grey scene in one byte a pixel. The same target with one coloured
+    // pixel in the corner is kept in full colour; with colour gains, contrast, gamma and
+    // sharpening, both give the same picture away from that corner and the same statistics.
+    QImage coloured = target.convertToFormat(QImage::Format_RGB32);
+    coloured.setPixel(0, 0, qRgb(200, 10, 10));
+    SimulatedCamera grey, colour;
+    grey.setScene(target);
+    colour.setScene(coloured);
+    for (SimulatedCamera *camera : {&grey, &colour}) {
+        writeIsp(*camera, 48, 26000);
+        writeIsp(*camera, 56, 15000);
+        writeIsp(*camera, 60, 17403u | 15u << 16);
+        writeIsp(*camera, 0, 2u << 10);
+        writeIsp(*camera, 64, 12000);
+    }
+    QImage fromGrey = grey.livePicture();
+    QImage fromColour = colour.livePicture();
+    QCOMPARE(fromGrey.format(), QImage::Format_RGB32);
+    QVERIFY(fromColour.pixel(0, 0) != fromGrey.pixel(0, 0));
+    for (const QPoint &p : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+        fromGrey.setPixel(p, 0);
+        fromColour.setPixel(p, 0);
+    }
+    QCOMPARE(fromGrey, fromColour);
+    QCOMPARE(statistics(grey), statistics(colour));
+    QVERIFY(statistics(grey).at(3) > 0);
 }
 
 QTEST_MAIN(TestLivePicture)

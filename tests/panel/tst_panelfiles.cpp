@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
@@ -87,6 +88,16 @@ void TestPanelFiles::restore()
     QCOMPARE(GlobalVar::horizontalLineList.size(), 2);
     QCOMPARE(loaded.size(), 1);
     QCOMPARE(loaded.first(), (QVariantList{2, 0}));
+
+    // A first start on a medium that takes no file: the missing groups fail together, and the
+    // user hears of it once.
+    QFile::remove(ParamFile::path());
+    QVERIFY(QDir().mkdir(ParamFile::path() + QStringLiteral(".edit")));
+    files->restore();
+    QDir().rmdir(ParamFile::path() + QStringLiteral(".edit"));
+    QVERIFY(!QFile::exists(ParamFile::path()));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains(QStringLiteral("could not be saved")));
 }
 
 void TestPanelFiles::saveAndOpenLines()
