@@ -223,11 +223,24 @@ void Shape::drawCross(QPainter *painter, const QPointF &p)
 void Shape::shapeChanged()
 {
     cachedShapeValid = false;
+    cachedBoundsValid = false;
 }
 
 QRectF Shape::boundingRect() const
 {
-    return shape().boundingRect();
+    if (!cachedBoundsValid) {
+        // A complete or selected item gathers only the extent of its parts; the hit shape
+        // itself is built when something hit tests the item.
+        if (!isSelected() && !isComplete()) {
+            cachedBounds = shape().boundingRect();
+        } else {
+            HitArea area(HitArea::BoundsOnly);
+            gatherHitArea(&area);
+            cachedBounds = area.bounds();
+        }
+        cachedBoundsValid = true;
+    }
+    return cachedBounds;
 }
 
 QPainterPath Shape::shape() const
@@ -241,19 +254,22 @@ QPainterPath Shape::shape() const
 
 QPainterPath Shape::buildShape() const
 {
-    const bool selected = isSelected();
-    if (!selected && !isComplete())
+    if (!isSelected() && !isComplete())
         return partialShape();
-
     HitArea area;
-    for (const QPolygonF &handle : handles)
-        area.addPolygon(handle);
-    if (selected || !label.isEmpty())
-        area.addRect(labelRect(label));
-    for (const QPolygonF &band : bands)
-        area.addPolygon(band);
-    area.addPath(outline());
+    gatherHitArea(&area);
     return area.path();
+}
+
+void Shape::gatherHitArea(HitArea *area) const
+{
+    for (const QPolygonF &handle : handles)
+        area->addPolygon(handle);
+    if (isSelected() || !label.isEmpty())
+        area->addRect(labelRect(label));
+    for (const QPolygonF &band : bands)
+        area->addPolygon(band);
+    area->addPath(outline());
 }
 
 QRectF Shape::labelRect(const QString &text) const

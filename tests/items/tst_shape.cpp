@@ -21,6 +21,7 @@ private slots:
     void labelSplit();
     void hitShapeWhileDrawing();
     void hitShapeWhenComplete();
+    void boundsFollowChanges();
     void painting();
     void hoverCursors_data();
     void hoverCursors();
@@ -176,6 +177,42 @@ void TestShape::hitShapeWhenComplete()
     item->setSelected(true);
     QVERIFY(item->shape().contains(QPointF(200, 500)));
     QVERIFY(item->shape().contains(QPointF(212, 515)));
+}
+
+void TestShape::boundsFollowChanges()
+{
+    // The bounding rectangle is kept apart from the hit shape; whatever changes the item's
+    // area must reach both alike.
+    MeasureLine *item = segment(QPointF(200, 300), QPointF(600, 300));
+    const QRectF before = item->boundingRect();
+    QCOMPARE(before, item->shape().boundingRect());
+
+    // A longer label (more decimals) widens it.
+    GlobalVar::textDigiLength = 6;
+    QVERIFY(item->refreshLabel());
+    QVERIFY(item->boundingRect().right() > before.right());
+    QCOMPARE(item->boundingRect(), item->shape().boundingRect());
+
+    // A bigger font, announced, makes it taller.
+    const QRectF smaller = item->boundingRect();
+    GlobalVar::shapeTextFont.setPixelSize(40);
+    item->refreshLook();
+    QVERIFY(item->boundingRect().bottom() > smaller.bottom());
+    QCOMPARE(item->boundingRect(), item->shape().boundingRect());
+
+    // Selected, with its label emptied: the label's place still counts.
+    item->label.clear();
+    item->refreshLook();
+    const QRectF unselected = item->boundingRect();
+    QCOMPARE(unselected, item->shape().boundingRect());
+    item->setSelected(true);
+    QCOMPARE(item->boundingRect(), item->shape().boundingRect());
+
+    // Reshaped, the rectangle moves with the segment.
+    item->setSelected(false);
+    item->drawing(QPointF(200, 900));
+    QVERIFY(item->boundingRect().bottom() > 895);
+    QCOMPARE(item->boundingRect(), item->shape().boundingRect());
 }
 
 void TestShape::painting()
