@@ -266,15 +266,15 @@ void Shape::gatherHitArea(HitArea *area) const
     for (const QPolygonF &handle : handles)
         area->addPolygon(handle);
     if (isSelected() || !label.isEmpty())
-        area->addRect(labelRect(label));
+        area->addRect(labelRect());
     for (const QPolygonF &band : bands)
         area->addPolygon(band);
     area->addPath(outline());
 }
 
-QRectF Shape::labelRect(const QString &text) const
+QRectF Shape::labelRect() const
 {
-    return GlobalVar::getMultiLineTextRect(labelAnchor() + QPointF(8, 8), text);
+    return GlobalVar::getMultiLineTextRect(labelAnchor() + QPointF(8, 8), label);
 }
 
 void Shape::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
@@ -307,8 +307,10 @@ void Shape::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *
         pen.setColor(GlobalVar::shapeTextColor);
     painter->setPen(pen);
     painter->setFont(GlobalVar::shapeTextFont);
-    const QString text = shownLabel();
-    painter->drawText(labelRect(text), Qt::AlignLeft, text);
+    // The part shown starts where the whole label does, and the whole label's rectangle (the
+    // one the hit area holds, measured already) encloses it. The shown part's own rectangle,
+    // the width of its ink, would cut the right edge off its last letter.
+    painter->drawText(labelRect(), Qt::AlignLeft, shownLabel());
 }
 
 int Shape::handleAt(const QPointF &pos) const

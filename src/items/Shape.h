@@ -153,7 +153,8 @@ private:
     int handleAt(const QPointF &pos) const;
     // The parts of a complete or selected item's hit area.
     void gatherHitArea(HitArea *area) const;
-    QRectF labelRect(const QString &text) const;
+    // The whole label's rectangle, its top left corner at the anchor plus (8, 8).
+    QRectF labelRect() const;
 
     // The hit shape, built once per change, not per hit test or paint.
     mutable QPainterPath cachedShape;

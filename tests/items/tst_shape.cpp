@@ -234,6 +234,21 @@ void TestShape::painting()
     };
     const QRect labelArea(408, 308, 300, 45);
     QVERIFY(countColour(image, labelArea, qRgb(0, 0, 255)) > 30);
+    // The label is written whole from its corner: its last letter is not cut at the edge of
+    // its own ink's rectangle.
+    auto written = [](const QRectF &box, int flags) {
+        QImage text(1920, 1080, QImage::Format_RGB32);
+        text.fill(Qt::white);
+        QPainter painter(&text);
+        painter.setPen(GlobalVar::shapeTextColor);
+        painter.setFont(GlobalVar::shapeTextFont);
+        painter.drawText(box, flags, QStringLiteral("L3=400.000pixels"));
+        return text.copy(QRect(408, 308, 300, 45));
+    };
+    const QImage whole = written(QRectF(408, 308, 0, 0), Qt::AlignLeft | Qt::TextDontClip);
+    QCOMPARE(image.copy(labelArea), whole);
+    const QRectF inkBox = GlobalVar::getMultiLineTextRect(QPointF(408, 308), QStringLiteral("L3=400.000pixels"));
+    QVERIFY(written(inkBox, Qt::AlignLeft) != whole);
 
     // Selected and editable: dashed, with handle squares instead of crosses; the label takes
     // the pen's colour.
