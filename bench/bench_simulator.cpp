@@ -1,10 +1,10 @@
 // Cost of one frame of the simulated live picture after a camera setting changed, as when a
 // slider of the camera settings dialog moves: the picture through the sensor's exposure and
-// gain, the colour gains, contrast, gamma and sharpening, and on into the pixmap the view
-// draws. The last line is the median time of a frame.
+// gain, the colour gains, contrast, gamma and sharpening, into the picture the view draws as
+// it is. The last line is the median time of a frame.
 #include <QGuiApplication>
 #include <QElapsedTimer>
-#include <QPixmap>
+#include <QImage>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,7 +32,7 @@ int main(int argc, char **argv)
         timer.start();
         // The red gain slider moves one step; the picture is rendered again.
         control.redGainWrite(quint32(9000 + 50 * step));
-        const QPixmap picture = QPixmap::fromImage(camera->livePicture());
+        const QImage picture = camera->livePicture();
         frames.push_back(timer.nsecsElapsed() / 1e6);
         if (picture.isNull())
             std::printf("no picture\n");

@@ -29,6 +29,9 @@ QSize TextSizeCache::measure(const QFont &font, const QString &text)
     if (text.isEmpty())
         return QSize(0, 0);
     const QFontMetrics metrics(font);
+    // Most labels are a single line.
+    if (!text.contains(QLatin1Char('\n')))
+        return metrics.boundingRect(text).size();
     int width = 0;
     int height = 0;
     const QStringList lines = text.split(QLatin1Char('\n'));

@@ -25,9 +25,32 @@ bool crossing(const QPointF &a, const QPointF &b, const QPointF &c, const QPoint
 
 } // namespace
 
-HitArea::HitArea()
+HitArea::HitArea(Mode mode)
+    : mode(mode)
 {
-    area.setFillRule(Qt::WindingFill);
+    if (mode == WholeArea)
+        area.setFillRule(Qt::WindingFill);
+}
+
+QRectF HitArea::bounds() const
+{
+    if (mode == WholeArea)
+        return area.boundingRect();
+    return empty ? QRectF() : QRectF(left, top, right - left, bottom - top);
+}
+
+void HitArea::extend(const QPointF &p)
+{
+    if (empty) {
+        left = right = p.x();
+        top = bottom = p.y();
+        empty = false;
+        return;
+    }
+    left = qMin(left, p.x());
+    top = qMin(top, p.y());
+    right = qMax(right, p.x());
+    bottom = qMax(bottom, p.y());
 }
 
 void HitArea::addPolygon(const QPolygonF &polygon)
@@ -63,13 +86,6 @@ void HitArea::addRect(const QRectF &rect)
 
 void HitArea::addPath(const QPainterPath &path)
 {
-    // Each figure keeps its curves; only the way round is taken from its flattened outline.
-    auto addFigure = [this](const QPainterPath &figure) {
-        const QList<QPolygonF> outline = figure.toSubpathPolygons();
-        const qreal twiceArea = outline.isEmpty() ? 0.0 : signedArea(outline.first());
-        if (twiceArea != 0.0)
-            area.addPath(twiceArea < 0.0 ? figure.toReversed() : figure);
-    };
     QPainterPath figure;
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
@@ -86,12 +102,33 @@ void HitArea::addPath(const QPainterPath &path)
     addFigure(figure);
 }
 
+void HitArea::addFigure(const QPainterPath &figure)
+{
+    // Each figure keeps its curves; only the way round is taken from its flattened outline.
+    const QList<QPolygonF> outline = figure.toSubpathPolygons();
+    const qreal twiceArea = outline.isEmpty() ? 0.0 : signedArea(outline.first());
+    if (twiceArea == 0.0)
+        return;
+    if (mode == BoundsOnly) {
+        const QRectF r = figure.boundingRect();
+        extend(r.topLeft());
+        extend(r.bottomRight());
+    } else {
+        area.addPath(twiceArea < 0.0 ? figure.toReversed() : figure);
+    }
+}
+
 void HitArea::addOriented(const QPolygonF &polygon)
 {
     const qreal twiceArea = signedArea(polygon);
     // A polygon without area covers nothing.
     if (twiceArea == 0.0)
         return;
+    if (mode == BoundsOnly) {
+        for (const QPointF &p : polygon)
+            extend(p);
+        return;
+    }
     QPolygonF closed = polygon;
     if (twiceArea < 0.0)
         std::reverse(closed.begin(), closed.end());

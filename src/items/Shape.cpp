@@ -223,11 +223,24 @@ void Shape::drawCross(QPainter *painter, const QPointF &p)
 void Shape::shapeChanged()
 {
     cachedShapeValid = false;
+    cachedBoundsValid = false;
 }
 
 QRectF Shape::boundingRect() const
 {
-    return shape().boundingRect();
+    if (!cachedBoundsValid) {
+        // A complete or selected item gathers only the extent of its parts; the hit shape
+        // itself is built when something hit tests the item.
+        if (!isSelected() && !isComplete()) {
+            cachedBounds = shape().boundingRect();
+        } else {
+            HitArea area(HitArea::BoundsOnly);
+            gatherHitArea(&area);
+            cachedBounds = area.bounds();
+        }
+        cachedBoundsValid = true;
+    }
+    return cachedBounds;
 }
 
 QPainterPath Shape::shape() const
@@ -241,24 +254,27 @@ QPainterPath Shape::shape() const
 
 QPainterPath Shape::buildShape() const
 {
-    const bool selected = isSelected();
-    if (!selected && !isComplete())
+    if (!isSelected() && !isComplete())
         return partialShape();
-
     HitArea area;
-    for (const QPolygonF &handle : handles)
-        area.addPolygon(handle);
-    if (selected || !label.isEmpty())
-        area.addRect(labelRect(label));
-    for (const QPolygonF &band : bands)
-        area.addPolygon(band);
-    area.addPath(outline());
+    gatherHitArea(&area);
     return area.path();
 }
 
-QRectF Shape::labelRect(const QString &text) const
+void Shape::gatherHitArea(HitArea *area) const
 {
-    return GlobalVar::getMultiLineTextRect(labelAnchor() + QPointF(8, 8), text);
+    for (const QPolygonF &handle : handles)
+        area->addPolygon(handle);
+    if (isSelected() || !label.isEmpty())
+        area->addRect(labelRect());
+    for (const QPolygonF &band : bands)
+        area->addPolygon(band);
+    area->addPath(outline());
+}
+
+QRectF Shape::labelRect() const
+{
+    return GlobalVar::getMultiLineTextRect(labelAnchor() + QPointF(8, 8), label);
 }
 
 void Shape::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
@@ -291,8 +307,10 @@ void Shape::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *
         pen.setColor(GlobalVar::shapeTextColor);
     painter->setPen(pen);
     painter->setFont(GlobalVar::shapeTextFont);
-    const QString text = shownLabel();
-    painter->drawText(labelRect(text), Qt::AlignLeft, text);
+    // The part shown starts where the whole label does, and the whole label's rectangle (the
+    // one the hit area holds, measured already) encloses it. The shown part's own rectangle,
+    // the width of its ink, would cut the right edge off its last letter.
+    painter->drawText(labelRect(), Qt::AlignLeft, shownLabel());
 }
 
 int Shape::handleAt(const QPointF &pos) const

@@ -21,6 +21,8 @@
 //
 // Points are kept in item coordinates; an item is created at (0, 0), so they start out equal to
 // scene coordinates (picture pixels).
+class HitArea;
+
 class Shape : public QGraphicsItem
 {
 public:
@@ -143,16 +145,23 @@ protected:
     QVector<QPolygonF> handles;
     QVector<QPolygonF> bands;
 
-    // The hit and repaint area as it is now; shape() keeps it until shapeChanged().
+    // The hit and repaint area as it is now; shape() keeps it until shapeChanged(). A class
+    // that builds its own also states its own boundingRect().
     virtual QPainterPath buildShape() const;
 
 private:
     int handleAt(const QPointF &pos) const;
-    QRectF labelRect(const QString &text) const;
+    // The parts of a complete or selected item's hit area.
+    void gatherHitArea(HitArea *area) const;
+    // The whole label's rectangle, its top left corner at the anchor plus (8, 8).
+    QRectF labelRect() const;
 
     // The hit shape, built once per change, not per hit test or paint.
     mutable QPainterPath cachedShape;
     mutable bool cachedShapeValid = false;
+    // Its bounding rectangle, kept the same way.
+    mutable QRectF cachedBounds;
+    mutable bool cachedBoundsValid = false;
     mutable bool askingSceneRect = false;
     // Whether the latest place() was taken.
     bool placeAccepted = true;

@@ -13,6 +13,7 @@ private slots:
     void overlapsStayCovered();
     void crossedBandCoversBothTriangles();
     void matchesUnionOfItemParts();
+    void boundsWithoutThePath();
 };
 
 namespace {
@@ -117,6 +118,39 @@ void TestHitArea::matchesUnionOfItemParts()
         }
     }
     QCOMPARE(mismatches, 0);
+}
+
+void TestHitArea::boundsWithoutThePath()
+{
+    // Gathering the bounds only gives the rectangle of the area the same parts would cover:
+    // parts without area (a flat band, an empty label box) count no more than there.
+    const QPolygonF crossedBand = GlobalVar::getInnerShape(QLineF(QPointF(50, 50), QPointF(51, 50)), 2.0f);
+    const QPolygonF flat({QPointF(10, 10), QPointF(300, 10), QPointF(10, 10)});
+    QPainterPath disc;
+    disc.addEllipse(QRectF(90, 105, 12, 12));
+    QPainterPath line;
+    line.moveTo(0, 400);
+    line.lineTo(500, 400);
+
+    HitArea whole;
+    HitArea bounds(HitArea::BoundsOnly);
+    for (HitArea *area : {&whole, &bounds}) {
+        area->addPolygon(GlobalVar::getMoveBox(QPointF(70, 60), 30.0f, 2.0f));
+        area->addPolygon(crossedBand);
+        area->addPolygon(flat);
+        area->addRect(QRectF(QPointF(120, 40), QSizeF(0, 0)));
+        area->addRect(QRectF(QPointF(80, 30), QSizeF(-20, 5)));
+        area->addPath(disc);
+        area->addPath(line);
+    }
+    QVERIFY(bounds.path().isEmpty());
+    QCOMPARE(bounds.bounds(), whole.path().boundingRect());
+    // From the box above to the disc's rim; the flat band and the line reach no further.
+    QCOMPARE(bounds.bounds().top(), 30.0);
+    QCOMPARE(bounds.bounds().right(), 102.0);
+    QCOMPARE(bounds.bounds().bottom(), 117.0);
+    QVERIFY(bounds.bounds().left() > 45 && bounds.bounds().left() < 48);
+    QVERIFY(HitArea(HitArea::BoundsOnly).bounds().isNull());
 }
 
 QTEST_MAIN(TestHitArea)

@@ -21,6 +21,7 @@ private slots:
     void labelSplit();
     void hitShapeWhileDrawing();
     void hitShapeWhenComplete();
+    void boundsFollowChanges();
     void painting();
     void hoverCursors_data();
     void hoverCursors();
@@ -178,6 +179,42 @@ void TestShape::hitShapeWhenComplete()
     QVERIFY(item->shape().contains(QPointF(212, 515)));
 }
 
+void TestShape::boundsFollowChanges()
+{
+    // The bounding rectangle is kept apart from the hit shape; whatever changes the item's
+    // area must reach both alike.
+    MeasureLine *item = segment(QPointF(200, 300), QPointF(600, 300));
+    const QRectF before = item->boundingRect();
+    QCOMPARE(before, item->shape().boundingRect());
+
+    // A longer label (more decimals) widens it.
+    GlobalVar::textDigiLength = 6;
+    QVERIFY(item->refreshLabel());
+    QVERIFY(item->boundingRect().right() > before.right());
+    QCOMPARE(item->boundingRect(), item->shape().boundingRect());
+
+    // A bigger font, announced, makes it taller.
+    const QRectF smaller = item->boundingRect();
+    GlobalVar::shapeTextFont.setPixelSize(40);
+    item->refreshLook();
+    QVERIFY(item->boundingRect().bottom() > smaller.bottom());
+    QCOMPARE(item->boundingRect(), item->shape().boundingRect());
+
+    // Selected, with its label emptied: the label's place still counts.
+    item->label.clear();
+    item->refreshLook();
+    const QRectF unselected = item->boundingRect();
+    QCOMPARE(unselected, item->shape().boundingRect());
+    item->setSelected(true);
+    QCOMPARE(item->boundingRect(), item->shape().boundingRect());
+
+    // Reshaped, the rectangle moves with the segment.
+    item->setSelected(false);
+    item->drawing(QPointF(200, 900));
+    QVERIFY(item->boundingRect().bottom() > 895);
+    QCOMPARE(item->boundingRect(), item->shape().boundingRect());
+}
+
 void TestShape::painting()
 {
     GlobalVar::shapeTextFont.setPixelSize(30);
@@ -197,6 +234,21 @@ void TestShape::painting()
     };
     const QRect labelArea(408, 308, 300, 45);
     QVERIFY(countColour(image, labelArea, qRgb(0, 0, 255)) > 30);
+    // The label is written whole from its corner: its last letter is not cut at the edge of
+    // its own ink's rectangle.
+    auto written = [](const QRectF &box, int flags) {
+        QImage text(1920, 1080, QImage::Format_RGB32);
+        text.fill(Qt::white);
+        QPainter painter(&text);
+        painter.setPen(GlobalVar::shapeTextColor);
+        painter.setFont(GlobalVar::shapeTextFont);
+        painter.drawText(box, flags, QStringLiteral("L3=400.000pixels"));
+        return text.copy(QRect(408, 308, 300, 45));
+    };
+    const QImage whole = written(QRectF(408, 308, 0, 0), Qt::AlignLeft | Qt::TextDontClip);
+    QCOMPARE(image.copy(labelArea), whole);
+    const QRectF inkBox = GlobalVar::getMultiLineTextRect(QPointF(408, 308), QStringLiteral("L3=400.000pixels"));
+    QVERIFY(written(inkBox, Qt::AlignLeft) != whole);
 
     // Selected and editable: dashed, with handle squares instead of crosses; the label takes
     // the pen's colour.
