@@ -28,7 +28,7 @@
 #include "ParamFile.h"
 #include "RulerUnits.h"
 #include "ShapeRoutes.h"
-#include "UserDialogs.h"
+#include "DialogAnswers.h"
 #include "testutils.h"
 
 using TestUtils::click;
@@ -36,7 +36,7 @@ using TestUtils::move;
 
 // Calibrations from the drawn item through the dialog and keypad to the values of every item,
 // the unit selector and the parameter file. Message boxes are answered through the seam.
-class TestCalibration : public QObject, private FrameDriver
+class TestCalibration : public QObject, private FrameDriver, private DialogAnswers
 {
     Q_OBJECT
 
@@ -57,44 +57,24 @@ private slots:
     void everyItemFollowsTheUnit();
 
 private:
-    void start();
-    void stop();
     // Types `keys` ("10X" or "5") on the keypad of the field, then Enter.
     void type(const char *field, const QString &keys);
     // Draws a calibration segment with the panel's Line action and right-clicks it.
     void calibrateSegment(const QPointF &a, const QPointF &b);
     QComboBox *combo(const char *name) const { return frame->menu->findChild<QComboBox *>(QLatin1String(name)); }
-
-    QStringList warnings;
 };
 
 void TestCalibration::init()
 {
     QFile::remove(ParamFile::path());
-    warnings.clear();
-    UserDialogs::setWarningHandler([this](const QString &, const QString &text) {
-        warnings << text;
-        return true;
-    });
-    UserDialogs::setQuestionHandler([](const QString &, const QString &) { return true; });
-    start();
+    answerDialogs();
+    openFrame();
 }
 
 void TestCalibration::cleanup()
 {
-    stop();
-    UserDialogs::setWarningHandler(nullptr);
-    UserDialogs::setQuestionHandler(nullptr);
-}
-
-void TestCalibration::start()
-{
-    openFrame();
-}
-
-void TestCalibration::stop()
-{
     closeFrame();
+    forgetDialogs();
 }
 
 void TestCalibration::keypadRules_data()
@@ -366,7 +346,6 @@ void TestCalibration::circleCalibration()
     QVERIFY(circle->label.isEmpty());
     click(viewport(), QPointF(320, 310), Qt::RightButton);
     QCOMPARE(frame->calibrateDialog->realPixel, 20.0f);
-    combo("cb_Unit");   // the panel's selector is untouched by the dialog
     frame->calibrateDialog->findChild<QComboBox *>(QStringLiteral("cb_Unit"))->setCurrentIndex(0);
     type("l_Name", QStringLiteral("2"));
     QCOMPARE(frame->calibrateDialog->lengthText, QStringLiteral("20.000"));
@@ -396,8 +375,8 @@ void TestCalibration::rulersPersistAndDelete()
              (QStringList{"A, 1mm", "C, 1inch"}));
 
     // After a restart both are back and the last is in use.
-    stop();
-    start();
+    closeFrame();
+    openFrame();
     QCOMPARE(GlobalVar::rulerList.size(), 2);
     QCOMPARE(combo("cb_Ruler")->currentText(), QStringLiteral("C"));
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("inch"));

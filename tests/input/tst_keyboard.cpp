@@ -236,42 +236,24 @@ void TestKeyboard::realDictionary()
 
 void TestKeyboard::unavailableDictionary()
 {
-    const QString missing = sandbox.path(QStringLiteral("absent/py.db"));
     const QString garbage = sandbox.path(QStringLiteral("garbage.db"));
     QFile bytes(garbage);
     QVERIFY(bytes.open(QIODevice::WriteOnly));
     bytes.write(QByteArray(4096, 'x'));
     bytes.close();
     StdoutCapture capture;
-    for (const QString &path : {missing, garbage}) {
-        PinyinDictionary dictionary(path, QStringLiteral("broken"));
-        QVERIFY(dictionary.lookup(QStringLiteral("zhong")).isEmpty());
-        QVERIFY(dictionary.lookup(QStringLiteral("ni")).isEmpty());
-        QVERIFY(!dictionary.isOpen());
-    }
-    const QString out = capture.take();
-    QCOMPARE(out.count(QStringLiteral("Chinese input is unavailable")), 2);
-    QVERIFY(out.contains(missing));
-    QVERIFY(!QFile::exists(missing));
+    PinyinDictionary dictionary(garbage, QStringLiteral("broken"));
+    QVERIFY(dictionary.lookup(QStringLiteral("zhong")).isEmpty());
+    QVERIFY(dictionary.lookup(QStringLiteral("ni")).isEmpty());
+    QVERIFY(!dictionary.isOpen());
+    QCOMPARE(capture.take().count(QStringLiteral("Chinese input is unavailable")), 1);
 }
 
 void TestKeyboard::form()
 {
+    // Placement assumes this size. 63 keys on five rows inside the keyboard, none over another,
+    // each of exactly one kind, and each found by a press at its centre.
     QCOMPARE(kb()->size(), QSize(900, 330));
-    QCOMPARE(kb()->windowTitle(), QStringLiteral("Keyboard"));
-    QCOMPARE(kb()->findChild<QLabel *>(QStringLiteral("language_Pinyin"))->geometry(), QRect(10, 6, 880, 26));
-    for (int i = 1; i <= 9; ++i) {
-        QLabel *ch = kb()->findChild<QLabel *>(QStringLiteral("language_CH%1").arg(i));
-        QCOMPARE(ch->geometry(), QRect(10 + 98 * (i - 1), 36, 94, 32));
-        QVERIFY(ch->property("select").toBool());
-    }
-    QCOMPARE(key(QStringLiteral("control_Language"))->geometry(), QRect(126, 276, 56, 46));
-    QCOMPARE(key(QStringLiteral("pb_Close"))->geometry(), QRect(834, 276, 60, 46));
-    QCOMPARE(key(QStringLiteral("number_1"))->geometry(), QRect(66, 76, 56, 46));
-    QCOMPARE(key(QStringLiteral("number_0"))->text().simplified(), QStringLiteral(") 0"));
-
-    // 63 keys on five rows inside the keyboard, none over another, each of exactly one kind, and
-    // each found by a press at its centre.
     const QList<QPushButton *> keys = kb()->findChildren<QPushButton *>();
     QCOMPARE(keys.size(), 63);
     const QList<int> rows{76, 126, 176, 226, 276};
@@ -285,6 +267,11 @@ void TestKeyboard::form()
         QCOMPARE(kb()->childAt(k->geometry().center()), k);
         for (QPushButton *other : keys)
             QVERIFY(other == k || !other->geometry().intersects(k->geometry()));
+    }
+    // The nine candidates side by side, each one pressable.
+    for (int i = 1; i <= 9; ++i) {
+        QLabel *ch = kb()->findChild<QLabel *>(QStringLiteral("language_CH%1").arg(i));
+        QCOMPARE(kb()->childAt(ch->geometry().center()), ch);
     }
 }
 
@@ -525,7 +512,8 @@ void TestKeyboard::deletedTarget()
 void TestKeyboard::missingDatabaseKeepsEnglish()
 {
     StdoutCapture capture;
-    kb()->setPinyinDatabase(sandbox.path(QStringLiteral("missing/py.db")));
+    const QString missing = sandbox.path(QStringLiteral("missing/py.db"));
+    kb()->setPinyinDatabase(missing);
     clickField(line);
     tap(QStringLiteral("control_Language"));
     typeLetters(QStringLiteral("nihao"));
@@ -536,7 +524,10 @@ void TestKeyboard::missingDatabaseKeepsEnglish()
     tap(QStringLiteral("control_Language"));
     typeLetters(QStringLiteral("ok"));
     QCOMPARE(line->text(), QStringLiteral("ok"));
-    QCOMPARE(capture.take().count(QStringLiteral("Chinese input is unavailable")), 1);
+    const QString out = capture.take();
+    QCOMPARE(out.count(QStringLiteral("Chinese input is unavailable")), 1);
+    QVERIFY(out.contains(missing));
+    QVERIFY(!QFile::exists(missing));
     kb()->setPinyinDatabase(builtDatabase);
 }
 

@@ -8,12 +8,12 @@
 #include "CalibrateLine.h"
 #include "MeasureLine.h"
 #include "ResultsTable.h"
-#include "UserDialogs.h"
+#include "DialogAnswers.h"
 #include "testutils.h"
 
 // The results table on a bare QTableWidget: its rows against GlobalVar::shapeList, deletion
 // after a question, and a failed export.
-class TestResultsTable : public QObject
+class TestResultsTable : public QObject, private DialogAnswers
 {
     Q_OBJECT
 
@@ -22,15 +22,14 @@ private slots:
     {
         results = new ResultsTable(&table);
         results->init();
-        UserDialogs::setQuestionHandler([this](const QString &, const QString &) { ++questions; return answer; });
+        answerDialogs();
     }
     void cleanup()
     {
         delete results;
         qDeleteAll(GlobalVar::shapeList);
         GlobalVar::shapeList.clear();
-        UserDialogs::setQuestionHandler(nullptr);
-        UserDialogs::setWarningHandler(nullptr);
+        forgetDialogs();
     }
     void rowsFollowItems();
     void rowHeightsFollowValues();
@@ -53,8 +52,6 @@ private:
     QGraphicsScene scene{0, 0, 1920, 1080};
     QTableWidget table;
     ResultsTable *results = nullptr;
-    int questions = 0;
-    bool answer = true;
 };
 
 void TestResultsTable::rowsFollowItems()
@@ -142,8 +139,6 @@ void TestResultsTable::deleting()
 
 void TestResultsTable::exportFailure()
 {
-    QStringList warnings;
-    UserDialogs::setWarningHandler([&](const QString &, const QString &text) { warnings << text; return true; });
     // A file where the folder should be.
     QVERIFY(QFile(sandbox.path(QStringLiteral("file"))).open(QIODevice::WriteOnly));
     QVERIFY(!results->exportTo(sandbox.path(QStringLiteral("file/EXT00001.csv"))));

@@ -48,14 +48,14 @@ void TestToolPalette::armingAndIcons()
     QSignalSpy armed(&palette, &ToolPalette::toolArmed);
     QSignalSpy disarmed(&palette, &ToolPalette::toolDisarmed);
     palette.disarm();
-    QCOMPARE(button("tb_FreeLine")->styleSheet(), QStringLiteral("QToolButton {border-image: url(:/main/Icon/main/line.png)}"));
+    QVERIFY(button("tb_FreeLine")->styleSheet().contains(QLatin1String("/line.png")));
     QVERIFY(button("tb_CrossLine")->styleSheet().contains(QLatin1String("/crossline.png")));
 
     button("tb_FreeLine")->click();
     QCOMPARE(armed.size(), 1);
     QCOMPARE(armed.takeFirst().at(0).toInt(), 3);
     QCOMPARE(palette.armedTool(), 3);
-    QCOMPARE(button("tb_FreeLine")->styleSheet(), QStringLiteral("QToolButton {border-image: url(:/main/Icon/main/line-select.png)}"));
+    QVERIFY(looksArmed("tb_FreeLine"));
 
     // Another tool takes over; the first shows its normal look again.
     button("tb_Paraline2Paraline")->click();

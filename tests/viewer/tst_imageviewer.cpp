@@ -16,13 +16,13 @@
 #include "PhotoReader.h"
 #include "core/FileMutations.h"
 #include "ImageViewer.h"
-#include "UserDialogs.h"
+#include "DialogAnswers.h"
 #include "testutils.h"
 
 // The image viewer through its real buttons and view: fitting, zoom limits, rotation, browsing in
 // name order, deletion and the files on a stick that cannot be shown. Message boxes are answered
 // through the dialogs seam.
-class TestImageViewer : public QObject
+class TestImageViewer : public QObject, private DialogAnswers
 {
     Q_OBJECT
 
@@ -70,9 +70,6 @@ private:
     TestUtils::Sandbox sandbox;
     std::unique_ptr<ImageViewer> viewer;
     QString folder;
-    QStringList warnings;
-    int questions = 0;
-    bool answer = true;
 };
 
 void TestImageViewer::init()
@@ -80,24 +77,13 @@ void TestImageViewer::init()
     folder = sandbox.root() + QStringLiteral("/media/usb/DCIM");
     QDir(folder).removeRecursively();
     QVERIFY(QDir().mkpath(folder));
-    warnings.clear();
-    questions = 0;
-    answer = true;
-    UserDialogs::setWarningHandler([this](const QString &, const QString &text) {
-        warnings << text;
-        return true;
-    });
-    UserDialogs::setQuestionHandler([this](const QString &, const QString &) {
-        ++questions;
-        return answer;
-    });
+    answerDialogs();
 }
 
 void TestImageViewer::cleanup()
 {
     viewer.reset();
-    UserDialogs::setWarningHandler(nullptr);
-    UserDialogs::setQuestionHandler(nullptr);
+    forgetDialogs();
 }
 
 void TestImageViewer::photo(const QString &name, const QSize &size)
