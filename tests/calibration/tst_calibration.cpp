@@ -208,11 +208,7 @@ void TestCalibration::calibrateAndMeasure()
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("mm"));
 
     // A 1250-pixel segment reads 12.500mm, in the table too.
-    frame->armTool(3);
-    click(viewport(), QPointF(100, 800));
-    move(viewport(), QPointF(1350, 800));
-    click(viewport(), QPointF(1350, 800));
-    Shape *line = GlobalVar::shapeList.last();
+    Shape *line = draw(3, {QPointF(100, 800), QPointF(1350, 800)});
     QCOMPARE(line->label, QStringLiteral("L1=L1=12.500mm"));
     auto *table = frame->menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
     QCOMPARE(table->item(0, 2)->text(), QStringLiteral("L1=12.500mm"));
@@ -279,9 +275,7 @@ void TestCalibration::rightClickOnlyNamesCalibrations()
 {
     // A segment measured, then the calibration tool armed: a right click on the view must not
     // open the dialog for the measurement.
-    frame->armTool(3);
-    click(viewport(), QPointF(100, 100));
-    click(viewport(), QPointF(300, 100));
+    draw(3, {QPointF(100, 100), QPointF(300, 100)});
     frame->menu->calibrateLineAction->trigger();
     click(viewport(), QPointF(300, 100), Qt::RightButton);
     QVERIFY(!frame->calibrateDialog->isVisible());
@@ -393,13 +387,12 @@ void TestCalibration::everyItemFollowsTheUnit()
         const ShapeRoute *route = ShapeRoutes::find(code);
         if (!route)
             continue;
-        frame->armTool(code);
-        for (int click = 0; click < route->finishClick; ++click) {
-            const qreal angle = qDegreesToRadians(17.0 + 23.0 * click + 7.0 * code);
-            const QPointF p = centre + QPointF(std::cos(angle), std::sin(angle)) * (150 + 5 * click);
-            move(viewport(), p);
-            TestUtils::click(viewport(), p);
+        QVector<QPointF> clicks;
+        for (int k = 0; k < route->finishClick; ++k) {
+            const qreal angle = qDegreesToRadians(17.0 + 23.0 * k + 7.0 * code);
+            clicks << centre + QPointF(std::cos(angle), std::sin(angle)) * (150 + 5 * k);
         }
+        draw(code, clicks);
         ++drawn;
     }
     frame->disarmTool();

@@ -105,6 +105,11 @@ private:
     Keyboard *kb() const { return Keyboard::Instance(); }
     QPushButton *key(const QString &name) const { return kb()->findChild<QPushButton *>(name); }
     void tap(const QString &name) { QTest::mouseClick(key(name), Qt::LeftButton); }
+    void taps(const QStringList &names)
+    {
+        for (const QString &name : names)
+            tap(name);
+    }
     void typeLetters(const QString &letters)
     {
         for (const QChar c : letters)
@@ -283,24 +288,19 @@ void TestKeyboard::englishTyping()
     QCOMPARE(kb()->targetKind(), QStringLiteral("QLineEdit"));
     typeLetters(QStringLiteral("hi"));
     // Shift gives one capital and lets go; Caps Lock holds.
-    tap(QStringLiteral("control_LeftShift"));
+    tap("control_LeftShift");
     typeLetters(QStringLiteral("kk"));
     QVERIFY(!key(QStringLiteral("control_LeftShift"))->isChecked());
-    tap(QStringLiteral("control_CapsLock"));
+    tap("control_CapsLock");
     typeLetters(QStringLiteral("ab"));
-    tap(QStringLiteral("control_CapsLock"));
+    tap("control_CapsLock");
     typeLetters(QStringLiteral("c"));
     // Two-character keys: the lower one, the upper one with Shift.
-    tap(QStringLiteral("number_1"));
-    tap(QStringLiteral("control_LeftShift"));
-    tap(QStringLiteral("number_1"));
-    tap(QStringLiteral("symbol_QuestionSlash"));
-    tap(QStringLiteral("control_Space"));
-    tap(QStringLiteral("symbol_MinusUnderscore"));
-    tap(QStringLiteral("control_Backspace"));
+    taps({"number_1", "control_LeftShift", "number_1", "symbol_QuestionSlash", "control_Space",
+          "symbol_MinusUnderscore", "control_Backspace"});
     QCOMPARE(line->text(), QStringLiteral("hiKkABc1!/ "));
     QSignalSpy returned(line, &QLineEdit::returnPressed);
-    tap(QStringLiteral("control_Enter"));
+    tap("control_Enter");
     QCOMPARE(returned.count(), 1);
 
     // Text edits: plain insertion; Backspace takes a selection.
@@ -308,14 +308,14 @@ void TestKeyboard::englishTyping()
     QCOMPARE(kb()->targetKind(), QStringLiteral("QTextEdit"));
     text->clear();
     typeLetters(QStringLiteral("abc"));
-    tap(QStringLiteral("control_Backspace"));
+    tap("control_Backspace");
     QCOMPARE(text->toPlainText(), QStringLiteral("ab"));
     text->selectAll();
-    tap(QStringLiteral("control_Backspace"));
+    tap("control_Backspace");
     QVERIFY(text->toPlainText().isEmpty());
 
     // Close, and a press on the same field brings it back.
-    tap(QStringLiteral("pb_Close"));
+    tap("pb_Close");
     QVERIFY(!kb()->isVisible());
     clickField(text);
     QVERIFY(kb()->isVisible());
@@ -324,7 +324,7 @@ void TestKeyboard::englishTyping()
 void TestKeyboard::pinyinTyping()
 {
     clickField(line);
-    tap(QStringLiteral("control_Language"));
+    tap("control_Language");
     QCOMPARE(kb()->inputLanguage(), QStringLiteral("zh_CN"));
     QCOMPARE(key(QStringLiteral("control_Language"))->text(), QStringLiteral("汉"));
 
@@ -332,7 +332,7 @@ void TestKeyboard::pinyinTyping()
     QCOMPARE(label(QStringLiteral("language_Pinyin")), QStringLiteral("zhong"));
     QCOMPARE(candidate(1), QStringLiteral("1.中"));
     QVERIFY(line->text().isEmpty());
-    tap(QStringLiteral("number_1"));
+    tap("number_1");
     QCOMPARE(line->text(), QStringLiteral("中"));
     QVERIFY(label(QStringLiteral("language_Pinyin")).isEmpty() && candidate(1).isEmpty());
 
@@ -349,7 +349,7 @@ void TestKeyboard::pinyinTyping()
 
     // Space takes the first candidate.
     typeLetters(QStringLiteral("ni"));
-    tap(QStringLiteral("control_Space"));
+    tap("control_Space");
     QCOMPARE(line->text(), QStringLiteral("中你好") + reference->lookup(QStringLiteral("ni")).value(0));
 
     // No row: nothing offered. Backspace eats the pinyin first, then deletes at the field.
@@ -358,10 +358,9 @@ void TestKeyboard::pinyinTyping()
     QCOMPARE(label(QStringLiteral("language_Pinyin")), QStringLiteral("vv"));
     for (int i = 1; i <= 9; ++i)
         QVERIFY(candidate(i).isEmpty());
-    tap(QStringLiteral("control_Backspace"));
-    tap(QStringLiteral("control_Backspace"));
+    taps({"control_Backspace", "control_Backspace"});
     QCOMPARE(line->text(), QStringLiteral("ab"));
-    tap(QStringLiteral("control_Backspace"));
+    tap("control_Backspace");
     QCOMPARE(line->text(), QStringLiteral("a"));
 
     // Paging through "shi" with the page, arrow and symbol keys; a digit chooses on the page.
@@ -369,18 +368,15 @@ void TestKeyboard::pinyinTyping()
     QVERIFY(shi.size() > 18);
     typeLetters(QStringLiteral("shi"));
     QCOMPARE(candidate(1), QStringLiteral("1.") + shi.at(0));
-    tap(QStringLiteral("control_PageUp"));
+    tap("control_PageUp");
     QCOMPARE(candidate(1), QStringLiteral("1.") + shi.at(9));
-    tap(QStringLiteral("symbol_LessComma"));
-    tap(QStringLiteral("control_PageDown"));
+    taps({"symbol_LessComma", "control_PageDown"});
     QCOMPARE(candidate(1), QStringLiteral("1.") + shi.at(0));
-    tap(QStringLiteral("symbol_PlusEqual"));
-    tap(QStringLiteral("number_2"));
+    taps({"symbol_PlusEqual", "number_2"});
     QCOMPARE(line->text(), QStringLiteral("a") + shi.at(10));
 
     // Digits with no pinyin typed are digits; back in English letters are letters.
-    tap(QStringLiteral("number_7"));
-    tap(QStringLiteral("control_Language"));
+    taps({"number_7", "control_Language"});
     typeLetters(QStringLiteral("x"));
     QCOMPARE(line->text(), QStringLiteral("a") + shi.at(10) + QStringLiteral("7x"));
 }
@@ -394,11 +390,10 @@ void TestKeyboard::spinBoxReceivesKeyEvents()
     QVERIFY(kb()->isVisible());
     QCOMPARE(kb()->targetKind(), QStringLiteral("QWidget"));
     spin->selectAll();
-    tap(QStringLiteral("number_4"));
-    tap(QStringLiteral("number_2"));
+    taps({"number_4", "number_2"});
     QCOMPARE(spin->value(), 42);
     QCOMPARE(counter.typed, QStringLiteral("42"));
-    tap(QStringLiteral("control_Backspace"));
+    tap("control_Backspace");
     QCOMPARE(spin->value(), 4);
     QCOMPARE(counter.presses, 3);
     spin->removeEventFilter(&counter);
@@ -414,7 +409,7 @@ void TestKeyboard::fieldsThatKeepItAway()
     QVERIFY(!kb()->isVisible());
     // A press on a widget that takes no text sends it away, and the language back to English.
     clickField(line);
-    tap(QStringLiteral("control_Language"));
+    tap("control_Language");
     QTest::mouseClick(button, Qt::LeftButton);
     button->setFocus();
     QVERIFY(!kb()->isVisible());
@@ -498,7 +493,7 @@ void TestKeyboard::deletedTarget()
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     clickField(field);
     QCOMPARE(kb()->targetWidget(), field);
-    tap(QStringLiteral("control_Language"));
+    tap("control_Language");
     typeLetters(QStringLiteral("ni"));
     delete dialog;
     QVERIFY(!kb()->targetWidget());
@@ -515,13 +510,11 @@ void TestKeyboard::missingDatabaseKeepsEnglish()
     const QString missing = sandbox.path(QStringLiteral("missing/py.db"));
     kb()->setPinyinDatabase(missing);
     clickField(line);
-    tap(QStringLiteral("control_Language"));
+    tap("control_Language");
     typeLetters(QStringLiteral("nihao"));
     QCOMPARE(label(QStringLiteral("language_Pinyin")), QStringLiteral("nihao"));
     QVERIFY(candidate(1).isEmpty());
-    tap(QStringLiteral("control_Language"));
-    tap(QStringLiteral("control_Language"));
-    tap(QStringLiteral("control_Language"));
+    taps({"control_Language", "control_Language", "control_Language"});
     typeLetters(QStringLiteral("ok"));
     QCOMPARE(line->text(), QStringLiteral("ok"));
     const QString out = capture.take();
@@ -544,7 +537,7 @@ void TestKeyboard::physicalKeys()
     line->end(false);
 
     // In Chinese the letters become pinyin; Return puts them in as they stand and hides.
-    tap(QStringLiteral("control_Language"));
+    tap("control_Language");
     QTest::keyClicks(line, QStringLiteral("ni"));
     QCOMPARE(label(QStringLiteral("language_Pinyin")), QStringLiteral("ni"));
     QCOMPARE(line->text(), QStringLiteral("ab"));
@@ -585,17 +578,16 @@ void TestKeyboard::saveDialogEndToEnd()
     QVERIFY(!kb()->frameGeometry().intersects(globalRect(name)));
 
     name->selectAll();
-    tap(QStringLiteral("control_Language"));
+    tap("control_Language");
     typeLetters(QStringLiteral("nihao"));
     for (int i = 1; i <= 9; ++i) {
         if (candidate(i).endsWith(QStringLiteral(".你好")))
             tap(QStringLiteral("number_%1").arg(i));
     }
     QCOMPARE(name->text(), QStringLiteral("你好"));
-    tap(QStringLiteral("control_Language"));
-    tap(QStringLiteral("symbol_GreaterPeriod"));
+    taps({"control_Language", "symbol_GreaterPeriod"});
     typeLetters(QStringLiteral("csv"));
-    tap(QStringLiteral("control_Enter"));
+    tap("control_Enter");
     QTRY_VERIFY(!kb()->isVisible());
     QCOMPARE(frame->menu->fileAction, 0);
     QFile saved(sandbox.root() + QStringLiteral("/media/usb/DCIM/你好.csv"));

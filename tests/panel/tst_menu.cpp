@@ -64,6 +64,20 @@ private:
     void drawSegment(const QPointF &a, const QPointF &b);
     // Accepts the panel's pending save dialog with the name it proposes.
     void acceptSaveDialog();
+    // Once the event loop runs (inside the dialog's own loop), records the title of the shown
+    // window of type W, modal where `modal` says so, and closes it.
+    template<class W>
+    void closeWhenShown(QString *title, bool modal)
+    {
+        QTimer::singleShot(0, this, [title, modal]() {
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (auto *shown = qobject_cast<W *>(window)) {
+                    *title = shown->isVisible() && (!modal || shown->isModal()) ? shown->windowTitle() : QString();
+                    shown->reject();
+                }
+            }
+        });
+    }
 };
 
 void TestMenu::init()
@@ -374,14 +388,7 @@ void TestMenu::fadeAndHiddenControls()
     for (int press = 0; press < 3; ++press)
         QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
     QString shownTitle;
-    QTimer::singleShot(0, this, [&]() {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *dialog = qobject_cast<upgradeDialog *>(window)) {
-                shownTitle = dialog->isModal() ? dialog->windowTitle() : QString();
-                dialog->reject();
-            }
-        }
-    });
+    closeWhenShown<upgradeDialog>(&shownTitle, true);
     qobject_cast<QToolButton *>(upgrade)->click();
     QCOMPARE(shownTitle, QStringLiteral("upgrade"));
     QVERIFY(!upgrade->isVisible());
@@ -439,14 +446,7 @@ void TestMenu::cameraButtonsAndCapture()
         offeredFilter = filter;
         return jpg;
     });
-    QTimer::singleShot(0, this, [&]() {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *viewer = qobject_cast<ImageViewer *>(window)) {
-                shownTitle = viewer->isVisible() ? viewer->windowTitle() : QString();
-                viewer->reject();
-            }
-        }
-    });
+    closeWhenShown<ImageViewer>(&shownTitle, false);
     button("tb_FolderOpen")->click();
     QCOMPARE(offeredFolder, sandbox.root() + QStringLiteral("/media/usb/DCIM/"));
     QVERIFY(offeredFilter.startsWith(QLatin1String("Image (*.jpg)")));

@@ -84,26 +84,17 @@ void TestResultsTable::rowHeightsFollowValues()
     // A row is as tall as its value: a second line, or words wrapped in the column, make it
     // taller, and it shrinks back when the value is one short line again.
     MeasureLine *line = addLine(1);
-    line->label = QStringLiteral("L1=-1.000mm");
-    results->update();
-    const int first = table.rowHeight(0);
-    line->label = QStringLiteral("L1=-1.000mm\n2.000mm");
-    results->update();
-    QVERIFY(table.rowHeight(0) > first);
-    line->label = QStringLiteral("L1=3.500mm");
-    results->update();
-    const int one = table.rowHeight(0);
-    QVERIFY(one < first + 2);
-    line->label = QStringLiteral("L1=") + QStringLiteral("wrapped words ").repeated(8);
-    results->update();
-    QVERIFY(table.rowHeight(0) > one);
-    line->label = QStringLiteral("L1=12.000mm");
-    results->update();
-    QCOMPARE(table.rowHeight(0), one);
-    QCOMPARE(cell(0, 2), QStringLiteral("12.000mm"));
-    line->label = QStringLiteral("L1=-7.250mm");
-    results->update();
-    QCOMPARE(table.rowHeight(0), one);
+    auto heightFor = [&](const QString &value) {
+        line->label = QStringLiteral("L1=") + value;
+        results->update();
+        return table.rowHeight(0);
+    };
+    const int one = heightFor(QStringLiteral("3.500mm"));
+    QVERIFY(heightFor(QStringLiteral("-1.000mm\n2.000mm")) > one);
+    QCOMPARE(heightFor(QStringLiteral("12.000mm")), one);
+    QVERIFY(heightFor(QStringLiteral("wrapped words ").repeated(8)) > one);
+    QCOMPARE(heightFor(QStringLiteral("-7.250mm")), one);
+    QCOMPARE(cell(0, 2), QStringLiteral("-7.250mm"));
 }
 
 void TestResultsTable::deleting()
