@@ -507,7 +507,8 @@ void TestKeyboard::deletedTarget()
 void TestKeyboard::missingDatabaseKeepsEnglish()
 {
     StdoutCapture capture;
-    const QString missing = sandbox.path(QStringLiteral("missing/py.db"));
+    // In a folder that exists, where SQLite would happily create it.
+    const QString missing = sandbox.path(QStringLiteral("missing-py.db"));
     kb()->setPinyinDatabase(missing);
     clickField(line);
     tap("control_Language");
