@@ -28,7 +28,7 @@
 #include "ParamFile.h"
 #include "RulerUnits.h"
 #include "ShapeRoutes.h"
-#include "UserDialogs.h"
+#include "DialogAnswers.h"
 #include "testutils.h"
 
 using TestUtils::click;
@@ -36,7 +36,7 @@ using TestUtils::move;
 
 // Calibrations from the drawn item through the dialog and keypad to the values of every item,
 // the unit selector and the parameter file. Message boxes are answered through the seam.
-class TestCalibration : public QObject, private FrameDriver
+class TestCalibration : public QObject, private FrameDriver, private DialogAnswers
 {
     Q_OBJECT
 
@@ -57,44 +57,24 @@ private slots:
     void everyItemFollowsTheUnit();
 
 private:
-    void start();
-    void stop();
     // Types `keys` ("10X" or "5") on the keypad of the field, then Enter.
     void type(const char *field, const QString &keys);
     // Draws a calibration segment with the panel's Line action and right-clicks it.
     void calibrateSegment(const QPointF &a, const QPointF &b);
     QComboBox *combo(const char *name) const { return frame->menu->findChild<QComboBox *>(QLatin1String(name)); }
-
-    QStringList warnings;
 };
 
 void TestCalibration::init()
 {
     QFile::remove(ParamFile::path());
-    warnings.clear();
-    UserDialogs::setWarningHandler([this](const QString &, const QString &text) {
-        warnings << text;
-        return true;
-    });
-    UserDialogs::setQuestionHandler([](const QString &, const QString &) { return true; });
-    start();
+    answerDialogs();
+    openFrame();
 }
 
 void TestCalibration::cleanup()
 {
-    stop();
-    UserDialogs::setWarningHandler(nullptr);
-    UserDialogs::setQuestionHandler(nullptr);
-}
-
-void TestCalibration::start()
-{
-    openFrame();
-}
-
-void TestCalibration::stop()
-{
     closeFrame();
+    forgetDialogs();
 }
 
 void TestCalibration::keypadRules_data()
@@ -228,11 +208,7 @@ void TestCalibration::calibrateAndMeasure()
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("mm"));
 
     // A 1250-pixel segment reads 12.500mm, in the table too.
-    frame->armTool(3);
-    click(viewport(), QPointF(100, 800));
-    move(viewport(), QPointF(1350, 800));
-    click(viewport(), QPointF(1350, 800));
-    Shape *line = GlobalVar::shapeList.last();
+    Shape *line = draw(3, {QPointF(100, 800), QPointF(1350, 800)});
     QCOMPARE(line->label, QStringLiteral("L1=L1=12.500mm"));
     auto *table = frame->menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
     QCOMPARE(table->item(0, 2)->text(), QStringLiteral("L1=12.500mm"));
@@ -299,9 +275,7 @@ void TestCalibration::rightClickOnlyNamesCalibrations()
 {
     // A segment measured, then the calibration tool armed: a right click on the view must not
     // open the dialog for the measurement.
-    frame->armTool(3);
-    click(viewport(), QPointF(100, 100));
-    click(viewport(), QPointF(300, 100));
+    draw(3, {QPointF(100, 100), QPointF(300, 100)});
     frame->menu->calibrateLineAction->trigger();
     click(viewport(), QPointF(300, 100), Qt::RightButton);
     QVERIFY(!frame->calibrateDialog->isVisible());
@@ -366,7 +340,6 @@ void TestCalibration::circleCalibration()
     QVERIFY(circle->label.isEmpty());
     click(viewport(), QPointF(320, 310), Qt::RightButton);
     QCOMPARE(frame->calibrateDialog->realPixel, 20.0f);
-    combo("cb_Unit");   // the panel's selector is untouched by the dialog
     frame->calibrateDialog->findChild<QComboBox *>(QStringLiteral("cb_Unit"))->setCurrentIndex(0);
     type("l_Name", QStringLiteral("2"));
     QCOMPARE(frame->calibrateDialog->lengthText, QStringLiteral("20.000"));
@@ -396,8 +369,8 @@ void TestCalibration::rulersPersistAndDelete()
              (QStringList{"A, 1mm", "C, 1inch"}));
 
     // After a restart both are back and the last is in use.
-    stop();
-    start();
+    closeFrame();
+    openFrame();
     QCOMPARE(GlobalVar::rulerList.size(), 2);
     QCOMPARE(combo("cb_Ruler")->currentText(), QStringLiteral("C"));
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("inch"));
@@ -414,13 +387,12 @@ void TestCalibration::everyItemFollowsTheUnit()
         const ShapeRoute *route = ShapeRoutes::find(code);
         if (!route)
             continue;
-        frame->armTool(code);
-        for (int click = 0; click < route->finishClick; ++click) {
-            const qreal angle = qDegreesToRadians(17.0 + 23.0 * click + 7.0 * code);
-            const QPointF p = centre + QPointF(std::cos(angle), std::sin(angle)) * (150 + 5 * click);
-            move(viewport(), p);
-            TestUtils::click(viewport(), p);
+        QVector<QPointF> clicks;
+        for (int k = 0; k < route->finishClick; ++k) {
+            const qreal angle = qDegreesToRadians(17.0 + 23.0 * k + 7.0 * code);
+            clicks << centre + QPointF(std::cos(angle), std::sin(angle)) * (150 + 5 * k);
         }
+        draw(code, clicks);
         ++drawn;
     }
     frame->disarmTool();

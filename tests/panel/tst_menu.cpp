@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "CalibrateLine.h"
 #include "CustomLine.h"
+#include "DialogAnswers.h"
 #include "Frame.h"
 #include "FrameDriver.h"
 #include "GraphicsView.h"
@@ -21,6 +21,7 @@
 #include "Menu.h"
 #include "ParamFile.h"
 #include "SimulatedCamera.h"
+#include "ToolPalette.h"
 #include "ccdSetDialog.h"
 #include "upgradeDialog.h"
 #include "UserDialogs.h"
@@ -31,7 +32,7 @@ using TestUtils::move;
 
 // The control panel driven as a user drives it: its buttons, the results table, the files it
 // writes and what survives a restart. Message boxes are answered through the dialog seam.
-class TestMenu : public QObject, private FrameDriver
+class TestMenu : public QObject, private FrameDriver, private DialogAnswers
 {
     Q_OBJECT
 
@@ -39,6 +40,8 @@ private slots:
     void init();
     void cleanup();
     void toolArming();
+    void paletteOnBareWidget();
+    void panelWithoutMainWindow();
     void resultsTable();
     void manyResultsKeepTheirRows();
     void deleting();
@@ -51,8 +54,6 @@ private slots:
     void captureNamesAndFailures();
 
 private:
-    void start();
-    void stop();
     QToolButton *button(const char *name) const { return menu()->findChild<QToolButton *>(QLatin1String(name)); }
     Menu *menu() const { return frame->menu; }
     QTableWidget *table() const { return menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable")); }
@@ -61,13 +62,24 @@ private:
         const QTableWidgetItem *item = table()->item(row, column);
         return item ? item->text() : QString();
     }
+    QStringList row(int r) const { return {cell(r, 0), cell(r, 1), cell(r, 2)}; }
     void drawSegment(const QPointF &a, const QPointF &b);
     // Accepts the panel's pending save dialog with the name it proposes.
     void acceptSaveDialog();
-
-    QStringList warnings;
-    int questions = 0;
-    bool answer = true;
+    // Once the event loop runs (inside the dialog's own loop), records the title of the shown
+    // window of type W, modal where `modal` says so, and closes it.
+    template<class W>
+    void closeWhenShown(QString *title, bool modal)
+    {
+        QTimer::singleShot(0, this, [title, modal]() {
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (auto *shown = qobject_cast<W *>(window)) {
+                    *title = shown->isVisible() && (!modal || shown->isModal()) ? shown->windowTitle() : QString();
+                    shown->reject();
+                }
+            }
+        });
+    }
 };
 
 void TestMenu::init()
@@ -75,36 +87,14 @@ void TestMenu::init()
     QFile::remove(ParamFile::path());
     QDir(sandbox.root() + QStringLiteral("/media/usb/DCIM")).removeRecursively();
     QDir(sandbox.root() + QStringLiteral("/mnt/DCIM")).removeRecursively();
-    warnings.clear();
-    questions = 0;
-    answer = true;
-    UserDialogs::setWarningHandler([this](const QString &, const QString &text) {
-        warnings << text;
-        return true;
-    });
-    UserDialogs::setQuestionHandler([this](const QString &, const QString &) {
-        ++questions;
-        return answer;
-    });
-    start();
+    answerDialogs();
+    openFrame();
 }
 
 void TestMenu::cleanup()
 {
-    stop();
-    UserDialogs::setWarningHandler(nullptr);
-    UserDialogs::setQuestionHandler(nullptr);
-    UserDialogs::setOpenFileHandler(nullptr);
-}
-
-void TestMenu::start()
-{
-    openFrame();
-}
-
-void TestMenu::stop()
-{
     closeFrame();
+    forgetDialogs();
 }
 
 void TestMenu::drawSegment(const QPointF &a, const QPointF &b)
@@ -124,29 +114,19 @@ void TestMenu::acceptSaveDialog()
     QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
 }
 
+// The panel's buttons arm the main window's tool.
 void TestMenu::toolArming()
 {
     QToolButton *line = button("tb_FreeLine");
-    QToolButton *circle = button("tb_Circle");
-    QVERIFY(line->isVisible());
-    QCOMPARE(line->styleSheet(), QStringLiteral("QToolButton {border-image: url(:/main/Icon/main/line.png)}"));
-
     line->click();
     QCOMPARE(frame->shapeType, 3);
     QVERIFY(frame->bDrawing);
-    QCOMPARE(line->styleSheet(), QStringLiteral("QToolButton {border-image: url(:/main/Icon/main/line-select.png)}"));
-
-    // A second tool takes over and the first shows its normal icon again.
-    circle->click();
+    QVERIFY(line->styleSheet().contains(QLatin1String("/line-select.png")));
+    button("tb_Circle")->click();
     QCOMPARE(frame->shapeType, 15);
-    QVERIFY(!line->styleSheet().contains(QLatin1String("select")));
-    QVERIFY(circle->styleSheet().contains(QLatin1String("circle-select.png")));
-
-    // Clicking the armed tool disarms it.
-    circle->click();
+    button("tb_Circle")->click();
     QCOMPARE(frame->shapeType, 0);
     QVERIFY(!frame->bDrawing);
-    QVERIFY(!circle->styleSheet().contains(QLatin1String("select")));
 
     // A right click on the view with nothing in progress disarms and resets the icon too.
     line->click();
@@ -173,26 +153,90 @@ void TestMenu::toolArming()
     QCOMPARE(QSettings(ParamFile::path(), QSettings::IniFormat).value("crosshair/on").toBool(), false);
 }
 
+// The palette's own rules, on a bare widget holding the named buttons.
+void TestMenu::paletteOnBareWidget()
+{
+    QWidget panel;
+    for (const char *name : {"tb_FreeLine", "tb_HorizontalLine", "tb_VerticalLine", "tb_ParaLine", "tb_CustomParaline",
+                             "tb_P2Line", "tb_Angle", "tb_Rectangle", "tb_Polygon", "tb_DualParaLine", "tb_Radian",
+                             "tb_Circle", "tb_P2Circle", "tb_L2Circle", "tb_C2Circle", "tb_Concentric",
+                             "tb_Paraline2Paraline", "tb_CircleFit", "tb_CrossLine"})
+        (new QToolButton(&panel))->setObjectName(QLatin1String(name));
+    auto button = [&panel](const char *name) { return panel.findChild<QToolButton *>(QLatin1String(name)); };
+    auto looksArmed = [&](const char *name) {
+        return button(name)->styleSheet().contains(QLatin1String("-select.png"));
+    };
+    ToolPalette palette(&panel);
+    QSignalSpy armed(&palette, &ToolPalette::toolArmed);
+    QSignalSpy disarmed(&palette, &ToolPalette::toolDisarmed);
+    palette.disarm();
+    QVERIFY(button("tb_FreeLine")->styleSheet().contains(QLatin1String("/line.png")));
+    QVERIFY(button("tb_CrossLine")->styleSheet().contains(QLatin1String("/crossline.png")));
+
+    button("tb_FreeLine")->click();
+    QCOMPARE(armed.size(), 1);
+    QCOMPARE(armed.takeFirst().at(0).toInt(), 3);
+    QCOMPARE(palette.armedTool(), 3);
+    QVERIFY(looksArmed("tb_FreeLine"));
+
+    // Another tool takes over; the first shows its normal look again.
+    button("tb_Paraline2Paraline")->click();
+    QCOMPARE(armed.takeFirst().at(0).toInt(), 20);
+    QVERIFY(looksArmed("tb_Paraline2Paraline"));
+    QVERIFY(!looksArmed("tb_FreeLine"));
+
+    // Clicking the armed tool disarms it.
+    disarmed.clear();
+    button("tb_Paraline2Paraline")->click();
+    QCOMPARE(disarmed.size(), 1);
+    QVERIFY(armed.isEmpty());
+    QCOMPARE(palette.armedTool(), 0);
+    QVERIFY(!looksArmed("tb_Paraline2Paraline"));
+
+    // A calibration has no button: none looks armed, and the next click on a tool arms it.
+    button("tb_Circle")->click();
+    palette.arm(1);
+    QCOMPARE(armed.last().at(0).toInt(), 1);
+    QCOMPARE(palette.armedTool(), 1);
+    for (const QToolButton *tool : panel.findChildren<QToolButton *>())
+        QVERIFY2(!tool->styleSheet().contains(QLatin1String("-select")), qPrintable(tool->objectName()));
+    button("tb_Circle")->click();
+    QCOMPARE(palette.armedTool(), 15);
+
+    // The cross-hair button follows the cross hair's visibility.
+    GlobalVar::bCrossShow = false;
+    palette.disarm();
+    QVERIFY(button("tb_CrossLine")->styleSheet().contains(QLatin1String("crossline-hide.png")));
+    GlobalVar::bCrossShow = true;
+}
+
+// A panel with no main window behind it still arms and disarms.
+void TestMenu::panelWithoutMainWindow()
+{
+    Menu menu(nullptr);
+    QSignalSpy armed(&menu, &Menu::signal_toolArmed);
+    QSignalSpy disarmed(&menu, &Menu::signal_toolDisarmed);
+    auto *line = menu.findChild<QToolButton *>(QStringLiteral("tb_FreeLine"));
+    line->click();
+    QCOMPARE(armed.size(), 1);
+    QCOMPARE(armed.first().at(0).toInt(), 3);
+    menu.slot_calibrateCircle();
+    QCOMPARE(armed.last().at(0).toInt(), 2);
+    QVERIFY(!line->styleSheet().contains(QLatin1String("-select")));
+    disarmed.clear();
+    menu.initMainButton();
+    QCOMPARE(disarmed.size(), 1);
+}
+
 void TestMenu::resultsTable()
 {
-    // A calibration item has no row; measurement rows are numbered in list order.
-    auto *calibration = new CalibrateLine;
-    frame->scene->addItem(calibration);
-    calibration->setPoint(QPointF(50, 50), 1, 0);
-    calibration->endDraw(QPointF(90, 50));
-    GlobalVar::shapeList << calibration;
     button("tb_FreeLine")->click();
     drawSegment(QPointF(100, 100), QPointF(400, 500));
     drawSegment(QPointF(100, 600), QPointF(200, 600));
-    QCOMPARE(cell(0, 0), QStringLiteral("1"));
-    QCOMPARE(cell(0, 1), QStringLiteral("L1"));
-    QCOMPARE(cell(0, 2), QStringLiteral("L1=500.000pixels"));
-    QCOMPARE(cell(1, 0), QStringLiteral("2"));
-    QCOMPARE(cell(1, 2), QStringLiteral("L2=100.000pixels"));
+    QCOMPARE(row(0), (QStringList{"1", "L1", "L1=500.000pixels"}));
+    QCOMPARE(row(1), (QStringList{"2", "L2", "L2=100.000pixels"}));
     QVERIFY(cell(2, 0).isEmpty());
     QCOMPARE(table()->rowCount(), 32);
-    GlobalVar::shapeList.removeOne(calibration);
-    delete calibration;
 
     // A click on a row disarms the tool and selects its item only.
     table()->setCurrentCell(1, 0);
@@ -222,8 +266,7 @@ void TestMenu::manyResultsKeepTheirRows()
     }
     menu()->updateDataTable();
     QCOMPARE(table()->rowCount(), 300);
-    QCOMPARE(cell(299, 0), QStringLiteral("300"));
-    QCOMPARE(cell(299, 1), QStringLiteral("L300"));
+    QCOMPARE(row(299).mid(0, 2), (QStringList{"300", "L300"}));
 
     // The export holds every result.
     const QString path = sandbox.path(QStringLiteral("many.csv"));
@@ -238,6 +281,7 @@ void TestMenu::manyResultsKeepTheirRows()
     QCOMPARE(cell(299, 1), QStringLiteral("L300"));
 }
 
+// Asking and refusing are tested on the bare table; here the main window lets go of its item.
 void TestMenu::deleting()
 {
     button("tb_FreeLine")->click();
@@ -246,32 +290,24 @@ void TestMenu::deleting()
     Shape *second = GlobalVar::shapeList.at(1);
     QCOMPARE(frame->currentShape, GlobalVar::shapeList.at(2));
 
-    // Refused: nothing changes.
-    answer = false;
     table()->setCurrentCell(1, 0);
     menu()->slot_tableDelete();
     QCOMPARE(questions, 1);
-    QCOMPARE(GlobalVar::shapeList.size(), 3);
-
-    answer = true;
-    menu()->slot_tableDelete();
     QCOMPARE(GlobalVar::shapeList.size(), 2);
     QVERIFY(!GlobalVar::shapeList.contains(second));
     // The remaining rows keep their numbers until the table is rebuilt.
-    QCOMPARE(cell(0, 0), QStringLiteral("1"));
-    QCOMPARE(cell(1, 0), QStringLiteral("3"));
+    QCOMPARE(cell(0, 0) + cell(1, 0), QStringLiteral("13"));
 
     menu()->slot_tableAllDelete();
-    QCOMPARE(questions, 3);
+    QCOMPARE(questions, 2);
     QVERIFY(GlobalVar::shapeList.isEmpty());
     QVERIFY(!frame->currentShape);
     QCOMPARE(table()->rowCount(), 32);
     QVERIFY(cell(0, 0).isEmpty());
 
-    // Nothing to delete: no question.
+    // Nothing to delete: no question. The tool still works after its last item was deleted.
     menu()->slot_tableAllDelete();
-    QCOMPARE(questions, 3);
-    // The tool still works after its last item was deleted.
+    QCOMPARE(questions, 2);
     drawSegment(QPointF(100, 100), QPointF(200, 100));
     QCOMPARE(GlobalVar::shapeList.size(), 1);
 }
@@ -338,8 +374,8 @@ void TestMenu::restartRestoresSettings()
     menu()->fileName = sandbox.path(QStringLiteral("lines.ini"));
     menu()->saveConfig();
 
-    stop();
-    start();
+    closeFrame();
+    openFrame();
     QCOMPARE(GlobalVar::language, quint8(2));
     QVERIFY(GlobalVar::bDetectAuto);
     QVERIFY(button("tb_PointDetect")->styleSheet().contains(QLatin1String("target-auto.png")));
@@ -428,14 +464,7 @@ void TestMenu::fadeAndHiddenControls()
     for (int press = 0; press < 3; ++press)
         QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
     QString shownTitle;
-    QTimer::singleShot(0, this, [&]() {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *dialog = qobject_cast<upgradeDialog *>(window)) {
-                shownTitle = dialog->isModal() ? dialog->windowTitle() : QString();
-                dialog->reject();
-            }
-        }
-    });
+    closeWhenShown<upgradeDialog>(&shownTitle, true);
     qobject_cast<QToolButton *>(upgrade)->click();
     QCOMPARE(shownTitle, QStringLiteral("upgrade"));
     QVERIFY(!upgrade->isVisible());
@@ -493,14 +522,7 @@ void TestMenu::cameraButtonsAndCapture()
         offeredFilter = filter;
         return jpg;
     });
-    QTimer::singleShot(0, this, [&]() {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *viewer = qobject_cast<ImageViewer *>(window)) {
-                shownTitle = viewer->isVisible() ? viewer->windowTitle() : QString();
-                viewer->reject();
-            }
-        }
-    });
+    closeWhenShown<ImageViewer>(&shownTitle, false);
     button("tb_FolderOpen")->click();
     QCOMPARE(offeredFolder, sandbox.root() + QStringLiteral("/media/usb/DCIM/"));
     QVERIFY(offeredFilter.startsWith(QLatin1String("Image (*.jpg)")));

@@ -1,5 +1,6 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -91,6 +92,11 @@ void TestReferenceLines::loadSavedLines()
     GlobalVar::verticalLineList.at(0)->pen = QPen(QColor(0, 128, 0), 2);
     const QString path = sandbox.path(QStringLiteral("CFG00001.ini"));
     QVERIFY(LinesConfigFile::save(path, GlobalVar::horizontalLineList, GlobalVar::verticalLineList));
+    // The keys and colour numbers that stored files hold.
+    const QSettings file(path, QSettings::IniFormat);
+    QCOMPARE(file.value("hline/total").toInt(), 2);
+    QCOMPARE(file.value("vline/total").toInt(), 1);
+    QCOMPARE(file.value("hline/color2").toString(), QStringLiteral("4278190335"));
 
     lines->clearCustom();
     lines->load(path);

@@ -6,12 +6,12 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "DialogAnswers.h"
 #include "RulerPicker.h"
-#include "UserDialogs.h"
 #include "testutils.h"
 
 // The calibration drop-down and the unit selector on bare combo boxes.
-class TestRulerPicker : public QObject
+class TestRulerPicker : public QObject, private DialogAnswers
 {
     Q_OBJECT
 
@@ -28,9 +28,6 @@ private:
     QComboBox *rulers = nullptr;
     QComboBox *units = nullptr;
     RulerPicker *picker = nullptr;
-    QStringList warnings;
-    int questions = 0;
-    bool answer = true;
 };
 
 void TestRulerPicker::init()
@@ -43,18 +40,14 @@ void TestRulerPicker::init()
     GlobalVar::rulerList = {{QStringLiteral("A, 12.000pixels"), 12, 12, 0},
                             {QStringLiteral("B, 0.5mm"), 100, 0.5, 1},
                             {QStringLiteral("C, 0.1inch"), 100, 0.1, 2}};
-    warnings.clear();
-    questions = 0;
-    UserDialogs::setWarningHandler([this](const QString &, const QString &text) { warnings << text; return true; });
-    UserDialogs::setQuestionHandler([this](const QString &, const QString &) { ++questions; return answer; });
+    answerDialogs();
 }
 
 void TestRulerPicker::cleanup()
 {
     delete panel;
     GlobalVar::rulerList.clear();
-    UserDialogs::setWarningHandler(nullptr);
-    UserDialogs::setQuestionHandler(nullptr);
+    forgetDialogs();
 }
 
 void TestRulerPicker::listAndUnits()

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "CustomLine.h"
@@ -12,7 +13,7 @@
 #include "ParamFile.h"
 #include "hardware/RecordingCamera.h"
 #include "ReferenceLines.h"
-#include "UserDialogs.h"
+#include "DialogAnswers.h"
 #include "testutils.h"
 #include "ccdSetDialog.h"
 
@@ -71,10 +72,11 @@ bool within(int value, int low, int high)
 }
 } // namespace
 
-// Damaged and hand-edited settings files: the program starts, every value lies in its range,
-// the rest of the file is kept, what was repaired is said once, and what is saved afterwards
-// reads back the same.
-class TestSettingsFiles : public QObject
+// "./param", "./config" and the configuration files of custom lines, restored on a bare panel
+// widget. Damaged and hand-edited files: the program starts, every value lies in its range, the
+// rest of the file is kept, what was repaired is said once, and what is saved afterwards reads
+// back the same.
+class TestSettingsFiles : public QObject, private DialogAnswers
 {
     Q_OBJECT
 
@@ -93,6 +95,8 @@ private slots:
     void unreadableFilesAreKeptAside();
     void restartAfterDamage_data();
     void restartAfterDamage();
+    void configFileInUse();
+    void saveAndOpenLines();
 
 private:
     void restoreParam();
@@ -104,7 +108,6 @@ private:
     PanelFiles *files = nullptr;
     CustomLine vertical, horizontal;
     RecordingCamera camera;
-    QStringList warnings;
     QByteArray goodParam, goodLines, goodConfig;
     QString linesPath;
 };
@@ -151,8 +154,7 @@ void TestSettingsFiles::init()
     }
     lines = new ReferenceLines(nullptr, &panel);
     files = new PanelFiles(&panel, lines, &vertical, &horizontal);
-    warnings.clear();
-    UserDialogs::setWarningHandler([this](const QString &, const QString &text) { warnings << text; return true; });
+    answerDialogs();
     FileRepairs::takeReport();
 }
 
@@ -161,7 +163,7 @@ void TestSettingsFiles::cleanup()
     lines->clearCustom();
     delete files;
     delete lines;
-    UserDialogs::setWarningHandler(nullptr);
+    forgetDialogs();
 }
 
 void TestSettingsFiles::restoreParam()
@@ -341,16 +343,14 @@ void TestSettingsFiles::restartAfterDamage()
     writeFile(file, damaged);
 
     CameraSeam::setInstance(nullptr);
-    QStringList shown;
-    UserDialogs::setWarningHandler([&shown](const QString &, const QString &text) { shown << text; return true; });
     GlobalVar::resetToDefaults();
     auto *frame = new Frame(nullptr);
     frame->show();
     QVERIFY(QTest::qWaitForWindowExposed(frame));
     QTest::qWait(20);
     // Told once, naming the file; everything else as it was saved.
-    QCOMPARE(shown.size(), 1);
-    QVERIFY(shown.first().contains(file));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains(file));
     const bool paramKept = file != ParamFile::path();
     QCOMPARE(GlobalVar::imageType, paramKept || !key.isEmpty() ? QStringLiteral("jpg") : QStringLiteral("bmp"));
     QCOMPARE(GlobalVar::shapeTextFont.pointSize(), paramKept ? 20 : 12);
@@ -360,6 +360,75 @@ void TestSettingsFiles::restartAfterDamage()
     QCOMPARE(GlobalVar::horizontalLineList.size(), file == linesPath ? 2 : (paramKept || !key.isEmpty() ? 3 : 0));
     delete frame;
     CameraSeam::setInstance(&camera);
+}
+
+void TestSettingsFiles::configFileInUse()
+{
+    // A configuration file in use that is gone brings nothing back.
+    QSignalSpy loaded(files, &PanelFiles::signal_linesLoaded);
+    ParamFile::setConfigFile(sandbox.path(QStringLiteral("gone.ini")));
+    files->restore();
+    QVERIFY(GlobalVar::sConfigFileName.isEmpty());
+    QVERIFY(loaded.isEmpty());
+
+    // One that is there brings its lines back, and the panel hears how many.
+    lines->rebuild(true, 2);
+    const QString config = sandbox.path(QStringLiteral("CFG00003.ini"));
+    QVERIFY(files->saveLines(config));
+    restoreParam();
+    QCOMPARE(GlobalVar::sConfigFileName, config);
+    QCOMPARE(GlobalVar::horizontalLineList.size(), 2);
+    QCOMPARE(loaded.size(), 1);
+    QCOMPARE(loaded.first(), (QVariantList{2, 0}));
+
+    // A first start on a medium that takes no file: the missing groups fail together, and the
+    // user hears of it once.
+    warnings.clear();
+    QFile::remove(ParamFile::path());
+    QVERIFY(QDir().mkdir(ParamFile::path() + QStringLiteral(".edit")));
+    files->restore();
+    QDir().rmdir(ParamFile::path() + QStringLiteral(".edit"));
+    QVERIFY(!QFile::exists(ParamFile::path()));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains(QStringLiteral("could not be saved")));
+}
+
+void TestSettingsFiles::saveAndOpenLines()
+{
+    lines->rebuild(true, 1);
+    lines->rebuild(false, 3);
+    const QString saved = sandbox.path(QStringLiteral("CFG00004.ini"));
+    QVERIFY(files->saveLines(saved));
+    QCOMPARE(ParamFile::configFile(), saved);
+
+    // A place that cannot be written: a warning, and the file in use stays.
+    QVERIFY(QFile(sandbox.path(QStringLiteral("file"))).open(QIODevice::WriteOnly));
+    QVERIFY(!files->saveLines(sandbox.path(QStringLiteral("file/CFG00005.ini"))));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().startsWith("Can't open file for writing!\n"));
+    QCOMPARE(GlobalVar::sConfigFileName, saved);
+    QCOMPARE(ParamFile::configFile(), saved);
+
+    // Cancelled: the lines stay. Chosen: its lines replace the current ones.
+    QSignalSpy loaded(files, &PanelFiles::signal_linesLoaded);
+    QString offered, answer;
+    UserDialogs::setOpenFileHandler([&](const QString &, const QString &folder, const QString &) {
+        offered = folder;
+        return answer;
+    });
+    lines->rebuild(false, 0);
+    QVERIFY(!files->openLines());
+    QCOMPARE(offered, sandbox.root() + QStringLiteral("/mnt/DCIM"));
+    QCOMPARE(GlobalVar::horizontalLineList.size(), 1);
+    QVERIFY(GlobalVar::verticalLineList.isEmpty() && loaded.isEmpty());
+    answer = saved;
+    lines->rebuild(true, 5);
+    QVERIFY(files->openLines());
+    QCOMPARE(loaded.size(), 1);
+    QCOMPARE(loaded.first(), (QVariantList{1, 3}));
+    QCOMPARE(GlobalVar::horizontalLineList.size(), 1);
+    QCOMPARE(GlobalVar::verticalLineList.at(2)->pos(), QPointF(1200, 0));
+    QCOMPARE(GlobalVar::sConfigFileName, saved);
 }
 
 QTEST_MAIN(TestSettingsFiles)

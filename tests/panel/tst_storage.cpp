@@ -1,23 +1,29 @@
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QSettings>
 #include <QTest>
+#include <QUrl>
+
+#include <memory>
 
 #include "CustomLine.h"
 #include "FreeName.h"
-#include "LinesConfigFile.h"
 #include "ParamFile.h"
 #include "ResultsCsv.h"
+#include "StorageActions.h"
+#include "DialogAnswers.h"
 #include "testutils.h"
 
-// The widget-free parts of the panel's storage: free file names, the CSV bytes and their
-// safe writing, the parameter file and configuration files of custom lines.
-class TestStorage : public QObject
+// The panel's storage: free file names on the stick and the internal storage with their
+// warnings, the shared file dialog, the CSV bytes and their safe writing, and the parameter file.
+class TestStorage : public QObject, private DialogAnswers
 {
     Q_OBJECT
 
 private slots:
     void init();
+    void cleanup();
     void freeName_data();
     void freeName();
     void digitStrings();
@@ -26,10 +32,14 @@ private slots:
     void firstStartParameters();
     void parametersRoundTrip();
     void rulersAfterDeletion();
-    void linesConfigRoundTrip();
+    void storageWarnings();
+    void fileDialogModes();
+    void imagePaths_data();
+    void imagePaths();
 
 private:
     TestUtils::Sandbox sandbox;
+    QWidget panel;
     QString folder;
 };
 
@@ -40,6 +50,13 @@ void TestStorage::init()
     folder = sandbox.path(QStringLiteral("dcim-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
+    answerDialogs();
+}
+
+void TestStorage::cleanup()
+{
+    StorageActions::freeDiskProbe = nullptr;
+    forgetDialogs();
 }
 
 void TestStorage::freeName_data()
@@ -122,28 +139,29 @@ void TestStorage::firstStartParameters()
     horizontal.pen = ParamFile::referencePen();
     ParamFile::save(5, &vertical, &horizontal);
 
+    // Every key with its start value, as stored files and older versions know them.
     const QSettings file(ParamFile::path(), QSettings::IniFormat);
-    QStringList keys = file.allKeys();
-    keys.sort();
-    QCOMPARE(keys, (QStringList{"crosshair/colorx", "crosshair/colory", "crosshair/on", "crosshair/px", "crosshair/py",
-                                "crosshair/widthx", "crosshair/widthy", "image/type", "param/detect", "param/linecolor",
-                                "param/lineeditable", "param/linemovable", "param/linewidth", "param/textcolor",
-                                "param/textlabel", "param/textlength", "param/textsize"}));
-    QCOMPARE(file.value("param/linewidth").toString(), QStringLiteral("1"));
-    QCOMPARE(file.value("param/linecolor").toString(), QStringLiteral("4294901760"));
-    QCOMPARE(file.value("param/textcolor").toString(), QStringLiteral("4278190335"));
-    QCOMPARE(file.value("param/textsize").toString(), QStringLiteral("12"));
-    QCOMPARE(file.value("param/textlength").toString(), QStringLiteral("3"));
-    QCOMPARE(file.value("param/textlabel").toString(), QStringLiteral("true"));
-    QCOMPARE(file.value("param/detect").toString(), QStringLiteral("false"));
-    QCOMPARE(file.value("image/type").toString(), QStringLiteral("bmp"));
-    QCOMPARE(file.value("crosshair/px").toInt(), 800);
-    QCOMPARE(file.value("crosshair/py").toInt(), 540);
-    QCOMPARE(file.value("crosshair/colory").toString(), QStringLiteral("4294901760"));
+    QStringList entries;
+    for (const QString &key : file.allKeys())
+        entries << key + QLatin1Char('=') + file.value(key).toString();
+    entries.sort();
+    QCOMPARE(entries, (QStringList{"crosshair/colorx=4294901760", "crosshair/colory=4294901760", "crosshair/on=true",
+                                   "crosshair/px=800", "crosshair/py=540", "crosshair/widthx=1", "crosshair/widthy=1",
+                                   "image/type=bmp", "param/detect=false", "param/linecolor=4294901760",
+                                   "param/lineeditable=true", "param/linemovable=true", "param/linewidth=1",
+                                   "param/textcolor=4278190335", "param/textlabel=true", "param/textlength=3",
+                                   "param/textsize=12"}));
 }
 
 void TestStorage::parametersRoundTrip()
 {
+    // Every value away from its start value; the text colour keeps its alpha.
+    auto state = [] {
+        return QVariantList{GlobalVar::shapeGraphPen.width(), GlobalVar::shapeGraphPen.color(), GlobalVar::shapeTextColor,
+                            GlobalVar::shapeTextFont.pointSize(), GlobalVar::bEditable, GlobalVar::bMovable,
+                            GlobalVar::bTextON, int(GlobalVar::textDigiLength), GlobalVar::bDetectAuto,
+                            int(GlobalVar::language)};
+    };
     GlobalVar::shapeGraphPen.setWidth(3);
     GlobalVar::shapeGraphPen.setColor(QColor(0, 200, 0));
     GlobalVar::shapeTextColor = QColor(10, 20, 30, 128);
@@ -153,23 +171,15 @@ void TestStorage::parametersRoundTrip()
     GlobalVar::textDigiLength = 4;
     GlobalVar::bDetectAuto = true;
     GlobalVar::language = 2;
+    const QVariantList saved = state();
     ParamFile::save(1);
     ParamFile::save(3);
 
     GlobalVar::resetToDefaults();
     ParamFile::read(1);
     ParamFile::read(3);
-    QCOMPARE(GlobalVar::shapeGraphPen.width(), 3);
-    QCOMPARE(GlobalVar::shapeGraphPen.color(), QColor(0, 200, 0));
-    // The text colour keeps its alpha; line colours are always opaque.
-    QCOMPARE(GlobalVar::shapeTextColor, QColor(10, 20, 30, 128));
-    QCOMPARE(GlobalVar::shapeTextFont.pointSize(), 20);
-    QVERIFY(!GlobalVar::bEditable);
-    QVERIFY(GlobalVar::bMovable);
-    QVERIFY(!GlobalVar::bTextON);
-    QCOMPARE(GlobalVar::textDigiLength, qint8(4));
-    QVERIFY(GlobalVar::bDetectAuto);
-    QCOMPARE(GlobalVar::language, quint8(2));
+    QCOMPARE(state(), saved);
+    // Line colours are always opaque.
     QCOMPARE(ParamFile::opaqueColor(QRgb(2164195328u)), QColor(255, 0, 0, 255));
 }
 
@@ -190,29 +200,88 @@ void TestStorage::rulersAfterDeletion()
     QCOMPARE(GlobalVar::rulerList.at(1).unit, quint8(1));
 }
 
-void TestStorage::linesConfigRoundTrip()
+void TestStorage::storageWarnings()
 {
-    QVector<CustomLine *> horizontal, vertical;
-    for (int k = 1; k <= 2; ++k) {
-        auto *line = new CustomLine;
-        line->position = QPointF(0, 100 * k);
-        line->pen = QPen(QColor(0, 0, 255), k);
-        horizontal << line;
-    }
-    const QString path = folder + QStringLiteral("/CFG00001.ini");
-    QVERIFY(LinesConfigFile::save(path, horizontal, vertical));
-    const QSettings file(path, QSettings::IniFormat);
-    QCOMPARE(file.value("hline/total").toInt(), 2);
-    QCOMPARE(file.value("vline/total").toInt(), 0);
-    QCOMPARE(file.value("hline/color2").toString(), QStringLiteral("4278190335"));
+    StorageActions storage(&panel);
+    const QString usb = sandbox.root() + QStringLiteral("/media/usb");
+    // No stick.
+    QVERIFY(QDir(usb).removeRecursively());
+    QVERIFY(storage.freeName(QStringLiteral("EXT"), QStringLiteral("csv")).isEmpty());
+    QCOMPARE(warnings, QStringList{"U disk isn't exists! Please insert U disk!"});
+    QVERIFY(QDir().mkpath(usb));
 
-    const LinesConfigFile::Lines lines = LinesConfigFile::read(path);
-    QCOMPARE(lines.horizontal.size(), 2);
-    QCOMPARE(lines.vertical.size(), 0);
-    QCOMPARE(lines.horizontal.at(1).position, 200.0);
-    QCOMPARE(lines.horizontal.at(1).width, 2);
-    QCOMPARE(lines.horizontal.at(1).color, QColor(0, 0, 255));
-    qDeleteAll(horizontal);
+    // 8 MB or less is too little.
+    StorageActions::freeDiskProbe = [](const QString &) { return QStringLiteral("Total space:100.000MB; Available space:8.000MB"); };
+    QVERIFY(storage.freeName(QStringLiteral("IMG"), QStringLiteral("bmp,jpg")).isEmpty());
+    QCOMPARE(warnings.last(), QStringLiteral("U disk space is insufficient! Please change another U disk!"));
+    StorageActions::freeDiskProbe = [](const QString &) { return QStringLiteral("Total space:100.000MB; Available space:8.001MB"); };
+    QCOMPARE(storage.freeName(QStringLiteral("IMG"), QStringLiteral("bmp,jpg")), usb + QStringLiteral("/DCIM/IMG00001"));
+
+    // Configurations go to the internal storage; past 99999 no name is made up.
+    QFile last(sandbox.root() + QStringLiteral("/mnt/DCIM/CFG99999.ini"));
+    QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/mnt/DCIM")) && last.open(QIODevice::WriteOnly));
+    last.close();
+    warnings.clear();
+    QVERIFY(storage.freeName(QStringLiteral("CFG"), QStringLiteral("ini")).isEmpty());
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains(QLatin1String("No free file name")));
+
+    // A DCIM that is not a folder cannot take the file.
+    QVERIFY(QDir(usb + QStringLiteral("/DCIM")).removeRecursively());
+    QFile notFolder(usb + QStringLiteral("/DCIM"));
+    QVERIFY(notFolder.open(QIODevice::WriteOnly));
+    notFolder.close();
+    QVERIFY(storage.freeName(QStringLiteral("EXT"), QStringLiteral("csv")).isEmpty());
+    QCOMPARE(warnings.last(), QStringLiteral("Can't open file for writing!"));
+    QVERIFY(QFile::remove(usb + QStringLiteral("/DCIM")));
+}
+
+void TestStorage::fileDialogModes()
+{
+    // Not the native dialog: the on-screen keyboard has to reach its name field.
+    const QString dcim = sandbox.root() + QStringLiteral("/media/usb/DCIM");
+    QVERIFY(QDir().mkpath(dcim));
+    std::unique_ptr<QFileDialog> save(StorageActions::createFileDialog(1, QStringLiteral("Save"), dcim + QStringLiteral("/EXT00004.csv"),
+                                                                        QStringLiteral("Files (*.csv)")));
+    QCOMPARE(save->acceptMode(), QFileDialog::AcceptSave);
+    QVERIFY(save->testOption(QFileDialog::DontUseNativeDialog));
+    QCOMPARE(save->directory().absolutePath(), dcim);
+    QCOMPARE(save->selectedFiles().value(0), dcim + QStringLiteral("/EXT00004.csv"));
+    // The stick and the internal storage are offered beside the folder.
+    QStringList places;
+    for (const QUrl &url : save->sidebarUrls())
+        places << QDir::cleanPath(url.toLocalFile());
+    QCOMPARE(places, (QStringList{sandbox.root() + QStringLiteral("/media/usb"), sandbox.root() + QStringLiteral("/mnt")}));
+
+    std::unique_ptr<QFileDialog> open(StorageActions::createFileDialog(2, QStringLiteral("Open"), dcim + QStringLiteral("/CFG00001.ini"),
+                                                                        QStringLiteral("Files (*.ini)")));
+    QCOMPARE(open->acceptMode(), QFileDialog::AcceptOpen);
+    QCOMPARE(open->directory().absolutePath(), dcim);
+}
+
+void TestStorage::imagePaths_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("bitmap kept") << "/d/a.bmp" << "Image (*.jpg)" << "jpg" << "/d/a.bmp";
+    QTest::newRow("capitals kept") << "/d/a.JPG" << "Image (*.bmp)" << "bmp" << "/d/a.JPG";
+    QTest::newRow("filter decides") << "/d/a" << "Image (*.jpg)" << "bmp" << "/d/a.jpg";
+    QTest::newRow("other suffix") << "/d/a.png" << "Image (*.bmp)" << "jpg" << "/d/a.png.bmp";
+    QTest::newRow("trailing dot") << "/d/a." << "Image (*.bmp)" << "jpg" << "/d/a.bmp";
+    QTest::newRow("no filter: saved type") << "/d/a" << "" << "jpg" << "/d/a.jpg";
+    QTest::newRow("no filter, bad type") << "/d/a" << "" << "gif" << "/d/a.bmp";
+}
+
+void TestStorage::imagePaths()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QString, type);
+    QFETCH(QString, saved);
+    GlobalVar::imageType = type;
+    QCOMPARE(StorageActions::imagePath(typed, filter), saved);
 }
 
 QTEST_MAIN(TestStorage)
