@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "FreshSettings.h"
+
 namespace {
 QStringList repairedFiles;
 QStringList keptAside;   // "file -> aside" pairs, in the order found
@@ -17,7 +19,7 @@ bool readableAsSettings(const QString &path, const QStringList &groups)
     file.close();
     if (bytes.contains('\0'))
         return false;
-    const QStringList keys = QSettings(path, QSettings::IniFormat).allKeys();
+    const QStringList keys = FreshSettings(bytes).settings().allKeys();
     for (const QString &key : keys) {
         for (const QString &group : groups) {
             if (key.startsWith(group + QLatin1Char('/')))

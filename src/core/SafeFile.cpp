@@ -1,10 +1,11 @@
 #include "SafeFile.h"
 
+#include "FreshSettings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <cerrno>
 #include <cstdio>
@@ -78,9 +79,7 @@ bool SafeFile::write(const QString &path, const QByteArray &bytes, QString *erro
 
 bool SafeFile::editSettings(const QString &path, const std::function<void(QSettings &)> &edit, QString *error)
 {
-    // QSettings edits a scratch copy beside the file; its bytes then take the one safe way.
-    const QString scratch = path + QStringLiteral(".edit");
-    QFile::remove(scratch);
+    // QSettings edits a copy; its bytes then take the one safe way.
     QByteArray old;
     QFile original(path);
     if (original.exists()) {
@@ -89,28 +88,10 @@ bool SafeFile::editSettings(const QString &path, const std::function<void(QSetti
         old = original.readAll();
         original.close();
     }
-    QFile copy(scratch);
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(old) != old.size()) {
-        const QString reason = copy.errorString();
-        copy.close();
-        QFile::remove(scratch);
-        return fail(error, translated("The file can't be created: %1").arg(reason));
-    }
-    copy.close();
-    QSettings::Status status;
-    {
-        QSettings settings(scratch, QSettings::IniFormat);
-        edit(settings);
-        settings.sync();
-        status = settings.status();
-    }
-    QFile edited(scratch);
-    const bool readBack = status != QSettings::AccessError && edited.open(QIODevice::ReadOnly);
-    const QByteArray bytes = readBack ? edited.readAll() : QByteArray();
-    const QString reason = edited.errorString();
-    edited.close();
-    QFile::remove(scratch);
-    if (!readBack)
-        return fail(error, translated("The file can't be written completely: %1").arg(reason));
+    FreshSettings copy(old);
+    edit(copy.settings());
+    const QByteArray bytes = copy.bytes();
+    if (bytes.isNull())
+        return fail(error, translated("The file can't be created: %1").arg(copy.errorString()));
     return write(path, bytes, error);
 }

@@ -8,6 +8,7 @@
 
 #include "AutoAdjust.h"
 #include "FileRepairs.h"
+#include "FreshSettings.h"
 #include "GlobalVar.h"
 #include "SafeFile.h"
 #include "SettingsReader.h"
@@ -95,7 +96,8 @@ void ccdSetDialog::initCcdParameter()
     ccdParameter &p = GlobalVar::IMX185;
     // A file that isn't settings at all is kept aside, not overwritten.
     FileRepairs::keepAsideIfUnreadable(QString::fromLatin1(configFile), {QStringLiteral("ccd")});
-    const bool stamped = QSettings(QString::fromLatin1(configFile), QSettings::IniFormat)
+    const bool stamped = FreshSettings(QString::fromLatin1(configFile))
+                             .settings()
                              .value(QStringLiteral("ccd/image.password"))
                              .toInt()
                          == passwordStamp;
@@ -141,8 +143,8 @@ void ccdSetDialog::readCcdParameter()
 {
     // Missing or unusable values take the start values; numbers stay within what the sliders
     // can set, so no value below a gain's floor wraps round.
-    QSettings settings(QString::fromLatin1(configFile), QSettings::IniFormat);
-    SettingsReader in(settings);
+    FreshSettings file(QString::fromLatin1(configFile));
+    SettingsReader in(file.settings());
     auto read = [&in](const char *key, int fallback, int minimum, int maximum) {
         return quint32(in.integer(QLatin1String("ccd/image.") + QLatin1String(key), fallback, minimum, maximum));
     };

@@ -4,6 +4,7 @@
 
 #include "CustomLine.h"
 #include "FileRepairs.h"
+#include "FreshSettings.h"
 #include "ParamFile.h"
 #include "SafeFile.h"
 #include "SettingsReader.h"
@@ -62,8 +63,8 @@ LinesConfigFile::Lines LinesConfigFile::read(const QString &path)
 {
     if (FileRepairs::keepAsideIfUnreadable(path, {QStringLiteral("hline"), QStringLiteral("vline")}))
         return {};
-    const QSettings settings(path, QSettings::IniFormat);
-    SettingsReader in(settings);
+    FreshSettings file(path);
+    SettingsReader in(file.settings());
     Lines lines{readGroup(in, QStringLiteral("hline"), "py", 1080),
                 readGroup(in, QStringLiteral("vline"), "px", 1920)};
     if (in.repaired())

@@ -5,6 +5,7 @@
 
 #include "CustomLine.h"
 #include "FileRepairs.h"
+#include "FreshSettings.h"
 #include "SafeFile.h"
 #include "SettingsReader.h"
 #include "GlobalVar.h"
@@ -29,12 +30,12 @@ void applyLine(CustomLine *line, const QPointF &position, int width, QRgb color)
 
 bool ParamFile::contains(const QString &key)
 {
-    return QSettings(path(), QSettings::IniFormat).contains(key);
+    return FreshSettings(path()).settings().contains(key);
 }
 
 QStringList ParamFile::keys()
 {
-    return QSettings(path(), QSettings::IniFormat).allKeys();
+    return FreshSettings(path()).settings().allKeys();
 }
 
 QPen ParamFile::referencePen()
@@ -60,8 +61,8 @@ QColor ParamFile::colorWithAlpha(QRgb stored)
 
 void ParamFile::read(int kind, CustomLine *vertical, CustomLine *horizontal)
 {
-    QSettings settings(path(), QSettings::IniFormat);
-    SettingsReader in(settings);
+    FreshSettings file(path());
+    SettingsReader in(file.settings());
     switch (kind) {
     case 1: {
         // Missing keys take their start values; numbers stay within what the dialogs offer.
@@ -199,7 +200,7 @@ void ParamFile::write(QSettings &settings, int kind, const CustomLine *vertical,
 
 QString ParamFile::configFile()
 {
-    return QSettings(path(), QSettings::IniFormat).value(QStringLiteral("config/configfile")).toString();
+    return FreshSettings(path()).settings().value(QStringLiteral("config/configfile")).toString();
 }
 
 bool ParamFile::setConfigFile(const QString &file, QString *error)

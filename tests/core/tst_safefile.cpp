@@ -18,7 +18,8 @@ QByteArray contents(const QString &path)
 
 QStringList leftovers(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.part"), QStringLiteral("*.edit")}, QDir::Files);
+    return QDir(folder).entryList({QStringLiteral("*.part")}, QDir::Files)
+           + QDir::temp().entryList({QStringLiteral("korvelin-settings-*")}, QDir::Files);
 }
 } // namespace
 

@@ -1,4 +1,6 @@
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
@@ -23,6 +25,17 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+// Another file of the same size under the same name and time, as a copy from another stick or
+// a rewrite within one tick of the file system's clock leaves it.
+void replaceKeepingTime(const QString &path, const QByteArray &bytes)
+{
+    const QDateTime stamp = QFileInfo(path).lastModified();
+    QCOMPARE(QFileInfo(path).size(), qint64(bytes.size()));
+    writeFile(path, bytes);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(stamp, QFileDevice::FileModificationTime));
 }
 
 QByteArray readFile(const QString &path)
@@ -96,6 +109,7 @@ private slots:
     void restartAfterDamage_data();
     void restartAfterDamage();
     void configFileInUse();
+    void replacedFilesReadAnew();
     void saveAndOpenLines();
 
 private:
@@ -385,12 +399,37 @@ void TestSettingsFiles::configFileInUse()
     // user hears of it once.
     warnings.clear();
     QFile::remove(ParamFile::path());
-    QVERIFY(QDir().mkdir(ParamFile::path() + QStringLiteral(".edit")));
+    QVERIFY(QDir().mkdir(ParamFile::path() + QStringLiteral(".part")));
     files->restore();
-    QDir().rmdir(ParamFile::path() + QStringLiteral(".edit"));
+    QDir().rmdir(ParamFile::path() + QStringLiteral(".part"));
     QVERIFY(!QFile::exists(ParamFile::path()));
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.first().contains(QStringLiteral("could not be saved")));
+}
+
+void TestSettingsFiles::replacedFilesReadAnew()
+{
+    const QByteArray lineFile("[hline]\ntotal=1\npy1=100\nwidth1=1\ncolor1=4294901760\n[vline]\ntotal=0\n");
+    writeFile(linesPath, lineFile);
+    lines->load(linesPath);
+    QCOMPARE(GlobalVar::horizontalLineList.value(0)->position.y(), 100.0);
+    lines->clearCustom();
+    replaceKeepingTime(linesPath, QByteArray(lineFile).replace("py1=100", "py1=200"));
+    lines->load(linesPath);
+    QCOMPARE(GlobalVar::horizontalLineList.value(0)->position.y(), 200.0);
+
+    const QString config = QStringLiteral("./config");
+    writeFile(config, goodConfig);
+    delete new ccdSetDialog(nullptr);
+    QCOMPARE(GlobalVar::IMX185.contrast, 40u);
+    replaceKeepingTime(config, QByteArray(goodConfig).replace("image.contrast=40", "image.contrast=41"));
+    delete new ccdSetDialog(nullptr);
+    QCOMPARE(GlobalVar::IMX185.contrast, 41u);
+
+    writeFile(ParamFile::path(), "[config]\nconfigfile=CFG00001.ini\n");
+    QCOMPARE(ParamFile::configFile(), QStringLiteral("CFG00001.ini"));
+    replaceKeepingTime(ParamFile::path(), "[config]\nconfigfile=CFG00002.ini\n");
+    QCOMPARE(ParamFile::configFile(), QStringLiteral("CFG00002.ini"));
 }
 
 void TestSettingsFiles::saveAndOpenLines()
