@@ -280,10 +280,8 @@ void MultiPointDistance::paint(QPainter *painter, const QStyleOptionGraphicsItem
     pen.setColor(GlobalVar::shapeTextColor);
     painter->setPen(pen);
     painter->setFont(GlobalVar::shapeTextFont);
-    for (const PlacedText &text : placedTexts(GlobalVar::bTextON)) {
-        painter->drawText(GlobalVar::getMultiLineTextRect(text.anchor, text.text), Qt::AlignLeft,
-                          text.text);
-    }
+    for (const PlacedText &text : placedTexts(GlobalVar::bTextON))
+        drawLabel(painter, text.anchor, text.text);
 }
 
 // Nothing to edit: presses and releases only select, moves do nothing.

@@ -4,6 +4,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsSceneHoverEvent>
 #include <QGraphicsSceneMouseEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include "GlobalVar.h"
@@ -220,6 +221,20 @@ void Shape::drawCross(QPainter *painter, const QPointF &p)
     painter->drawLine(cross[2], cross[3]);
 }
 
+void Shape::drawLabel(QPainter *painter, const QPointF &corner, const QString &text)
+{
+    // Unclipped: the rectangle a label is measured by is as wide as its ink, and the ink starts
+    // a pixel or two right of the corner, so a clip to it would cut the last letter's edge.
+    if (text.contains(QLatin1Char('\n'))) {
+        painter->drawText(QRectF(corner, QSizeF()), Qt::AlignLeft | Qt::TextDontClip, text);
+    } else {
+        // A single line has its baseline one ascent below the corner, as the form above puts
+        // it; this form skips the line layout, a good part of repainting thousands of labels.
+        const qreal ascent = QFontMetricsF(painter->font(), painter->device()).ascent();
+        painter->drawText(corner + QPointF(0, ascent), text);
+    }
+}
+
 void Shape::shapeChanged()
 {
     cachedShapeValid = false;
@@ -272,9 +287,14 @@ void Shape::gatherHitArea(HitArea *area) const
     area->addPath(outline());
 }
 
+QPointF Shape::labelCorner() const
+{
+    return labelAnchor() + QPointF(8, 8);
+}
+
 QRectF Shape::labelRect() const
 {
-    return GlobalVar::getMultiLineTextRect(labelAnchor() + QPointF(8, 8), label);
+    return GlobalVar::getMultiLineTextRect(labelCorner(), label);
 }
 
 void Shape::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
@@ -307,10 +327,7 @@ void Shape::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *
         pen.setColor(GlobalVar::shapeTextColor);
     painter->setPen(pen);
     painter->setFont(GlobalVar::shapeTextFont);
-    // The part shown starts where the whole label does, and the whole label's rectangle (the
-    // one the hit area holds, measured already) encloses it. The shown part's own rectangle,
-    // the width of its ink, would cut the right edge off its last letter.
-    painter->drawText(labelRect(), Qt::AlignLeft, shownLabel());
+    drawLabel(painter, labelCorner(), shownLabel());
 }
 
 int Shape::handleAt(const QPointF &pos) const

@@ -129,6 +129,8 @@ protected:
     static QString lengthText(const QString &name, qreal pixels);
     // Draws the small plus sign of a defining point.
     static void drawCross(QPainter *painter, const QPointF &p);
+    // Writes `text` in the painter's font with its top left corner at `corner`.
+    static void drawLabel(QPainter *painter, const QPointF &corner, const QString &text);
     // A circle with a cross at its centre, and its outline for the hit shape; nothing while the
     // circle has no size yet.
     static void paintCircle(QPainter *painter, const QRectF &circle);
@@ -153,7 +155,9 @@ private:
     int handleAt(const QPointF &pos) const;
     // The parts of a complete or selected item's hit area.
     void gatherHitArea(HitArea *area) const;
-    // The whole label's rectangle, its top left corner at the anchor plus (8, 8).
+    // Where the label starts: the anchor plus (8, 8).
+    QPointF labelCorner() const;
+    // The whole label's rectangle, from that corner.
     QRectF labelRect() const;
 
     // The hit shape, built once per change, not per hit test or paint.
