@@ -19,7 +19,7 @@ bool readableAsSettings(const QString &path, const QStringList &groups)
     file.close();
     if (bytes.contains('\0'))
         return false;
-    const QStringList keys = FreshSettings(bytes).settings().allKeys();
+    const QStringList keys = FreshSettings(bytes, path).settings().allKeys();
     for (const QString &key : keys) {
         for (const QString &group : groups) {
             if (key.startsWith(group + QLatin1Char('/')))

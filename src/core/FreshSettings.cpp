@@ -3,6 +3,7 @@
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 QByteArray contents(const QString &path)
@@ -10,24 +11,23 @@ QByteArray contents(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Every copy gets a number of its own, so no name comes twice within the process even after
-// its file is gone.
-QString copyTemplate()
-{
-    static QAtomicInt counter;
-    return QDir::tempPath() + QStringLiteral("/korvelin-settings-%1-XXXXXX").arg(counter.fetchAndAddRelaxed(1));
-}
 } // namespace
 
 FreshSettings::FreshSettings(const QString &path)
 {
-    open(contents(path), path);
+    open(contents(path), {QDir::tempPath()});
+    // Without a copy the file itself is read, as QSettings would.
+    reader.reset(new QSettings(copy ? copy->fileName() : path, QSettings::IniFormat));
 }
 
-FreshSettings::FreshSettings(const QByteArray &bytes)
+FreshSettings::FreshSettings(const QByteArray &bytes, const QString &beside)
 {
-    open(bytes, QString());
+    // A full or missing temporary folder should not stop a save: the target's folder serves too.
+    open(bytes, {QDir::tempPath(), QFileInfo(beside).absolutePath()});
+    if (copy)
+        reader.reset(new QSettings(copy->fileName(), QSettings::IniFormat));
+    else
+        reader.reset(new QSettings(QString(), QSettings::IniFormat));
 }
 
 FreshSettings::~FreshSettings()
@@ -35,22 +35,34 @@ FreshSettings::~FreshSettings()
     reader.reset(); // before the copy it reads goes
 }
 
-void FreshSettings::open(const QByteArray &bytes, const QString &fallback)
+void FreshSettings::open(const QByteArray &bytes, const QStringList &folders)
 {
-    copy.setFileTemplate(copyTemplate());
-    copied = copy.open() && copy.write(bytes) == bytes.size() && copy.flush();
-    copy.close();
-    reader.reset(new QSettings(copied || fallback.isEmpty() ? copy.fileName() : fallback, QSettings::IniFormat));
+    // Every copy gets a number of its own, so no name comes twice within the process, even
+    // after its file is gone.
+    static QAtomicInt counter;
+    for (const QString &folder : folders) {
+        std::unique_ptr<QTemporaryFile> file(new QTemporaryFile(
+            folder + QStringLiteral("/korvelin-settings-%1-XXXXXX").arg(counter.fetchAndAddRelaxed(1))));
+        const bool written = file->open() && file->write(bytes) == bytes.size() && file->flush();
+        file->close();
+        if (written) {
+            copy = std::move(file);
+            return;
+        }
+        problem = file->errorString();
+    }
 }
 
 QByteArray FreshSettings::bytes()
 {
     reader->sync();
-    if (!copied || reader->status() == QSettings::AccessError)
+    if (!copy || reader->status() == QSettings::AccessError)
         return QByteArray();
-    QFile file(copy.fileName());
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file(copy->fileName());
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = file.errorString();
         return QByteArray();
+    }
     const QByteArray all = file.readAll();
     return all.isNull() ? QByteArray("") : all;
 }

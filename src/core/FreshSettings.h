@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryFile>
 
 #include <memory>
@@ -21,8 +22,9 @@ class FreshSettings
 public:
     // A missing file reads as empty. When no copy can be made the file itself is read.
     explicit FreshSettings(const QString &path);
-    // Settings held in `bytes`, to be edited and taken back with `bytes()`.
-    explicit FreshSettings(const QByteArray &bytes);
+    // Settings held in `bytes`, to be edited and taken back with `bytes()`; the copy is made in
+    // the temporary folder, or else in the folder of `beside`.
+    FreshSettings(const QByteArray &bytes, const QString &beside);
     ~FreshSettings();
 
     QSettings &settings() { return *reader; }
@@ -31,14 +33,14 @@ public:
     // be written or read back.
     QByteArray bytes();
     // Why the copy could not be made or read back.
-    QString errorString() const { return copy.errorString(); }
+    QString errorString() const { return problem; }
 
 private:
-    void open(const QByteArray &bytes, const QString &fallback);
+    void open(const QByteArray &bytes, const QStringList &folders);
 
-    QTemporaryFile copy;
-    bool copied = false;
+    std::unique_ptr<QTemporaryFile> copy;
     std::unique_ptr<QSettings> reader;
+    QString problem;
 };
 
 #endif // FRESHSETTINGS_H

@@ -88,7 +88,7 @@ bool SafeFile::editSettings(const QString &path, const std::function<void(QSetti
         old = original.readAll();
         original.close();
     }
-    FreshSettings copy(old);
+    FreshSettings copy(old, path);
     edit(copy.settings());
     const QByteArray bytes = copy.bytes();
     if (bytes.isNull())

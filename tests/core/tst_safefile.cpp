@@ -55,6 +55,14 @@ void TestSafeFile::replacesWhole()
     QCOMPARE(read.value(QStringLiteral("a/one")).toInt(), 1);
     QCOMPARE(read.value(QStringLiteral("b/two")).toInt(), 2);
 
+    // Without a temporary folder the edit takes a copy beside the file.
+    const QByteArray temporary = qgetenv("TMPDIR");
+    qputenv("TMPDIR", dir.filePath(QStringLiteral("gone")).toLocal8Bit());
+    const bool edited = SafeFile::editSettings(ini, [](QSettings &s) { s.setValue(QStringLiteral("c/three"), 3); });
+    qputenv("TMPDIR", temporary);
+    QVERIFY(edited);
+    QVERIFY(contents(ini).contains("three=3") && contents(ini).contains("two=2"));
+
     // No folder to write in.
     QString error;
     QVERIFY(!SafeFile::write(dir.filePath(QStringLiteral("none/file")), "x", &error));
