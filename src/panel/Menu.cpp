@@ -196,7 +196,7 @@ void Menu::showCrossHair(bool shown)
     GlobalVar::bCrossShow = shown;
     verticalCrossLine->setVisible(shown);
     horizontalCrossLine->setVisible(shown);
-    PanelIcons::set(ui->tb_CrossLine, PanelIcons::main(shown ? "crossline" : "crossline-hide", false));
+    PanelIcons::set(ui->tb_CrossLine, PanelIcons::crossLine(shown));
 }
 
 void Menu::on_tb_Font_clicked()

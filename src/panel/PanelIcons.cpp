@@ -9,6 +9,11 @@ QString main(const char *name, bool armed)
     return QStringLiteral(":/main/Icon/main/%1%2.png").arg(QLatin1String(name), armed ? QStringLiteral("-select") : QString());
 }
 
+QString crossLine(bool shown)
+{
+    return main(shown ? "crossline" : "crossline-hide", false);
+}
+
 QString assist(const char *name)
 {
     return QStringLiteral(":/assist/Icon/assist/%1.png").arg(QLatin1String(name));

@@ -9,6 +9,8 @@ class QToolButton;
 namespace PanelIcons {
 // A tool icon of the main group, in its armed ("-select") look or its normal one.
 QString main(const char *name, bool armed);
+// The cross-hair button's icon, as the cross hair is shown or hidden.
+QString crossLine(bool shown);
 // An icon of the assist group.
 QString assist(const char *name);
 void set(QToolButton *button, const QString &path);

@@ -28,8 +28,11 @@ CustomLine *ReferenceLines::add(const QString &name, const QPointF &position, co
     line->pen = pen;
     line->initialLine();
     connect(line, &CustomLine::signal_saveLinesProperty, this, &ReferenceLines::signal_lineChanged);
+    // The scene owns the lines it shows; without one (a panel on its own) this object does.
     if (scene)
         scene->addItem(line);
+    else
+        line->setParent(this);
     return line;
 }
 

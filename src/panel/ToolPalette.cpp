@@ -71,7 +71,7 @@ void ToolPalette::disarm()
     for (int i = 0; i < toolCount; ++i)
         PanelIcons::set(buttons.at(i), PanelIcons::main(toolRows[i].icon, false));
     if (crossLine)
-        PanelIcons::set(crossLine, PanelIcons::main(GlobalVar::bCrossShow ? "crossline" : "crossline-hide", false));
+        PanelIcons::set(crossLine, PanelIcons::crossLine(GlobalVar::bCrossShow));
     armed = 0;
     emit toolDisarmed();
 }
