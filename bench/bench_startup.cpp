@@ -1,14 +1,18 @@
 // Start-up of the program beside a bare Qt window: the time from starting the process to the
 // first painted frame of its main window, and the peak resident memory by then, for the main
 // window and for a bare frameless translucent 1920 x 1080 dialog, each in a process of its own
-// (the benchmark starts itself again with "--child main" or "--child bare"). The simulator's
-// picture follows the main window's first frame; the time and peak memory until it is painted
-// too are reported beside.
+// (the benchmark starts itself again with "--child main" or "--child bare"). The main window
+// starts as on a camera's first day, without its settings files, which it then writes; "--child
+// again" starts it as on every later day, with the files an earlier start left in a folder kept
+// for the run. The simulator's picture follows the main window's first frame; the time and peak
+// memory until it is painted too are reported beside.
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -83,11 +87,11 @@ private:
     bool done = false;
 };
 
-int child(int argc, char **argv, bool main)
+int child(int argc, char **argv, const QByteArray &kind)
 {
     QApplication app(argc, argv);
-    if (main) {
-        TestUtils::Sandbox sandbox;
+    if (kind != "bare") {
+        TestUtils::Sandbox sandbox(kind == "again" ? qEnvironmentVariable("KORVELIN_BENCH_HOME") : QString());
         Startup::prepare();
         Frame frame(nullptr);
         FirstPaint watch(frame.view->viewport(), frame.view);
@@ -111,14 +115,17 @@ struct Run
     long pictureKilobytes = 0;
 };
 
-Run start(const QString &self, const QString &kind)
+Run start(const QString &self, const QString &kind, const QString &home = QString())
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KORVELIN_BENCH_HOME"), home);
+    process.setProcessEnvironment(environment);
     QElapsedTimer timer;
     timer.start();
     process.start(self, {QStringLiteral("--child"), kind});
     Run run;
-    const bool picture = kind == QLatin1String("main");
+    const bool picture = kind != QLatin1String("bare");
     bool finished = false;
     while (!finished && process.waitForReadyRead(10000)) {
         const double ms = timer.nsecsElapsed() / 1e6;
@@ -152,16 +159,20 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && QByteArray(argv[1]) == "--child")
-        return child(argc, argv, QByteArray(argv[2]) == "main");
+        return child(argc, argv, QByteArray(argv[2]));
 
     QCoreApplication app(argc, argv);
     const QString self = QCoreApplication::applicationFilePath();
-    std::vector<double> mainMs, bareMs, mainKb, bareKb, pictureMs, pictureKb;
-    // Side by side, in turns, so that both see the same machine.
+    std::vector<double> mainMs, bareMs, mainKb, bareKb, pictureMs, pictureKb, againMs, againKb;
+    QTemporaryDir home;
+    // The first start in the kept folder writes its settings files.
+    start(self, QStringLiteral("again"), home.path());
+    // Side by side, in turns, so that all see the same machine.
     for (int round = 0; round < 7; ++round) {
         const Run bare = start(self, QStringLiteral("bare"));
         const Run main = start(self, QStringLiteral("main"));
-        if (bare.ms <= 0 || main.ms <= 0 || main.pictureMs <= 0) {
+        const Run again = start(self, QStringLiteral("again"), home.path());
+        if (bare.ms <= 0 || main.ms <= 0 || main.pictureMs <= 0 || again.ms <= 0) {
             std::printf("a run did not paint\n");
             return 1;
         }
@@ -171,10 +182,14 @@ int main(int argc, char **argv)
         mainKb.push_back(main.kilobytes);
         pictureMs.push_back(main.pictureMs);
         pictureKb.push_back(main.pictureKilobytes);
+        againMs.push_back(again.ms);
+        againKb.push_back(again.kilobytes);
     }
     std::printf("bare dialog: %.1f ms, %.0f kB peak\n", median(bareMs), median(bareKb));
     std::printf("main window: %.1f ms, %.0f kB peak\n", median(mainMs), median(mainKb));
     std::printf("main window with its picture: %.1f ms, %.0f kB peak\n", median(pictureMs), median(pictureKb));
+    std::printf("main window, settings files in place: %.1f ms, %.0f kB peak (ratio %.2f)\n", median(againMs),
+                median(againKb), median(againMs) / median(bareMs));
     std::printf("startup ratio: %.2f\n", median(mainMs) / median(bareMs));
     std::printf("memory ratio: %.2f\n", median(mainKb) / median(bareKb));
     return 0;

@@ -23,21 +23,29 @@ class Sandbox
 {
 public:
     Sandbox()
+        : Sandbox(QString())
+    {
+    }
+    // In `folder`, which outlives the sandbox, when one is given: a later process finds what
+    // an earlier one left there.
+    explicit Sandbox(const QString &folder)
+        : base(folder.isEmpty() ? dir.path() : folder)
     {
         initTestResources();
         qputenv("KORVELIN_CAMERA", "sim");
-        qputenv("KORVELIN_ROOT", QFile::encodeName(dir.filePath(QStringLiteral("root"))));
-        QDir().mkpath(dir.filePath(QStringLiteral("work")));
-        QDir::setCurrent(dir.filePath(QStringLiteral("work")));
+        qputenv("KORVELIN_ROOT", QFile::encodeName(path(QStringLiteral("root"))));
+        QDir().mkpath(path(QStringLiteral("work")));
+        QDir::setCurrent(path(QStringLiteral("work")));
         SystemPaths::reset();
         SystemPaths::prepareSandbox();
         GlobalVar::resetToDefaults();
     }
-    QString path(const QString &name) const { return dir.filePath(name); }
-    QString root() const { return dir.filePath(QStringLiteral("root")); }
+    QString path(const QString &name) const { return QDir(base).filePath(name); }
+    QString root() const { return path(QStringLiteral("root")); }
 
 private:
     QTemporaryDir dir;
+    QString base;
 };
 
 // A real mouse event delivered to a widget, as the window system would deliver it.
