@@ -230,7 +230,7 @@ void Shape::drawLabel(QPainter *painter, const QPointF &corner, const QString &t
     } else {
         // A single line has its baseline one ascent below the corner, as the form above puts
         // it; this form skips the line layout, a good part of repainting thousands of labels.
-        const qreal ascent = QFontMetricsF(painter->font(), painter->device()).ascent();
+        const qreal ascent = QFontMetricsF(painter->font()).ascent();
         painter->drawText(corner + QPointF(0, ascent), text);
     }
 }
