@@ -1,7 +1,10 @@
 #include "PanelFiles.h"
 
 #include <QFileInfo>
+#include <QVector>
 #include <QWidget>
+
+#include <utility>
 
 #include "FileRepairs.h"
 #include "GlobalVar.h"
@@ -53,26 +56,21 @@ void PanelFiles::restore()
                                         QStringLiteral("image"), QStringLiteral("crosshair"), QStringLiteral("detect"),
                                         QStringLiteral("config")});
     const QStringList keys = ParamFile::keys();
-    // The missing groups are written together, once the others are read.
+    // The groups present are read together; the missing ones are written together, once the
+    // others are read.
+    const QVector<std::pair<int, QString>> markers = {
+        {1, QStringLiteral("param/linewidth")}, {2, QStringLiteral("ruler/name")},
+        {3, QStringLiteral("international/language")}, {4, QStringLiteral("image/type")},
+        {5, QStringLiteral("crosshair/on")}, {7, QStringLiteral("detect/subpixel")}};
+    QVector<int> present;
     QVector<int> missing;
-    if (keys.contains(QStringLiteral("param/linewidth")))
-        read(1);
-    else
-        missing << 1;
-    if (keys.contains(QStringLiteral("ruler/name")))
-        read(2);
-    if (keys.contains(QStringLiteral("international/language")))
-        read(3);
-    if (keys.contains(QStringLiteral("image/type")))
-        read(4);
-    else
-        missing << 4;
-    if (keys.contains(QStringLiteral("crosshair/on")))
-        read(5);
-    else
-        missing << 5;
-    if (keys.contains(QStringLiteral("detect/subpixel")))
-        read(7);
+    for (const auto &marker : markers) {
+        if (keys.contains(marker.second))
+            present << marker.first;
+        else if (marker.first == 1 || marker.first == 4 || marker.first == 5)
+            missing << marker.first;
+    }
+    ParamFile::read(present, vertical, horizontal);
     if (!missing.isEmpty())
         save(missing);
 

@@ -61,8 +61,27 @@ QColor ParamFile::colorWithAlpha(QRgb stored)
 
 void ParamFile::read(int kind, CustomLine *vertical, CustomLine *horizontal)
 {
+    read(QVector<int>{kind}, vertical, horizontal);
+}
+
+void ParamFile::read(const QVector<int> &kinds, CustomLine *vertical, CustomLine *horizontal)
+{
     FreshSettings file(path());
-    SettingsReader in(file.settings());
+    for (int kind : kinds) {
+        SettingsReader in(file.settings());
+        if (!readGroup(in, kind, vertical, horizontal))
+            continue;
+        // A damaged or incomplete group is written again as it now stands, and the user is told
+        // about a damaged one.
+        if (in.repaired())
+            FileRepairs::noteRepaired(path());
+        if (in.repaired() || in.incomplete())
+            save(kind, vertical, horizontal);
+    }
+}
+
+bool ParamFile::readGroup(SettingsReader &in, int kind, CustomLine *vertical, CustomLine *horizontal)
+{
     switch (kind) {
     case 1: {
         // Missing keys take their start values; numbers stay within what the dialogs offer.
@@ -119,14 +138,9 @@ void ParamFile::read(int kind, CustomLine *vertical, CustomLine *horizontal)
         GlobalVar::bSubPixel = in.boolean(QStringLiteral("detect/subpixel"), false);
         break;
     default:
-        return;
+        return false;
     }
-    // A damaged or incomplete group is written again as it now stands, and the user is told
-    // about a damaged one.
-    if (in.repaired())
-        FileRepairs::noteRepaired(path());
-    if (in.repaired() || in.incomplete())
-        save(kind, vertical, horizontal);
+    return true;
 }
 
 bool ParamFile::save(int kind, const CustomLine *vertical, const CustomLine *horizontal, QString *error)

@@ -9,6 +9,7 @@
 
 class CustomLine;
 class QSettings;
+class SettingsReader;
 
 // The parameter file "./param" in the working folder: one group of keys per kind, read into
 // and written from the process-wide state.
@@ -34,6 +35,8 @@ public:
     // A missing value takes its start value and an unusable one its default; the group is then
     // written again, and a repair is noted for the user (FileRepairs).
     static void read(int kind, CustomLine *vertical = nullptr, CustomLine *horizontal = nullptr);
+    // Several groups from one reading of the file.
+    static void read(const QVector<int> &kinds, CustomLine *vertical = nullptr, CustomLine *horizontal = nullptr);
     // False, with the reason in `error`, when the file could not be written; it is then as before.
     static bool save(int kind, const CustomLine *vertical = nullptr, const CustomLine *horizontal = nullptr,
                      QString *error = nullptr);
@@ -57,6 +60,8 @@ public:
     static constexpr int largestRulerCount = 100;
 
 private:
+    // False for a kind that has no group.
+    static bool readGroup(SettingsReader &in, int kind, CustomLine *vertical, CustomLine *horizontal);
     static void write(QSettings &settings, int kind, const CustomLine *vertical, const CustomLine *horizontal);
 };
 
