@@ -4,8 +4,6 @@
 #include <QVector>
 #include <QWidget>
 
-#include <utility>
-
 #include "FileRepairs.h"
 #include "GlobalVar.h"
 #include "LinesConfigFile.h"
@@ -55,22 +53,12 @@ void PanelFiles::restore()
                                        {QStringLiteral("param"), QStringLiteral("ruler"), QStringLiteral("international"),
                                         QStringLiteral("image"), QStringLiteral("crosshair"), QStringLiteral("detect"),
                                         QStringLiteral("config")});
-    const QStringList keys = ParamFile::keys();
-    // The groups present are read together; the missing ones are written together, once the
-    // others are read.
-    const QVector<std::pair<int, QString>> markers = {
-        {1, QStringLiteral("param/linewidth")}, {2, QStringLiteral("ruler/name")},
-        {3, QStringLiteral("international/language")}, {4, QStringLiteral("image/type")},
-        {5, QStringLiteral("crosshair/on")}, {7, QStringLiteral("detect/subpixel")}};
-    QVector<int> present;
+    // The missing groups that a new file holds are written together, once the others are read.
     QVector<int> missing;
-    for (const auto &marker : markers) {
-        if (keys.contains(marker.second))
-            present << marker.first;
-        else if (marker.first == 1 || marker.first == 4 || marker.first == 5)
-            missing << marker.first;
+    for (int kind : ParamFile::readPresent(vertical, horizontal)) {
+        if (kind == 1 || kind == 4 || kind == 5)
+            missing << kind;
     }
-    ParamFile::read(present, vertical, horizontal);
     if (!missing.isEmpty())
         save(missing);
 

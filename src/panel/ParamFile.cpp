@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QStringList>
 
+#include <utility>
+
 #include "CustomLine.h"
 #include "FileRepairs.h"
 #include "FreshSettings.h"
@@ -33,10 +35,6 @@ bool ParamFile::contains(const QString &key)
     return FreshSettings(path()).settings().contains(key);
 }
 
-QStringList ParamFile::keys()
-{
-    return FreshSettings(path()).settings().allKeys();
-}
 
 QPen ParamFile::referencePen()
 {
@@ -61,14 +59,30 @@ QColor ParamFile::colorWithAlpha(QRgb stored)
 
 void ParamFile::read(int kind, CustomLine *vertical, CustomLine *horizontal)
 {
-    read(QVector<int>{kind}, vertical, horizontal);
+    FreshSettings file(path());
+    readGroups(file.settings(), {kind}, vertical, horizontal);
 }
 
-void ParamFile::read(const QVector<int> &kinds, CustomLine *vertical, CustomLine *horizontal)
+QVector<int> ParamFile::readPresent(CustomLine *vertical, CustomLine *horizontal)
 {
+    // A group is known by a key that every save of it writes.
+    const std::pair<int, const char *> markers[] = {{1, "param/linewidth"}, {2, "ruler/name"},
+                                                    {3, "international/language"}, {4, "image/type"},
+                                                    {5, "crosshair/on"}, {7, "detect/subpixel"}};
     FreshSettings file(path());
+    QVector<int> present;
+    QVector<int> missing;
+    for (const auto &marker : markers)
+        (file.settings().contains(QLatin1String(marker.second)) ? present : missing) << marker.first;
+    readGroups(file.settings(), present, vertical, horizontal);
+    return missing;
+}
+
+void ParamFile::readGroups(const QSettings &settings, const QVector<int> &kinds, CustomLine *vertical,
+                           CustomLine *horizontal)
+{
     for (int kind : kinds) {
-        SettingsReader in(file.settings());
+        SettingsReader in(settings);
         if (!readGroup(in, kind, vertical, horizontal))
             continue;
         // A damaged or incomplete group is written again as it now stands, and the user is told

@@ -29,14 +29,12 @@ public:
     static QString path() { return QStringLiteral("./param"); }
 
     static bool contains(const QString &key);
-    // Every key in the file, read once.
-    static QStringList keys();
     // The cross hair lines are needed for kind 5 only.
     // A missing value takes its start value and an unusable one its default; the group is then
     // written again, and a repair is noted for the user (FileRepairs).
     static void read(int kind, CustomLine *vertical = nullptr, CustomLine *horizontal = nullptr);
-    // Several groups from one reading of the file.
-    static void read(const QVector<int> &kinds, CustomLine *vertical = nullptr, CustomLine *horizontal = nullptr);
+    // Every group the file holds, from one reading of it; returns the kinds it does not hold.
+    static QVector<int> readPresent(CustomLine *vertical, CustomLine *horizontal);
     // False, with the reason in `error`, when the file could not be written; it is then as before.
     static bool save(int kind, const CustomLine *vertical = nullptr, const CustomLine *horizontal = nullptr,
                      QString *error = nullptr);
@@ -60,6 +58,8 @@ public:
     static constexpr int largestRulerCount = 100;
 
 private:
+    static void readGroups(const QSettings &settings, const QVector<int> &kinds, CustomLine *vertical,
+                           CustomLine *horizontal);
     // False for a kind that has no group.
     static bool readGroup(SettingsReader &in, int kind, CustomLine *vertical, CustomLine *horizontal);
     static void write(QSettings &settings, int kind, const CustomLine *vertical, const CustomLine *horizontal);
