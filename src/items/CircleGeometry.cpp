@@ -40,13 +40,13 @@ bool crossLines(const QPointF &p, const QPointF &u, const QPointF &q, const QPoi
     return true;
 }
 
-// The perpendicular bisector of a chord as a point and a direction. A chord of no length counts
-// as horizontal, so its bisector is vertical.
+// The perpendicular bisector of a chord as a point and a direction. A chord of no length has
+// none: its direction is null.
 void bisector(const QPointF &a, const QPointF &b, QPointF *mid, QPointF *direction)
 {
     *mid = (a + b) * 0.5;
     const QPointF chord = b - a;
-    *direction = chord.isNull() ? QPointF(0.0, 1.0) : QPointF(-chord.y(), chord.x());
+    *direction = QPointF(-chord.y(), chord.x());
 }
 } // namespace
 
@@ -62,6 +62,9 @@ QRectF Circle::rect() const
 
 Circle throughThreePoints(const QPointF &q1, const QPointF &q2, const QPointF &q3)
 {
+    // Two equal points leave only two distinct ones, which lie on many circles.
+    if (q1 == q2 || q2 == q3)
+        return Circle();
     QPointF m1, d1, m2, d2;
     bisector(q1, q2, &m1, &d1);
     bisector(q2, q3, &m2, &d2);

@@ -26,9 +26,9 @@ struct Circle
 };
 
 // The circle through q1, q2 and q3: its centre lies where the perpendicular bisectors of the
-// chords q1-q2 and q2-q3 meet, its radius is the distance to q1. A chord of two equal points has
-// a vertical bisector through them. Invalid when the bisectors do not meet (collinear points) or
-// meet beyond farLimit.
+// chords q1-q2 and q2-q3 meet, its radius is the distance to q1. Invalid when two of the points
+// are equal (two points fix no circle), when the bisectors do not meet (collinear points) or
+// when they meet beyond farLimit.
 Circle throughThreePoints(const QPointF &q1, const QPointF &q2, const QPointF &q3);
 
 // A circle of the given centre and radius, invalid when either is not finite or too large.

@@ -75,21 +75,32 @@ bool MeasureAngle::place(const QPointF &point)
         return true;
     }
 
-    // Lines in click order. Parallel lines (or a line of no length) have no angle: the item
+    // Lines in click order. A line of no length has no direction and so no angle: the item
     // keeps what it showed last.
     const QLineF first(firstLineStart, firstLineEnd);
     const QLineF second(secondLineStart, point);
-    QPointF x;
-    if (!CircleGeometry::intersect(first, second, &x))
+    if (first.isNull() || second.isNull())
         return false;
-
-    const bool onFirst = onSegment(x, first);
-    const bool onSecond = onSegment(x, second);
+    QPointF x;
+    const bool meet = CircleGeometry::intersect(first, second, &x);
+    const bool onFirst = meet && onSegment(x, first);
+    const bool onSecond = meet && onSegment(x, second);
     QLineF drawnFirst = first;
     QLineF drawnSecond = second;
     double angle;
     double partner;
-    if (onFirst || onSecond) {
+    if (!meet) {
+        // Parallel, or so nearly that they would cross far outside the picture: as for lines
+        // meeting beyond both segments, the angle is the small one between their directions
+        // (0 for parallel lines) and its partner the rest of the full turn. The lines stay as
+        // clicked and the label is written between them.
+        angle = first.angleTo(second);
+        if (angle >= 180.0)
+            angle -= 180.0;
+        angle = qMin(angle, 180.0 - angle);
+        partner = 360.0 - angle;
+        x = (first.center() + second.center()) / 2;
+    } else if (onFirst || onSecond) {
         // The counter-clockwise turn from the first line to the second, modulo 180 degrees.
         angle = first.angleTo(second);
         if (angle > 180.0)

@@ -4,8 +4,7 @@
 #include "MultiPointDistance.h"
 
 // Two points measured from a horizontal base line, each marked by a full copy of the base line
-// at its height; the spread is the distance between the two parallels when both lie on the
-// same side of the base line.
+// at its height; the spread is the distance between the two parallels.
 class MeasureDualParaline : public MultiPointDistance
 {
 public:
@@ -15,6 +14,8 @@ public:
 protected:
     int maxMeasurePoints() const override { return 2; }
     QLineF markLine(const QPointF &point) const override;
+    // The result is the distance between the two parallels, on whichever sides they lie.
+    bool spreadSpansMarks() const override { return true; }
 };
 
 #endif // MEASUREDUALPARALINE_H

@@ -146,11 +146,15 @@ void MultiPointDistance::summarize()
     if (spread.valid()) {
         const QPointF nearest = measurePoints.at(spread.minIndex);
         const QPointF farthest = measurePoints.at(spread.maxIndex);
+        qreal value = spread.value();
+        const qreal baseY = basePoint1.y();
+        if (spreadSpansMarks() && (nearest.y() - baseY) * (farthest.y() - baseY) < 0)
+            value = spread.min + spread.max;
         measureLines << QLineF(nearest, QPointF(summaryEndX, nearest.y()))
                      << QLineF(farthest, QPointF(summaryEndX, farthest.y()))
                      << QLineF(summaryBarX, nearest.y(), summaryBarX, farthest.y());
         summaryText = QStringLiteral("C%1=").arg(serial)
-            + QString::number(float(spread.value()), 'f', GlobalVar::textDigiLength)
+            + QString::number(float(value), 'f', GlobalVar::textDigiLength)
             + GlobalVar::currentUnit;
     }
 }

@@ -54,6 +54,10 @@ protected:
     virtual int maxMeasurePoints() const = 0;
     // The line that marks a measured point.
     virtual QLineF markLine(const QPointF &point) const = 0;
+    // Whether the spread is the distance between the marks of the nearest and the farthest
+    // point also when the base line lies between them (the sum of their distances), rather than
+    // the difference of their distances.
+    virtual bool spreadSpansMarks() const { return false; }
 
     int pointCount() const override { return 2; }
     QPointF *definingPoint(int index) override;

@@ -351,6 +351,16 @@ void TestCalibration::circleCalibration()
     combo("cb_Unit")->setCurrentIndex(1);
     QCOMPARE(warnings.last(), QStringLiteral("Can't convert this pixel to other!"));
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("pixels"));
+
+    // A doubled click leaves two points, which lie on many circles: nothing to calibrate with.
+    frame->menu->calibrateCircleAction->trigger();
+    click(viewport(), QPointF(300, 310));
+    click(viewport(), QPointF(300, 310));
+    move(viewport(), QPointF(310, 300));
+    click(viewport(), QPointF(310, 300));
+    auto *doubled = qgraphicsitem_cast<CalibrateCircle *>(GlobalVar::shapeList.last());
+    QVERIFY(doubled && doubled != circle);
+    QCOMPARE(doubled->pixelMeasure(), 0.0f);
 }
 
 void TestCalibration::rulersPersistAndDelete()

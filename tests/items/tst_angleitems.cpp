@@ -52,7 +52,7 @@ private slots:
     void angle_data();
     void angle();
     void angleLabelWaitsForSecondLine();
-    void parallelLinesKeepPreviousState();
+    void parallelLinesMeetAtNoAngle();
     void angleHandleDrag();
     void arc_data();
     void arc();
@@ -168,7 +168,7 @@ void TestAngleItems::angleLabelWaitsForSecondLine()
     QCOMPARE(item->label, angleLabel(1, 45, 135));
 }
 
-void TestAngleItems::parallelLinesKeepPreviousState()
+void TestAngleItems::parallelLinesMeetAtNoAngle()
 {
     frame->armTool(10);
     click(viewport(), QPointF(100, 300));
@@ -177,19 +177,27 @@ void TestAngleItems::parallelLinesKeepPreviousState()
     auto *item = qgraphicsitem_cast<MeasureAngle *>(frame->currentShape);
     QVERIFY(item);
     move(viewport(), QPointF(300, 300));
-    const QString label = item->label;
-    const QLineF second = item->secondLine;
-    QCOMPARE(label, angleLabel(1, 45, 135));
+    QCOMPARE(item->label, angleLabel(1, 45, 135));
 
-    // Parallel to the first line: no crossing, so no angle to the origin or anywhere else.
+    // Parallel to the first line: the lines never meet, their angle is 0 and the lines stay as
+    // clicked, the label between them.
     move(viewport(), QPointF(600, 500));
-    QCOMPARE(item->label, label);
-    QCOMPARE(item->secondLine, second);
-    QCOMPARE(item->secondLineEnd, QPointF(300, 300));
-    click(viewport(), QPointF(700, 500));
+    QCOMPARE(item->label, angleLabel(1, 0, 360));
+    QCOMPARE(item->secondLineEnd, QPointF(600, 500));
+    QCOMPARE(item->secondLine, QLineF(600, 500, 100, 500));
+    QCOMPARE(item->firstLine, QLineF(500, 300, 100, 300));
+
+    // Tilted by one pixel in a thousand, 200 pixels away: they would meet far outside the
+    // picture, and the angle is still the angle between them.
+    move(viewport(), QPointF(1100, 501));
+    const double tilt = qRadiansToDegrees(std::atan(1.0 / 1000.0));
+    QCOMPARE(item->label, angleLabel(1, tilt, 360.0 - tilt));
+    click(viewport(), QPointF(1100, 499));
     QCOMPARE(frame->pointIndex, quint8(0));
-    QCOMPARE(item->label, label);
-    QCOMPARE(item->secondLineEnd, QPointF(300, 300));
+    QCOMPARE(item->secondLineEnd, QPointF(1100, 499));
+    QCOMPARE(item->label, angleLabel(1, tilt, 360.0 - tilt));
+    // Its label is written between the lines, on the picture.
+    QVERIFY(QRectF(0, 0, 1920, 1080).contains(item->boundingRect()));
 
     // A first line of no length has no direction either.
     frame->armTool(10);

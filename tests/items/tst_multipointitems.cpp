@@ -193,8 +193,11 @@ void TestMultiPointItems::dualParallels_data()
     // Base line at y = 600.
     QTest::newRow("same side: the distance between the parallels")
         << 400.0 << 300.0 << "L1=200.000pixels\nL2=300.000pixels\nC1=100.000pixels";
-    QTest::newRow("opposite sides: the difference of their distances")
-        << 400.0 << 750.0 << "L1=200.000pixels\nL2=150.000pixels\nC1=50.000pixels";
+    // With the base line between them the parallels lie the sum of their distances apart.
+    QTest::newRow("opposite sides: the distance between the parallels")
+        << 400.0 << 750.0 << "L1=200.000pixels\nL2=150.000pixels\nC1=350.000pixels";
+    QTest::newRow("opposite sides, nearer one first")
+        << 650.0 << 300.0 << "L1=50.000pixels\nL2=300.000pixels\nC1=350.000pixels";
     QTest::newRow("both on one line") << 450.0 << 450.0
                                       << "L1=150.000pixels\nL2=150.000pixels\nC1=0.000pixels";
 }
@@ -213,6 +216,10 @@ void TestMultiPointItems::dualParallels()
     // Each point is marked by a full copy of the base line at its height.
     QCOMPARE(item->measureLines.at(0), QLineF(200, y1, 1000, y1));
     QCOMPARE(item->measureLines.at(2), QLineF(200, y2, 1000, y2));
+    // The summary bar spans from one parallel to the other.
+    const QLineF bar = item->measureLines.last();
+    QCOMPARE(qMin(bar.y1(), bar.y2()), qMin(y1, y2));
+    QCOMPARE(qMax(bar.y1(), bar.y2()), qMax(y1, y2));
 }
 
 void TestMultiPointItems::notEditable()
