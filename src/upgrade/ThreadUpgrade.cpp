@@ -196,6 +196,9 @@ uint ThreadUpgrade::upgradeApplication()
     const QString backup = sys(QStringLiteral("/mnt/") + app + QLatin1Char(' ') + version);
     if (!QFileInfo(executable).isFile())
         return ApplicationFailed;
+    // An empty file (a copy to the stick that never finished) would leave no program to start.
+    if (QFileInfo(usb + candidate.fileName).size() <= 0)
+        return ApplicationFailed;
     QDir backupDir(backup);
     if (backupDir.exists() && !backupDir.removeRecursively())
         return ApplicationFailed;

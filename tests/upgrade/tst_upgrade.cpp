@@ -248,6 +248,8 @@ void TestUpgrade::applicationFailureKeepsOldProgram_data()
     QTest::newRow("the new executable cannot be staged") << "Korvelin.new";
     QTest::newRow("a translation fails after the executable") << "Korvelin_zh_CN.qm.new";
     QTest::newRow("no installed program") << "";
+    // A file that lost its contents on the way to the stick is no program.
+    QTest::newRow("an empty application file on the stick") << "<empty>";
 }
 
 void TestUpgrade::applicationFailureKeepsOldProgram()
@@ -256,6 +258,8 @@ void TestUpgrade::applicationFailureKeepsOldProgram()
     installProgram();
     if (blocked.isEmpty())
         QFile::remove(path(QStringLiteral("/mnt/Korvelin/Korvelin")));
+    else if (blocked == QLatin1String("<empty>"))
+        writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), QByteArray());
     else
         writeFile(path(QStringLiteral("/mnt/Korvelin/") + blocked + QStringLiteral("/in-the-way")), "x");
     QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), uint(ThreadUpgrade::ApplicationFailed));
