@@ -24,6 +24,7 @@
 #include "GraphicsView.h"
 #include "Menu.h"
 #include "NumericKeypadDialog.h"
+#include "ParamFile.h"
 #include "PointDetector.h"
 #include "QtCompat.h"
 #include "RulerUnits.h"
@@ -380,6 +381,14 @@ void Frame::slot_updateRealRuler(bool isRuler)
                                      calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
                 return;
             }
+        }
+        // The parameter file reads back only so many: a further one would be gone after a restart.
+        if (GlobalVar::rulerList.size() >= ParamFile::largestRulerCount) {
+            UserDialogs::warning(nullptr, tr("Warning"),
+                                 tr("At most %1 calibrations can be kept!\nPlease delete one first!")
+                                     .arg(ParamFile::largestRulerCount),
+                                 calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
+            return;
         }
         if (calibrationShape) {
             calibrationShape->label = name;

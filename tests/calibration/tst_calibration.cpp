@@ -54,6 +54,7 @@ private slots:
     void namingRightClickStaysWithCalibration();
     void circleCalibration();
     void rulersPersistAndDelete();
+    void fullRulerListRefusesMore();
     void everyItemFollowsTheUnit();
 
 private:
@@ -375,6 +376,33 @@ void TestCalibration::rulersPersistAndDelete()
     QCOMPARE(combo("cb_Ruler")->currentText(), QStringLiteral("C"));
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("inch"));
     QCOMPARE(GlobalVar::currentRealRuler, 0.01f);
+}
+
+void TestCalibration::fullRulerListRefusesMore()
+{
+    // The parameter file keeps so many calibrations; one more would be stored and then be
+    // gone after the next start, so it is refused while the dialog stays open.
+    for (int i = 0; i < ParamFile::largestRulerCount; ++i)
+        GlobalVar::rulerList << ruler{QString::number(i) + QStringLiteral("X, 1mm"), 100.0f, 0.01f, 1};
+    frame->menu->updateRulerTable();
+    calibrateSegment(QPointF(100, 500), QPointF(600, 500));
+    type("l_Name", QStringLiteral("7"));
+    type("l_Length", QStringLiteral("5"));
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.last().startsWith(QLatin1String("At most 100 calibrations can be kept!")));
+    QVERIFY(frame->calibrateDialog && frame->calibrateDialog->isVisible());
+    QCOMPARE(GlobalVar::rulerList.size(), ParamFile::largestRulerCount);
+
+    // Once one is deleted the new one is taken, and all of them come back after a restart.
+    frame->menu->slot_rulerDeleteItem(QStringLiteral("0X, 1mm"));
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QTRY_VERIFY(!frame->calibrateDialog);
+    QCOMPARE(GlobalVar::rulerList.last().name, QStringLiteral("7, 5mm"));
+    closeFrame();
+    openFrame();
+    QCOMPARE(GlobalVar::rulerList.size(), ParamFile::largestRulerCount);
+    QCOMPARE(GlobalVar::rulerList.last().name, QStringLiteral("7, 5mm"));
 }
 
 void TestCalibration::everyItemFollowsTheUnit()
