@@ -390,6 +390,16 @@ void Frame::slot_updateRealRuler(bool isRuler)
                                  calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
             return;
         }
+        const double pixel = calibrateDialog->realPixel;
+        const double length = unit == 0 ? pixel : double(calibrateDialog->realRuler);
+        if (!(pixel >= ParamFile::smallestRulerPixel && pixel <= ParamFile::largestRulerValue
+              && length >= ParamFile::smallestRulerLength && length <= ParamFile::largestRulerValue)) {
+            UserDialogs::warning(nullptr, tr("Warning"),
+                                 tr("The calibration is out of range and could not be kept!\n"
+                                    "Please check the length and the drawn item!"),
+                                 calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
+            return;
+        }
         if (calibrationShape) {
             calibrationShape->label = name;
             calibrationShape->refreshLook();

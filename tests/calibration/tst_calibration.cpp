@@ -263,6 +263,16 @@ void TestCalibration::refusedCalibrations()
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
     QCOMPARE(GlobalVar::shapeList.size(), 1);
 
+    // A length that gives far below a nanometre per pixel is no calibration the parameter
+    // file keeps: it is refused rather than lost at the next start.
+    calibrateSegment(QPointF(100, 600), QPointF(600, 600));
+    type("l_Name", QStringLiteral("3"));
+    type("l_Length", QStringLiteral("0.0000000001"));
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QVERIFY(warnings.last().startsWith(QLatin1String("The calibration is out of range")));
+    QCOMPARE(GlobalVar::rulerList.size(), 1);
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
+
     // Both clicks on one point: a calibration over 0 pixels is refused.
     calibrateSegment(QPointF(700, 700), QPointF(700, 700));
     type("l_Name", QStringLiteral("2"));
