@@ -191,6 +191,11 @@ void TestCalibration::calibrateAndMeasure()
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->realPixel, 500.0f);
     QVERIFY(dialog->geometry().right() < frame->menu->geometry().left());
+    // A keypad closed from the keyboard comes back with the next press on its field.
+    QTest::mouseClick(dialog->findChild<QLineEdit *>(QStringLiteral("l_Name")), Qt::LeftButton);
+    QVERIFY(dialog->keypad);
+    QTest::keyClick(dialog->keypad, Qt::Key_Escape);
+    QTRY_VERIFY(!dialog->keypad);
     type("l_Name", QStringLiteral("10X"));
     type("l_Length", QStringLiteral("5"));
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
