@@ -24,6 +24,7 @@
 #include "GraphicsView.h"
 #include "Menu.h"
 #include "NumericKeypadDialog.h"
+#include "ParamFile.h"
 #include "PointDetector.h"
 #include "QtCompat.h"
 #include "RulerUnits.h"
@@ -380,6 +381,24 @@ void Frame::slot_updateRealRuler(bool isRuler)
                                      calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
                 return;
             }
+        }
+        // The parameter file reads back only so many: a further one would be gone after a restart.
+        if (GlobalVar::rulerList.size() >= ParamFile::largestRulerCount) {
+            UserDialogs::warning(nullptr, tr("Warning"),
+                                 tr("At most %1 calibrations can be kept!\nPlease delete one first!")
+                                     .arg(ParamFile::largestRulerCount),
+                                 calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
+            return;
+        }
+        const double pixel = calibrateDialog->realPixel;
+        const double length = unit == 0 ? pixel : double(calibrateDialog->realRuler);
+        if (!(pixel >= ParamFile::smallestRulerPixel && pixel <= ParamFile::largestRulerValue
+              && length >= ParamFile::smallestRulerLength && length <= ParamFile::largestRulerValue)) {
+            UserDialogs::warning(nullptr, tr("Warning"),
+                                 tr("The calibration is out of range and could not be kept!\n"
+                                    "Please check the length and the drawn item!"),
+                                 calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
+            return;
         }
         if (calibrationShape) {
             calibrationShape->label = name;

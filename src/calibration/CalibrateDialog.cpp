@@ -163,7 +163,8 @@ bool CalibrateDialog::eventFilter(QObject *object, QEvent *event)
                 disconnect(keypad, nullptr, this, nullptr);
             other = false;
         }
-        if (!mine) {
+        // A keypad closed some other way than by Enter (Escape) is opened again.
+        if (!mine || !keypad) {
             mine = true;
             openKeypad(onName);
         }

@@ -120,8 +120,8 @@ bool ParamFile::readGroup(SettingsReader &in, int kind, CustomLine *vertical, Cu
             bool lengthOk = false;
             ruler r;
             r.name = names.at(i);
-            r.pixel = float(in.real(rulerKey("pixel", i), 1e-6, 1e9, &pixelOk));
-            r.length = float(in.real(rulerKey("length", i), 1e-9, 1e9, &lengthOk));
+            r.pixel = float(in.real(rulerKey("pixel", i), smallestRulerPixel, largestRulerValue, &pixelOk));
+            r.length = float(in.real(rulerKey("length", i), smallestRulerLength, largestRulerValue, &lengthOk));
             const int unit = in.integer(rulerKey("unit", i), -1, -1, 3);
             if (!pixelOk || !lengthOk || r.pixel <= 0.0f || r.length <= 0.0f || unit < 0 || unit > 2) {
                 in.noteRepaired();

@@ -54,8 +54,12 @@ public:
     static QColor opaqueColor(QRgb stored);
     static QColor colorWithAlpha(QRgb stored);
 
-    // More calibrations than this are not read from a file.
+    // More calibrations than this are not read from a file, nor ones whose pixel measure or
+    // units per pixel lie outside these bounds.
     static constexpr int largestRulerCount = 100;
+    static constexpr double smallestRulerPixel = 1e-6;
+    static constexpr double smallestRulerLength = 1e-9;
+    static constexpr double largestRulerValue = 1e9;
 
 private:
     static void readGroups(const QSettings &settings, const QVector<int> &kinds, CustomLine *vertical,

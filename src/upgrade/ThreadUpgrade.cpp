@@ -196,6 +196,9 @@ uint ThreadUpgrade::upgradeApplication()
     const QString backup = sys(QStringLiteral("/mnt/") + app + QLatin1Char(' ') + version);
     if (!QFileInfo(executable).isFile())
         return ApplicationFailed;
+    // An empty file (a copy to the stick that never finished) would leave no program to start.
+    if (QFileInfo(usb + candidate.fileName).size() <= 0)
+        return ApplicationFailed;
     QDir backupDir(backup);
     if (backupDir.exists() && !backupDir.removeRecursively())
         return ApplicationFailed;
@@ -257,6 +260,9 @@ uint ThreadUpgrade::upgradeSystemFromStick()
     const QFileInfo stickSystem(sys(QStringLiteral("/media/usb/system.bin")));
     if (!stickSystem.isFile() || stickSystem.size() == 0)
         return hasResource ? ResourceOnly : NoSystemImage;
+    // A file larger than the system block cannot be flashed; it is not even read.
+    if (stickSystem.size() > FlashImage::systemBlockSize)
+        return ImageInvalid;
 
     // The boot screen block now on the flash stays as it is.
     const QString onboard = temp.add(sys(QStringLiteral("/mnt/bootscreen.dat")));
@@ -265,7 +271,7 @@ uint ThreadUpgrade::upgradeSystemFromStick()
     const QByteArray screen = readPart(onboard, FlashImage::systemBlockSize, FlashImage::bootScreenSize);
     if (screen.isEmpty())
         return FlashStepFailed;
-    const QByteArray image = FlashImage::assemble(readPart(stickSystem.absoluteFilePath(), 0, -1), screen);
+    const QByteArray image = FlashImage::assemble(readPart(stickSystem.absoluteFilePath(), 0, stickSystem.size()), screen);
     return writeImage(image, bootDevice, QStringLiteral("/mnt/system.bin"),
                       SystemFromStickWritten);
 }

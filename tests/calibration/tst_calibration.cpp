@@ -54,6 +54,7 @@ private slots:
     void namingRightClickStaysWithCalibration();
     void circleCalibration();
     void rulersPersistAndDelete();
+    void fullRulerListRefusesMore();
     void everyItemFollowsTheUnit();
 
 private:
@@ -190,6 +191,11 @@ void TestCalibration::calibrateAndMeasure()
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->realPixel, 500.0f);
     QVERIFY(dialog->geometry().right() < frame->menu->geometry().left());
+    // A keypad closed from the keyboard comes back with the next press on its field.
+    QTest::mouseClick(dialog->findChild<QLineEdit *>(QStringLiteral("l_Name")), Qt::LeftButton);
+    QVERIFY(dialog->keypad);
+    QTest::keyClick(dialog->keypad, Qt::Key_Escape);
+    QTRY_VERIFY(!dialog->keypad);
     type("l_Name", QStringLiteral("10X"));
     type("l_Length", QStringLiteral("5"));
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
@@ -261,6 +267,16 @@ void TestCalibration::refusedCalibrations()
     // Cancel takes the item away.
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
     QCOMPARE(GlobalVar::shapeList.size(), 1);
+
+    // A length that gives far below a nanometre per pixel is no calibration the parameter
+    // file keeps: it is refused rather than lost at the next start.
+    calibrateSegment(QPointF(100, 600), QPointF(600, 600));
+    type("l_Name", QStringLiteral("3"));
+    type("l_Length", QStringLiteral("0.0000000001"));
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QVERIFY(warnings.last().startsWith(QLatin1String("The calibration is out of range")));
+    QCOMPARE(GlobalVar::rulerList.size(), 1);
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
 
     // Both clicks on one point: a calibration over 0 pixels is refused.
     calibrateSegment(QPointF(700, 700), QPointF(700, 700));
@@ -385,6 +401,33 @@ void TestCalibration::rulersPersistAndDelete()
     QCOMPARE(combo("cb_Ruler")->currentText(), QStringLiteral("C"));
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("inch"));
     QCOMPARE(GlobalVar::currentRealRuler, 0.01f);
+}
+
+void TestCalibration::fullRulerListRefusesMore()
+{
+    // The parameter file keeps so many calibrations; one more would be stored and then be
+    // gone after the next start, so it is refused while the dialog stays open.
+    for (int i = 0; i < ParamFile::largestRulerCount; ++i)
+        GlobalVar::rulerList << ruler{QString::number(i) + QStringLiteral("X, 1mm"), 100.0f, 0.01f, 1};
+    frame->menu->updateRulerTable();
+    calibrateSegment(QPointF(100, 500), QPointF(600, 500));
+    type("l_Name", QStringLiteral("7"));
+    type("l_Length", QStringLiteral("5"));
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.last().startsWith(QLatin1String("At most 100 calibrations can be kept!")));
+    QVERIFY(frame->calibrateDialog && frame->calibrateDialog->isVisible());
+    QCOMPARE(GlobalVar::rulerList.size(), ParamFile::largestRulerCount);
+
+    // Once one is deleted the new one is taken, and all of them come back after a restart.
+    frame->menu->slot_rulerDeleteItem(QStringLiteral("0X, 1mm"));
+    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QTRY_VERIFY(!frame->calibrateDialog);
+    QCOMPARE(GlobalVar::rulerList.last().name, QStringLiteral("7, 5mm"));
+    closeFrame();
+    openFrame();
+    QCOMPARE(GlobalVar::rulerList.size(), ParamFile::largestRulerCount);
+    QCOMPARE(GlobalVar::rulerList.last().name, QStringLiteral("7, 5mm"));
 }
 
 void TestCalibration::everyItemFollowsTheUnit()

@@ -6,6 +6,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <new>
+
+#include <sys/resource.h>
+
 #include "FlashImage.h"
 #include "FreeSpace.h"
 #include "StandInFlash.h"
@@ -43,6 +47,7 @@ private slots:
     void ownSystemAndDeviceTree();
     void flashFailures_data();
     void flashFailures();
+    void oversizedSystemImageIsNotRead();
     void threadReportsOnce();
     void layouts_data();
     void layouts();
@@ -248,6 +253,8 @@ void TestUpgrade::applicationFailureKeepsOldProgram_data()
     QTest::newRow("the new executable cannot be staged") << "Korvelin.new";
     QTest::newRow("a translation fails after the executable") << "Korvelin_zh_CN.qm.new";
     QTest::newRow("no installed program") << "";
+    // A file that lost its contents on the way to the stick is no program.
+    QTest::newRow("an empty application file on the stick") << "<empty>";
 }
 
 void TestUpgrade::applicationFailureKeepsOldProgram()
@@ -256,6 +263,8 @@ void TestUpgrade::applicationFailureKeepsOldProgram()
     installProgram();
     if (blocked.isEmpty())
         QFile::remove(path(QStringLiteral("/mnt/Korvelin/Korvelin")));
+    else if (blocked == QLatin1String("<empty>"))
+        writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), QByteArray());
     else
         writeFile(path(QStringLiteral("/mnt/Korvelin/") + blocked + QStringLiteral("/in-the-way")), "x");
     QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), uint(ThreadUpgrade::ApplicationFailed));
@@ -396,6 +405,33 @@ void TestUpgrade::flashFailures()
         QCOMPARE(readFile(device), before);
     else
         QVERIFY(readFile(device) != before);
+    verifyNoTemporaries();
+}
+
+void TestUpgrade::oversizedSystemImageIsNotRead()
+{
+    // A stick file far larger than the partition (here 1 GiB, sparse) is refused by its size:
+    // the camera has little memory, so the worker runs with only 256 MiB to spare.
+    QFile huge(path(QStringLiteral("/media/usb/system.bin")));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30));
+    huge.close();
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_AS, &saved), 0);
+    const QByteArray status = readFile(QStringLiteral("/proc/self/status"));
+    const qint64 used = status.mid(status.indexOf("VmSize:") + 7).trimmed().split(' ').value(0).toLongLong() * 1024;
+    QVERIFY(used > 0);
+    rlimit tight = saved;
+    tight.rlim_cur = rlim_t(used + (qint64(256) << 20));
+    QCOMPARE(setrlimit(RLIMIT_AS, &tight), 0);
+    uint got = 0;
+    try {
+        got = perform(QStringLiteral("SYSTEM-USB"));
+    } catch (const std::bad_alloc &) {
+        got = uint(-1);
+    }
+    setrlimit(RLIMIT_AS, &saved);
+    QCOMPARE(got, uint(ThreadUpgrade::ImageInvalid));
+    QCOMPARE(readFile(path(QStringLiteral("/dev/mtd0"))), oldSystem() + oldBootScreen());
     verifyNoTemporaries();
 }
 
