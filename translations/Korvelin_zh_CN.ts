@@ -272,6 +272,18 @@ Please draw it again over the feature.</source>
 <context>
     <name>Frame</name>
     <message>
+        <source>The calibration is out of range and could not be kept!
+Please check the length and the drawn item!</source>
+        <translation>标定值超出范围，无法保存！
+请检查长度和所画的图形！</translation>
+    </message>
+    <message>
+        <source>At most %1 calibrations can be kept!
+Please delete one first!</source>
+        <translation>最多只能保存 %1 个标定！
+请先删除一个！</translation>
+    </message>
+    <message>
         <source>Settings repaired</source>
         <translation>设置已修复</translation>
     </message>

@@ -272,6 +272,18 @@ Please draw it again over the feature.</source>
 <context>
     <name>Frame</name>
     <message>
+        <source>The calibration is out of range and could not be kept!
+Please check the length and the drawn item!</source>
+        <translation>標定值超出範圍，無法保存！
+請檢查長度和所畫的圖形！</translation>
+    </message>
+    <message>
+        <source>At most %1 calibrations can be kept!
+Please delete one first!</source>
+        <translation>最多只能保存 %1 個標定！
+請先刪除一個！</translation>
+    </message>
+    <message>
         <source>Settings repaired</source>
         <translation>設定已修復</translation>
     </message>
