@@ -94,6 +94,15 @@ void ParamFile::readGroups(const QSettings &settings, const QVector<int> &kinds,
     }
 }
 
+// The cross hair's position is written as it stands, which may lie between two pixels; read back
+// as such, it is not damage.
+static double crossPosition(SettingsReader &in, const QString &key, int fallback, int maximum)
+{
+    bool ok = false;
+    const double position = in.real(key, 0, maximum, &ok);
+    return ok ? position : in.integer(key, fallback, 0, maximum);
+}
+
 bool ParamFile::readGroup(SettingsReader &in, int kind, CustomLine *vertical, CustomLine *horizontal)
 {
     switch (kind) {
@@ -141,10 +150,10 @@ bool ParamFile::readGroup(SettingsReader &in, int kind, CustomLine *vertical, Cu
         break;
     case 5:
         GlobalVar::bCrossShow = in.boolean(QStringLiteral("crosshair/on"), true);
-        applyLine(vertical, QPointF(in.integer(QStringLiteral("crosshair/px"), 800, 0, 1920), 0),
+        applyLine(vertical, QPointF(crossPosition(in, QStringLiteral("crosshair/px"), 800, 1920), 0),
                   in.integer(QStringLiteral("crosshair/widthx"), 1, 1, 3),
                   in.color(QStringLiteral("crosshair/colorx"), 0xFFFF0000));
-        applyLine(horizontal, QPointF(0, in.integer(QStringLiteral("crosshair/py"), 540, 0, 1080)),
+        applyLine(horizontal, QPointF(0, crossPosition(in, QStringLiteral("crosshair/py"), 540, 1080)),
                   in.integer(QStringLiteral("crosshair/widthy"), 1, 1, 3),
                   in.color(QStringLiteral("crosshair/colory"), 0xFFFF0000));
         break;

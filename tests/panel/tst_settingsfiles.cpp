@@ -285,6 +285,14 @@ void TestSettingsFiles::missingParamKeys()
     QCOMPARE(GlobalVar::shapeTextFont.pointSize(), 32);
     QCOMPARE(GlobalVar::textDigiLength, qint8(4));
     QVERIFY(FileRepairs::takeReport().contains(ParamFile::path()));
+
+    // A cross hair between two pixels comes back where it was, without a word of damage.
+    vertical.position = QPointF(1234.5, 0);
+    QVERIFY(files->save(5));
+    vertical.position = QPointF();
+    restoreParam();
+    QCOMPARE(vertical.position, QPointF(1234.5, 0));
+    QVERIFY(FileRepairs::takeReport().isEmpty());
 }
 
 void TestSettingsFiles::lineCountsAreCapped()
