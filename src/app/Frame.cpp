@@ -374,30 +374,27 @@ void Frame::slot_updateRealRuler(bool isRuler)
         else
             text += QString::number(calibrateDialog->realPixel, 'f', GlobalVar::textDigiLength) + tr("pixels");
         const QString name = text.section(QLatin1Char(','), 0, 0);
+        // A refused calibration leaves the dialog open, its warning beside it.
+        const auto refuse = [this](const QString &message) {
+            UserDialogs::warning(nullptr, tr("Warning"), message,
+                                 calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
+        };
         for (const ruler &stored : qAsConst(GlobalVar::rulerList)) {
             if (stored.name.section(QLatin1Char(','), 0, 0) == name) {
-                UserDialogs::warning(nullptr, tr("Warning"),
-                                     tr("This name of calibration already exists!\nPlease change the name!"),
-                                     calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
+                refuse(tr("This name of calibration already exists!\nPlease change the name!"));
                 return;
             }
         }
         // The parameter file reads back only so many: a further one would be gone after a restart.
         if (GlobalVar::rulerList.size() >= ParamFile::largestRulerCount) {
-            UserDialogs::warning(nullptr, tr("Warning"),
-                                 tr("At most %1 calibrations can be kept!\nPlease delete one first!")
-                                     .arg(ParamFile::largestRulerCount),
-                                 calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
+            refuse(tr("At most %1 calibrations can be kept!\nPlease delete one first!")
+                       .arg(ParamFile::largestRulerCount));
             return;
         }
         const double pixel = calibrateDialog->realPixel;
-        const double length = unit == 0 ? pixel : double(calibrateDialog->realRuler);
-        if (!(pixel >= ParamFile::smallestRulerPixel && pixel <= ParamFile::largestRulerValue
-              && length >= ParamFile::smallestRulerLength && length <= ParamFile::largestRulerValue)) {
-            UserDialogs::warning(nullptr, tr("Warning"),
-                                 tr("The calibration is out of range and could not be kept!\n"
-                                    "Please check the length and the drawn item!"),
-                                 calibrateDialog->geometry().bottomLeft() + QPoint(10, 10));
+        if (!ParamFile::keepsRuler(pixel, unit == 0 ? pixel : double(calibrateDialog->realRuler))) {
+            refuse(tr("The calibration is out of range and could not be kept!\n"
+                      "Please check the length and the drawn item!"));
             return;
         }
         if (calibrationShape) {

@@ -60,6 +60,12 @@ public:
     static constexpr double smallestRulerPixel = 1e-6;
     static constexpr double smallestRulerLength = 1e-9;
     static constexpr double largestRulerValue = 1e9;
+    // Whether a calibration of this pixel measure and length (units per pixel) is read back.
+    static bool keepsRuler(double pixel, double length)
+    {
+        return pixel >= smallestRulerPixel && pixel <= largestRulerValue && length >= smallestRulerLength
+            && length <= largestRulerValue;
+    }
 
 private:
     static void readGroups(const QSettings &settings, const QVector<int> &kinds, CustomLine *vertical,
