@@ -13,9 +13,10 @@ int FreeName::nextNumber(const QString &folder, const QString &prefix, const QSt
     int highest = 0;
     for (const QFileInfo &entry : entries) {
         const QString base = entry.baseName();
-        if (base.size() != 8 || !base.startsWith(prefix))
+        // Sticks are FAT: "img00006.bmp" is the file that "IMG00006.bmp" would replace.
+        if (base.size() != 8 || !base.startsWith(prefix, Qt::CaseInsensitive))
             continue;
-        highest = qMax(highest, isDigitString(QString(base).remove(prefix)));
+        highest = qMax(highest, isDigitString(base.mid(prefix.size())));
     }
     return highest + 1;
 }

@@ -5,7 +5,7 @@
 
 // The next free file name of a kind in a folder: a three-letter prefix, five digits and an
 // extension ("IMG00007.bmp"). The number is one more than the highest already used with that
-// prefix and one of the extensions; gaps are not reused.
+// prefix and one of the extensions, in either case; gaps are not reused.
 class FreeName
 {
 public:

@@ -71,6 +71,9 @@ void TestStorage::freeName_data()
     QTest::newRow("eight letters that are not digits") << QStringList{"IMGABCDE.bmp"} << "IMG" << "bmp,jpg" << 1;
     QTest::newRow("other prefixes do not count") << QStringList{"EXT00005.csv", "IMG00002.bmp"} << "IMG" << "bmp" << 3;
     QTest::newRow("other extensions do not count") << QStringList{"EXT00005.txt", "EXT00002.csv"} << "EXT" << "csv" << 3;
+    // A FAT stick does not tell "img00006.bmp" from "IMG00006.bmp": saving that would replace it.
+    QTest::newRow("names in another case count")
+        << QStringList{"img00006.bmp", "IMG00004.BMP", "Ext00009.csv"} << "IMG" << "bmp" << 7;
     QTest::newRow("last number") << QStringList{"CFG99998.ini"} << "CFG" << "ini" << 99999;
     QTest::newRow("beyond five digits") << QStringList{"CFG99999.ini"} << "CFG" << "ini" << 100000;
 }
