@@ -22,6 +22,7 @@
 #include "FileRepairs.h"
 #include "GlobalVar.h"
 #include "GraphicsView.h"
+#include "LabelSweep.h"
 #include "Menu.h"
 #include "NumericKeypadDialog.h"
 #include "ParamFile.h"
@@ -83,6 +84,8 @@ Frame::Frame(QWidget *parent)
     connect(menu, &Menu::signal_changeLangToTraditionalChinese, this, &Frame::slot_changeLangToTraditionalChinese);
     connect(menu, &Menu::signal_changeLangToEnglish, this, &Frame::slot_changeLangToEnglish);
     connect(this, &Frame::signal_updateDataTable, menu, &Menu::updateDataTable);
+    labelSweep = new LabelSweep(this);
+    connect(labelSweep, &LabelSweep::finished, this, &Frame::signal_updateDataTable);
     connect(this, &Frame::signal_updateDataRow, menu, &Menu::updateDataRow);
     connect(this, &Frame::signal_initMainButton, menu, &Menu::initMainButton);
     connect(menu, &Menu::signal_changeRulerValue, this, &Frame::slot_changeRulerValue);
@@ -472,10 +475,9 @@ void Frame::slot_changeRulerUnit(int index)
 
 void Frame::refreshLabels()
 {
-    // Every value on screen, in the table and in an export is in the unit now chosen.
-    for (Shape *shape : qAsConst(GlobalVar::shapeList))
-        shape->refreshLabel();
-    emit signal_updateDataTable();
+    // Every value on screen, in the table and in an export is in the unit now chosen; the table
+    // is rebuilt once the last label is written.
+    labelSweep->start();
 }
 
 QPointF Frame::scenePoint(const QMouseEvent *event) const

@@ -12,6 +12,7 @@
 
 class CalibrateDialog;
 class GraphicsView;
+class LabelSweep;
 class Menu;
 class QGraphicsScene;
 class Shape;
@@ -61,6 +62,8 @@ public:
     QGraphicsScene *scene = nullptr;
     GraphicsView *view = nullptr;
     Menu *menu = nullptr;
+    // Writes the labels anew after a change of unit or calibration.
+    LabelSweep *labelSweep = nullptr;
 
     float realPixel = 0.0f;
     float realRuler = 0.0f;

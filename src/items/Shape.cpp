@@ -339,6 +339,14 @@ int Shape::handleAt(const QPointF &pos) const
     return 0;
 }
 
+void Shape::hoverEnterEvent(QGraphicsSceneHoverEvent *)
+{
+}
+
+void Shape::hoverLeaveEvent(QGraphicsSceneHoverEvent *)
+{
+}
+
 void Shape::hoverMoveEvent(QGraphicsSceneHoverEvent *event)
 {
     Qt::CursorShape cursor = Qt::ArrowCursor;

@@ -138,6 +138,9 @@ protected:
     // Marks the hit shape as changed (call after a class changes points outside drawing()).
     void shapeChanged();
 
+    // An item looks the same under the pointer: entering or leaving it repaints nothing.
+    void hoverEnterEvent(QGraphicsSceneHoverEvent *event) override;
+    void hoverLeaveEvent(QGraphicsSceneHoverEvent *event) override;
     void hoverMoveEvent(QGraphicsSceneHoverEvent *event) override;
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;

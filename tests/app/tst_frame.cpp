@@ -1,11 +1,14 @@
 #include <QGraphicsScene>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
 #include "Frame.h"
 #include "FrameDriver.h"
 #include "GraphicsView.h"
+#include "LabelSweep.h"
+#include "Menu.h"
 #include "MeasureLine.h"
 #include "ShapeRoutes.h"
 #include "items/TestItems.h"
@@ -52,6 +55,7 @@ private slots:
     void wheelAndKeysChangeNothing();
     void languageSwitch();
     void closingQuits();
+    void unitChangeReachesEveryRow();
 
 private:
     // Measurement items in the scene (the cross hair's lines are there too).
@@ -364,3 +368,34 @@ void TestFrame::closingQuits()
 
 QTEST_MAIN(TestFrame)
 #include "tst_frame.moc"
+
+void TestFrame::unitChangeReachesEveryRow()
+{
+    ruler calibration;
+    calibration.name = QStringLiteral("test");
+    calibration.pixel = 50.0f;
+    calibration.length = 0.02f;
+    calibration.unit = 1;
+    GlobalVar::rulerList << calibration;
+    frame->slot_changeRulerValue(0);
+    // More items than are written in one go, from the top of the picture to its bottom.
+    const int count = 3 * LabelSweep::bandSize;
+    for (int i = 0; i < count; ++i) {
+        auto *line = new MeasureLine;
+        frame->scene->addItem(line);
+        const QPointF start(20 + (i * 37) % 1500, 20 + i * 1000.0 / count);
+        line->setPoint(start, 1, quint16(i + 1));
+        line->endDraw(start + QPointF(30, 40));
+        GlobalVar::shapeList << line;
+    }
+    frame->menu->updateDataTable();
+    auto *table = frame->menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
+    QVERIFY(table);
+    QCOMPARE(table->item(count - 1, 2)->text(), QStringLiteral("L%1=1.000mm").arg(count));
+
+    // The table follows once the last label is written, the bottom row included.
+    frame->slot_changeRulerUnit(2);
+    QTRY_VERIFY(!frame->labelSweep->isRunning());
+    QCOMPARE(GlobalVar::shapeList.last()->label, QStringLiteral("L%1=L%1=1000.000um").arg(count));
+    QCOMPARE(table->item(count - 1, 2)->text(), QStringLiteral("L%1=1000.000um").arg(count));
+}

@@ -1,9 +1,11 @@
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "GlobalVar.h"
+#include "LabelSweep.h"
 #include "MeasureLine.h"
 #include "testutils.h"
 
@@ -27,8 +29,15 @@ private slots:
     void hoverCursors();
     void handleDrag_data();
     void handleDrag();
+    void labelSweep();
+    void labelSweepInterrupted_data();
+    void labelSweepInterrupted();
 
 private:
+    // Segments from the top of the picture to its bottom, listed as finished items.
+    void fillPicture(int count);
+    int labelsInUnit(const QString &unit) const;
+
     MeasureLine *segment(const QPointF &from, const QPointF &to, quint16 serial = 3);
     QImage render();
 
@@ -53,6 +62,7 @@ void TestShape::init()
 
 void TestShape::cleanup()
 {
+    GlobalVar::shapeList.clear();
     delete view;
     delete scene;
     GlobalVar::resetToDefaults();
@@ -353,3 +363,99 @@ void TestShape::handleDrag()
 
 QTEST_MAIN(TestShape)
 #include "tst_shape.moc"
+
+void TestShape::fillPicture(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const QPointF from(100 + (i * 37) % 1500, 10 + (i * 1000.0) / count);
+        GlobalVar::shapeList << segment(from, from + QPointF(40, 15), quint16(i + 1));
+    }
+}
+
+int TestShape::labelsInUnit(const QString &unit) const
+{
+    int written = 0;
+    for (const Shape *shape : qAsConst(GlobalVar::shapeList))
+        written += shape->label.endsWith(unit);
+    return written;
+}
+
+void TestShape::labelSweep()
+{
+    LabelSweep sweep;
+    QSignalSpy finished(&sweep, &LabelSweep::finished);
+
+    // A few items are all written before start() returns.
+    fillPicture(LabelSweep::bandSize);
+    GlobalVar::currentUnit = QStringLiteral("mm");
+    GlobalVar::currentRealRuler = 0.01f;
+    sweep.start();
+    QCOMPARE(labelsInUnit(QStringLiteral("mm")), LabelSweep::bandSize);
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!sweep.isRunning());
+
+    // More are written from the top down, a band at a time, and all of them in the end.
+    qDeleteAll(GlobalVar::shapeList);
+    GlobalVar::shapeList.clear();
+    fillPicture(3 * LabelSweep::bandSize + 10);
+    const int count = GlobalVar::shapeList.size();
+    GlobalVar::currentUnit = QStringLiteral("um");
+    GlobalVar::currentRealRuler = 10.0f;
+    sweep.start();
+    QVERIFY(sweep.isRunning());
+    QVERIFY(GlobalVar::shapeList.first()->label.endsWith(QLatin1String("um")));
+    QVERIFY(GlobalVar::shapeList.last()->label.endsWith(QLatin1String("mm")));
+    QCOMPARE(finished.count(), 1);
+    QTRY_VERIFY(!sweep.isRunning());
+    QCOMPARE(finished.count(), 2);
+    QCOMPARE(labelsInUnit(QStringLiteral("um")), count);
+    QCOMPARE(GlobalVar::shapeList.last()->label, QStringLiteral("L%1=L%1=427.200um").arg(count));
+}
+
+void TestShape::labelSweepInterrupted_data()
+{
+    QTest::addColumn<QString>("interruption");
+    QTest::newRow("click") << "click";
+    QTest::newRow("key") << "key";
+    QTest::newRow("items deleted") << "delete";
+    QTest::newRow("another unit") << "unit";
+}
+
+void TestShape::labelSweepInterrupted()
+{
+    QFETCH(QString, interruption);
+    fillPicture(4 * LabelSweep::bandSize);
+    LabelSweep sweep;
+    QSignalSpy finished(&sweep, &LabelSweep::finished);
+    GlobalVar::currentUnit = QStringLiteral("mm");
+    GlobalVar::currentRealRuler = 0.01f;
+    sweep.start();
+    QVERIFY(sweep.isRunning());
+    QString unit = QStringLiteral("mm");
+
+    if (interruption == QLatin1String("click") || interruption == QLatin1String("key")) {
+        // Whatever a click or a key starts sees every label written already.
+        if (interruption == QLatin1String("click"))
+            QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        else
+            QTest::keyPress(view, Qt::Key_F12);
+        QVERIFY(!sweep.isRunning());
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(labelsInUnit(unit), GlobalVar::shapeList.size());
+        return;
+    }
+    if (interruption == QLatin1String("delete")) {
+        // Items of the bands still to come go away: the sweep carries on with those left.
+        while (GlobalVar::shapeList.size() > LabelSweep::bandSize + 1)
+            delete GlobalVar::shapeList.takeLast();
+    } else {
+        // A second change before the first is through: every label ends in the latest unit.
+        unit = QStringLiteral("inch");
+        GlobalVar::currentUnit = unit;
+        GlobalVar::currentRealRuler = 0.0004f;
+        sweep.start();
+    }
+    QTRY_VERIFY(!sweep.isRunning());
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(labelsInUnit(unit), GlobalVar::shapeList.size());
+}
