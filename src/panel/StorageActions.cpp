@@ -75,6 +75,11 @@ QFileDialog *StorageActions::createFileDialog(int mode, const QString &title, co
     dialog->selectFile(info.fileName());
     dialog->setNameFilter(filter);
     dialog->setAcceptMode(mode == 1 ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // A name typed without extension is saved with the one proposed, and the dialog asks before
+    // replacing a file of that full name. Where two types are offered the panel completes the
+    // name by the chosen type itself.
+    if (mode == 1 && !filter.contains(QLatin1String(";;")))
+        dialog->setDefaultSuffix(info.suffix());
     dialog->setSidebarUrls({QUrl::fromLocalFile(SystemPaths::resolve(QStringLiteral("/media/usb/"))),
                             QUrl::fromLocalFile(SystemPaths::resolve(QStringLiteral("/mnt/")))});
     return dialog;

@@ -348,6 +348,12 @@ void TestMenu::exportEndToEnd()
     QVERIFY(menu()->fileDialog->selectedFiles().value(0).endsWith(QLatin1String("EXT00002.csv")));
     menu()->fileDialog->reject();
     QCOMPARE(menu()->fileAction, 0);
+    // A name typed without extension is saved as a CSV file all the same.
+    button("tb_DataSave")->click();
+    menu()->fileDialog->selectFile(sandbox.root() + QStringLiteral("/media/usb/DCIM/parts"));
+    acceptSaveDialog();
+    QVERIFY(QFile::exists(sandbox.root() + QStringLiteral("/media/usb/DCIM/parts.csv")));
+    QVERIFY(!QFile::exists(sandbox.root() + QStringLiteral("/media/usb/DCIM/parts")));
 }
 
 void TestMenu::restartRestoresSettings()
