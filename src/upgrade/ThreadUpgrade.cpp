@@ -77,15 +77,28 @@ QByteArray payload(const QString &name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// How a partition came out of flash().
+enum class Flashed { Written, Restored, Spoiled };
+
 // Erases the partition, writes the image file and reads the written length back. The tool may
-// dump whole pages, so only the image's own length is compared.
-bool flash(const QString &device, const QString &imageFile, const QByteArray &image)
+// dump whole pages, so only the image's own length is compared. What the partition held is
+// dumped first: when erasing, writing or the read-back fails, the old contents are written back
+// the same way, so a failed write leaves the camera as it was wherever the flash allows. Where
+// "/mnt/" has no room for that copy the image is written all the same, without the way back.
+Flashed flash(const QString &device, const QString &imageFile, const QByteArray &image)
 {
     TempFiles temp;
+    const QString previousFile = temp.add(sys(QStringLiteral("/mnt/previous.bin")));
+    const QByteArray previous = MtdTools::dump(device, previousFile) ? readPart(previousFile, 0, -1) : QByteArray();
     const QString readBack = temp.add(sys(QStringLiteral("/mnt/readback.bin")));
-    return MtdTools::erase(device) && MtdTools::write(device, imageFile)
-           && MtdTools::dump(device, readBack, 0, image.size())
-           && readPart(readBack, 0, image.size()) == image;
+    auto writeChecked = [&](const QString &file, const QByteArray &data) {
+        return MtdTools::erase(device) && MtdTools::write(device, file)
+               && MtdTools::dump(device, readBack, 0, data.size())
+               && readPart(readBack, 0, data.size()) == data;
+    };
+    if (writeChecked(imageFile, image))
+        return Flashed::Written;
+    return !previous.isEmpty() && writeChecked(previousFile, previous) ? Flashed::Restored : Flashed::Spoiled;
 }
 
 // Copies a file under a temporary name beside the target and flushes it, so that only a rename
@@ -127,10 +140,13 @@ uint writeImage(const QByteArray &image, const QString &device, const QString &f
         return ThreadUpgrade::ImageInvalid;
     TempFiles temp;
     const QString imageFile = temp.add(sys(file));
-    if (!writeData(imageFile, image) || !flash(sys(device), imageFile, image))
+    if (!writeData(imageFile, image))
         return ThreadUpgrade::FlashStepFailed;
+    const Flashed flashed = flash(sys(device), imageFile, image);
     ::sync();
-    return done;
+    if (flashed == Flashed::Written)
+        return done;
+    return flashed == Flashed::Restored ? ThreadUpgrade::FlashRestored : ThreadUpgrade::FlashStepFailed;
 }
 } // namespace
 

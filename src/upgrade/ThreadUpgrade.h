@@ -8,8 +8,9 @@
 // system image or the device tree in NAND flash. One procedure per start, one result code.
 //
 // Every step is checked. The flash image is assembled and measured completely before the
-// partition is erased and is read back after writing; the application is staged beside the
-// old one and renamed over it, with a backup to fall back to.
+// partition is erased and is read back after writing, and a failed write puts the partition's
+// old contents back; the application is staged beside the old one and renamed over it, with a
+// backup to fall back to.
 class ThreadUpgrade : public QThread
 {
     Q_OBJECT
@@ -32,6 +33,8 @@ public:
         NoSystemImage = 13,
         FlashStepFailed = 14,
         ImageInvalid = 15,
+        // Writing failed, and the partition's old contents were written back.
+        FlashRestored = 16,
     };
 
     explicit ThreadUpgrade(QObject *parent = nullptr);

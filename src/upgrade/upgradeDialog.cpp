@@ -262,6 +262,12 @@ void upgradeDialog::slot_upgrade_result(uint result)
                              tr("Upgrade failed: a flash step did not succeed. The camera's flash may be incomplete. "
                                 "Please run the upgrade again and do not restart the camera before it succeeds!"));
         break;
+    case ThreadUpgrade::FlashRestored:
+        setButtonsEnabled(true);
+        UserDialogs::warning(this, serious,
+                             tr("Upgrade failed: the flash could not be written. What it held before was written "
+                                "back, so the camera starts as before. Please check the files and run the upgrade again."));
+        break;
     case ThreadUpgrade::ImageInvalid:
         setButtonsEnabled(true);
         UserDialogs::warning(this, serious,

@@ -11,7 +11,8 @@
 // Stand-ins for the camera's NAND: plain files for dev/mtd0 and dev/mtd2 under the sandbox
 // root, and small scripts in its usr/sbin/ in place of the MTD tools. A marker file beside the
 // tools makes one fail: "fail-<tool>", "corrupt-nandwrite" (writes, then spoils a byte), or
-// "slow-nandwrite" (takes a second).
+// "slow-nandwrite" (takes a second). With "once-" in front ("once-fail-nandwrite") only the next
+// call fails.
 namespace StandInFlash {
 
 inline QString path(const QString &camera) { return SystemPaths::resolve(camera); }
@@ -33,7 +34,9 @@ inline QByteArray readFile(const QString &file)
 inline void writeTool(const QString &name, const QByteArray &body)
 {
     const QString file = path(QStringLiteral("/usr/sbin/") + name);
-    writeFile(file, "#!/bin/sh\nd=$(dirname \"$0\")\n[ -e \"$d/fail-" + name.toLatin1() + "\" ] && exit 1\n" + body);
+    const QByteArray tool = name.toLatin1();
+    writeFile(file, "#!/bin/sh\nd=$(dirname \"$0\")\n[ -e \"$d/fail-" + tool + "\" ] && exit 1\n"
+                    "[ -e \"$d/once-fail-" + tool + "\" ] && rm \"$d/once-fail-" + tool + "\" && exit 1\n" + body);
     QFile::setPermissions(file, QFile::permissions(file) | QFile::ExeOwner | QFile::ExeUser);
 }
 
@@ -45,6 +48,8 @@ inline void installTools()
               "[ -e \"$d/slow-nandwrite\" ] && sleep 1\n"
               "dd if=\"$3\" of=\"$2\" conv=notrunc status=none || exit 1\n"
               "[ -e \"$d/corrupt-nandwrite\" ] && printf X | dd of=\"$2\" bs=1 seek=100 conv=notrunc status=none\n"
+              "[ -e \"$d/once-corrupt-nandwrite\" ] && rm \"$d/once-corrupt-nandwrite\""
+              " && printf X | dd of=\"$2\" bs=1 seek=100 conv=notrunc status=none\n"
               "exit 0\n");
     writeTool(QStringLiteral("nanddump"),
               "s=0; l=-1\n"

@@ -116,7 +116,8 @@ void TestUpgrade::init()
 void TestUpgrade::cleanup()
 {
     for (const char *marker :
-         {"fail-flash_eraseall", "fail-nandwrite", "fail-nanddump", "corrupt-nandwrite", "slow-nandwrite"})
+         {"fail-flash_eraseall", "fail-nandwrite", "fail-nanddump", "corrupt-nandwrite", "slow-nandwrite",
+          "once-fail-flash_eraseall", "once-fail-nandwrite", "once-corrupt-nandwrite"})
         setMarker(QString::fromLatin1(marker), false);
     FreeSpace::setHandler(nullptr);
 }
@@ -364,6 +365,10 @@ void TestUpgrade::flashFailures_data()
         QTest::newRow((name + ": write fails").constData()) << type << "fail-nandwrite" << uint(ThreadUpgrade::FlashStepFailed) << true;
         QTest::newRow((name + ": read-back differs").constData()) << type << "corrupt-nandwrite" << uint(ThreadUpgrade::FlashStepFailed) << true;
         QTest::newRow((name + ": dump fails").constData()) << type << "fail-nanddump" << uint(ThreadUpgrade::FlashStepFailed) << true;
+        // A failure the second attempt does not meet: the old contents are written back.
+        QTest::newRow((name + ": erase fails once").constData()) << type << "once-fail-flash_eraseall" << uint(ThreadUpgrade::FlashRestored) << false;
+        QTest::newRow((name + ": write fails once").constData()) << type << "once-fail-nandwrite" << uint(ThreadUpgrade::FlashRestored) << false;
+        QTest::newRow((name + ": read-back differs once").constData()) << type << "once-corrupt-nandwrite" << uint(ThreadUpgrade::FlashRestored) << false;
         QTest::newRow((name + ": /mnt/ unwritable").constData()) << type << "unwritable" << uint(ThreadUpgrade::FlashStepFailed) << false;
         QTest::newRow((name + ": tools missing").constData()) << type << "no-tools" << uint(ThreadUpgrade::ToolsMissing) << false;
     }
@@ -389,7 +394,8 @@ void TestUpgrade::flashFailures()
     const QString tools = path(QStringLiteral("/usr/sbin"));
     if (fault == "no-tools")
         QVERIFY(QDir().rename(tools, tools + ".away"));
-    else if (fault.startsWith(QLatin1String("fail-")) || fault.startsWith(QLatin1String("corrupt-")))
+    else if (fault.startsWith(QLatin1String("fail-")) || fault.startsWith(QLatin1String("corrupt-"))
+             || fault.startsWith(QLatin1String("once-")))
         setMarker(fault);
 
     const uint got = perform(type);
@@ -398,8 +404,9 @@ void TestUpgrade::flashFailures()
     if (fault == "unwritable")
         QVERIFY(QDir(blocked).removeRecursively());
     QCOMPARE(got, result);
-    // The dump comes after the write: a failing dump is only noticed in the read-back on
-    // the system path, and already before anything happens when the boot block is read.
+    // Without the dump tool the old contents cannot be kept; the image is written all the same
+    // and the read-back fails. On the system path the boot block is read first, and nothing
+    // happens.
     const bool dumpBeforeErase = boot && fault == "fail-nanddump";
     if (!erased || dumpBeforeErase)
         QCOMPARE(readFile(device), before);
@@ -522,6 +529,7 @@ void TestUpgrade::resultTexts_data()
     QTest::newRow("13") << 13u << "Can't find system.bin in the U disk! Please copy system.bin to the U disk!" << "";
     QTest::newRow("14") << 14u << "" << "Serious Warning: Upgrade failed: a flash step did not succeed.";
     QTest::newRow("15") << 15u << "" << "Serious Warning: Upgrade failed: the upgrade file or image is invalid";
+    QTest::newRow("16") << 16u << "" << "Serious Warning: Upgrade failed: the flash could not be written. What it held before";
     QTest::newRow("unknown") << 99u << "" << "";
 }
 
