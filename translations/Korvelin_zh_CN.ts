@@ -1020,8 +1020,8 @@ Do you want to replace it?</source>
         <translation>升级失败：闪存操作未成功，相机闪存可能不完整。请重新升级，升级成功前请勿重启相机！</translation>
     </message>
     <message>
-        <source>Upgrade failed: the flash could not be written. What it held before was written back, so the camera starts as before. Please check the files and run the upgrade again.</source>
-        <translation>升级失败：无法写入闪存。已将其原有内容写回，相机将照常启动。请检查文件并重新升级。</translation>
+        <source>Upgrade failed: the flash could not be written, and what it held before was written back. Please check the files and run the upgrade again.</source>
+        <translation>升级失败：无法写入闪存，已将其原有内容写回。请检查文件并重新升级。</translation>
     </message>
     <message>
         <source>Upgrade failed: the upgrade file or image is invalid, nothing was written. Please check the files and run the upgrade again before restarting the camera!</source>

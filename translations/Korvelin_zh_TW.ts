@@ -1020,8 +1020,8 @@ Do you want to replace it?</source>
         <translation>升級失敗：快閃記憶體操作未成功，相機快閃記憶體可能不完整。請重新升級，升級成功前請勿重新啟動相機！</translation>
     </message>
     <message>
-        <source>Upgrade failed: the flash could not be written. What it held before was written back, so the camera starts as before. Please check the files and run the upgrade again.</source>
-        <translation>升級失敗：無法寫入快閃記憶體。已將其原有內容寫回，相機將照常啟動。請檢查檔案並重新升級。</translation>
+        <source>Upgrade failed: the flash could not be written, and what it held before was written back. Please check the files and run the upgrade again.</source>
+        <translation>升級失敗：無法寫入快閃記憶體，已將其原有內容寫回。請檢查檔案並重新升級。</translation>
     </message>
     <message>
         <source>Upgrade failed: the upgrade file or image is invalid, nothing was written. Please check the files and run the upgrade again before restarting the camera!</source>

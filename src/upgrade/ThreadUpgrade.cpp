@@ -271,14 +271,15 @@ uint ThreadUpgrade::upgradeSystemFromStick()
     TempFiles temp;
     const QFileInfo resource(sys(QStringLiteral("/media/usb/resource.img")));
     const bool hasResource = resource.isFile() && resource.size() > 0;
+    const QFileInfo stickSystem(sys(QStringLiteral("/media/usb/system.bin")));
+    // A file larger than the system block cannot be flashed; it is not even read, and nothing
+    // else is installed either.
+    if (stickSystem.isFile() && stickSystem.size() > FlashImage::systemBlockSize)
+        return ImageInvalid;
     if (hasResource && !replaceFile(resource.absoluteFilePath(), sys(QStringLiteral("/mnt/resource.img"))))
         return FlashStepFailed;
-    const QFileInfo stickSystem(sys(QStringLiteral("/media/usb/system.bin")));
     if (!stickSystem.isFile() || stickSystem.size() == 0)
         return hasResource ? ResourceOnly : NoSystemImage;
-    // A file larger than the system block cannot be flashed; it is not even read.
-    if (stickSystem.size() > FlashImage::systemBlockSize)
-        return ImageInvalid;
 
     // The boot screen block now on the flash stays as it is.
     const QString onboard = temp.add(sys(QStringLiteral("/mnt/bootscreen.dat")));

@@ -265,8 +265,8 @@ void upgradeDialog::slot_upgrade_result(uint result)
     case ThreadUpgrade::FlashRestored:
         setButtonsEnabled(true);
         UserDialogs::warning(this, serious,
-                             tr("Upgrade failed: the flash could not be written. What it held before was written "
-                                "back, so the camera starts as before. Please check the files and run the upgrade again."));
+                             tr("Upgrade failed: the flash could not be written, and what it held before was "
+                                "written back. Please check the files and run the upgrade again."));
         break;
     case ThreadUpgrade::ImageInvalid:
         setButtonsEnabled(true);

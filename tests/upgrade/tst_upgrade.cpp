@@ -419,6 +419,8 @@ void TestUpgrade::oversizedSystemImageIsNotRead()
 {
     // A stick file far larger than the partition (here 1 GiB, sparse) is refused by its size:
     // the camera has little memory, so the worker runs with only 256 MiB to spare.
+    // "Nothing was written", as the dialog then says: the resource image beside it stays too.
+    writeFile(path(QStringLiteral("/media/usb/resource.img")), "resources");
     QFile huge(path(QStringLiteral("/media/usb/system.bin")));
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30));
     huge.close();
@@ -439,6 +441,7 @@ void TestUpgrade::oversizedSystemImageIsNotRead()
     setrlimit(RLIMIT_AS, &saved);
     QCOMPARE(got, uint(ThreadUpgrade::ImageInvalid));
     QCOMPARE(readFile(path(QStringLiteral("/dev/mtd0"))), oldSystem() + oldBootScreen());
+    QVERIFY(!QFile::exists(path(QStringLiteral("/mnt/resource.img"))));
     verifyNoTemporaries();
 }
 
@@ -529,7 +532,7 @@ void TestUpgrade::resultTexts_data()
     QTest::newRow("13") << 13u << "Can't find system.bin in the U disk! Please copy system.bin to the U disk!" << "";
     QTest::newRow("14") << 14u << "" << "Serious Warning: Upgrade failed: a flash step did not succeed.";
     QTest::newRow("15") << 15u << "" << "Serious Warning: Upgrade failed: the upgrade file or image is invalid";
-    QTest::newRow("16") << 16u << "" << "Serious Warning: Upgrade failed: the flash could not be written. What it held before";
+    QTest::newRow("16") << 16u << "" << "Serious Warning: Upgrade failed: the flash could not be written, and what it held before was written back.";
     QTest::newRow("unknown") << 99u << "" << "";
 }
 
