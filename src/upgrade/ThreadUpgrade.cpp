@@ -218,8 +218,11 @@ uint ThreadUpgrade::upgradeApplication()
     QDir backupDir(backup);
     if (backupDir.exists() && !backupDir.removeRecursively())
         return ApplicationFailed;
-    if (!QDir().mkpath(backup) || !copyDirectory(QDir(install), backupDir, true))
+    if (!QDir().mkpath(backup) || !copyDirectory(QDir(install), backupDir, true)) {
+        // A half copy would pass for a backup.
+        backupDir.removeRecursively();
         return ApplicationFailed;
+    }
 
     // What replaces what: the executable, and the stick's translations that are installed.
     QList<QPair<QString, QString>> replacements{{usb + candidate.fileName, executable}};

@@ -256,6 +256,8 @@ void TestUpgrade::applicationFailureKeepsOldProgram_data()
     QTest::newRow("no installed program") << "";
     // A file that lost its contents on the way to the stick is no program.
     QTest::newRow("an empty application file on the stick") << "<empty>";
+    // A link to nothing in the program's folder cannot be copied: the backup stops half done.
+    QTest::newRow("the backup cannot be completed") << "<dangling link>";
 }
 
 void TestUpgrade::applicationFailureKeepsOldProgram()
@@ -266,6 +268,8 @@ void TestUpgrade::applicationFailureKeepsOldProgram()
         QFile::remove(path(QStringLiteral("/mnt/Korvelin/Korvelin")));
     else if (blocked == QLatin1String("<empty>"))
         writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), QByteArray());
+    else if (blocked == QLatin1String("<dangling link>"))
+        QVERIFY(QFile::link(path(QStringLiteral("/nowhere")), path(QStringLiteral("/mnt/Korvelin/zz-link"))));
     else
         writeFile(path(QStringLiteral("/mnt/Korvelin/") + blocked + QStringLiteral("/in-the-way")), "x");
     QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), uint(ThreadUpgrade::ApplicationFailed));
@@ -274,6 +278,9 @@ void TestUpgrade::applicationFailureKeepsOldProgram()
         QVERIFY(QFileInfo(path(QStringLiteral("/mnt/Korvelin/Korvelin"))).isExecutable());
         QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin_zh_CN.qm"))), QByteArray("old cn"));
     }
+    // No half copy is left to pass for a backup.
+    if (blocked == QLatin1String("<dangling link>"))
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("/mnt/Korvelin V2.13"))));
 }
 
 void TestUpgrade::systemFromStick()
