@@ -32,6 +32,51 @@ bool bitmapComplete(const QString &path)
     const double rowBytes = std::ceil(width * bitsPerPixel / 32) * 4;
     return double(file.size()) >= dataOffset + rowBytes * height;
 }
+
+// Qt's JPEG decoder, too, fills what is missing from a file cut short with grey and reports
+// success. The markers are followed to the end-of-image marker: segments by their length,
+// the coded data of a scan up to the next marker. Only a file that ends on the way is refused;
+// anything unexpected is left to the decoder.
+bool jpegComplete(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Mapped, not read: a stick may hold a file far larger than the board's memory.
+    const qint64 size = file.size();
+    const uchar *bytes = size > 0 ? file.map(0, size) : nullptr;
+    if (!bytes)
+        return size > 0;
+    qint64 at = 2; // after the start-of-image marker
+    while (at < size) {
+        if (bytes[at] != 0xFF)
+            return true;
+        while (at < size && bytes[at] == 0xFF) // fill bytes before a marker
+            ++at;
+        if (at >= size)
+            return false;
+        const uchar marker = bytes[at++];
+        if (marker == 0xD9)
+            return true;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        if (at + 2 > size)
+            return false;
+        at += (qint64(bytes[at]) << 8) | bytes[at + 1];
+        if (at > size)
+            return false;
+        if (marker != 0xDA)
+            continue;
+        // Coded data: 0xFF is followed by 0 (a data byte) or a restart marker inside it.
+        while (at < size) {
+            if (bytes[at] == 0xFF && at + 1 < size && bytes[at + 1] != 0
+                && !(bytes[at + 1] >= 0xD0 && bytes[at + 1] <= 0xD7) && bytes[at + 1] != 0xFF)
+                break;
+            at += bytes[at] == 0xFF && at + 1 < size && bytes[at + 1] != 0xFF ? 2 : 1;
+        }
+    }
+    return false;
+}
 } // namespace
 
 QImage PhotoReader::read(const QString &path)
@@ -47,7 +92,8 @@ QImage PhotoReader::read(const QString &path)
     const QSize size = reader.size();
     if (size.isValid() ? qint64(size.width()) * size.height() > maxPixels : !limitedWhileDecoding)
         return QImage();
-    if (reader.format() == "bmp" && !bitmapComplete(path))
+    const QByteArray format = reader.format();
+    if ((format == "bmp" && !bitmapComplete(path)) || (format == "jpeg" && !jpegComplete(path)))
         return QImage();
     return reader.read();
 }
