@@ -491,12 +491,21 @@ bool Keyboard::physicalKeyPressed(QKeyEvent *event)
     }
     if (kind == QLatin1String("QWidget"))
         return false;
-    const QString text = event->text().toUpper();
+    const QString typed = event->text();
+    const QString text = typed.toUpper();
     if (text.isEmpty() || !text.at(0).isPrint())
         return false;
     for (QPushButton *candidate : qAsConst(characterKeys)) {
         if (candidate->text().toUpper().contains(text)) {
-            candidate->click();
+            // Letters typed in Chinese make pinyin, and digits and symbols choose or page while
+            // pinyin waits: there the key does what it does on the screen. Anything else goes in
+            // as the real keyboard typed it, so a Shift held over several keys shifts them all.
+            if (hasKind(candidate, "letter") ? language == QLatin1String(kLanguageChinese) : composing()) {
+                candidate->click();
+            } else {
+                widgetValueInserted(typed);
+                releaseShift();
+            }
             return true;
         }
     }

@@ -549,6 +549,26 @@ void TestKeyboard::physicalKeys()
     clickField(line);
     QTest::keyClick(line, Qt::Key_Escape);
     QVERIFY(!kb()->isVisible());
+
+    // Shift held over several keys, as a person or a code scanner types: every character comes
+    // in as typed, and the keyboard's own Shift is let go afterwards.
+    clickField(line);
+    tap("control_Language");
+    QCOMPARE(kb()->inputLanguage(), QStringLiteral("EN"));
+    line->clear();
+    auto send = [this](QEvent::Type type, int code, const QString &typed) {
+        QKeyEvent event(type, code, Qt::ShiftModifier, typed);
+        QApplication::sendEvent(line, &event);
+    };
+    send(QEvent::KeyPress, Qt::Key_Shift, QString());
+    for (const char c : {'A', 'B', '!', '!', '_'}) {
+        send(QEvent::KeyPress, QTest::asciiToKey(c), QString(QLatin1Char(c)));
+        send(QEvent::KeyRelease, QTest::asciiToKey(c), QString(QLatin1Char(c)));
+    }
+    send(QEvent::KeyRelease, Qt::Key_Shift, QString());
+    QTest::keyClicks(line, QStringLiteral("c1"));
+    QCOMPARE(line->text(), QStringLiteral("AB!!_c1"));
+    QVERIFY(!key(QStringLiteral("control_LeftShift"))->isChecked());
 }
 
 void TestKeyboard::saveDialogEndToEnd()
