@@ -47,6 +47,7 @@ bool jpegComplete(const QString &path)
     const uchar *bytes = size > 0 ? file.map(0, size) : nullptr;
     if (!bytes)
         return size > 0;
+    const auto isRestart = [](uchar marker) { return marker >= 0xD0 && marker <= 0xD7; };
     qint64 at = 2; // after the start-of-image marker
     while (at < size) {
         if (bytes[at] != 0xFF)
@@ -58,7 +59,7 @@ bool jpegComplete(const QString &path)
         const uchar marker = bytes[at++];
         if (marker == 0xD9)
             return true;
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+        if (marker == 0x01 || isRestart(marker))
             continue;
         if (at + 2 > size)
             return false;
@@ -67,13 +68,12 @@ bool jpegComplete(const QString &path)
             return false;
         if (marker != 0xDA)
             continue;
-        // Coded data: 0xFF is followed by 0 (a data byte) or a restart marker inside it.
-        while (at < size) {
-            if (bytes[at] == 0xFF && at + 1 < size && bytes[at + 1] != 0
-                && !(bytes[at + 1] >= 0xD0 && bytes[at + 1] <= 0xD7) && bytes[at + 1] != 0xFF)
-                break;
-            at += bytes[at] == 0xFF && at + 1 < size && bytes[at + 1] != 0xFF ? 2 : 1;
-        }
+        // Coded data runs up to the next marker: an 0xFF followed by neither 0 (a data byte), a
+        // restart marker nor another 0xFF.
+        while (at < size
+               && !(bytes[at] == 0xFF && at + 1 < size && bytes[at + 1] != 0 && bytes[at + 1] != 0xFF
+                    && !isRestart(bytes[at + 1])))
+            ++at;
     }
     return false;
 }
