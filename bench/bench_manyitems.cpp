@@ -1,7 +1,8 @@
 // A day's worth of measurements and far beyond: 10,000 finished segments on the scene. A click
-// that selects one (the hit test), one mouse move while a handle of one is dragged, and a unit
-// change that writes every label and the whole results table again, each timed end to end
-// through the main window, with what it repaints. None may freeze the screen for long.
+// that selects one (the hit test), one mouse move while a handle of one is dragged, a unit
+// change that writes every label and the whole results table again, and a change of digits and
+// text size that redraws every item, each timed end to end through the main window, with what
+// it repaints. None may freeze the screen for long.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGraphicsScene>
@@ -44,6 +45,52 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// Times a change that rewrites every label, band by band, each band repainted before the next
+// is written: the longest single turn of the event loop is what the screen stands still for,
+// the whole until the last band is repainted is how long the change takes.
+struct Sweep
+{
+    double whole = 0;
+    double longestTurn = 0;
+    int turns = 0;
+    int paints = 0;
+};
+
+template<typename Action>
+Sweep sweep(Frame *frame, Action action)
+{
+    PaintCounter paints;
+    frame->view->viewport()->installEventFilter(&paints);
+    Sweep result;
+    QElapsedTimer timer;
+    timer.start();
+    result.longestTurn = ms(action);
+    result.turns = 1;
+    // Two turns after the last band: one for the scene to collect it, one to repaint it.
+    for (int after = 0; after < 2; ++result.turns) {
+        if (!frame->labelSweep->isRunning())
+            ++after;
+        result.longestTurn = qMax(result.longestTurn, ms([]() {}));
+    }
+    result.whole = timer.nsecsElapsed() / 1e6;
+    result.paints = paints.count;
+    return result;
+}
+
+int labelsNotEndingWith(const QString &end)
+{
+    int stale = 0;
+    for (const Shape *shape : qAsConst(GlobalVar::shapeList))
+        stale += !shape->label.endsWith(end);
+    return stale;
+}
+
+void print(const char *what, const Sweep &s)
+{
+    std::printf("%s: %.1f ms in %d turns, %d repaints, the longest turn %.1f ms\n", what, s.whole,
+                s.turns, s.paints, s.longestTurn);
+}
 
 } // namespace
 
@@ -98,34 +145,24 @@ int main(int argc, char **argv)
         TestUtils::release(viewport, handle + QPointF(20, 20));
         QCoreApplication::processEvents();
     });
-    // The unit change. The labels are written band by band, each band repainted before the
-    // next is written; the longest single turn of the event loop is what the screen stands
-    // still for, the whole until the last band is repainted is how long the change takes.
-    PaintCounter paints;
-    viewport->installEventFilter(&paints);
-    QElapsedTimer unitTimer;
-    unitTimer.start();
-    double longestTurn = ms([&]() { frame->slot_changeRulerUnit(2); });
-    int turns = 1;
-    // Two turns after the last band: one for the scene to collect it, one to repaint it.
-    for (int after = 0; after < 2; ++turns) {
-        if (!frame->labelSweep->isRunning())
-            ++after;
-        longestTurn = qMax(longestTurn, ms([]() {}));
-    }
-    const double unit = unitTimer.nsecsElapsed() / 1e6;
-    const QString unitText = GlobalVar::currentUnit;
-    int stale = 0;
-    for (const Shape *shape : qAsConst(GlobalVar::shapeList))
-        stale += !shape->label.endsWith(unitText);
-    if (stale > 0)
+    const Sweep unit = sweep(frame, [&]() { frame->slot_changeRulerUnit(2); });
+    if (const int stale = labelsNotEndingWith(GlobalVar::currentUnit))
         std::printf("%d labels were not written in the new unit\n", stale);
+    // One more digit and a bigger text, as the font button's dialog sets them.
+    const Sweep look = sweep(frame, [&]() {
+        GlobalVar::textDigiLength = 4;
+        GlobalVar::shapeTextFont.setPointSize(GlobalVar::shapeTextFont.pointSize() + 4);
+        frame->menu->applyLook();
+    });
+    if (const int stale = labelsNotEndingWith(QStringLiteral(".0000") + GlobalVar::currentUnit))
+        std::printf("%d labels were not written with the new digits\n", stale);
 
     std::printf("hit test (click that selects): %.1f ms\n", hit);
     std::printf("drag move (slowest of 20): %.1f ms, release %.1f ms\n", worstMove, release);
-    std::printf("unit change: %.1f ms in %d turns, %d repaints, the longest turn %.1f ms\n", unit,
-                turns, paints.count, longestTurn);
-    std::printf("longest freeze ms: %.1f\n", qMax(qMax(hit, release), qMax(worstMove, longestTurn)));
+    print("unit change", unit);
+    print("digits and text size", look);
+    std::printf("longest freeze ms: %.1f\n",
+                qMax(qMax(hit, release), qMax(worstMove, qMax(unit.longestTurn, look.longestTurn))));
     delete frame;
     return 0;
 }

@@ -96,6 +96,7 @@ Frame::Frame(QWidget *parent)
     connect(menu, &Menu::signal_shapesHidden, this, &Frame::slot_shapesHidden);
     connect(menu, &Menu::signal_captureRequested, this, &Frame::slot_captureRequested);
     connect(menu, &Menu::signal_upgradeRequested, this, &Frame::slot_upgradeRequested);
+    connect(menu, &Menu::signal_lookChanged, this, &Frame::restyleItems);
     connect(menu, &Menu::signal_repaintRequested, view->viewport(), QOverload<>::of(&QWidget::update));
     menu->initMenu();
     ensureCalibrateDialog();
@@ -478,6 +479,17 @@ void Frame::refreshLabels()
     // Every value on screen, in the table and in an export is in the unit now chosen; the table
     // is rebuilt once the last label is written.
     labelSweep->start();
+}
+
+void Frame::restyleItems()
+{
+    // Every finished item shows the new digits and label mode, and a bigger text or pen gives
+    // it a bigger area to hit and to repaint; with many items this is spread over the event
+    // loop as a change of unit is. The table is rebuilt once the last item is done.
+    labelSweep->start(LabelSweep::LabelsAndLook);
+    // The item under construction is not in the list yet.
+    if (currentShape && pointIndex > 0 && !currentShape->refreshLabel())
+        currentShape->refreshLook();
 }
 
 QPointF Frame::scenePoint(const QMouseEvent *event) const

@@ -135,6 +135,7 @@ private:
     bool openCalibrationDialog();
     void closeCalibrateDialog();
     void refreshLabels();
+    void restyleItems();
     void loadLanguage(const QString &qtFile, const QString &appFile);
 
     std::unique_ptr<Ui::Frame> ui;

@@ -19,8 +19,9 @@ LabelSweep::LabelSweep(QObject *parent)
     connect(&nextBandTimer, &QTimer::timeout, this, &LabelSweep::writeBand);
 }
 
-void LabelSweep::start()
+void LabelSweep::start(Refresh refresh)
 {
+    restyle = refresh == LabelsAndLook || (restyle && isRunning());
     QVector<qreal> tops;
     tops.reserve(GlobalVar::shapeList.size());
     for (const Shape *shape : qAsConst(GlobalVar::shapeList))
@@ -53,8 +54,11 @@ void LabelSweep::writeBand()
         // Written as a negation, so that an item without a place (no number) still falls into the
         // last band.
         const qreal top = shape->sceneBoundingRect().top();
-        if ((band == 0 || !(top < from)) && (last || top < to))
-            shape->refreshLabel();
+        if ((band == 0 || !(top < from)) && (last || top < to)) {
+            // A label written anew rebuilds the item's area as well.
+            if (!shape->refreshLabel() && restyle)
+                shape->refreshLook();
+        }
     }
     if (isRunning()) {
         nextBandTimer.start();

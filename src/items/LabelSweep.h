@@ -5,7 +5,8 @@
 #include <QTimer>
 #include <QVector>
 
-// Writes every item's label anew after the unit or the calibration changed.
+// Writes every item's label anew after the unit or the calibration changed, and redraws every
+// item after the digits, the label mode, the text size or the pen changed.
 //
 // Each label written anew repaints its item, and ten thousand of them would repaint the whole
 // view in one go, for far longer than the screen may stand still. So beyond `bandSize` items the
@@ -25,10 +26,17 @@ class LabelSweep : public QObject
 public:
     static constexpr int bandSize = 500;
 
+    enum Refresh {
+        // The unit or the calibration changed: only the labels whose text changed are redrawn.
+        Labels,
+        // The look changed: every item is redrawn, and gets the area its new text and pen need.
+        LabelsAndLook
+    };
+
     explicit LabelSweep(QObject *parent = nullptr);
 
-    // Starts over with every item, whatever an earlier sweep had left.
-    void start();
+    // Starts over with every item. What an earlier sweep had left to redraw is redrawn as well.
+    void start(Refresh refresh = Labels);
     // Writes what is left now.
     void finish();
     bool isRunning() const { return nextBand < bandTops.size(); }
@@ -48,6 +56,7 @@ private:
     // band is open above, the last one below.
     QVector<qreal> bandTops;
     int nextBand = 0;
+    bool restyle = false;
     QTimer nextBandTimer;
 };
 

@@ -225,15 +225,7 @@ void Menu::applyLook()
             item->setFlag(QGraphicsItem::ItemIsSelectable, GlobalVar::bMovable || GlobalVar::bEditable);
         }
     }
-    // Every finished item shows the new digits and label mode; a bigger text or pen gives it a
-    // bigger area to hit and to repaint.
-    for (Shape *shape : qAsConst(GlobalVar::shapeList)) {
-        // A label written anew rebuilds the item's area as well.
-        if (!shape->refreshLabel())
-            shape->refreshLook();
-    }
-    updateDataTable();
-    emit signal_repaintRequested();
+    emit signal_lookChanged();
 }
 
 void Menu::on_tb_PointDetect_clicked()

@@ -49,6 +49,8 @@ public:
     // The values of one finished item changed: its row alone is written again.
     void updateDataRow(Shape *shape);
     void initDataTable();
+    // The look chosen in the line and text dialog reaches every item on the scene.
+    void applyLook();
     // Writes the results table as a CSV file; false (after a warning) when it failed.
     bool exportDataTable(const QString &fileName);
 
@@ -100,6 +102,8 @@ signals:
     // Save the picture with the measurements to this file.
     void signal_captureRequested(const QString &path);
     void signal_repaintRequested();
+    // The digits, the label mode, the text size or the pen changed: every item is to be redrawn.
+    void signal_lookChanged();
     void signal_changeRulerValue(int index);
     void signal_changeRulerUnit(int index);
     void signal_openImage(const QString &path);
@@ -164,8 +168,6 @@ private:
     void translateUI();
     void setLanguage(quint8 language);
     void showCrossHair(bool shown);
-    // The look chosen in the line and text dialog reaches every item on the scene.
-    void applyLook();
 
     std::unique_ptr<Ui::Menu> ui;
     QGraphicsScene *scene = nullptr;

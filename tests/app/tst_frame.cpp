@@ -398,4 +398,11 @@ void TestFrame::unitChangeReachesEveryRow()
     QTRY_VERIFY(!frame->labelSweep->isRunning());
     QCOMPARE(GlobalVar::shapeList.last()->label, QStringLiteral("L%1=L%1=1000.000um").arg(count));
     QCOMPARE(table->item(count - 1, 2)->text(), QStringLiteral("L%1=1000.000um").arg(count));
+
+    // So does it after a change of digits, which redraws every item the same way.
+    GlobalVar::textDigiLength = 4;
+    frame->menu->applyLook();
+    QVERIFY(frame->labelSweep->isRunning());
+    QTRY_VERIFY(!frame->labelSweep->isRunning());
+    QCOMPARE(table->item(count - 1, 2)->text(), QStringLiteral("L%1=1000.0000um").arg(count));
 }

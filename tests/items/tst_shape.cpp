@@ -32,6 +32,7 @@ private slots:
     void labelSweep();
     void labelSweepInterrupted_data();
     void labelSweepInterrupted();
+    void lookSweep();
 
 private:
     // Segments from the top of the picture to its bottom, listed as finished items.
@@ -359,6 +360,33 @@ void TestShape::handleDrag()
     QCOMPARE(item->pos(), movable ? QPointF(50, 50) : QPointF(0, 0));
     QCOMPARE(item->startPoint, start);
     QCOMPARE(item->flags().testFlag(QGraphicsItem::ItemIsMovable), movable);
+}
+
+void TestShape::lookSweep()
+{
+    // A bigger text leaves every label's text as it was, yet every item needs the bigger area
+    // its label takes now: to be hit there, and repainted whole.
+    fillPicture(3 * LabelSweep::bandSize);
+    QVector<qreal> heights;
+    for (const Shape *shape : qAsConst(GlobalVar::shapeList))
+        heights << shape->boundingRect().height();
+    const auto grown = [&heights]() {
+        int count = 0;
+        for (int i = 0; i < GlobalVar::shapeList.size(); ++i)
+            count += GlobalVar::shapeList.at(i)->boundingRect().height() > heights.at(i) + 5;
+        return count;
+    };
+    GlobalVar::shapeTextFont.setPointSize(GlobalVar::shapeTextFont.pointSize() + 10);
+    LabelSweep sweep;
+    sweep.start(LabelSweep::LabelsAndLook);
+    QVERIFY(sweep.isRunning());
+    QCOMPARE(grown(), LabelSweep::bandSize);
+
+    // A change of unit (here to the same one) before the first sweep is through: the items
+    // that sweep had still to redraw get their new area all the same.
+    sweep.start();
+    QTRY_VERIFY(!sweep.isRunning());
+    QCOMPARE(grown(), GlobalVar::shapeList.size());
 }
 
 QTEST_MAIN(TestShape)
