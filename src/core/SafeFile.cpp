@@ -47,10 +47,20 @@ void SafeFile::setFailingStep(Step step)
 
 bool SafeFile::write(const QString &path, const QByteArray &bytes, QString *error)
 {
-    const QString temporary = path + QStringLiteral(".part");
-    QFile file(temporary);
-    if (failingStep == Open || !file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // The temporary file is made new, under a name no file beside the target has: a file of
+    // the user's that happens to be called so is never written over, nor removed.
+    QFile file;
+    bool opened = false;
+    for (int attempt = 0; failingStep != Open && attempt < 100 && !opened; ++attempt) {
+        file.setFileName(attempt == 0 ? path + QStringLiteral(".part")
+                                      : QStringLiteral("%1.%2.part").arg(path).arg(attempt));
+        opened = file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        if (!opened && !file.exists())
+            break;
+    }
+    if (!opened)
         return fail(error, translated("The file can't be created: %1").arg(file.errorString()));
+    const QString temporary = file.fileName();
 
     bool ok = failingStep != Write && file.write(bytes) == bytes.size();
     QString problem = ok ? QString() : translated("The file can't be written completely: %1").arg(file.errorString());

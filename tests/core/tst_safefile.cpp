@@ -63,6 +63,20 @@ void TestSafeFile::replacesWhole()
     QVERIFY(edited);
     QVERIFY(contents(ini).contains("three=3") && contents(ini).contains("two=2"));
 
+    // Files of the user's under the names of the temporary file stay as they were.
+    const QString csv = dir.filePath(QStringLiteral("parts.csv"));
+    for (const QString &own : {csv + QStringLiteral(".part"), csv + QStringLiteral(".1.part")}) {
+        QFile file(own);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("the user's own") > 0);
+    }
+    QVERIFY(SafeFile::write(csv, "values\n"));
+    QCOMPARE(contents(csv), QByteArray("values\n"));
+    QCOMPARE(contents(csv + QStringLiteral(".part")), QByteArray("the user's own"));
+    QCOMPARE(contents(csv + QStringLiteral(".1.part")), QByteArray("the user's own"));
+    QCOMPARE(leftovers(dir.path()).size(), 2);
+    QFile::remove(csv + QStringLiteral(".part"));
+    QFile::remove(csv + QStringLiteral(".1.part"));
+
     // No folder to write in.
     QString error;
     QVERIFY(!SafeFile::write(dir.filePath(QStringLiteral("none/file")), "x", &error));
