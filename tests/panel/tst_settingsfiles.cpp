@@ -15,6 +15,7 @@
 #include "ParamFile.h"
 #include "hardware/RecordingCamera.h"
 #include "ReferenceLines.h"
+#include "SafeFile.h"
 #include "DialogAnswers.h"
 #include "testutils.h"
 #include "ccdSetDialog.h"
@@ -407,9 +408,9 @@ void TestSettingsFiles::configFileInUse()
     // user hears of it once.
     warnings.clear();
     QFile::remove(ParamFile::path());
-    QVERIFY(QDir().mkdir(ParamFile::path() + QStringLiteral(".part")));
+    SafeFile::setFailingStep(SafeFile::Open);
     files->restore();
-    QDir().rmdir(ParamFile::path() + QStringLiteral(".part"));
+    SafeFile::setFailingStep(SafeFile::NoStep);
     QVERIFY(!QFile::exists(ParamFile::path()));
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.first().contains(QStringLiteral("could not be saved")));
