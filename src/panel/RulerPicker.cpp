@@ -13,6 +13,27 @@
 #include "PanelIcons.h"
 #include "UserDialogs.h"
 
+namespace {
+// The calibration a row's text names. The row gives the name whole, so that a display name
+// repeated in a hand-edited parameter file still gives the row chosen; a display name alone
+// gives the first calibration of that name. -1 for none.
+int rulerIndex(const QString &text)
+{
+    const QString shown = text.section(QLatin1Char(','), 0, 0);
+    if (shown.isEmpty())
+        return -1;
+    for (int i = 0; i < GlobalVar::rulerList.size(); ++i) {
+        if (GlobalVar::rulerList.at(i).name == text)
+            return i;
+    }
+    for (int i = 0; i < GlobalVar::rulerList.size(); ++i) {
+        if (GlobalVar::rulerList.at(i).name.section(QLatin1Char(','), 0, 0) == shown)
+            return i;
+    }
+    return -1;
+}
+} // namespace
+
 RulerPicker::RulerPicker(QWidget *panel, QComboBox *rulers, QComboBox *units)
     : QObject(panel)
     , rulers(rulers)
@@ -85,20 +106,18 @@ void RulerPicker::showItem(const QString &text)
     shownName.clear();
     rulers->setEditText(shown);
     rulers->hidePopup();
-    for (int i = 0; i < GlobalVar::rulerList.size(); ++i) {
-        const QString &name = GlobalVar::rulerList.at(i).name;
-        if (name.section(QLatin1Char(','), 0, 0) != shown || shown.isEmpty())
-            continue;
-        shownName = name;
-        emit signal_changeRulerValue(i);
-        if (name.contains(QLatin1String("pixels")))
-            break;
-        if (name.contains(QLatin1String("mm")))
-            units->setCurrentIndex(1);
-        else if (name.contains(QLatin1String("inch")))
-            units->setCurrentIndex(3);
-        break;
-    }
+    const int i = rulerIndex(text);
+    if (i < 0)
+        return;
+    const QString &name = GlobalVar::rulerList.at(i).name;
+    shownName = name;
+    emit signal_changeRulerValue(i);
+    if (name.contains(QLatin1String("pixels")))
+        return;
+    if (name.contains(QLatin1String("mm")))
+        units->setCurrentIndex(1);
+    else if (name.contains(QLatin1String("inch")))
+        units->setCurrentIndex(3);
 }
 
 bool RulerPicker::deleteItem(const QString &text)

@@ -26,7 +26,8 @@ public:
     // The same after the list changed.
     void refill();
     void translate();
-    // Shows the calibration named `text` (its name before the first comma) and selects it.
+    // Shows the calibration named `text` (its name before the first comma) and selects it: the
+    // one of that whole name, else the first of that display name.
     void showItem(const QString &text);
     // Deletes the calibration `text` after a question; true when the list changed.
     bool deleteItem(const QString &text);

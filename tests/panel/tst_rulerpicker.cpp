@@ -21,6 +21,7 @@ private slots:
     void listAndUnits();
     void deleting();
     void shownCalibrationSurvives();
+    void repeatedNames();
 
 private:
     TestUtils::Sandbox sandbox;
@@ -153,6 +154,30 @@ void TestRulerPicker::shownCalibrationSurvives()
     picker->unitChosen(1);
     QCOMPARE(unit.size(), before);
     QVERIFY(warnings.isEmpty());
+}
+
+// A hand-edited parameter file may give two calibrations one display name; the row chosen is
+// the calibration applied.
+void TestRulerPicker::repeatedNames()
+{
+    GlobalVar::rulerList = {{QStringLiteral("B, 0.5mm"), 100, 0.005f, 1},
+                            {QStringLiteral("B, 0.1inch"), 100, 0.001f, 2}};
+    QSignalSpy chosen(picker, &RulerPicker::signal_changeRulerValue);
+    picker->fill();
+    QCOMPARE(chosen.last().at(0).toInt(), 1);
+    QCOMPARE(units->currentIndex(), 3);
+
+    // The first row clicked in the drop-down.
+    QTest::mouseClick(picker->listWidget->itemWidget(picker->listWidget->item(0)), Qt::LeftButton);
+    QCOMPARE(chosen.last().at(0).toInt(), 0);
+    QCOMPARE(units->currentIndex(), 1);
+    picker->showItem(QStringLiteral("B, 0.1inch"));
+    QCOMPARE(chosen.last().at(0).toInt(), 1);
+    QCOMPARE(units->currentIndex(), 3);
+
+    // A display name alone still finds its first calibration.
+    picker->showItem(QStringLiteral("B"));
+    QCOMPARE(chosen.last().at(0).toInt(), 0);
 }
 
 QTEST_MAIN(TestRulerPicker)
