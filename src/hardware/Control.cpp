@@ -7,13 +7,21 @@
 namespace {
 using Device = CameraSeam::Device;
 
-quint32 readRecord(Device device, quint32 address, quint32 data)
+// Returns whether the driver answered; on failure `data` keeps what was sent.
+bool tryReadRecord(Device device, quint32 address, quint32 &data)
 {
     CameraSeam::Record record;
     record.address = address;
     record.data = data;
-    CameraSeam::instance()->registerRequest(device, CameraSeam::ReadRequest, record);
-    return record.data;
+    const bool ok = CameraSeam::instance()->registerRequest(device, CameraSeam::ReadRequest, record);
+    data = record.data;
+    return ok;
+}
+
+quint32 readRecord(Device device, quint32 address, quint32 data)
+{
+    tryReadRecord(device, address, data);
+    return data;
 }
 
 void writeRecord(Device device, quint32 address, quint32 data)
@@ -108,8 +116,12 @@ void Control::contrastWrite(quint32 v)
 
 void Control::gammaWrite(quint32 v)
 {
-    // Only the two curve bits change, whatever value comes in.
-    ispWrite(ispGammaOffset, (ispRead(ispGammaOffset) & ~0xC00u) | (v & 3u) << 10);
+    // Only the two curve bits change, whatever value comes in. A control word that cannot
+    // be read is left alone: writing it back would clear every other setting it holds.
+    quint32 word = 0;
+    if (!tryReadRecord(Device::Isp, ispGammaOffset, word))
+        return;
+    ispWrite(ispGammaOffset, (word & ~0xC00u) | (v & 3u) << 10);
 }
 
 double Control::gammaExponent(quint32 v)

@@ -10,8 +10,9 @@
 #include "CameraSeam.h"
 
 // A camera that records every request. Register reads answer from `values` by device and
-// address; the DMA done flag reports after `pollsUntilDone` reads (never when negative); the
-// photo frame buffer holds `photo`.
+// address (every request fails with `failing`, only reads with `failingReads`); the DMA done
+// flag reports after `pollsUntilDone` reads (never when negative); the photo frame buffer
+// holds `photo`.
 class RecordingCamera : public CameraSeam
 {
 public:
@@ -33,7 +34,7 @@ public:
     bool registerRequest(Device device, unsigned long request, Record &record) override
     {
         calls.append({'r', int(device), request, record.address, record.data});
-        if (failing)
+        if (failing || (failingReads && request == ReadRequest))
             return false;
         if (request == ReadRequest)
             record.data = values.value(qMakePair(device, record.address), record.data);
@@ -65,6 +66,7 @@ public:
     QVector<Call> calls;
     QMap<QPair<Device, quint32>, quint32> values;
     bool failing = false;
+    bool failingReads = false;   // reads fail, writes go through
     int pollsUntilDone = 0;
     int polls = 0;
     QByteArray photo;

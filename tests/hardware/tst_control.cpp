@@ -98,6 +98,16 @@ void TestControl::readsAndAverages()
     fake.failing = true;
     QCOMPARE(control.ispRead(88), 0u);
     QCOMPARE(control.sensorRead(0, 0x00052002), 0x0005u);
+
+    // A gamma change whose read of the control word fails writes nothing back, so the word's
+    // other settings are not cleared.
+    fake.failing = false;
+    fake.failingReads = true;
+    fake.calls.clear();
+    control.gammaWrite(2);
+    QCOMPARE(fake.calls, QVector<Call>{reg(Device::Isp, R, 0, 0)});
+    control.sharpenWrite(5);   // writes still go through
+    QCOMPARE(fake.calls.size(), 2);
 }
 
 void TestControl::photoProgramsTheBlock()
