@@ -9,6 +9,7 @@
 
 #include "GlobalVar.h"
 #include "HitArea.h"
+#include "ValueFormat.h"
 
 Shape::Shape()
 {
@@ -107,8 +108,7 @@ void Shape::refreshLook()
 
 QString Shape::formatLength(qreal pixels)
 {
-    return QString::number(lengthInUnit(pixels), 'f', GlobalVar::textDigiLength)
-        + GlobalVar::currentUnit;
+    return ValueFormat::number(lengthInUnit(pixels)) + GlobalVar::currentUnit;
 }
 
 qreal Shape::lengthInUnit(qreal pixels)

@@ -8,6 +8,9 @@ QString number(double value)
 {
     QString text;
     text.setNum(value, 'f', GlobalVar::textDigiLength);
+    // A value that rounds to zero reads as zero: "-0.000" would claim a side it does not have.
+    if (text.startsWith(QLatin1Char('-')) && text.toDouble() == 0.0)
+        text.remove(0, 1);
     return text;
 }
 

@@ -7,7 +7,7 @@
 // configured decimals, formatted like Shape::formatLength.
 namespace ValueFormat {
 
-// The configured fixed-point form of a number, without unit.
+// The configured fixed-point form of a number, without unit; never "-0.000".
 QString number(double value);
 // True when values are shown in pixels, not through a calibration.
 bool inPixels();

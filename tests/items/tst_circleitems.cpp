@@ -333,19 +333,24 @@ void TestCircleItems::concentric_data()
     QTest::addColumn<float>("factor");
     QTest::addColumn<QPointF>("radiusPoint");
     QTest::addColumn<QString>("values");
+    QTest::addColumn<int>("digits");
     // The first circle: radius 50 around (500, 500).
     QTest::newRow("fourth point inside, pixels")
         << QStringLiteral("pixels") << 0.0f << QPointF(500, 530)
-        << QStringLiteral("R1=50.000pixels\nR1'=30.000pixels\nL1=-20.000pixels");
+        << QStringLiteral("R1=50.000pixels\nR1'=30.000pixels\nL1=-20.000pixels") << 3;
     QTest::newRow("fourth point on the circle")
         << QStringLiteral("pixels") << 0.0f << QPointF(530, 540)
-        << QStringLiteral("R1=50.000pixels\nR1'=50.000pixels\nL1=0.000pixels");
+        << QStringLiteral("R1=50.000pixels\nR1'=50.000pixels\nL1=0.000pixels") << 3;
+    // 49.98 (47, 17 from the centre) to one decimal: a difference that rounds to nothing has no sign.
+    QTest::newRow("fourth point just inside, one decimal")
+        << QStringLiteral("pixels") << 0.0f << QPointF(547, 517)
+        << QStringLiteral("R1=50.0pixels\nR1'=50.0pixels\nL1=0.0pixels") << 1;
     QTest::newRow("fourth point inside, calibrated: the difference is a distance")
         << QStringLiteral("mm") << 0.1f << QPointF(500, 530)
-        << QStringLiteral("R1=%1mm\nR1'=%2mm\nL1=%3mm").arg(fixed(50 * 0.1f), fixed(30 * 0.1f), fixed(20 * 0.1));
+        << QStringLiteral("R1=%1mm\nR1'=%2mm\nL1=%3mm").arg(fixed(50 * 0.1f), fixed(30 * 0.1f), fixed(20 * 0.1)) << 3;
     QTest::newRow("fourth point outside, pixels")
         << QStringLiteral("pixels") << 0.0f << QPointF(580, 440)
-        << QStringLiteral("R1=50.000pixels\nR1'=100.000pixels\nL1=50.000pixels");
+        << QStringLiteral("R1=50.000pixels\nR1'=100.000pixels\nL1=50.000pixels") << 3;
 }
 
 void TestCircleItems::concentric()
@@ -354,7 +359,9 @@ void TestCircleItems::concentric()
     QFETCH(float, factor);
     QFETCH(QPointF, radiusPoint);
     QFETCH(QString, values);
+    QFETCH(int, digits);
     GlobalVar::currentUnit = unit;
+    GlobalVar::textDigiLength = qint8(digits);
     GlobalVar::currentRealRuler = factor;
 
     auto *item = draw<MeasureConcentric>(19, {QPointF(550, 500), QPointF(500, 450)});
