@@ -4,14 +4,12 @@
 #include <QDialog>
 #include <QList>
 #include <QPointer>
-#include <QStringList>
 
 #include <memory>
 
-#include "PinyinPager.h"
+#include "TextTarget.h"
 
-class PinyinDictionary;
-class QKeyEvent;
+class KeyboardKeys;
 class QPushButton;
 class QTimer;
 
@@ -57,10 +55,10 @@ public:
     void setPinyinDatabase(const QString &path);
 
     // "EN" or "zh_CN".
-    QString inputLanguage() const { return language; }
+    QString inputLanguage() const;
     // "QLineEdit", "QTextEdit", "QPlainTextEdit", "QTextBrowser", "QWidget" or empty.
-    QString targetKind() const;
-    QWidget *targetWidget() const { return target; }
+    QString targetKind() const { return target.kind(); }
+    QWidget *targetWidget() const { return target.widget(); }
 
     static constexpr int repeatDelay = 500;
     static constexpr int repeatInterval = 30;
@@ -88,54 +86,26 @@ private:
     void buttonPropertyInit();
     void keyboardStyleChanged();
 
-    void keyPressed(QPushButton *key);
-    void characterKeyPressed(QPushButton *key);
-    bool physicalKeyPressed(QKeyEvent *event);
-    void setLanguage(const QString &newLanguage);
-    void updateLanguageKey();
-    bool composing() const;
-
-    void chineseQueried();
-    void chineseShowed();
-    void chineseSelected(int position);
-    void clearComposition();
-
-    void widgetValueInserted(const QString &text);
-    void targetBackspace();
-    void sendKey(int key, const QString &text);
-    bool targetReadOnly() const;
-
-    // The text field behind `widget` and its kind, or null when it takes no text.
-    static QWidget *classify(QWidget *widget, QString *kindOut);
     bool insideKeyboard(const QObject *object) const;
-    bool insideTarget(const QObject *object) const;
     static bool inhibits(const QObject *object);
-    bool repeats(const QObject *object) const;
     void place();
     void hideNow();
-    void releaseShift();
 
     std::unique_ptr<Ui::Keyboard> ui;
-    std::unique_ptr<PinyinDictionary> dictionary;
-    PinyinPager pager;
-    QString pinyin;
+    TextTarget target;
+    std::unique_ptr<KeyboardKeys> keys;
 
     QString position;
     QString style;
-    QString language = QStringLiteral("EN");
-    QString kind;
-    QPointer<QWidget> target;
     QPointer<QWidget> lastFocused;
     QPointer<QObject> pressed;
 
     bool shown = false;
     bool showOnPress = false;
     bool dialogShow = false;
-    bool sendingKey = false;
     bool installed = false;
     QList<const QObject *> owners;
 
-    QList<QPushButton *> characterKeys; // letters, numbers and symbols in the order they are searched
     QTimer *repeatTimer = nullptr;
     bool dragging = false;
     QPoint dragOffset;
