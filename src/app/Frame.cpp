@@ -32,6 +32,7 @@
 #include "SafeFile.h"
 #include "Shape.h"
 #include "ShapeRoutes.h"
+#include "ToolTable.h"
 #include "SubPixelEdge.h"
 #include "SimulatedCamera.h"
 #include "SystemPaths.h"
@@ -544,8 +545,7 @@ void Frame::slot_upgradeRequested(const QString &version)
 void Frame::slot_shapesHidden()
 {
     // A calibration item under work goes for good: hidden, it could not be finished.
-    const int code = currentShape ? currentShape->property() : 0;
-    if (code != 1 && code != 2)
+    if (!currentShape || !ToolTable::isCalibration(currentShape->property()))
         return;
     const int index = GlobalVar::shapeList.indexOf(currentShape);
     if (index < 0)

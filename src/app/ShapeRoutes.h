@@ -3,15 +3,17 @@
 
 #include "ShapeRoute.h"
 
-// The routing table of the drawing tools, by tool code. A tool whose code has no row arms
-// nothing: presses and moves are consumed and create no item.
+// How the main window finds the route of the armed tool: the tool table's row for its code,
+// unless a row was put over it. A code with no row arms nothing: presses and moves are consumed
+// and create no item.
 class ShapeRoutes
 {
 public:
     ShapeRoutes() = delete;
 
     static const ShapeRoute *find(int code);
-    // Adds a row, or replaces the row with the same code.
+    // Puts a row over the tool table's row of the same code (stand-in items are driven so), or
+    // takes it away again.
     static void add(const ShapeRoute &route);
     static void remove(int code);
 };

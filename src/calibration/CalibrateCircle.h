@@ -9,9 +9,9 @@
 class CalibrateCircle : public MeasureCircle
 {
 public:
-    enum { Type = UserType + 2 };
+    enum { Type = UserType + toolCode(ToolId::CalibrateCircle) };
 
-    int property() const override { return 2; }
+    int property() const override { return toolCode(ToolId::CalibrateCircle); }
     float pixelMeasure() const { return circleRect.width() > 0.0 ? float(circleRect.width()) : 0.0f; }
     // Where the calibration dialog opens: at the circle's right edge, half way down.
     QPointF dialogAnchor() const { return QPointF(circleRect.right(), circleRect.center().y()); }

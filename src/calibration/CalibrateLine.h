@@ -8,9 +8,9 @@
 class CalibrateLine : public MeasureLine
 {
 public:
-    enum { Type = UserType + 1 };
+    enum { Type = UserType + toolCode(ToolId::CalibrateLine) };
 
-    int property() const override { return 1; }
+    int property() const override { return toolCode(ToolId::CalibrateLine); }
     float pixelMeasure() const { return float(measuredLine.length()); }
     // Where the calibration dialog opens: beside the end with the larger x.
     QPointF dialogAnchor() const { return startPoint.x() > endPoint.x() ? startPoint : endPoint; }

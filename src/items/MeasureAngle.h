@@ -8,8 +8,8 @@
 class MeasureAngle : public Shape
 {
 public:
-    enum { Type = UserType + 10 };
-    int property() const override { return 10; }
+    enum { Type = UserType + toolCode(ToolId::Angle) };
+    int property() const override { return toolCode(ToolId::Angle); }
 
     void setPoint(const QPointF &point, unsigned char index, unsigned short serial) override;
     void drawing(const QPointF &point) override;

@@ -7,8 +7,8 @@
 class MeasureCircle : public Shape
 {
 public:
-    enum { Type = UserType + 15 };
-    int property() const override { return 15; }
+    enum { Type = UserType + toolCode(ToolId::Circle) };
+    int property() const override { return toolCode(ToolId::Circle); }
 
     QPointF circlePoint1 = unsetPoint();
     QPointF circlePoint2 = unsetPoint();

@@ -7,8 +7,8 @@
 class MeasureCircle2Circle : public Shape
 {
 public:
-    enum { Type = UserType + 18 };
-    int property() const override { return 18; }
+    enum { Type = UserType + toolCode(ToolId::Circle2Circle) };
+    int property() const override { return toolCode(ToolId::Circle2Circle); }
 
     void setPoint(const QPointF &point, unsigned char index, unsigned short serial) override;
     void drawing(const QPointF &point) override;

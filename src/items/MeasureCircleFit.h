@@ -11,8 +11,8 @@
 class MeasureCircleFit : public Shape
 {
 public:
-    enum { Type = UserType + 21 };
-    int property() const override { return 21; }
+    enum { Type = UserType + toolCode(ToolId::CircleFit) };
+    int property() const override { return toolCode(ToolId::CircleFit); }
 
     void setPoint(const QPointF &point, unsigned char index, unsigned short serial) override;
     void endDraw(const QPointF &point) override;

@@ -8,8 +8,8 @@
 class MeasureConcentric : public Shape
 {
 public:
-    enum { Type = UserType + 19 };
-    int property() const override { return 19; }
+    enum { Type = UserType + toolCode(ToolId::Concentric) };
+    int property() const override { return toolCode(ToolId::Concentric); }
 
     void setPoint(const QPointF &point, unsigned char index, unsigned short serial) override;
     void drawing(const QPointF &point) override;

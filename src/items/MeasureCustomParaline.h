@@ -8,8 +8,8 @@
 class MeasureCustomParaline : public MultiPointDistance
 {
 public:
-    enum { Type = UserType + 8 };
-    int property() const override { return 8; }
+    enum { Type = UserType + toolCode(ToolId::CustomParaline) };
+    int property() const override { return toolCode(ToolId::CustomParaline); }
 
     static constexpr int maxPoints = 16;
 

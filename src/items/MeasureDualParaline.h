@@ -8,8 +8,8 @@
 class MeasureDualParaline : public MultiPointDistance
 {
 public:
-    enum { Type = UserType + 13 };
-    int property() const override { return 13; }
+    enum { Type = UserType + toolCode(ToolId::DualParaline) };
+    int property() const override { return toolCode(ToolId::DualParaline); }
 
 protected:
     int maxMeasurePoints() const override { return 2; }

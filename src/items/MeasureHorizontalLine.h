@@ -8,9 +8,9 @@
 class MeasureHorizontalLine : public MeasureLine
 {
 public:
-    enum { Type = UserType + 4 };
+    enum { Type = UserType + toolCode(ToolId::HorizontalLine) };
 
-    int property() const override { return 4; }
+    int property() const override { return toolCode(ToolId::HorizontalLine); }
 
 protected:
     QPointF endPointFor(const QPointF &point) const override { return QPointF(point.x(), startPoint.y()); }

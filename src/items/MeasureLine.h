@@ -9,10 +9,10 @@
 class MeasureLine : public Shape
 {
 public:
-    enum { Type = UserType + 3 };
+    enum { Type = UserType + toolCode(ToolId::Line) };
 
     void setPoint(const QPointF &point, unsigned char index, unsigned short serial) override;
-    int property() const override { return 3; }
+    int property() const override { return toolCode(ToolId::Line); }
 
     QPointF startPoint = unsetPoint();
     QPointF endPoint = unsetPoint();

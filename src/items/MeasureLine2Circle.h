@@ -9,8 +9,8 @@
 class MeasureLine2Circle : public Shape
 {
 public:
-    enum { Type = UserType + 17 };
-    int property() const override { return 17; }
+    enum { Type = UserType + toolCode(ToolId::Line2Circle) };
+    int property() const override { return toolCode(ToolId::Line2Circle); }
 
     void setPoint(const QPointF &point, unsigned char index, unsigned short serial) override;
     void drawing(const QPointF &point) override;

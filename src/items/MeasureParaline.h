@@ -10,8 +10,8 @@
 class MeasureParaline : public Shape
 {
 public:
-    enum { Type = UserType + 7 };
-    int property() const override { return 7; }
+    enum { Type = UserType + toolCode(ToolId::Paraline) };
+    int property() const override { return toolCode(ToolId::Paraline); }
 
     void setPoint(const QPointF &point, unsigned char index, unsigned short serial) override;
     void drawing(const QPointF &point) override;

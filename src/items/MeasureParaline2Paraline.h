@@ -11,8 +11,8 @@
 class MeasureParaline2Paraline : public Shape
 {
 public:
-    enum { Type = UserType + 20 };
-    int property() const override { return 20; }
+    enum { Type = UserType + toolCode(ToolId::Paraline2Paraline) };
+    int property() const override { return toolCode(ToolId::Paraline2Paraline); }
 
     void setPoint(const QPointF &point, unsigned char index, unsigned short serial) override;
     void drawing(const QPointF &point) override;

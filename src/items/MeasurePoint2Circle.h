@@ -7,8 +7,8 @@
 class MeasurePoint2Circle : public Shape
 {
 public:
-    enum { Type = UserType + 16 };
-    int property() const override { return 16; }
+    enum { Type = UserType + toolCode(ToolId::Point2Circle) };
+    int property() const override { return toolCode(ToolId::Point2Circle); }
 
     QPointF measuredPoint = unsetPoint();
     QPointF circlePoint1 = unsetPoint();

@@ -10,8 +10,8 @@
 class MeasurePoint2Line : public Shape
 {
 public:
-    enum { Type = UserType + 9 };
-    int property() const override { return 9; }
+    enum { Type = UserType + toolCode(ToolId::Point2Line) };
+    int property() const override { return toolCode(ToolId::Point2Line); }
 
     QPointF point = unsetPoint();
     QPointF lineStart = unsetPoint();

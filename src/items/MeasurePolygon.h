@@ -11,8 +11,8 @@
 class MeasurePolygon : public Shape
 {
 public:
-    enum { Type = UserType + 12 };
-    int property() const override { return 12; }
+    enum { Type = UserType + toolCode(ToolId::Polygon) };
+    int property() const override { return toolCode(ToolId::Polygon); }
 
     void setPoint(const QPointF &point, unsigned char index, unsigned short serial) override;
     void endDraw(const QPointF &point) override;

@@ -8,8 +8,8 @@
 class MeasureRadian : public Shape
 {
 public:
-    enum { Type = UserType + 14 };
-    int property() const override { return 14; }
+    enum { Type = UserType + toolCode(ToolId::Radian) };
+    int property() const override { return toolCode(ToolId::Radian); }
 
     QPointF arcStart = unsetPoint();
     QPointF arcMiddle = unsetPoint();

@@ -10,8 +10,8 @@
 class MeasureRectangle : public Shape
 {
 public:
-    enum { Type = UserType + 11 };
-    int property() const override { return 11; }
+    enum { Type = UserType + toolCode(ToolId::Rectangle) };
+    int property() const override { return toolCode(ToolId::Rectangle); }
 
     QPointF cornerPoint1 = unsetPoint();
     QPointF cornerPoint2 = unsetPoint();

@@ -8,9 +8,9 @@
 class MeasureVerticalLine : public MeasureLine
 {
 public:
-    enum { Type = UserType + 5 };
+    enum { Type = UserType + toolCode(ToolId::VerticalLine) };
 
-    int property() const override { return 5; }
+    int property() const override { return toolCode(ToolId::VerticalLine); }
 
 protected:
     QPointF endPointFor(const QPointF &point) const override { return QPointF(startPoint.x(), point.y()); }

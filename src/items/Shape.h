@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include "ToolId.h"
+
 // The base of every measurement and calibration item.
 //
 // The main window feeds an item through setPoint() (a click fixed a defining point), drawing()
@@ -38,7 +40,7 @@ public:
     virtual void drawing(const QPointF &point);
     // The finishing click.
     virtual void endDraw(const QPointF &point);
-    // The item's type code, the same number as the tool code that draws it.
+    // The item's type code: the code of the tool that draws it (ToolId).
     virtual int property() const;
 
     int type() const override { return UserType + property(); }

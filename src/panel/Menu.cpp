@@ -129,12 +129,12 @@ Menu::~Menu()
 
 void Menu::slot_calibrateline()
 {
-    palette->arm(1);
+    palette->arm(toolCode(ToolId::CalibrateLine));
 }
 
 void Menu::slot_calibrateCircle()
 {
-    palette->arm(2);
+    palette->arm(toolCode(ToolId::CalibrateCircle));
 }
 
 void Menu::initRulerTable()

@@ -9,6 +9,7 @@
 #include "QtCompat.h"
 #include "ResultsCsv.h"
 #include "Shape.h"
+#include "ToolTable.h"
 #include "UserDialogs.h"
 
 namespace {
@@ -16,7 +17,7 @@ const int emptyRows = 32;
 
 bool isMeasurement(const Shape *shape)
 {
-    return shape->property() >= 3 && shape->property() <= 21;
+    return ToolTable::isMeasurement(shape->property());
 }
 
 // Whether a text's height in a cell follows from its number of lines alone: it has no place

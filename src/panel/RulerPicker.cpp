@@ -11,6 +11,7 @@
 #include "CustomToolButton.h"
 #include "GlobalVar.h"
 #include "PanelIcons.h"
+#include "ToolTable.h"
 #include "UserDialogs.h"
 
 namespace {
@@ -39,8 +40,9 @@ RulerPicker::RulerPicker(QWidget *panel, QComboBox *rulers, QComboBox *units)
     , rulers(rulers)
     , units(units)
 {
-    lineAction = new QAction(QIcon(PanelIcons::assist("ruler-line")), tr("Line"), panel);
-    circleAction = new QAction(QIcon(PanelIcons::assist("ruler-circle")), tr("Circle"), panel);
+    lineAction = new QAction(QIcon(PanelIcons::assist(ToolTable::find(ToolId::CalibrateLine)->icon)), tr("Line"), panel);
+    circleAction =
+        new QAction(QIcon(PanelIcons::assist(ToolTable::find(ToolId::CalibrateCircle)->icon)), tr("Circle"), panel);
     menu = new QMenu(panel);
     menu->addAction(lineAction);
     menu->addAction(circleAction);

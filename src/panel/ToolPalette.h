@@ -6,8 +6,9 @@
 
 class QToolButton;
 class QWidget;
+struct ToolDescription;
 
-// The measurement tools of the panel: one button per tool code, at most one armed. A click on
+// The measurement tools of the panel: one button per tool of the tool table, at most one armed. A click on
 // an idle tool arms it and shows its "-select" icon; a click on the armed one disarms it.
 class ToolPalette : public QObject
 {
@@ -33,6 +34,7 @@ signals:
 private:
     void click(int index);
 
+    QVector<const ToolDescription *> tools;
     QVector<QToolButton *> buttons;
     QToolButton *crossLine = nullptr;
     int armed = 0;
