@@ -2,38 +2,31 @@
 #include "ui_Frame.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QBuffer>
 #include <QTimer>
 #include <QWheelEvent>
 
-#include "BmpEncoder.h"
 #include "CalibrateCircle.h"
 #include "CalibrateDialog.h"
 #include "CalibrateLine.h"
 #include "ccdSetDialog.h"
 #include "DriveFb0.h"
-#include "Control.h"
-#include "DriveFb1.h"
 #include "FileRepairs.h"
 #include "GlobalVar.h"
 #include "GraphicsView.h"
 #include "LabelSweep.h"
+#include "LanguageSwitch.h"
 #include "Menu.h"
 #include "NumericKeypadDialog.h"
 #include "ParamFile.h"
-#include "PointDetector.h"
+#include "PictureCapture.h"
 #include "QtCompat.h"
 #include "RulerUnits.h"
-#include "SafeFile.h"
 #include "Shape.h"
 #include "ShapeRoutes.h"
 #include "ToolTable.h"
-#include "SubPixelEdge.h"
 #include "SimulatedCamera.h"
 #include "SystemPaths.h"
 #include "UserDialogs.h"
@@ -43,6 +36,7 @@ Frame::Frame(QWidget *parent)
     : QDialog(parent)
     , unitText(QStringLiteral("pixels"))
     , ui(new Ui::Frame)
+    , language(new LanguageSwitch)
 {
     ui->setupUi(this);
     GlobalVar::shapeList.clear();
@@ -564,27 +558,17 @@ void Frame::changeEvent(QEvent *event)
 
 void Frame::slot_changeLangToSimplifiedChinese()
 {
-    loadLanguage(QStringLiteral("qt_zh_CN.qm"), QStringLiteral("Korvelin_zh_CN.qm"));
+    language->simplifiedChinese();
 }
 
 void Frame::slot_changeLangToTraditionalChinese()
 {
-    loadLanguage(QStringLiteral("qt_zh_TW.qm"), QStringLiteral("Korvelin_zh_TW.qm"));
+    language->traditionalChinese();
 }
 
 void Frame::slot_changeLangToEnglish()
 {
-    QCoreApplication::removeTranslator(&qtTranslator);
-    QCoreApplication::removeTranslator(&appTranslator);
-}
-
-void Frame::loadLanguage(const QString &qtFile, const QString &appFile)
-{
-    // A failed load empties the translator, so a missing file leaves its texts as they are.
-    static_cast<void>(qtTranslator.load(qtFile, SystemPaths::qtTranslationsPath()));
-    QCoreApplication::installTranslator(&qtTranslator);
-    static_cast<void>(appTranslator.load(appFile));
-    QCoreApplication::installTranslator(&appTranslator);
+    language->english();
 }
 
 // The view is never scaled, so the zoom group stays hidden and its buttons do nothing.
@@ -595,46 +579,12 @@ void Frame::on_tb_ZoomOriginal_clicked() {}
 
 QPointF Frame::detectPoint(QPointF p)
 {
-    if (!PointDetector::detectionArea.contains(p))
-        return p;
-    // Only the rows of the block around the click are read from the photo, and those the
-    // refinement looks at around it.
-    const int margin = GlobalVar::bSubPixel ? SubPixelEdge::reach : 0;
-    DriveFb1 fb1;
-    const QImage *picture = fb1.readQImageRows(1920, 1080, 4, PointDetector::firstRow(p) - margin,
-                                               PointDetector::rowCount + 2 * margin);
-    if (!picture)
-        return p;
-    if (GlobalVar::bSubPixel)
-        return SubPixelEdge::locate(*picture, p, GlobalVar::threshold,
-                                    Control::gammaExponent(GlobalVar::IMX185.gamma));
-    return PointDetector::locate(*picture, p, GlobalVar::threshold);
+    return PictureCapture::detectPoint(p);
 }
 
 bool Frame::captureImageTo(const QString &path)
 {
-    DriveFb1 fb1;
-    QImage *picture = fb1.readQImage(1920, 1080, 4);
-    if (!picture)
-        return false;
-    QPainter painter(picture);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    // The items alone over the photo: the view's own background is the live picture again.
-    scene->render(&painter, QRectF(picture->rect()), view->mapToScene(picture->rect()).boundingRect(), Qt::KeepAspectRatio);
-    painter.end();
-    // Written beside the target and put in its place only when complete, so a failed write
-    // leaves no half-written picture. A bitmap is encoded in one piece.
-    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    QByteArray bytes;
-    if (format == "bmp") {
-        bytes = BmpEncoder::encode(*picture);
-    } else {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        if (!picture->save(&buffer, format.isEmpty() ? nullptr : format.constData()))
-            bytes.clear();
-    }
-    return !bytes.isEmpty() && SafeFile::write(path, bytes);
+    return PictureCapture::captureTo(path, scene, view);
 }
 
 bool Frame::eventFilter(QObject *watched, QEvent *event)

@@ -3,7 +3,6 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <QTranslator>
 
 #include <memory>
 
@@ -13,6 +12,7 @@
 class CalibrateDialog;
 class GraphicsView;
 class LabelSweep;
+class LanguageSwitch;
 class Menu;
 class QGraphicsScene;
 class Shape;
@@ -136,11 +136,9 @@ private:
     void closeCalibrateDialog();
     void refreshLabels();
     void restyleItems();
-    void loadLanguage(const QString &qtFile, const QString &appFile);
 
     std::unique_ptr<Ui::Frame> ui;
-    QTranslator qtTranslator;
-    QTranslator appTranslator;
+    std::unique_ptr<LanguageSwitch> language;
     bool livePicturePending = false;
 };
 
