@@ -22,6 +22,7 @@
 #include "FileRepairs.h"
 #include "GlobalVar.h"
 #include "GraphicsView.h"
+#include "LabelPlacement.h"
 #include "LabelSweep.h"
 #include "Menu.h"
 #include "NumericKeypadDialog.h"
@@ -272,6 +273,7 @@ void Frame::finishShape(const QPointF &p, const ShapeRoute &route)
 {
     pointIndex = 0;
     currentShape->endDraw(p);
+    LabelPlacement::place(currentShape);
     GlobalVar::shapeList.append(currentShape);
     if (route.calibration)
         bDrawing = false;

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "GlobalVar.h"
+#include "LabelPlacement.h"
 #include "Shape.h"
 
 LabelSweep::LabelSweep(QObject *parent)
@@ -55,9 +56,15 @@ void LabelSweep::writeBand()
         // last band.
         const qreal top = shape->sceneBoundingRect().top();
         if ((band == 0 || !(top < from)) && (last || top < to)) {
-            // A label written anew rebuilds the item's area as well.
-            if (!shape->refreshLabel() && restyle)
+            // A label written anew rebuilds the item's area as well, and finds its place again
+            // at its new size.
+            bool changed = shape->refreshLabel();
+            if (!changed && restyle) {
                 shape->refreshLook();
+                changed = true;
+            }
+            if (changed)
+                LabelPlacement::place(shape);
         }
     }
     if (isRunning()) {
