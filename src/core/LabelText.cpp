@@ -1,17 +1,23 @@
 #include "LabelText.h"
 
 #include <QFontMetricsF>
-#include <QPair>
+#include <QGlyphRun>
+#include <QHash>
+#include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
+#include <QVector>
 
+#include <cmath>
 #include <initializer_list>
 
 #include "GlobalVar.h"
-#include "TextSizeCache.h"
 
 namespace {
-// Room around the measured text for ink that reaches past it, and for the halo.
-const int margin = LabelText::reach + 4;
+// Room around a glyph's ink for the halo.
+const int margin = LabelText::reach + 1;
 
 // Each byte becomes the largest of itself and its neighbours at the given steps.
 void widen(QImage *mask, std::initializer_list<QPoint> steps)
@@ -34,14 +40,121 @@ void widen(QImage *mask, std::initializer_list<QPoint> steps)
     }
 }
 
-struct HaloCache
+// One glyph of a laid-out label: which font of the kept ones, which glyph, and where its
+// origin lies from the label's corner.
+struct Placed
+{
+    int font;
+    quint32 glyph;
+    QPointF position;
+};
+
+struct Halo
+{
+    QImage image;
+    // From the glyph's origin to the image's top left.
+    QPoint offset;
+};
+
+struct Kept
 {
     QFont font;
     int dpi = 0;
-    qint64 pixels = 0;
-    // By the halo's colour and the text: a selected item writes in its pen's colour.
-    QHash<QPair<QRgb, QString>, QImage> halos;
+    QVector<QRawFont> fonts;
+    QHash<QString, QVector<Placed>> texts;
+    // By halo colour, font and glyph.
+    QHash<quint64, Halo> halos;
+
+    void reset(const QFont &newFont, int newDpi)
+    {
+        font = newFont;
+        dpi = newDpi;
+        fonts.clear();
+        texts.clear();
+        halos.clear();
+    }
+    int fontIndex(const QRawFont &raw)
+    {
+        const int index = fonts.indexOf(raw);
+        if (index >= 0)
+            return index;
+        fonts.append(raw);
+        return fonts.size() - 1;
+    }
 };
+
+Kept &kept()
+{
+    static Kept cache;
+    return cache;
+}
+
+// The glyphs of `text` where drawText() puts them: line by line, one line spacing apart, each
+// baseline one ascent below its line's top.
+QVector<Placed> layOut(const QString &text, const QFont &font, QPaintDevice *device)
+{
+    Kept &cache = kept();
+    QVector<Placed> glyphs;
+    const QFontMetricsF metrics(font, device);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        QTextLayout layout(lines.at(i), font, device);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        if (line.isValid())
+            line.setPosition(QPointF(0, 0));
+        layout.endLayout();
+        // The layout's baseline is one ascent of its line below its top.
+        const QPointF shift(0, i * metrics.lineSpacing() + metrics.ascent() - (line.isValid() ? line.ascent() : 0));
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        for (const QGlyphRun &run : runs) {
+            const int fontIndex = cache.fontIndex(run.rawFont());
+            const QVector<quint32> indexes = run.glyphIndexes();
+            const QVector<QPointF> positions = run.positions();
+            for (int g = 0; g < indexes.size() && g < positions.size(); ++g)
+                glyphs.append({fontIndex, indexes.at(g), positions.at(g) + shift});
+        }
+    }
+    return glyphs;
+}
+
+Halo makeHalo(const QRawFont &font, quint32 glyph, QRgb color)
+{
+    const QRectF box = font.boundingRect(glyph);
+    const int left = int(std::floor(box.left())) - margin;
+    const int top = int(std::floor(box.top())) - margin;
+    const QSize size(int(std::ceil(box.right())) + margin - left + 1, int(std::ceil(box.bottom())) + margin - top + 1);
+    Halo halo;
+    halo.offset = QPoint(left, top);
+    if (size.width() <= 0 || size.height() <= 0 || box.isEmpty())
+        return halo;
+    QImage mask(size, QImage::Format_Alpha8);
+    mask.fill(0);
+    {
+        QGlyphRun run;
+        run.setRawFont(font);
+        run.setGlyphIndexes({glyph});
+        run.setPositions({QPointF(0, 0)});
+        QPainter painter(&mask);
+        painter.setPen(Qt::black);
+        painter.drawGlyphRun(QPointF(-left, -top), run);
+    }
+    // A square of one pixel each way, then a cross of one: an octagon reaching two pixels, so
+    // the halo's corners are rounded.
+    widen(&mask, {QPoint(-1, 0), QPoint(1, 0)});
+    widen(&mask, {QPoint(0, -1), QPoint(0, 1)});
+    widen(&mask, {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)});
+    halo.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < size.height(); ++y) {
+        const uchar *in = mask.constScanLine(y);
+        auto *out = reinterpret_cast<QRgb *>(halo.image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int a = in[x] * qAlpha(color) / 255;
+            out[x] = qRgba(qRed(color) * a / 255, qGreen(color) * a / 255, qBlue(color) * a / 255, a);
+        }
+    }
+    return halo;
+}
 } // namespace
 
 QColor LabelText::outlineColor(const QColor &text)
@@ -67,61 +180,35 @@ void LabelText::drawText(QPainter *painter, const QPointF &corner, const QString
     }
 }
 
-QImage LabelText::halo(const QFont &font, const QColor &color, const QString &text, int dpi, QPoint *offset)
+void LabelText::drawHalo(QPainter *painter, const QPointF &corner, const QString &text)
 {
-    *offset = QPoint(-margin, -margin);
-    const QSize size = TextSizeCache::measure(font, text) + QSize(2 * margin, 2 * margin);
-    QImage mask(size, QImage::Format_Alpha8);
-    // The text takes the size in pixels it has where the label is drawn.
-    mask.setDotsPerMeterX(qRound(dpi / 0.0254));
-    mask.setDotsPerMeterY(qRound(dpi / 0.0254));
-    mask.fill(0);
-    {
-        QPainter painter(&mask);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        drawText(&painter, QPointF(margin, margin), text);
+    Kept &cache = kept();
+    QPaintDevice *device = painter->device();
+    const QFont &font = painter->font();
+    const int dpi = device ? device->logicalDpiY() : 0;
+    if (!(font == cache.font) || dpi != cache.dpi)
+        cache.reset(font, dpi);
+    if (cache.texts.size() >= keptTexts)
+        cache.texts.clear();
+    auto laidOut = cache.texts.constFind(text);
+    if (laidOut == cache.texts.constEnd())
+        laidOut = cache.texts.insert(text, layOut(text, font, device));
+    const QRgb color = outlineColor(painter->pen().color()).rgba();
+    // Whole pixels: the halo is wider than the fraction it could be off by.
+    const QPoint origin = corner.toPoint();
+    for (const Placed &placed : *laidOut) {
+        const quint64 key = (quint64(color) << 32) | (quint64(placed.font) << 24) | (placed.glyph & 0xffffffu);
+        auto halo = cache.halos.constFind(key);
+        if (halo == cache.halos.constEnd())
+            halo = cache.halos.insert(key, makeHalo(cache.fonts.at(placed.font), placed.glyph, color));
+        if (!halo->image.isNull())
+            painter->drawImage(origin + placed.position.toPoint() + halo->offset, halo->image);
     }
-    // A square of one pixel each way, then a cross of one: an octagon reaching two pixels, so
-    // the halo's corners are rounded.
-    widen(&mask, {QPoint(-1, 0), QPoint(1, 0)});
-    widen(&mask, {QPoint(0, -1), QPoint(0, 1)});
-    widen(&mask, {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)});
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    const QRgb opaque = color.rgba();
-    for (int y = 0; y < size.height(); ++y) {
-        const uchar *in = mask.constScanLine(y);
-        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const int a = in[x] * qAlpha(opaque) / 255;
-            out[x] = qRgba(qRed(opaque) * a / 255, qGreen(opaque) * a / 255, qBlue(opaque) * a / 255, a);
-        }
-    }
-    return image;
 }
 
 void LabelText::draw(QPainter *painter, const QPointF &corner, const QString &text)
 {
-    if (GlobalVar::bTextOutline && !text.isEmpty()) {
-        static HaloCache cache;
-        const QFont &font = painter->font();
-        const QColor color = outlineColor(painter->pen().color());
-        const int dpi = painter->device()->logicalDpiY();
-        if (!(font == cache.font) || dpi != cache.dpi || cache.pixels > keptPixels) {
-            cache.halos.clear();
-            cache.pixels = 0;
-            cache.font = font;
-            cache.dpi = dpi;
-        }
-        QPoint offset(-margin, -margin);
-        const QPair<QRgb, QString> key(color.rgba(), text);
-        auto known = cache.halos.constFind(key);
-        if (known == cache.halos.constEnd()) {
-            const QImage made = halo(font, color, text, dpi, &offset);
-            cache.pixels += qint64(made.width()) * made.height();
-            known = cache.halos.insert(key, made);
-        }
-        painter->drawImage(corner + QPointF(offset), *known);
-    }
+    if (GlobalVar::bTextOutline && !text.isEmpty())
+        drawHalo(painter, corner, text);
     drawText(painter, corner, text);
 }

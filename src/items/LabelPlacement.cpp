@@ -1,6 +1,7 @@
 #include "LabelPlacement.h"
 
 #include <QGraphicsScene>
+#include <QHash>
 
 #include <algorithm>
 #include <cmath>
@@ -51,20 +52,27 @@ QVector<QPointF> LabelPlacement::candidates(const QSizeF &size)
     return offsets;
 }
 
-bool LabelPlacement::place(Shape *shape)
+namespace {
+// The label's own place, at no offset, in scene coordinates; empty without a label.
+QRectF homeOf(const Shape *shape)
 {
-    if (!shape || !shape->scene())
-        return false;
     const QRectF placed = shape->mapRectToScene(shape->shownLabelRect());
-    if (placed.isEmpty())
-        return false;
-    const QRectF home = placed.translated(-shape->labelOffset());
-    const QVector<QPointF> offsets = candidates(home.size());
+    return placed.isEmpty() ? placed : placed.translated(-shape->labelOffset());
+}
+
+// Everything the candidates of a label at `home` may cover.
+QRectF reachOf(const QRectF &home, const QVector<QPointF> &offsets)
+{
     QRectF reach;
     for (const QPointF &offset : offsets)
         reach |= home.translated(offset);
-    const QVector<QRectF> others = labelsNear(shape, reach, crowdLimit);
-    if (others.size() > crowdLimit)
+    return reach;
+}
+
+// Puts the label at the first free candidate; true when that moved it from its own place.
+bool settle(Shape *shape, const QRectF &home, const QVector<QPointF> &offsets, const QVector<QRectF> &others)
+{
+    if (others.size() > LabelPlacement::crowdLimit)
         return false;
     for (const QPointF &offset : offsets) {
         if (isFree(home.translated(offset), others)) {
@@ -74,6 +82,111 @@ bool LabelPlacement::place(Shape *shape)
     }
     // No room anywhere: the label stays.
     return false;
+}
+
+// The labels of many items in square cells, so that the neighbours of one label are found
+// among a few dozen rectangles instead of by a query of the scene.
+class LabelGrid
+{
+public:
+    static constexpr qreal cell = 128.0;
+
+    void add(const Shape *shape, const QRectF &rect)
+    {
+        const int index = rects.size();
+        rects << rect;
+        owners << shape;
+        forCells(rect, [&](qint64 key) { cells[key] << index; });
+    }
+    void move(const Shape *shape, const QRectF &rect)
+    {
+        const int index = owners.indexOf(shape);
+        if (index < 0) {
+            add(shape, rect);
+            return;
+        }
+        forCells(rects.at(index), [&](qint64 key) { cells[key].removeOne(index); });
+        rects[index] = rect;
+        forCells(rect, [&](qint64 key) { cells[key] << index; });
+    }
+    // The labels of items other than `shape` that reach into `area`, at most `limit` + 1.
+    QVector<QRectF> near(const Shape *shape, const QRectF &area, int limit) const
+    {
+        QVector<int> seen;
+        QVector<QRectF> found;
+        forCells(area, [&](qint64 key) {
+            for (int index : cells.value(key)) {
+                if (found.size() > limit || owners.at(index) == shape || seen.contains(index))
+                    continue;
+                seen << index;
+                if (rects.at(index).intersects(area))
+                    found << rects.at(index);
+            }
+        });
+        return found;
+    }
+
+private:
+    template<class F>
+    static void forCells(const QRectF &rect, F f)
+    {
+        const int left = int(std::floor(rect.left() / cell));
+        const int right = int(std::floor(rect.right() / cell));
+        const int top = int(std::floor(rect.top() / cell));
+        const int bottom = int(std::floor(rect.bottom() / cell));
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = left; x <= right; ++x)
+                f((qint64(y) << 32) ^ qint64(quint32(x)));
+        }
+    }
+
+    QVector<QRectF> rects;
+    QVector<const Shape *> owners;
+    QHash<qint64, QVector<int>> cells;
+};
+} // namespace
+
+bool LabelPlacement::place(Shape *shape)
+{
+    if (!shape || !shape->scene())
+        return false;
+    const QRectF home = homeOf(shape);
+    if (home.isEmpty())
+        return false;
+    const QVector<QPointF> offsets = candidates(home.size());
+    return settle(shape, home, offsets, labelsNear(shape, reachOf(home, offsets), crowdLimit));
+}
+
+void LabelPlacement::placeAll(const QVector<Shape *> &shapes, const QVector<Shape *> &all)
+{
+    // Only the labels that the candidates of `shapes` can reach take part.
+    QRectF area;
+    for (const Shape *shape : shapes) {
+        const QRectF home = homeOf(shape);
+        if (!home.isEmpty())
+            area |= reachOf(home, candidates(home.size()));
+    }
+    if (area.isEmpty())
+        return;
+    LabelGrid grid;
+    for (const Shape *shape : all) {
+        // A label lies within its item's area.
+        if (!shape->scene() || !shape->isVisible() || !shape->sceneBoundingRect().intersects(area))
+            continue;
+        const QRectF rect = shape->mapRectToScene(shape->shownLabelRect());
+        if (!rect.isEmpty() && rect.intersects(area))
+            grid.add(shape, rect);
+    }
+    for (Shape *shape : shapes) {
+        const QRectF home = homeOf(shape);
+        if (home.isEmpty())
+            continue;
+        const QVector<QPointF> offsets = candidates(home.size());
+        const QPointF before = shape->labelOffset();
+        settle(shape, home, offsets, grid.near(shape, reachOf(home, offsets), crowdLimit));
+        if (shape->labelOffset() != before)
+            grid.move(shape, home.translated(shape->labelOffset()));
+    }
 }
 
 void LabelPlacement::placeAfterMove(Shape *shape, const QRectF &formerLabel)

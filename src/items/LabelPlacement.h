@@ -23,6 +23,10 @@ public:
     // Places the label of `shape`: at its own place when that is free, else at the nearest free
     // one. True when it was moved.
     static bool place(Shape *shape);
+    // Places the labels of `shapes` as place() does, against the labels of `all` near them: for
+    // many items at once (a restyle, a change of unit), one look at each label instead of a
+    // query of the scene per item.
+    static void placeAll(const QVector<Shape *> &shapes, const QVector<Shape *> &all);
     // After `shape` was dragged: its own label, then the moved labels that gave way to it at
     // `formerLabel` (scene coordinates), which may now go back.
     static void placeAfterMove(Shape *shape, const QRectF &formerLabel);

@@ -51,22 +51,24 @@ void LabelSweep::writeBand()
     const bool last = !isRunning();
     const qreal from = bandTops.at(band);
     const qreal to = last ? 0.0 : bandTops.at(nextBand);
+    QVector<Shape *> written;
     for (Shape *shape : qAsConst(GlobalVar::shapeList)) {
         // Written as a negation, so that an item without a place (no number) still falls into the
         // last band.
         const qreal top = shape->sceneBoundingRect().top();
         if ((band == 0 || !(top < from)) && (last || top < to)) {
-            // A label written anew rebuilds the item's area as well, and finds its place again
-            // at its new size.
+            // A label written anew rebuilds the item's area as well.
             bool changed = shape->refreshLabel();
             if (!changed && restyle) {
                 shape->refreshLook();
                 changed = true;
             }
             if (changed)
-                LabelPlacement::place(shape);
+                written << shape;
         }
     }
+    // The band's labels find their places again at their new sizes, all in one look.
+    LabelPlacement::placeAll(written, GlobalVar::shapeList);
     if (isRunning()) {
         nextBandTimer.start();
         return;
