@@ -40,13 +40,12 @@ void widen(QImage *mask, std::initializer_list<QPoint> steps)
     }
 }
 
-// One glyph of a laid-out label: which font of the kept ones, which glyph, and where its
-// origin lies from the label's corner.
-struct Placed
+// A label laid out: its glyph runs with their positions from the label's corner, and for each
+// run which of the kept fonts it is in.
+struct Layout
 {
-    int font;
-    quint32 glyph;
-    QPointF position;
+    QVector<QGlyphRun> runs;
+    QVector<int> fonts;
 };
 
 struct Halo
@@ -61,7 +60,7 @@ struct Kept
     QFont font;
     int dpi = 0;
     QVector<QRawFont> fonts;
-    QHash<QString, QVector<Placed>> texts;
+    QHash<QString, Layout> texts;
     // By halo colour, font and glyph.
     QHash<quint64, Halo> halos;
 
@@ -89,12 +88,13 @@ Kept &kept()
     return cache;
 }
 
-// The glyphs of `text` where drawText() puts them: line by line, one line spacing apart, each
-// baseline one ascent below its line's top.
-QVector<Placed> layOut(const QString &text, const QFont &font, QPaintDevice *device)
+// The glyphs of `text` where QPainter::drawText() would put them: line by line, one line
+// spacing apart, each baseline one ascent below its line's top. Shaped once per text, so a
+// label repainted is not shaped again.
+Layout layOut(const QString &text, const QFont &font, QPaintDevice *device)
 {
     Kept &cache = kept();
-    QVector<Placed> glyphs;
+    Layout laidOut;
     const QFontMetricsF metrics(font, device);
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
@@ -107,15 +107,16 @@ QVector<Placed> layOut(const QString &text, const QFont &font, QPaintDevice *dev
         // The layout's baseline is one ascent of its line below its top.
         const QPointF shift(0, i * metrics.lineSpacing() + metrics.ascent() - (line.isValid() ? line.ascent() : 0));
         const QList<QGlyphRun> runs = layout.glyphRuns();
-        for (const QGlyphRun &run : runs) {
-            const int fontIndex = cache.fontIndex(run.rawFont());
-            const QVector<quint32> indexes = run.glyphIndexes();
-            const QVector<QPointF> positions = run.positions();
-            for (int g = 0; g < indexes.size() && g < positions.size(); ++g)
-                glyphs.append({fontIndex, indexes.at(g), positions.at(g) + shift});
+        for (QGlyphRun run : runs) {
+            QVector<QPointF> positions = run.positions();
+            for (QPointF &position : positions)
+                position += shift;
+            run.setPositions(positions);
+            laidOut.runs << run;
+            laidOut.fonts << cache.fontIndex(run.rawFont());
         }
     }
-    return glyphs;
+    return laidOut;
 }
 
 Halo makeHalo(const QRawFont &font, quint32 glyph, QRgb color)
@@ -166,22 +167,10 @@ QColor LabelText::outlineColor(const QColor &text)
     return outline;
 }
 
-void LabelText::drawText(QPainter *painter, const QPointF &corner, const QString &text)
+void LabelText::draw(QPainter *painter, const QPointF &corner, const QString &text)
 {
-    // Unclipped: the rectangle a label is measured by is as wide as its ink, and the ink starts
-    // a pixel or two right of the corner, so a clip to it would cut the last letter's edge.
-    if (text.contains(QLatin1Char('\n'))) {
-        painter->drawText(QRectF(corner, QSizeF()), Qt::AlignLeft | Qt::TextDontClip, text);
-    } else {
-        // A single line has its baseline one ascent below the corner, as the form above puts
-        // it; this form skips the line layout, a good part of repainting thousands of labels.
-        const qreal ascent = QFontMetricsF(painter->font()).ascent();
-        painter->drawText(corner + QPointF(0, ascent), text);
-    }
-}
-
-void LabelText::drawHalo(QPainter *painter, const QPointF &corner, const QString &text)
-{
+    if (text.isEmpty())
+        return;
     Kept &cache = kept();
     QPaintDevice *device = painter->device();
     const QFont &font = painter->font();
@@ -193,22 +182,28 @@ void LabelText::drawHalo(QPainter *painter, const QPointF &corner, const QString
     auto laidOut = cache.texts.constFind(text);
     if (laidOut == cache.texts.constEnd())
         laidOut = cache.texts.insert(text, layOut(text, font, device));
-    const QRgb color = outlineColor(painter->pen().color()).rgba();
-    // Whole pixels: the halo is wider than the fraction it could be off by.
-    const QPoint origin = corner.toPoint();
-    for (const Placed &placed : *laidOut) {
-        const quint64 key = (quint64(color) << 32) | (quint64(placed.font) << 24) | (placed.glyph & 0xffffffu);
-        auto halo = cache.halos.constFind(key);
-        if (halo == cache.halos.constEnd())
-            halo = cache.halos.insert(key, makeHalo(cache.fonts.at(placed.font), placed.glyph, color));
-        if (!halo->image.isNull())
-            painter->drawImage(origin + placed.position.toPoint() + halo->offset, halo->image);
-    }
-}
 
-void LabelText::draw(QPainter *painter, const QPointF &corner, const QString &text)
-{
-    if (GlobalVar::bTextOutline && !text.isEmpty())
-        drawHalo(painter, corner, text);
-    drawText(painter, corner, text);
+    if (GlobalVar::bTextOutline) {
+        const QRgb color = outlineColor(painter->pen().color()).rgba();
+        // Whole pixels: the halo is wider than the fraction it could be off by.
+        const QPoint origin = corner.toPoint();
+        for (int r = 0; r < laidOut->runs.size(); ++r) {
+            const QGlyphRun &run = laidOut->runs.at(r);
+            const int fontIndex = laidOut->fonts.at(r);
+            const QVector<quint32> glyphs = run.glyphIndexes();
+            const QVector<QPointF> positions = run.positions();
+            for (int g = 0; g < glyphs.size() && g < positions.size(); ++g) {
+                const quint64 key = (quint64(color) << 32) | (quint64(fontIndex) << 24) | (glyphs.at(g) & 0xffffffu);
+                auto halo = cache.halos.constFind(key);
+                if (halo == cache.halos.constEnd())
+                    halo = cache.halos.insert(key, makeHalo(cache.fonts.at(fontIndex), glyphs.at(g), color));
+                if (!halo->image.isNull())
+                    painter->drawImage(origin + positions.at(g).toPoint() + halo->offset, halo->image);
+            }
+        }
+    }
+    // Unclipped: the rectangle a label is measured by is as wide as its ink, and the ink starts
+    // a pixel or two right of the corner, so a clip to it would cut the last letter's edge.
+    for (const QGlyphRun &run : laidOut->runs)
+        painter->drawGlyphRun(corner, run);
 }

@@ -11,11 +11,11 @@ class QPainter;
 // font and pen colour; with the outline on (GlobalVar::bTextOutline) over a halo in the colour
 // that stands out from the text's, so the label reads on a dark picture as on a bright one.
 //
-// The halo is made glyph by glyph: each glyph's coverage, widened by `reach` pixels with
-// rounded corners, is kept once per glyph and halo colour, and a label is laid out once per
-// text; a label repainted costs one small image per glyph beneath the text. Stroking the
-// glyphs' outlines instead costs a hundred times the text itself. What is kept starts afresh
-// for another font or resolution.
+// A label is shaped once per text and drawn from its kept glyph runs, so a repaint does not
+// shape it again. The halo is made glyph by glyph: each glyph's coverage, widened by `reach`
+// pixels with rounded corners, is kept once per glyph and halo colour, and drawn beneath the
+// glyph wherever it stands. Stroking the glyphs' outlines instead costs a hundred times the
+// text itself. What is kept starts afresh for another font or resolution.
 class LabelText
 {
 public:
@@ -30,9 +30,6 @@ public:
     // Light for dark text, dark for light text, with the text's alpha.
     static QColor outlineColor(const QColor &text);
 
-private:
-    static void drawHalo(QPainter *painter, const QPointF &corner, const QString &text);
-    static void drawText(QPainter *painter, const QPointF &corner, const QString &text);
 };
 
 #endif // LABELTEXT_H
