@@ -904,6 +904,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location filename="../src/panel/TextDialog.cpp" line="1"/>
+        <source>Outline</source>
+        <translation>描边</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/TextDialog.cpp" line="1"/>
         <source>Cross</source>
         <translation>十字线</translation>
     </message>

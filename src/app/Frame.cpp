@@ -16,6 +16,7 @@
 #include "FileRepairs.h"
 #include "GlobalVar.h"
 #include "GraphicsView.h"
+#include "LabelPlacement.h"
 #include "LabelSweep.h"
 #include "LanguageSwitch.h"
 #include "Menu.h"
@@ -267,6 +268,7 @@ void Frame::finishShape(const QPointF &p, const ShapeRoute &route)
 {
     pointIndex = 0;
     currentShape->endDraw(p);
+    LabelPlacement::place(currentShape);
     GlobalVar::shapeList.append(currentShape);
     if (route.calibration)
         bDrawing = false;

@@ -18,6 +18,7 @@ QPen GlobalVar::shapeGraphPen;
 QFont GlobalVar::shapeTextFont;
 QColor GlobalVar::shapeTextColor;
 bool GlobalVar::bTextON = true;
+bool GlobalVar::bTextOutline = true;
 bool GlobalVar::bMovable = true;
 bool GlobalVar::bEditable = true;
 bool GlobalVar::bCrossShow = true;
@@ -52,6 +53,7 @@ void GlobalVar::resetToDefaults()
     shapeTextFont = QFont(QStringLiteral("Source Han Sans"), 12, QFont::Light, false);
     shapeTextColor = QColor(0, 0, 255, 255);
     bTextON = true;
+    bTextOutline = true;
     bMovable = true;
     bEditable = true;
     bCrossShow = true;

@@ -58,6 +58,8 @@ public:
     static QColor shapeTextColor;
 
     static bool bTextON;
+    // Labels are written over a halo that stands out from their colour.
+    static bool bTextOutline;
     static bool bMovable;
     static bool bEditable;
     static bool bCrossShow;

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "GlobalVar.h"
+#include "LabelPlacement.h"
 #include "Shape.h"
 
 LabelSweep::LabelSweep(QObject *parent)
@@ -50,16 +51,24 @@ void LabelSweep::writeBand()
     const bool last = !isRunning();
     const qreal from = bandTops.at(band);
     const qreal to = last ? 0.0 : bandTops.at(nextBand);
+    QVector<Shape *> written;
     for (Shape *shape : qAsConst(GlobalVar::shapeList)) {
         // Written as a negation, so that an item without a place (no number) still falls into the
         // last band.
         const qreal top = shape->sceneBoundingRect().top();
         if ((band == 0 || !(top < from)) && (last || top < to)) {
             // A label written anew rebuilds the item's area as well.
-            if (!shape->refreshLabel() && restyle)
+            bool changed = shape->refreshLabel();
+            if (!changed && restyle) {
                 shape->refreshLook();
+                changed = true;
+            }
+            if (changed)
+                written << shape;
         }
     }
+    // The band's labels find their places again at their new sizes, all in one look.
+    LabelPlacement::placeAll(written, GlobalVar::shapeList);
     if (isRunning()) {
         nextBandTimer.start();
         return;

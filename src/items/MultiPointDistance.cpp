@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "GlobalVar.h"
+#include "LabelText.h"
 #include "LineGeometry.h"
 
 namespace {
@@ -236,7 +237,8 @@ QPainterPath MultiPointDistance::buildShape() const
     // Text rectangles run the same way round as the squares and bands, so that where they
     // overlap the winding numbers add up instead of cancelling.
     for (const PlacedText &text : placedTexts(true)) {
-        const QRectF r = GlobalVar::getMultiLineTextRect(text.anchor, text.text);
+        const qreal reach = LabelText::reach;
+        const QRectF r = GlobalVar::getMultiLineTextRect(text.anchor, text.text).adjusted(-reach, -reach, reach, reach);
         path.addPolygon(QPolygonF({r.topRight(), r.topLeft(), r.bottomLeft(), r.bottomRight(), r.topRight()}));
     }
     return path;

@@ -23,6 +23,8 @@ public:
     bool isComplete() const override { return bFinished; }
 
     QRectF boundingRect() const override;
+    // Its texts stand where the lines they name are.
+    QRectF shownLabelRect() const override { return QRectF(); }
     bool refreshLabel() override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;

@@ -4,11 +4,12 @@
 #include <QGraphicsScene>
 #include <QGraphicsSceneHoverEvent>
 #include <QGraphicsSceneMouseEvent>
-#include <QFontMetricsF>
 #include <QPainter>
 
 #include "GlobalVar.h"
 #include "HitArea.h"
+#include "LabelPlacement.h"
+#include "LabelText.h"
 #include "ValueFormat.h"
 
 Shape::Shape()
@@ -104,6 +105,24 @@ void Shape::refreshLook()
     prepareGeometryChange();
     shapeChanged();
     update();
+}
+
+void Shape::setLabelOffset(const QPointF &offset)
+{
+    if (offset == labelShift)
+        return;
+    prepareGeometryChange();
+    labelShift = offset;
+    shapeChanged();
+    update();
+}
+
+QRectF Shape::shownLabelRect() const
+{
+    if (label.isEmpty())
+        return QRectF();
+    const qreal reach = LabelText::reach;
+    return GlobalVar::getMultiLineTextRect(labelCorner(), shownLabel()).adjusted(-reach, -reach, reach, reach);
 }
 
 QString Shape::formatLength(qreal pixels)
@@ -223,16 +242,7 @@ void Shape::drawCross(QPainter *painter, const QPointF &p)
 
 void Shape::drawLabel(QPainter *painter, const QPointF &corner, const QString &text)
 {
-    // Unclipped: the rectangle a label is measured by is as wide as its ink, and the ink starts
-    // a pixel or two right of the corner, so a clip to it would cut the last letter's edge.
-    if (text.contains(QLatin1Char('\n'))) {
-        painter->drawText(QRectF(corner, QSizeF()), Qt::AlignLeft | Qt::TextDontClip, text);
-    } else {
-        // A single line has its baseline one ascent below the corner, as the form above puts
-        // it; this form skips the line layout, a good part of repainting thousands of labels.
-        const qreal ascent = QFontMetricsF(painter->font()).ascent();
-        painter->drawText(corner + QPointF(0, ascent), text);
-    }
+    LabelText::draw(painter, corner, text);
 }
 
 void Shape::shapeChanged()
@@ -280,8 +290,11 @@ void Shape::gatherHitArea(HitArea *area) const
 {
     for (const QPolygonF &handle : handles)
         area->addPolygon(handle);
-    if (isSelected() || !label.isEmpty())
-        area->addRect(labelRect());
+    if (isSelected() || !label.isEmpty()) {
+        // The label's outline reaches a little beyond its text.
+        const qreal reach = LabelText::reach;
+        area->addRect(labelRect().adjusted(-reach, -reach, reach, reach));
+    }
     for (const QPolygonF &band : bands)
         area->addPolygon(band);
     area->addPath(outline());
@@ -289,7 +302,7 @@ void Shape::gatherHitArea(HitArea *area) const
 
 QPointF Shape::labelCorner() const
 {
-    return labelAnchor() + QPointF(8, 8);
+    return labelAnchor() + QPointF(8, 8) + labelShift;
 }
 
 QRectF Shape::labelRect() const
@@ -327,7 +340,25 @@ void Shape::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *
         pen.setColor(GlobalVar::shapeTextColor);
     painter->setPen(pen);
     painter->setFont(GlobalVar::shapeTextFont);
+    if (!labelShift.isNull())
+        drawLeader(painter);
     drawLabel(painter, labelCorner(), shownLabel());
+}
+
+void Shape::drawLeader(QPainter *painter) const
+{
+    // From the label point to the nearest point of the moved label's rectangle, thin, in the
+    // label's colour.
+    const QPointF from = labelAnchor();
+    const QRectF rect = shownLabelRect();
+    const QPointF to(qBound(rect.left(), from.x(), rect.right()), qBound(rect.top(), from.y(), rect.bottom()));
+    QPen pen = painter->pen();
+    const QPen kept = pen;
+    pen.setWidth(1);
+    pen.setStyle(Qt::SolidLine);
+    painter->setPen(pen);
+    painter->drawLine(from, to);
+    painter->setPen(kept);
 }
 
 int Shape::handleAt(const QPointF &pos) const
@@ -364,6 +395,8 @@ void Shape::hoverMoveEvent(QGraphicsSceneHoverEvent *event)
 
 void Shape::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
+    pressedLabelRect = mapRectToScene(shownLabelRect());
+    pressedPosition = pos();
     // Only a press on a selected item can catch a handle; any other press forgets the last one.
     activeHandle = isSelected() ? (unsigned char)handleAt(event->pos()) : 0;
     // A press on a handle reshapes the item; it must not move it as a whole.
@@ -386,6 +419,10 @@ void Shape::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
     setFlag(ItemIsMovable, GlobalVar::bMovable);
     QGraphicsItem::mouseReleaseEvent(event);
+    // A drag that moved or reshaped the item places its label again, and the labels that gave
+    // way to it where it was.
+    if (pos() != pressedPosition || mapRectToScene(shownLabelRect()) != pressedLabelRect)
+        LabelPlacement::placeAfterMove(this, pressedLabelRect);
 }
 
 QVariant Shape::itemChange(GraphicsItemChange change, const QVariant &value)

@@ -66,6 +66,17 @@ public:
     // Re-reads the global look (font, flags) after it changed: the hit area may have grown.
     void refreshLook();
 
+    // Where the label stands: its own place (below right of the label point) moved by an
+    // offset, which LabelPlacement sets so that labels do not cover each other. A moved label is
+    // joined to its point by a thin leader line.
+    QPointF labelOffset() const { return labelShift; }
+    void setLabelOffset(const QPointF &offset);
+    // The point a label belongs to, in item coordinates.
+    QPointF labelPoint() const { return labelAnchor(); }
+    // The shown label's rectangle at its place, with its outline, in item coordinates; empty
+    // for an item without a label. Items that write several texts of their own have none.
+    virtual QRectF shownLabelRect() const;
+
     // A defining point whose x is exactly this value has not been placed yet.
     static constexpr qreal unsetCoordinate = -5.0;
     static QPointF unsetPoint() { return QPointF(unsetCoordinate, unsetCoordinate); }
@@ -158,6 +169,7 @@ protected:
 
 private:
     int handleAt(const QPointF &pos) const;
+    void drawLeader(QPainter *painter) const;
     // The parts of a complete or selected item's hit area.
     void gatherHitArea(HitArea *area) const;
     // Where the label starts: the anchor plus (8, 8).
@@ -174,6 +186,10 @@ private:
     mutable bool askingSceneRect = false;
     // Whether the latest place() was taken.
     bool placeAccepted = true;
+    QPointF labelShift;
+    // The label's rectangle in the scene when the latest press came, to know what a drag left.
+    QRectF pressedLabelRect;
+    QPointF pressedPosition;
 };
 
 #endif // SHAPE_H

@@ -116,6 +116,10 @@ bool ParamFile::readGroup(SettingsReader &in, int kind, CustomLine *vertical, Cu
         GlobalVar::shapeTextColor = colorWithAlpha(in.color(QStringLiteral("param/textcolor"), 0xFF0000FF));
         GlobalVar::bTextON = in.boolean(QStringLiteral("param/textlabel"), true);
         GlobalVar::textDigiLength = qint8(in.integer(QStringLiteral("param/textlength"), 3, 3, 4));
+        // Files from before the outline have no key for it: the labels are outlined, and the
+        // file is not written again for it.
+        GlobalVar::bTextOutline = !in.contains(QStringLiteral("param/textoutline"))
+            || in.boolean(QStringLiteral("param/textoutline"), true);
         GlobalVar::bDetectAuto = in.boolean(QStringLiteral("param/detect"), false);
         break;
     }
@@ -194,6 +198,7 @@ void ParamFile::write(QSettings &settings, int kind, const CustomLine *vertical,
         settings.setValue(QStringLiteral("param/textcolor"), colorValue(GlobalVar::shapeTextColor));
         settings.setValue(QStringLiteral("param/textlabel"), GlobalVar::bTextON);
         settings.setValue(QStringLiteral("param/textlength"), int(GlobalVar::textDigiLength));
+        settings.setValue(QStringLiteral("param/textoutline"), GlobalVar::bTextOutline);
         settings.setValue(QStringLiteral("param/detect"), GlobalVar::bDetectAuto);
         break;
     case 2: {

@@ -13,7 +13,7 @@ class SettingsReader;
 
 // The parameter file "./param" in the working folder: one group of keys per kind, read into
 // and written from the process-wide state.
-//   1 param/*       line pen, text font and colour, item flags, point detection
+//   1 param/*       line pen, text font, colour and outline, item flags, point detection
 //   2 ruler/*       the named calibrations
 //   3 international/language
 //   4 image/type

@@ -1,10 +1,12 @@
 #include "TextDialog.h"
 #include "ui_TextDialog.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "GlobalVar.h"
+#include "LabelText.h"
 #include "UserDialogs.h"
 
 namespace {
@@ -36,6 +38,7 @@ TextDialog::TextDialog(QWidget *parent)
     ui->w_TextColor->setStyleSheet(swatchStyle(textColor));
     showSwitch(ui->w_TextSwitchBack, ui->w_TextSwitchFront, GlobalVar::bTextON);
     ui->sb_TextLength->setValue(textLength);
+    showSwitch(ui->w_TextOutlineBack, ui->w_TextOutlineFront, GlobalVar::bTextOutline);
     showSwitch(ui->w_CrossSwitchBack, ui->w_CrossSwitchFront, GlobalVar::bCrossShow);
 
     connect(this, &TextDialog::signal_lineColorChanged, this, &TextDialog::slot_lineColorChanged);
@@ -43,6 +46,7 @@ TextDialog::TextDialog(QWidget *parent)
     connect(this, &TextDialog::signal_lineMovableClicked, this, &TextDialog::slot_lineMovableChanged);
     connect(this, &TextDialog::signal_textColorChanged, this, &TextDialog::slot_textColorChanged);
     connect(this, &TextDialog::signal_textSwitchClicked, this, &TextDialog::slot_textSwitchChanged);
+    connect(this, &TextDialog::signal_textOutlineClicked, this, &TextDialog::slot_textOutlineChanged);
     connect(this, &TextDialog::signal_corssSwitchClicked, this, &TextDialog::slot_crossSwitchChanged);
     connect(ui->sb_LineWidth, QOverload<int>::of(&QSpinBox::valueChanged), this, &TextDialog::slot_lineWidthChanged);
     connect(ui->sb_TextSize, QOverload<int>::of(&QSpinBox::valueChanged), this, &TextDialog::slot_textSizeChanged);
@@ -95,6 +99,8 @@ void TextDialog::mousePressEvent(QMouseEvent *event)
         emit signal_textColorChanged();
     else if (ui->w_TextSwitchBack->geometry().contains(pos))
         emit signal_textSwitchClicked();
+    else if (ui->w_TextOutlineBack->geometry().contains(pos))
+        emit signal_textOutlineClicked();
     else if (ui->w_CrossSwitchBack->geometry().contains(pos))
         emit signal_corssSwitchClicked();
 }
@@ -121,7 +127,9 @@ void TextDialog::paintEvent(QPaintEvent *)
 
     painter.setPen(GlobalVar::shapeTextColor);
     painter.setFont(QFont(GlobalVar::shapeTextFont.family(), GlobalVar::shapeTextFont.pointSize()));
-    painter.drawText(QPointF(200, 150), previewText());
+    // Written as a label is, its outline included, with its baseline at (200, 150).
+    const qreal ascent = QFontMetricsF(painter.font()).ascent();
+    LabelText::draw(&painter, QPointF(200, 150 - ascent), previewText());
 }
 
 void TextDialog::slot_lineWidthChanged(int width)
@@ -181,6 +189,11 @@ void TextDialog::slot_lineMovableChanged()
 void TextDialog::slot_textSwitchChanged()
 {
     flipSwitch(GlobalVar::bTextON, ui->w_TextSwitchBack, ui->w_TextSwitchFront);
+}
+
+void TextDialog::slot_textOutlineChanged()
+{
+    flipSwitch(GlobalVar::bTextOutline, ui->w_TextOutlineBack, ui->w_TextOutlineFront);
 }
 
 void TextDialog::slot_crossSwitchChanged()

@@ -12,7 +12,7 @@ class TextDialog;
 }
 
 // The line and text properties: pen width and colour of the measurements, whether items may be
-// edited and moved, label size, colour, values shown and digits, and the cross hair. Every
+// edited and moved, label size, colour, values shown, digits and outline, and the cross hair. Every
 // change goes to the process-wide settings at once and shows in the preview; the panel saves
 // and applies them to the scene when the dialog closes.
 class TextDialog : public QDialog
@@ -33,6 +33,7 @@ signals:
     void signal_lineMovableClicked();
     void signal_textColorChanged();
     void signal_textSwitchClicked();
+    void signal_textOutlineClicked();
     void signal_corssSwitchClicked();
 
 public slots:
@@ -43,6 +44,7 @@ public slots:
     void slot_textSizeChanged(int size);
     void slot_textColorChanged();
     void slot_textSwitchChanged();
+    void slot_textOutlineChanged();
     void slot_textLengthChanged(int length);
     void slot_crossSwitchChanged();
 

@@ -130,6 +130,15 @@ void TestFrame::twoClickItem()
     QCOMPARE(segment->endPoint, QPointF(400, 600));
     QVERIFY(segment->flags().testFlag(QGraphicsItem::ItemIsSelectable));
     QVERIFY(segment->flags().testFlag(QGraphicsItem::ItemIsMovable));
+
+    // A segment finished beside it whose label would cover the first one's gives way.
+    frame->armTool(3);
+    click(viewport(), QPointF(100, 210));
+    move(viewport(), QPointF(400, 610));
+    click(viewport(), QPointF(400, 610));
+    const Shape *beside = GlobalVar::shapeList.last();
+    QVERIFY(!beside->labelOffset().isNull());
+    QVERIFY(!segment->mapRectToScene(segment->shownLabelRect()).intersects(beside->mapRectToScene(beside->shownLabelRect())));
 }
 
 void TestFrame::countersAndMoves()

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "GlobalVar.h"
+#include "LabelPlacement.h"
 #include "LabelSweep.h"
 #include "MeasureLine.h"
 #include "testutils.h"
@@ -33,6 +34,10 @@ private slots:
     void labelSweepInterrupted_data();
     void labelSweepInterrupted();
     void lookSweep();
+    void labelOutline_data();
+    void labelOutline();
+    void labelsMakeRoom();
+    void dragPlacesLabelsItTouches();
 
 private:
     // Segments from the top of the picture to its bottom, listed as finished items.
@@ -40,7 +45,10 @@ private:
     int labelsInUnit(const QString &unit) const;
 
     MeasureLine *segment(const QPointF &from, const QPointF &to, quint16 serial = 3);
-    QImage render();
+    QImage render(const QColor &background = Qt::white);
+    // Pixels within `distance` of `colour` in each component.
+    static int countNear(const QImage &image, const QRect &area, const QColor &colour, int distance = 0);
+    static QRectF labelArea(const Shape *item) { return item->mapRectToScene(item->shownLabelRect()); }
 
     TestUtils::Sandbox sandbox;
     QGraphicsScene *scene = nullptr;
@@ -79,10 +87,10 @@ MeasureLine *TestShape::segment(const QPointF &from, const QPointF &to, quint16 
     return item;
 }
 
-QImage TestShape::render()
+QImage TestShape::render(const QColor &background)
 {
     QImage image(1920, 1080, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    image.fill(background);
     QPainter painter(&image);
     scene->render(&painter, QRectF(0, 0, 1920, 1080), QRectF(0, 0, 1920, 1080));
     return image;
@@ -387,6 +395,105 @@ void TestShape::lookSweep()
     sweep.start();
     QTRY_VERIFY(!sweep.isRunning());
     QCOMPARE(grown(), GlobalVar::shapeList.size());
+}
+
+int TestShape::countNear(const QImage &image, const QRect &area, const QColor &colour, int distance)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += qAbs(c.red() - colour.red()) <= distance && qAbs(c.green() - colour.green()) <= distance
+                && qAbs(c.blue() - colour.blue()) <= distance;
+        }
+    }
+    return n;
+}
+
+void TestShape::labelOutline_data()
+{
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("outline");
+    QTest::newRow("dark text on black") << QColor(0, 0, 255) << QColor(Qt::black) << QColor(Qt::white);
+    QTest::newRow("light text on white") << QColor(255, 255, 0) << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("dark text on grey") << QColor(0, 0, 160) << QColor(128, 128, 128) << QColor(Qt::white);
+}
+
+void TestShape::labelOutline()
+{
+    QFETCH(QColor, text);
+    QFETCH(QColor, background);
+    QFETCH(QColor, outline);
+    GlobalVar::shapeTextColor = text;
+    GlobalVar::shapeTextFont.setPixelSize(24);
+    MeasureLine *item = segment(QPointF(200, 300), QPointF(600, 300));
+    const QRect area = labelArea(item).toAlignedRect();
+    // The text in its colour, and around it the halo, which the hit area holds.
+    QImage image = render(background);
+    QVERIFY(countNear(image, area, text, 40) > 30);
+    QVERIFY(countNear(image, area, outline) > 100);
+    QVERIFY(item->boundingRect().contains(labelArea(item)));
+    // Switched off: the text alone.
+    GlobalVar::bTextOutline = false;
+    item->update();
+    image = render(background);
+    QVERIFY(countNear(image, area, text, 40) > 30);
+    QCOMPARE(countNear(image, area, outline, 60), 0);
+}
+
+void TestShape::labelsMakeRoom()
+{
+    // Two segments 10 pixels apart: the second one's label would cover the first one's, and
+    // gives way beside it, joined to its point by a leader line.
+    MeasureLine *first = segment(QPointF(200, 300), QPointF(600, 300), 1);
+    MeasureLine *second = segment(QPointF(200, 310), QPointF(600, 310), 2);
+    QVERIFY(labelArea(first).intersects(labelArea(second)));
+    QVERIFY(LabelPlacement::place(second));
+    QVERIFY(!labelArea(first).intersects(labelArea(second)));
+    QVERIFY(first->labelOffset().isNull());
+    QVERIFY(second->boundingRect().contains(second->shownLabelRect()));
+    GlobalVar::bTextOutline = false;
+    const QPointF point = second->labelPoint();
+    const QRectF moved = labelArea(second);
+    const QLineF leader(point, QPointF(qBound(moved.left(), point.x(), moved.right()),
+                                       qBound(moved.top(), point.y(), moved.bottom())));
+    QVERIFY(leader.length() > 4);
+    const QImage image = render();
+    QVERIFY(countNear(image, QRectF(leader.pointAt(0.4), QSizeF(1, 1)).toAlignedRect().adjusted(-1, -1, 1, 1),
+                      GlobalVar::shapeTextColor, 100) > 0);
+
+    // A label with no free place around it stays where it is.
+    for (int i = 0; i < 40; ++i)
+        segment(QPointF(100 + 20 * (i % 8), 600 + 12 * (i / 8)), QPointF(300 + 20 * (i % 8), 600 + 12 * (i / 8)), 10);
+    MeasureLine *crowded = segment(QPointF(150, 625), QPointF(350, 625), 99);
+    QVERIFY(!LabelPlacement::place(crowded));
+    QVERIFY(crowded->labelOffset().isNull());
+}
+
+void TestShape::dragPlacesLabelsItTouches()
+{
+    // Two pairs whose second labels gave way; a drag of one item away from its pair lets the
+    // label that gave way to it go back, and leaves the other pair alone.
+    MeasureLine *dragged = segment(QPointF(200, 300), QPointF(600, 300), 1);
+    MeasureLine *neighbour = segment(QPointF(200, 310), QPointF(600, 310), 2);
+    MeasureLine *farFirst = segment(QPointF(900, 700), QPointF(1300, 700), 3);
+    MeasureLine *farSecond = segment(QPointF(900, 710), QPointF(1300, 710), 4);
+    QVERIFY(LabelPlacement::place(neighbour));
+    QVERIFY(LabelPlacement::place(farSecond));
+    const QPointF farOffset = farSecond->labelOffset();
+
+    TestUtils::drag(view->viewport(), QPointF(300, 301), QPointF(300, 151));
+    QCOMPARE(dragged->pos(), QPointF(0, -150));
+    QVERIFY(neighbour->labelOffset().isNull());
+    QVERIFY(dragged->labelOffset().isNull());
+    QCOMPARE(farSecond->labelOffset(), farOffset);
+    QVERIFY(farFirst->labelOffset().isNull());
+
+    // Dragged onto the other pair, its label finds a free place there.
+    TestUtils::drag(view->viewport(), QPointF(300, 151), QPointF(1000, 720));
+    QVERIFY(!labelArea(dragged).intersects(labelArea(farFirst)));
+    QVERIFY(!labelArea(dragged).intersects(labelArea(farSecond)));
 }
 
 QTEST_MAIN(TestShape)

@@ -269,6 +269,15 @@ void TestSettingsFiles::cameraConfigFuzz()
 
 void TestSettingsFiles::missingParamKeys()
 {
+    // A file from before the label outline has it on, and is left as it was.
+    const QByteArray before = "[param]\nlinewidth=1\nlinecolor=4294901760\nlineeditable=true\nlinemovable=true\n"
+                              "textsize=12\ntextcolor=4278190335\ntextlabel=true\ntextlength=3\ndetect=false\n";
+    writeFile(ParamFile::path(), before);
+    GlobalVar::bTextOutline = false;
+    ParamFile::read(1);
+    QVERIFY(GlobalVar::bTextOutline);
+    QVERIFY(!ParamFile::contains(QStringLiteral("param/textoutline")));
+
     // Only one key: the others take their start values, not 0, and the file is completed.
     writeFile(ParamFile::path(), "[param]\nlinewidth=1\n");
     restoreParam();

@@ -153,7 +153,7 @@ void TestStorage::firstStartParameters()
                                    "image/type=bmp", "param/detect=false", "param/linecolor=4294901760",
                                    "param/lineeditable=true", "param/linemovable=true", "param/linewidth=1",
                                    "param/textcolor=4278190335", "param/textlabel=true", "param/textlength=3",
-                                   "param/textsize=12"}));
+                                   "param/textoutline=true", "param/textsize=12"}));
 }
 
 void TestStorage::parametersRoundTrip()
@@ -163,7 +163,7 @@ void TestStorage::parametersRoundTrip()
         return QVariantList{GlobalVar::shapeGraphPen.width(), GlobalVar::shapeGraphPen.color(), GlobalVar::shapeTextColor,
                             GlobalVar::shapeTextFont.pointSize(), GlobalVar::bEditable, GlobalVar::bMovable,
                             GlobalVar::bTextON, int(GlobalVar::textDigiLength), GlobalVar::bDetectAuto,
-                            int(GlobalVar::language)};
+                            int(GlobalVar::language), GlobalVar::bTextOutline};
     };
     GlobalVar::shapeGraphPen.setWidth(3);
     GlobalVar::shapeGraphPen.setColor(QColor(0, 200, 0));
@@ -174,6 +174,7 @@ void TestStorage::parametersRoundTrip()
     GlobalVar::textDigiLength = 4;
     GlobalVar::bDetectAuto = true;
     GlobalVar::language = 2;
+    GlobalVar::bTextOutline = false;
     const QVariantList saved = state();
     ParamFile::save(1);
     ParamFile::save(3);

@@ -81,6 +81,9 @@ void TestTextDialog::switchesAndPreviewCross()
     QVERIFY(GlobalVar::bMovable);
     press(&dialog, "w_LineEditableBack");
     QVERIFY(GlobalVar::bEditable);
+    press(&dialog, "w_TextOutlineBack");
+    QVERIFY(!GlobalVar::bTextOutline);
+    QVERIFY(GlobalVar::bTextON);
 
     // The preview text follows the label switch and the digits.
     QCOMPARE(TextDialog::previewText(), QStringLiteral("L1=3.141mm"));
@@ -145,6 +148,7 @@ void TestTextDialog::fontButtonRestylesEverything()
         press(dialog, "w_TextSwitchBack");
         press(dialog, "w_LineMovableBack");
         press(dialog, "w_CrossSwitchBack");
+        press(dialog, "w_TextOutlineBack");
         crossStillShownDuringDialog = crossLine->isVisible();
         dialog->accept();
     });
@@ -174,6 +178,7 @@ void TestTextDialog::fontButtonRestylesEverything()
     QVERIFY(!GlobalVar::bTextON);
     QVERIFY(!GlobalVar::bMovable);
     QVERIFY(!GlobalVar::bCrossShow);
+    QVERIFY(!GlobalVar::bTextOutline);
     QVERIFY(!frame->menu->verticalCrossLine->isVisible());
 }
 
