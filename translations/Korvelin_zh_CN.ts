@@ -799,6 +799,10 @@ Do you want to replace it?</source>
 <context>
     <name>PanelFiles</name>
     <message>
+        <source>&quot;%1&quot; holds no line settings; it was left as it is.</source>
+        <translation>“%1”中没有参考线设置，文件保持原样。</translation>
+    </message>
+    <message>
         <source>The settings could not be saved to &quot;%1&quot; and the file is as before.
 %2</source>
         <translation>设置无法保存到“%1”，该文件保持不变。

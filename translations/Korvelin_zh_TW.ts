@@ -799,6 +799,10 @@ Do you want to replace it?</source>
 <context>
     <name>PanelFiles</name>
     <message>
+        <source>&quot;%1&quot; holds no line settings; it was left as it is.</source>
+        <translation>「%1」中沒有參考線設定，檔案保持原樣。</translation>
+    </message>
+    <message>
         <source>The settings could not be saved to &quot;%1&quot; and the file is as before.
 %2</source>
         <translation>設定無法儲存到「%1」，該檔案保持不變。
