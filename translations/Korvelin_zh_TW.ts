@@ -514,6 +514,14 @@ Do you want to replace it?</source>
 <context>
     <name>ccdSetDialog</name>
     <message>
+        <source>Exposure did not settle; last values kept</source>
+        <translation>曝光未能穩定，保留最後的數值</translation>
+    </message>
+    <message>
+        <source>White balance did not settle; last values kept</source>
+        <translation>白平衡未能穩定，保留最後的數值</translation>
+    </message>
+    <message>
         <source>The camera settings could not be saved to &quot;%1&quot; and the file is as before.
 %2</source>
         <translation>相機設定無法儲存到「%1」，該檔案保持不變。
