@@ -792,11 +792,6 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location filename="../src/panel/RulerPicker.cpp" line="1"/>
-        <source>pixels</source>
-        <translation>pixels</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/RulerPicker.cpp" line="1"/>
         <source>Can't convert this pixel to other!</source>
         <translation>像素标定无法换算为其他单位！</translation>
     </message>

@@ -792,11 +792,6 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location filename="../src/panel/RulerPicker.cpp" line="1"/>
-        <source>pixels</source>
-        <translation>pixels</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/RulerPicker.cpp" line="1"/>
         <source>Can't convert this pixel to other!</source>
         <translation>像素標定無法換算為其他單位！</translation>
     </message>
