@@ -514,6 +514,14 @@ Do you want to replace it?</source>
 <context>
     <name>ccdSetDialog</name>
     <message>
+        <source>Exposure did not settle; last values kept</source>
+        <translation>曝光未能穩定，保留最後的數值</translation>
+    </message>
+    <message>
+        <source>White balance did not settle; last values kept</source>
+        <translation>白平衡未能穩定，保留最後的數值</translation>
+    </message>
+    <message>
         <source>The camera settings could not be saved to &quot;%1&quot; and the file is as before.
 %2</source>
         <translation>相機設定無法儲存到「%1」，該檔案保持不變。
@@ -784,11 +792,6 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location filename="../src/panel/RulerPicker.cpp" line="1"/>
-        <source>pixels</source>
-        <translation>pixels</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/RulerPicker.cpp" line="1"/>
         <source>Can't convert this pixel to other!</source>
         <translation>像素標定無法換算為其他單位！</translation>
     </message>
@@ -798,6 +801,10 @@ Do you want to replace it?</source>
 </context>
 <context>
     <name>PanelFiles</name>
+    <message>
+        <source>&quot;%1&quot; holds no line settings; it was left as it is.</source>
+        <translation>「%1」中沒有參考線設定，檔案保持原樣。</translation>
+    </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot; and the file is as before.
 %2</source>

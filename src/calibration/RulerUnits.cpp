@@ -14,6 +14,11 @@ QString RulerUnits::calibrationText(int unit)
     }
 }
 
+int RulerUnits::displayIndex(int unit)
+{
+    return unit == 1 ? 1 : unit == 2 ? 3 : 0;
+}
+
 bool RulerUnits::convert(int baseUnit, float basePixel, float baseRuler, int index, Display *display)
 {
     if ((baseUnit != 1 && baseUnit != 2) || index < 0 || index > 4)

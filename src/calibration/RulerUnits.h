@@ -22,6 +22,9 @@ public:
     // The unit text of a calibration unit: "pixels", "mm" or "inch"; empty for others.
     static QString calibrationText(int unit);
 
+    // The display unit in which a calibration of unit `unit` shows its values: 0, 1 or 3.
+    static int displayIndex(int unit);
+
     // A calibration of `baseRuler` units per pixel in calibration unit `baseUnit` (with its
     // pixel measure `basePixel`), shown in display unit `index`. False where no conversion
     // exists: a pixel calibration, or an unknown unit.

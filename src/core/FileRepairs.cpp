@@ -8,7 +8,7 @@
 
 namespace {
 QStringList repairedFiles;
-QStringList keptAside;   // "file -> aside" pairs, in the order found
+QStringList keptAside;   // files kept aside or left unread, in the order found
 
 bool readableAsSettings(const QString &path, const QStringList &groups)
 {
@@ -46,10 +46,15 @@ QString FileRepairs::asideName(const QString &path)
     return name;
 }
 
-bool FileRepairs::keepAsideIfUnreadable(const QString &path, const QStringList &groups)
+bool FileRepairs::readable(const QString &path, const QStringList &groups)
 {
     const QFileInfo info(path);
-    if (!info.exists() || info.size() == 0 || readableAsSettings(path, groups))
+    return !info.exists() || info.size() == 0 || readableAsSettings(path, groups);
+}
+
+bool FileRepairs::keepAsideIfUnreadable(const QString &path, const QStringList &groups)
+{
+    if (readable(path, groups))
         return false;
     const QString aside = asideName(path);
     if (!QFile::rename(path, aside)) {
@@ -65,6 +70,11 @@ void FileRepairs::noteRepaired(const QString &path)
 {
     if (!repairedFiles.contains(path))
         repairedFiles << path;
+}
+
+void FileRepairs::note(const QString &text)
+{
+    keptAside << text;
 }
 
 QString FileRepairs::takeReport()

@@ -76,6 +76,12 @@ void ccdSetDialog::retranslate()
 {
     setWindowTitle(tr("Camera setting"));
     ui->pushButton_lock->setText(GlobalVar::cameraConfigLock ? tr("Lock") : tr("Unlock"));
+    if (unsettled == ExposureRun)
+        ui->label_status->setText(tr("Exposure did not settle; last values kept"));
+    else if (unsettled == WhiteBalanceRun)
+        ui->label_status->setText(tr("White balance did not settle; last values kept"));
+    else
+        ui->label_status->clear();
 }
 
 void ccdSetDialog::applyLock()
@@ -287,19 +293,24 @@ void ccdSetDialog::Delay_ms(int ms)
     } while (timer.elapsed() < ms);
 }
 
-void ccdSetDialog::runAuto(int (ccdSetDialog::*step)())
+void ccdSetDialog::runAuto(AutoRun run, int (ccdSetDialog::*step)())
 {
     // The loop lets events through between steps, so the dialog may close (and be deleted)
     // while it runs.
     QPointer<ccdSetDialog> self(this);
     stopAuto = false;
     autoRunning = true;
+    unsettled = NoRun;
+    retranslate();
     applyLock();
     int steps = 0;
+    bool settled = false;
     while (steps < maxAutoSteps) {
         ++steps;
-        if ((this->*step)() != 0)
+        if ((this->*step)() != 0) {
+            settled = true;
             break;
+        }
         Delay_ms(stepPause);
         if (!self)
             return;
@@ -308,12 +319,16 @@ void ccdSetDialog::runAuto(int (ccdSetDialog::*step)())
     }
     lastAutoSteps = steps;
     autoRunning = false;
+    // A run the user ended is not one that failed to settle.
+    if (!settled && !stopAuto)
+        unsettled = run;
+    retranslate();
     applyLock();
 }
 
 void ccdSetDialog::on_pushButton_ae_clicked()
 {
-    runAuto(&ccdSetDialog::autoExposure);
+    runAuto(ExposureRun, &ccdSetDialog::autoExposure);
 }
 
 void ccdSetDialog::on_pushButton_awb_clicked()
@@ -322,7 +337,7 @@ void ccdSetDialog::on_pushButton_awb_clicked()
     // holds the gain the camera gets (17 x 80 + 8000 = 9360).
     GlobalVar::IMX185.green = 9392;
     setSlider(ui->horizontalSlider_green, 17, &ccdSetDialog::on_horizontalSlider_green_valueChanged);
-    runAuto(&ccdSetDialog::autoWhiteBalance);
+    runAuto(WhiteBalanceRun, &ccdSetDialog::autoWhiteBalance);
 }
 
 void ccdSetDialog::on_pushButton_yes_clicked()

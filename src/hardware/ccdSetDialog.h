@@ -60,9 +60,10 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    enum AutoRun { NoRun, ExposureRun, WhiteBalanceRun };
     // Runs one of the step functions until it is done, the bound is reached or the dialog
     // closes.
-    void runAuto(int (ccdSetDialog::*step)());
+    void runAuto(AutoRun run, int (ccdSetDialog::*step)());
     void setSlider(QSlider *slider, int value, void (ccdSetDialog::*handler)(int));
     void applyLock();
     void retranslate();
@@ -72,6 +73,9 @@ private:
     bool stopAuto = false;
     bool autoRunning = false;
     int lastAutoSteps = 0;
+    // The run that last reached the bound without the picture settling: its last values stay,
+    // and the status line says so until the next run.
+    AutoRun unsettled = NoRun;
     // The exact colour gains of a white balance run.
     float whiteBalanceRed = 0;
     float whiteBalanceBlue = 0;

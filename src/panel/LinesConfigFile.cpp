@@ -1,5 +1,6 @@
 #include "LinesConfigFile.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include "CustomLine.h"
@@ -59,9 +60,15 @@ bool LinesConfigFile::save(const QString &path, const QVector<CustomLine *> &hor
         error);
 }
 
+bool LinesConfigFile::holdsLines(const QString &path)
+{
+    return QFileInfo(path).size() > 0
+        && FileRepairs::readable(path, {QStringLiteral("hline"), QStringLiteral("vline")});
+}
+
 LinesConfigFile::Lines LinesConfigFile::read(const QString &path)
 {
-    if (FileRepairs::keepAsideIfUnreadable(path, {QStringLiteral("hline"), QStringLiteral("vline")}))
+    if (!holdsLines(path))
         return {};
     FreshSettings file(path);
     SettingsReader in(file.settings());

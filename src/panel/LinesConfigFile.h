@@ -33,9 +33,11 @@ public:
     // completely; it is then as before.
     static bool save(const QString &path, const QVector<CustomLine *> &horizontal,
                      const QVector<CustomLine *> &vertical, QString *error = nullptr);
+    // False when `path` is missing or empty, can't be read as settings or holds no line group.
+    static bool holdsLines(const QString &path);
     // At most `largestLineCount` lines of each direction; a line without a usable position is
-    // left out and a damaged file is noted for the user (FileRepairs). A file that can't be
-    // read as settings at all is kept aside and gives no lines.
+    // left out and a damaged file is noted for the user (FileRepairs). A file that holds no
+    // lines gives none. The file is only read, never moved or written.
     static Lines read(const QString &path);
 };
 

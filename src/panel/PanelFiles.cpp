@@ -47,6 +47,11 @@ void PanelFiles::warnNotSaved(const QString &path, const QString &error)
                              .arg(path, error));
 }
 
+QString PanelFiles::noLinesText(const QString &path)
+{
+    return tr("\"%1\" holds no line settings; it was left as it is.").arg(path);
+}
+
 void PanelFiles::restore()
 {
     FileRepairs::keepAsideIfUnreadable(ParamFile::path(),
@@ -63,10 +68,14 @@ void PanelFiles::restore()
         save(missing);
 
     const QString config = ParamFile::configFile();
-    if (!config.isEmpty() && QFileInfo(config).isFile()) {
-        GlobalVar::sConfigFileName = config;
-        loadLines(config);
+    if (config.isEmpty() || !QFileInfo(config).isFile())
+        return;
+    if (!LinesConfigFile::holdsLines(config)) {
+        FileRepairs::note(noLinesText(config));
+        return;
     }
+    GlobalVar::sConfigFileName = config;
+    loadLines(config);
 }
 
 bool PanelFiles::saveLines(const QString &fileName)
@@ -89,6 +98,11 @@ bool PanelFiles::openLines()
                                                       tr("Files (*.ini)"));
     if (path.isEmpty())
         return false;
+    // A file opened to be read is never moved or written; the lines on the screen stay.
+    if (!LinesConfigFile::holdsLines(path)) {
+        UserDialogs::warning(panel, tr("Warning"), noLinesText(path));
+        return false;
+    }
     GlobalVar::sConfigFileName = path;
     lines->clearCustom();
     loadLines(path);

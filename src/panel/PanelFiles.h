@@ -25,15 +25,17 @@ public:
     bool save(const QVector<int> &kinds);
     // Start-up: every group kept in "./param" is read, the missing groups of the line pen, the
     // image type and the cross hair are written with their defaults, and the configuration
-    // file in use (if it still exists) brings its custom lines back. A "./param" that can't be
-    // read as settings is kept aside first; repairs are noted for the user (FileRepairs).
+    // file in use (if it still exists and holds lines) brings its custom lines back. A
+    // "./param" that can't be read as settings is kept aside first; repairs, and a file in use
+    // that holds no lines, are noted for the user (FileRepairs).
     void restore();
 
     // Writes the custom lines to `fileName` and makes it the file in use; false after a
     // warning when it could not be written.
     bool saveLines(const QString &fileName);
     // Asks for a configuration file on the internal storage and shows its lines in place of
-    // the current custom lines; false when the user chose none.
+    // the current custom lines; false when the user chose none or one that holds no lines,
+    // which is said and left as it is.
     bool openLines();
 
 signals:
@@ -43,6 +45,7 @@ signals:
 private:
     void loadLines(const QString &path);
     void warnNotSaved(const QString &path, const QString &error);
+    static QString noLinesText(const QString &path);
 
     QWidget *panel;
     ReferenceLines *lines;

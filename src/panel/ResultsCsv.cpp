@@ -2,12 +2,27 @@
 
 #include "SafeFile.h"
 
+namespace {
+// A field as spreadsheets read it: one that holds a double quote, a comma or a line break is
+// put in double quotes with every quote inside doubled; the value is always quoted.
+QString field(const QString &text, bool quoted = false)
+{
+    if (!quoted && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char(','))
+        && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+} // namespace
+
 QByteArray ResultsCsv::compose(const QStringList &header, const QVector<Row> &rows)
 {
-    QString text = header.join(QLatin1Char(',')) + QStringLiteral(",\r\n");
+    QString text;
+    for (const QString &name : header)
+        text += field(name) + QLatin1Char(',');
+    text += QStringLiteral("\r\n");
     for (const Row &row : rows)
-        text += row.index + QLatin1Char(',') + row.item + QStringLiteral(",\"") + row.value
-                + QStringLiteral("\",\r\n");
+        text += field(row.index) + QLatin1Char(',') + field(row.item) + QLatin1Char(',') + field(row.value, true)
+                + QStringLiteral(",\r\n");
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 

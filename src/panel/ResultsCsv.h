@@ -7,7 +7,9 @@
 #include <QVector>
 
 // The results table as a CSV file: UTF-8 with a byte-order mark, CR LF line ends, a header
-// ending in a comma, every value in double quotes followed by a comma.
+// ending in a comma, every value in double quotes followed by a comma. A double quote inside
+// a quoted field is doubled, and any other field holding a quote, comma or line break is
+// quoted, so that a spreadsheet reads every row as written.
 class ResultsCsv
 {
 public:

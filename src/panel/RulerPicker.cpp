@@ -11,6 +11,7 @@
 #include "CustomToolButton.h"
 #include "GlobalVar.h"
 #include "PanelIcons.h"
+#include "RulerUnits.h"
 #include "ToolTable.h"
 #include "UserDialogs.h"
 
@@ -105,21 +106,25 @@ void RulerPicker::showItem(const QString &text)
 {
     const QString shown = text.section(QLatin1Char(','), 0, 0);
     shownText = shown;
-    shownName.clear();
+    shownUnit = -1;
     rulers->setEditText(shown);
     rulers->hidePopup();
     const int i = rulerIndex(text);
     if (i < 0)
         return;
-    const QString &name = GlobalVar::rulerList.at(i).name;
-    shownName = name;
+    // The calibration's own unit, as stored: a name edited by hand may say another.
+    shownUnit = GlobalVar::rulerList.at(i).unit;
     emit signal_changeRulerValue(i);
-    if (name.contains(QLatin1String("pixels")))
-        return;
-    if (name.contains(QLatin1String("mm")))
-        units->setCurrentIndex(1);
-    else if (name.contains(QLatin1String("inch")))
-        units->setCurrentIndex(3);
+    if (shownUnit == 0)
+        showPixels();
+    else
+        units->setCurrentIndex(RulerUnits::displayIndex(shownUnit));
+}
+
+void RulerPicker::showPixels()
+{
+    const QSignalBlocker blocker(units);
+    units->setCurrentIndex(0);
 }
 
 bool RulerPicker::deleteItem(const QString &text)
@@ -142,12 +147,13 @@ bool RulerPicker::deleteItem(const QString &text)
 
 void RulerPicker::unitChosen(int index)
 {
-    if (shownName.isEmpty())
-        return;
-    if (shownName.contains(tr("pixels"))) {
-        UserDialogs::warning(nullptr, tr("Warning"), tr("Can't convert this pixel to other!"),
-                             rulers->mapToGlobal(QPoint(0, rulers->height())));
+    if (shownUnit == 1 || shownUnit == 2) {
+        emit signal_changeRulerUnit(index);
         return;
     }
-    emit signal_changeRulerUnit(index);
+    // Without a length calibration the values stay in pixels, and so does the selector.
+    if (shownUnit == 0 && index != 0)
+        UserDialogs::warning(nullptr, tr("Warning"), tr("Can't convert this pixel to other!"),
+                             rulers->mapToGlobal(QPoint(0, rulers->height())));
+    showPixels();
 }

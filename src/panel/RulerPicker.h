@@ -13,7 +13,8 @@ class QWidget;
 
 // The calibration corner of the panel: the ruler button with its menu (calibrate on a line or
 // on a circle), the drop-down of named calibrations (GlobalVar::rulerList) with a delete
-// button per row, and the unit selector, which only a length calibration may convert.
+// button per row, and the unit selector, which only a length calibration may convert. The
+// selector always names the unit the values are shown in.
 class RulerPicker : public QObject
 {
     Q_OBJECT
@@ -32,7 +33,8 @@ public:
     // Deletes the calibration `text` after a question; true when the list changed.
     bool deleteItem(const QString &text);
     // The unit selector chose `index`: passed on for the shown calibration unless it is in
-    // pixels. A deleted calibration stays in use, and converts, until another is chosen.
+    // pixels or none is shown; the selector then goes back to pixel, the unit of the values.
+    // A deleted calibration stays in use, and converts, until another is chosen.
     void unitChosen(int index);
 
     QAction *lineAction = nullptr;
@@ -51,14 +53,16 @@ signals:
 private:
     // Puts the shown calibration's name back after the drop-down changed its current row.
     void keepShownText();
+    // Selects the pixel unit without passing it on.
+    void showPixels();
 
     QComboBox *rulers;
     QComboBox *units;
-    // The name in the edit field, and the full name of the calibration it stands for (empty
-    // when none). The rows carry no text of their own, so the drop-down would empty the field
+    // The name in the edit field, and the unit of the calibration it stands for (-1 when
+    // none). The rows carry no text of their own, so the drop-down would empty the field
     // whenever its current row moves (the wheel, a deleted row); these keep what the user chose.
     QString shownText;
-    QString shownName;
+    int shownUnit = -1;
 };
 
 #endif // RULERPICKER_H

@@ -56,6 +56,8 @@ private slots:
     void rulersPersistAndDelete();
     void fullRulerListRefusesMore();
     void everyItemFollowsTheUnit();
+    void selectorNamesTheUnitShown_data();
+    void selectorNamesTheUnitShown();
 
 private:
     // Types `keys` ("10X" or "5") on the keypad of the field, then Enter.
@@ -461,6 +463,59 @@ void TestCalibration::everyItemFollowsTheUnit()
         if (shape->property() != 10)
             QVERIFY2(values.contains(QLatin1String("mm")), qPrintable(shape->label));
     }
+}
+
+void TestCalibration::selectorNamesTheUnitShown_data()
+{
+    // Calibrations as "name=unit" in the parameter file, the one then shown, whether it is
+    // deleted and the program restarted, the unit then chosen (-1 none), the unit of the values.
+    QTest::addColumn<QStringList>("rulers");
+    QTest::addColumn<QString>("show");
+    QTest::addColumn<bool>("deleted");
+    QTest::addColumn<bool>("restart");
+    QTest::addColumn<int>("choose");
+    QTest::addColumn<QString>("unit");
+    const QStringList both{"P, 50.000pixels=0", "A, 1mm=1"};
+    QTest::newRow("none chosen") << QStringList() << QString() << false << false << 1 << "pixels";
+    QTest::newRow("pixels after mm") << both << "P, 50.000pixels" << false << false << -1 << "pixels";
+    QTest::newRow("pixels, mm chosen") << both << "P, 50.000pixels" << false << false << 3 << "pixels";
+    QTest::newRow("deleted, still in use") << both << "A, 1mm" << true << false << 2 << "um";
+    QTest::newRow("deleted, restarted") << QStringList{"A, 1mm=1"} << "A, 1mm" << true << true << 1 << "pixels";
+    QTest::newRow("damaged: mm name, pixel unit") << QStringList{"D, 5mm=0"} << QString() << false << false << -1
+                                                  << "pixels";
+    QTest::newRow("damaged: pixel name, mm unit") << QStringList{"E, 5pixels=1"} << QString() << false << false << 2
+                                                  << "um";
+}
+
+void TestCalibration::selectorNamesTheUnitShown()
+{
+    QFETCH(QStringList, rulers);
+    QFETCH(QString, show);
+    QFETCH(bool, deleted);
+    QFETCH(bool, restart);
+    QFETCH(int, choose);
+    QFETCH(QString, unit);
+    for (const QString &r : rulers) {
+        const quint8 code = quint8(r.section(QLatin1Char('='), 1).toInt());
+        GlobalVar::rulerList << ruler{r.section(QLatin1Char('='), 0, 0), 100.0f, 0.01f, code};
+    }
+    QVERIFY(ParamFile::save(2));
+    closeFrame();
+    openFrame();
+    if (!show.isEmpty())
+        frame->menu->slot_rulerShowItem(show);
+    if (deleted)
+        frame->menu->slot_rulerDeleteItem(show);
+    if (restart) {
+        closeFrame();
+        openFrame();
+    }
+    if (choose >= 0)
+        combo("cb_Unit")->setCurrentIndex(choose);
+    const QStringList units{"pixels", "mm", "um", "inch", "mil"};
+    QCOMPARE(units.value(combo("cb_Unit")->currentIndex()), unit);
+    Shape *line = draw(3, {QPointF(100, 800), QPointF(600, 800)});
+    QVERIFY2(line->label.endsWith(unit), qPrintable(line->label));
 }
 
 QTEST_MAIN(TestCalibration)

@@ -75,6 +75,7 @@ private:
     {
         return child<QPushButton>(dialog, QByteArray("pushButton_").append(name).constData());
     }
+    QString status() const { return child<QLabel>(dialog, "label_status")->text(); }
     quint32 shutter() const
     {
         return camera->sensorRegister(0x2002) | quint32(camera->sensorRegister(0x2102)) << 8;
@@ -247,6 +248,7 @@ void TestCameraSettings::autoExposureConverges()
     QVERIFY2(brightness >= 84 && brightness <= 116, qPrintable(QString::number(brightness)));
     QCOMPARE(shutter(), GlobalVar::IMX185.exposure);
     QCOMPARE(quint32(camera->sensorRegister(0x1402)), GlobalVar::IMX185.gain);
+    QCOMPARE(status(), QString());
 }
 
 void TestCameraSettings::autoWhiteBalanceConverges_data()
@@ -282,13 +284,19 @@ void TestCameraSettings::autoWhiteBalanceConverges()
 void TestCameraSettings::autoLoopsAreBounded()
 {
     // Under a flickering lamp no step ever finds the picture settled.
+    // The status says so, and the last values stay on the camera.
     camera->setFlicker(true);
     dialog = new ccdSetDialog;
     button("ae")->click();
     QCOMPARE(dialog->autoSteps(), ccdSetDialog::maxAutoSteps);
     QCOMPARE(camera->brightnessReads, ccdSetDialog::maxAutoSteps);
+    QCOMPARE(status(), QStringLiteral("Exposure did not settle; last values kept"));
+    QCOMPARE(shutter(), GlobalVar::IMX185.exposure);
+    QCOMPARE(GlobalVar::IMX185.exposure, quint32(1125 - slider("exposure")->value()));
     button("awb")->click();
     QCOMPARE(dialog->autoSteps(), ccdSetDialog::maxAutoSteps);
+    QCOMPARE(status(), QStringLiteral("White balance did not settle; last values kept"));
+    QCOMPARE(camera->ispRegister(48), GlobalVar::IMX185.red);
 
     // Cancel pressed while auto exposure runs ends the run and the dialog.
     camera->brightnessReads = 0;
@@ -327,6 +335,8 @@ void TestCameraSettings::oneAutoRunAtATimeAndLockEndsIt()
     button("awb")->click();
     QVERIFY(othersOffDuringRun);
     QVERIFY(dialog->autoSteps() < 5);
+    // Ended by the user, not unsettled.
+    QCOMPARE(status(), QString());
 }
 
 void TestCameraSettings::translatedTexts()
@@ -339,8 +349,13 @@ void TestCameraSettings::translatedTexts()
     QCOMPARE(button("lock")->text(), QStringLiteral("鎖定"));
     button("lock")->click();
     QCOMPARE(button("lock")->text(), QStringLiteral("解鎖"));
+    button("lock")->click();
+    camera->setFlicker(true);
+    button("awb")->click();
+    QCOMPARE(status(), QStringLiteral("白平衡未能穩定，保留最後的數值"));
     QCoreApplication::removeTranslator(&translator);
-    QTRY_COMPARE(button("lock")->text(), QStringLiteral("Unlock"));
+    QTRY_COMPARE(button("lock")->text(), QStringLiteral("Lock"));
+    QCOMPARE(status(), QStringLiteral("White balance did not settle; last values kept"));
 }
 
 QTEST_MAIN(TestCameraSettings)

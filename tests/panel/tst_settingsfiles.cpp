@@ -486,6 +486,25 @@ void TestSettingsFiles::saveAndOpenLines()
     QCOMPARE(GlobalVar::horizontalLineList.size(), 1);
     QCOMPARE(GlobalVar::verticalLineList.at(2)->pos(), QPointF(1200, 0));
     QCOMPARE(GlobalVar::sConfigFileName, saved);
+
+    // A file without lines, opened or in use at start: said, left where it is as it was, and
+    // the lines shown stay.
+    const QByteArray other("[camera]\nexposure=12\n");
+    answer = sandbox.path(QStringLiteral("other.ini"));
+    writeFile(answer, other);
+    warnings.clear();
+    QVERIFY(!files->openLines());
+    QCOMPARE(warnings.size(), 1);
+    const QString said = QLatin1Char('"') + answer + QStringLiteral("\" holds no line settings; it was left as it is.");
+    QCOMPARE(warnings.first(), said);
+    QCOMPARE(GlobalVar::horizontalLineList.size(), 1);
+    QCOMPARE(GlobalVar::sConfigFileName, saved);
+    QVERIFY(ParamFile::setConfigFile(answer));
+    restoreParam();
+    QVERIFY(GlobalVar::sConfigFileName.isEmpty() && GlobalVar::horizontalLineList.isEmpty());
+    QCOMPARE(FileRepairs::takeReport(), said);
+    QCOMPARE(readFile(answer), other);
+    QVERIFY(QDir(sandbox.path(QString())).entryList({QStringLiteral("*.damaged*")}).isEmpty());
 }
 
 QTEST_MAIN(TestSettingsFiles)

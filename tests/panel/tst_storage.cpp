@@ -104,11 +104,15 @@ void TestStorage::csvBytes()
 {
     const QByteArray bytes = ResultsCsv::compose({QStringLiteral("index"), QStringLiteral("item"), QStringLiteral("value")},
                                                  {{QStringLiteral("1"), QStringLiteral("L1"), QStringLiteral("L1=12.500mm")},
-                                                  {QStringLiteral("2"), QStringLiteral("C1"), QStringLiteral("R1=1.0mm\nD1=2.0mm")}});
+                                                  {QStringLiteral("2"), QStringLiteral("C1"), QStringLiteral("R1=1.0mm\nD1=2.0mm")},
+                                                  {QStringLiteral("3"), QStringLiteral("A\"1,b\nc"), QStringLiteral("A=\"5\", 2")}});
+    // A quote inside a quoted field is doubled; a field with a quote, comma or line break is
+    // quoted. Every other field is written as it stands.
     QCOMPARE(bytes, QByteArray("\xEF\xBB\xBF"
                                "index,item,value,\r\n"
                                "1,L1,\"L1=12.500mm\",\r\n"
-                               "2,C1,\"R1=1.0mm\nD1=2.0mm\",\r\n"));
+                               "2,C1,\"R1=1.0mm\nD1=2.0mm\",\r\n"
+                               "3,\"A\"\"1,b\nc\",\"A=\"\"5\"\", 2\",\r\n"));
     // Chinese headers are written in UTF-8.
     const QByteArray chinese = ResultsCsv::compose({QStringLiteral("序号")}, {});
     QCOMPARE(chinese, QByteArray("\xEF\xBB\xBF") + QStringLiteral("序号,\r\n").toUtf8());
