@@ -36,7 +36,7 @@ using TestUtils::move;
 
 // Calibrations from the drawn item through the dialog and keypad to the values of every item,
 // the unit selector and the parameter file. Message boxes are answered through the seam.
-class TestCalibration : public QObject, private FrameDriver, private DialogAnswers
+class TestCalibration : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -68,14 +68,12 @@ private:
 void TestCalibration::init()
 {
     QFile::remove(ParamFile::path());
-    answerDialogs();
     openFrame();
 }
 
 void TestCalibration::cleanup()
 {
     closeFrame();
-    forgetDialogs();
 }
 
 void TestCalibration::keypadRules_data()

@@ -60,7 +60,6 @@ private slots:
     void lineToCircle_data();
     void lineToCircle();
     void lineToCircleStages();
-    void lineOfNoLength();
     void undefinedCircleKeepsPreviousState_data();
     void undefinedCircleKeepsPreviousState();
     void circleToCircle();
@@ -215,17 +214,6 @@ void TestCircleItems::lineToCircleStages()
     // Then the circle's third point.
     move(viewport(), QPointF(400, 300));
     QCOMPARE(item->label, QStringLiteral("L1=L1=200.000pixels"));
-}
-
-void TestCircleItems::lineOfNoLength()
-{
-    // Both line points on one spot: no foot point, so nothing is measured.
-    auto *item = draw<MeasureLine2Circle>(
-        17, {QPointF(100, 500), QPointF(100, 500), QPointF(600, 300), QPointF(500, 200),
-             QPointF(400, 300)});
-    QVERIFY(item);
-    QVERIFY(item->label.isEmpty());
-    QCOMPARE(GlobalVar::shapeList.size(), 1);
 }
 
 void TestCircleItems::undefinedCircleKeepsPreviousState_data()

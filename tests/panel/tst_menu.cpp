@@ -32,7 +32,7 @@ using TestUtils::move;
 
 // The control panel driven as a user drives it: its buttons, the results table, the files it
 // writes and what survives a restart. Message boxes are answered through the dialog seam.
-class TestMenu : public QObject, private FrameDriver, private DialogAnswers
+class TestMenu : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -87,14 +87,12 @@ void TestMenu::init()
     QFile::remove(ParamFile::path());
     QDir(sandbox.root() + QStringLiteral("/media/usb/DCIM")).removeRecursively();
     QDir(sandbox.root() + QStringLiteral("/mnt/DCIM")).removeRecursively();
-    answerDialogs();
     openFrame();
 }
 
 void TestMenu::cleanup()
 {
     closeFrame();
-    forgetDialogs();
 }
 
 void TestMenu::drawSegment(const QPointF &a, const QPointF &b)
