@@ -198,6 +198,15 @@ void TestAngleItems::parallelLinesMeetAtNoAngle()
     QCOMPARE(item->label, angleLabel(1, tilt, 360.0 - tilt));
     // Its label is written between the lines, on the picture.
     QVERIFY(QRectF(0, 0, 1920, 1080).contains(item->boundingRect()));
+
+    // Two in a thousand: they meet near x = -99,900, in a V whose lines stay as clicked, the
+    // label between them on the picture.
+    MeasureAngle *far = drawAngle(QPointF(100, 300), QPointF(500, 300), QPointF(100, 500), QPointF(1100, 502));
+    QVERIFY(far && far != item);
+    const double farTilt = qRadiansToDegrees(std::atan(2.0 / 1000.0));
+    QVERIFY(qAbs(far->mainAngle - farTilt) < 1e-3);
+    QCOMPARE(far->secondLine, QLineF(1100, 502, 100, 500));
+    QVERIFY(QRectF(0, 0, 1920, 1080).contains(far->boundingRect()));
 }
 
 void TestAngleItems::angleHandleDrag()
