@@ -46,7 +46,6 @@ private slots:
     void parallelLine();
     void pairsOfParallels_data();
     void pairsOfParallels();
-    void draggingHandlesRecomputes();
 };
 
 void TestParallelItems::init()
@@ -181,37 +180,6 @@ void TestParallelItems::pairsOfParallels()
     const qreal centre2 = qAbs((offset3 + offset4) / 2);
     QVERIFY(qAbs(qMin(a, b) - qMin(centre1, centre2)) < 1e-6);
     QVERIFY(qAbs(qMax(a, b) - qMax(centre1, centre2)) < 1e-6);
-}
-
-void TestParallelItems::draggingHandlesRecomputes()
-{
-    auto *paraline = qgraphicsitem_cast<MeasureParaline *>(
-        draw(7, {QPointF(200, 600), QPointF(600, 600), QPointF(400, 400)}));
-    QVERIFY(paraline);
-    QCOMPARE(paraline->label, pixels(QStringLiteral("L1"), 200.0));
-    frame->disarmTool();
-
-    // Turning the base line turns the parallel with it, still through its point.
-    click(viewport(), QPointF(400, 600));
-    QVERIFY(paraline->isSelected());
-    TestUtils::drag(viewport(), QPointF(200, 600), QPointF(200, 400));
-    QCOMPARE(paraline->basePoint1, QPointF(200, 400));
-    QCOMPARE(paraline->label,
-             pixels(QStringLiteral("L1"), distanceToLine(QPointF(400, 400), QPointF(200, 400),
-                                                         QPointF(600, 600))));
-    QVERIFY(distanceToLine(QPointF(400, 400), paraline->parallelLine.p1(),
-                           paraline->parallelLine.p2()) < 1e-6);
-    QVERIFY(qAbs(distanceToLine(paraline->parallelLine.p1(), QPointF(200, 400), QPointF(600, 600))
-                 - distanceToLine(paraline->parallelLine.p2(), QPointF(200, 400), QPointF(600, 600)))
-            < 1e-6);
-    // The parallel point's handle moves the parallel only.
-    TestUtils::drag(viewport(), QPointF(400, 400), QPointF(400, 300));
-    QCOMPARE(paraline->parallelPoint, QPointF(400, 300));
-    QCOMPARE(paraline->basePoint1, QPointF(200, 400));
-    QCOMPARE(paraline->label,
-             pixels(QStringLiteral("L1"), distanceToLine(QPointF(400, 300), QPointF(200, 400),
-                                                         QPointF(600, 600))));
-
 }
 
 QTEST_MAIN(TestParallelItems)
