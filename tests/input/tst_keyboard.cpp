@@ -238,7 +238,7 @@ void TestKeyboard::placementRules()
 void TestKeyboard::realDictionary()
 {
     QVERIFY(reference->open());
-    QCOMPARE(reference->lookup(QStringLiteral("zhong")).value(0), QStringLiteral("中"));
+    QVERIFY(reference->lookup(QStringLiteral("zhong")).contains(QStringLiteral("中")));
     QVERIFY(reference->lookup(QStringLiteral("nihao")).contains(QStringLiteral("你好")));
     QVERIFY(reference->lookup(QStringLiteral("zhongguo")).contains(QStringLiteral("中国")));
     QVERIFY(reference->lookup(QStringLiteral("zhongx")).isEmpty());
