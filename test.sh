@@ -10,4 +10,4 @@ build=build-qt$major
 cmake -S . -B "$build" -DKORVELIN_QT_MAJOR="$major" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j"$(nproc)"

@@ -3,17 +3,21 @@
 
 #include <QTest>
 
+#include "DialogAnswers.h"
 #include "Frame.h"
 #include "GraphicsView.h"
 #include "Shape.h"
+#include "ShapeRoutes.h"
 #include "testutils.h"
 
-// A main window shown for one test function and driven by real mouse events on its view.
-class FrameDriver
+// A main window shown for one test function and driven by real mouse events on its view; its
+// message boxes are answered (see DialogAnswers).
+class FrameDriver : protected DialogAnswers
 {
 protected:
     void openFrame()
     {
+        answerDialogs();
         GlobalVar::resetToDefaults();
         frame = new Frame(nullptr);
         frame->show();
@@ -23,6 +27,7 @@ protected:
     {
         delete frame;
         frame = nullptr;
+        forgetDialogs();
     }
     QWidget *viewport() const { return frame->view->viewport(); }
 
@@ -37,6 +42,24 @@ protected:
             TestUtils::click(viewport(), clicks.at(i));
         }
         return GlobalVar::shapeList.isEmpty() ? frame->currentShape : GlobalVar::shapeList.last();
+    }
+
+    // The item of `tool` fed the clicks as the window feeds it, with a move onto each point
+    // before its click, but kept apart from the window: owned by the caller, in no scene.
+    static Shape *feed(int tool, const QVector<QPointF> &clicks)
+    {
+        const ShapeRoute *route = ShapeRoutes::find(tool);
+        Shape *item = route->create();
+        item->setPoint(clicks.first(), 1, 1);
+        for (int k = 1; k < clicks.size(); ++k) {
+            if (route->drawsAt(k))
+                item->drawing(clicks.at(k));
+            if (k + 1 < clicks.size())
+                item->setPoint(clicks.at(k), quint8(k + 1), 1);
+            else
+                item->endDraw(clicks.at(k));
+        }
+        return item;
     }
 
     TestUtils::Sandbox sandbox;

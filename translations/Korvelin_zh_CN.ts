@@ -272,6 +272,10 @@ Please draw it again over the feature.</source>
 <context>
     <name>Frame</name>
     <message>
+        <source>The clicked points give no value, so the item is not kept.</source>
+        <translation>所点的点得不出测量值，该项目不予保留。</translation>
+    </message>
+    <message>
         <source>The calibration is out of range and could not be kept!
 Please check the length and the drawn item!</source>
         <translation>标定值超出范围，无法保存！

@@ -272,6 +272,10 @@ Please draw it again over the feature.</source>
 <context>
     <name>Frame</name>
     <message>
+        <source>The clicked points give no value, so the item is not kept.</source>
+        <translation>所點的點得不出測量值，該項目不予保留。</translation>
+    </message>
+    <message>
         <source>The calibration is out of range and could not be kept!
 Please check the length and the drawn item!</source>
         <translation>標定值超出範圍，無法保存！

@@ -268,6 +268,14 @@ void Frame::finishShape(const QPointF &p, const ShapeRoute &route)
 {
     pointIndex = 0;
     currentShape->endDraw(p);
+    // Points that fix nothing (a line of no length, rim points in a line or on one spot) leave a
+    // measurement without a value: it is not kept, and the user is told why it went. A
+    // calibration gets its name, and so its label, afterwards.
+    if (!route.calibration && currentShape->labelValues().isEmpty()) {
+        discardCurrentShape();
+        UserDialogs::warning(this, tr("Warning"), tr("The clicked points give no value, so the item is not kept."));
+        return;
+    }
     LabelPlacement::place(currentShape);
     GlobalVar::shapeList.append(currentShape);
     if (route.calibration)

@@ -6,6 +6,7 @@
 
 #include "CircleGeometry.h"
 #include "GlobalVar.h"
+#include "SystemPaths.h"
 #include "ValueFormat.h"
 
 namespace {
@@ -27,6 +28,10 @@ QLineF fromCrossing(const QPointF &x, const QLineF &segment)
     return QLineF(x, segment.p1()).length() < QLineF(x, segment.p2()).length()
         ? QLineF(x, segment.p2())
         : QLineF(x, segment.p1());
+}
+QRectF picture()
+{
+    return QRectF(QPointF(0, 0), SystemPaths::displaySize());
 }
 } // namespace
 
@@ -118,8 +123,13 @@ bool MeasureAngle::place(const QPointF &point)
         const double cosine = qBound(-1.0, (dA * dA + dB * dB - dAB * dAB) / (2.0 * dA * dB), 1.0);
         angle = std::acos(cosine) * 57.29577951308232;
         partner = 360.0 - angle;
-        drawnFirst = fromCrossing(x, first);
-        drawnSecond = fromCrossing(x, second);
+        if (picture().contains(x)) {
+            drawnFirst = fromCrossing(x, first);
+            drawnSecond = fromCrossing(x, second);
+        } else {
+            // Lines that meet off the picture stay as clicked, the label between them.
+            x = (first.center() + second.center()) / 2;
+        }
     }
     if (!std::isfinite(angle))
         return false;

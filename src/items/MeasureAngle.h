@@ -4,7 +4,7 @@
 #include "Shape.h"
 
 // The angle between two lines, each through two clicked points, and its partner angle. The
-// drawn lines reach to where the lines cross.
+// drawn lines reach to where the lines cross, when that is on the picture.
 class MeasureAngle : public Shape
 {
 public:
@@ -24,7 +24,8 @@ public:
     // Degrees, 0 until measured.
     float mainAngle = 0.0f;
     float otherAngle = 0.0f;
-    // Where the two lines cross.
+    // Where the two lines cross, and the label is written; for lines that meet nowhere or off
+    // the picture, the point halfway between the clicked segments' middles.
     QPointF crossing;
 
 protected:

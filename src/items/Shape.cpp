@@ -183,7 +183,9 @@ void Shape::dragHandle(int handle, const QPointF &pos)
         return;
     }
     QPointF *p = definingPoint(handle);
-    if (!p)
+    // An item finished before its moving point was ever placed has nothing to recompute with:
+    // a recompute would take the unset point for a click in the picture's corner.
+    if (!p || !isSet(pointAt(last)))
         return;
     const QPointF before = *p;
     *p = pos;

@@ -131,7 +131,8 @@ protected:
     virtual int drawingPointIndex() const { return pointCount(); }
     // Handle `handle` (1-based) was dragged to `pos`. By default handle k is defining point k:
     // store the position and recompute through drawing(). Where the construction has no answer
-    // there, the item stays as it was, the dragged point included.
+    // there, or the moving point was never placed, the item stays as it was, the dragged point
+    // included.
     virtual void dragHandle(int handle, const QPointF &pos);
 
     // --- Helpers for item classes ------------------------------------------------------------

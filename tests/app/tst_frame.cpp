@@ -56,6 +56,10 @@ private slots:
     void languageSwitch();
     void closingQuits();
     void unitChangeReachesEveryRow();
+    void itemWithoutValueIsNotKept_data();
+    void itemWithoutValueIsNotKept();
+    void handleDragNeverUsesUnsetPoint_data();
+    void handleDragNeverUsesUnsetPoint();
 
 private:
     // Measurement items in the scene (the cross hair's lines are there too).
@@ -373,6 +377,76 @@ void TestFrame::closingQuits()
     QTimer::singleShot(5000, qApp, []() { QCoreApplication::exit(2); });
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(!frame->isVisible());
+}
+
+void TestFrame::itemWithoutValueIsNotKept_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QVector<QPointF>>("clicks");
+    const QPointF p(400, 400), q(600, 300);
+    QTest::newRow("line to circle, line of no length")
+        << 17 << QVector<QPointF>{p, p, QPointF(600, 300), QPointF(500, 200), QPointF(400, 300)};
+    QTest::newRow("circle, repeated rim point") << 15 << QVector<QPointF>{p, p, q};
+    QTest::newRow("circle, collinear rim points")
+        << 15 << QVector<QPointF>{QPointF(600, 400), QPointF(500, 400), QPointF(400, 400)};
+    QTest::newRow("arc, repeated point") << 14 << QVector<QPointF>{p, q, q};
+    QTest::newRow("angle, double click at the second line") << 10 << QVector<QPointF>{p, q, q + QPointF(0, 100), q + QPointF(0, 100)};
+    QTest::newRow("angle, first line of no length") << 10 << QVector<QPointF>{p, p, q, q + QPointF(100, 100)};
+    QTest::newRow("point to line, base of one point") << 9 << QVector<QPointF>{q, p, p};
+    QTest::newRow("parallel, base of one point") << 7 << QVector<QPointF>{p, p, q};
+    QTest::newRow("two circles, second collinear")
+        << 18 << QVector<QPointF>{QPointF(600, 400), QPointF(500, 300), QPointF(400, 400),
+                                  QPointF(900, 400), QPointF(1000, 400), QPointF(1100, 400)};
+    QTest::newRow("concentric, repeated rim point") << 19 << QVector<QPointF>{p, p, q, q + QPointF(9, 9)};
+    QTest::newRow("pairs of parallels, base of one point") << 20 << QVector<QPointF>{p, p, q, q, p};
+}
+
+void TestFrame::itemWithoutValueIsNotKept()
+{
+    QFETCH(int, tool);
+    QFETCH(QVector<QPointF>, clicks);
+    auto *table = frame->menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
+    QVERIFY(table);
+    draw(tool, clicks);
+    // Not listed, gone from the picture, and the user told why.
+    QVERIFY(GlobalVar::shapeList.isEmpty());
+    QVERIFY(!table->item(0, 1) || table->item(0, 1)->text().isEmpty());
+    QCOMPARE(itemsInScene(), 0);
+    QVERIFY(!frame->currentShape);
+    QCOMPARE(warnings.size(), 1);
+    // The next item is listed in the first row.
+    const Shape *next = draw(3, {QPointF(100, 100), QPointF(100, 300)});
+    QCOMPARE(table->item(0, 2)->text(), next->labelValues());
+}
+
+void TestFrame::handleDragNeverUsesUnsetPoint_data()
+{
+    QTest::addColumn<int>("tool");
+    QTest::addColumn<QVector<QPointF>>("clicks");
+    QTest::newRow("line to circle, line of no length")
+        << 17 << QVector<QPointF>{QPointF(100, 500), QPointF(100, 500), QPointF(600, 300), QPointF(500, 200), QPointF(400, 300)};
+    QTest::newRow("angle, double click at the second line")
+        << 10 << QVector<QPointF>{QPointF(100, 300), QPointF(500, 300), QPointF(400, 200), QPointF(400, 200)};
+    QTest::newRow("two circles, second collinear")
+        << 18 << QVector<QPointF>{QPointF(600, 400), QPointF(500, 300), QPointF(400, 400),
+                                  QPointF(900, 400), QPointF(1000, 400), QPointF(1100, 400)};
+}
+
+void TestFrame::handleDragNeverUsesUnsetPoint()
+{
+    QFETCH(int, tool);
+    QFETCH(QVector<QPointF>, clicks);
+    // Kept though its last point was never placed.
+    Shape *item = feed(tool, clicks);
+    frame->scene->addItem(item);
+    GlobalVar::shapeList << item;
+    QVERIFY(item->label.isEmpty());
+    // Its first point's handle dragged: nothing is measured to the picture's corner.
+    click(viewport(), clicks.first());
+    QVERIFY(item->isSelected());
+    TestUtils::drag(viewport(), clicks.first(), clicks.first() + QPointF(100, 100));
+    QVERIFY2(item->label.isEmpty(), qPrintable(item->label));
+    QVERIFY(!item->isComplete());
 }
 
 QTEST_MAIN(TestFrame)

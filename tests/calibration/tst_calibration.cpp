@@ -10,9 +10,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QtMath>
 
-#include <cmath>
 
 #include "CalibrateCircle.h"
 #include "CalibrateDialog.h"
@@ -27,7 +25,6 @@
 #include "NumericKeypadDialog.h"
 #include "ParamFile.h"
 #include "RulerUnits.h"
-#include "ShapeRoutes.h"
 #include "DialogAnswers.h"
 #include "testutils.h"
 
@@ -36,7 +33,7 @@ using TestUtils::move;
 
 // Calibrations from the drawn item through the dialog and keypad to the values of every item,
 // the unit selector and the parameter file. Message boxes are answered through the seam.
-class TestCalibration : public QObject, private FrameDriver, private DialogAnswers
+class TestCalibration : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -55,7 +52,6 @@ private slots:
     void circleCalibration();
     void rulersPersistAndDelete();
     void fullRulerListRefusesMore();
-    void everyItemFollowsTheUnit();
     void selectorNamesTheUnitShown_data();
     void selectorNamesTheUnitShown();
 
@@ -70,14 +66,12 @@ private:
 void TestCalibration::init()
 {
     QFile::remove(ParamFile::path());
-    answerDialogs();
     openFrame();
 }
 
 void TestCalibration::cleanup()
 {
     closeFrame();
-    forgetDialogs();
 }
 
 void TestCalibration::keypadRules_data()
@@ -430,39 +424,6 @@ void TestCalibration::fullRulerListRefusesMore()
     openFrame();
     QCOMPARE(GlobalVar::rulerList.size(), ParamFile::largestRulerCount);
     QCOMPARE(GlobalVar::rulerList.last().name, QStringLiteral("7, 5mm"));
-}
-
-void TestCalibration::everyItemFollowsTheUnit()
-{
-    // One item of every measurement tool, its points on a circle so that no three are in line
-    // and no two lines parallel.
-    const QPointF centre(600, 500);
-    int drawn = 0;
-    for (int code = 3; code <= 20; ++code) {
-        const ShapeRoute *route = ShapeRoutes::find(code);
-        if (!route)
-            continue;
-        QVector<QPointF> clicks;
-        for (int k = 0; k < route->finishClick; ++k) {
-            const qreal angle = qDegreesToRadians(17.0 + 23.0 * k + 7.0 * code);
-            clicks << centre + QPointF(std::cos(angle), std::sin(angle)) * (150 + 5 * k);
-        }
-        draw(code, clicks);
-        ++drawn;
-    }
-    frame->disarmTool();
-    QCOMPARE(GlobalVar::shapeList.size(), drawn);
-
-    GlobalVar::rulerList << ruler{QStringLiteral("M, 1mm"), 100.0f, 0.01f, 1};
-    frame->menu->updateRulerTable();
-    QCOMPARE(GlobalVar::currentUnit, QStringLiteral("mm"));
-    for (const Shape *shape : qAsConst(GlobalVar::shapeList)) {
-        const QString values = shape->labelValues();
-        QVERIFY2(!values.contains(QLatin1String("pixels")), qPrintable(shape->label));
-        // Angles carry no unit; every other item shows its values in mm now.
-        if (shape->property() != 10)
-            QVERIFY2(values.contains(QLatin1String("mm")), qPrintable(shape->label));
-    }
 }
 
 void TestCalibration::selectorNamesTheUnitShown_data()

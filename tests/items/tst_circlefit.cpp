@@ -115,6 +115,17 @@ void TestCircleFit::scatteredPoints()
     QVERIFY(fit.valid);
     QVERIFY(std::abs(fit.radius - 100) < 1.0);
     QVERIFY(fit.rms > 1.0);
+    // It is the least-squares circle: moving its centre or radius makes no residual smaller.
+    double along[3] = {};
+    for (const QPointF &p : points) {
+        const QPointF v = p - fit.centre;
+        const double d = std::hypot(v.x(), v.y());
+        along[0] += (d - fit.radius) * v.x() / d;
+        along[1] += (d - fit.radius) * v.y() / d;
+        along[2] += d - fit.radius;
+    }
+    for (const double gradient : along)
+        QVERIFY2(std::abs(gradient) < 1e-6, qPrintable(QString::number(gradient)));
 }
 
 void TestCircleFit::noCircle_data()

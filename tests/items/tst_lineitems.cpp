@@ -26,8 +26,6 @@ private slots:
     void calibratedLength();
     void nullSegment();
     void labelBeforeFirstMove();
-    void handleDrags_data();
-    void handleDrags();
 
 private:
     MeasureLine *draw(int code, const QPointF &first, const QPointF &second);
@@ -118,44 +116,6 @@ void TestLineItems::labelBeforeFirstMove()
     QVERIFY(!Shape::isSet(line->endPoint));
     move(viewport(), QPointF(230, 240));
     QCOMPARE(line->label, QStringLiteral("L1=L1=50.000pixels"));
-}
-
-void TestLineItems::handleDrags_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("handle");
-    QTest::addColumn<QPointF>("start");
-    QTest::addColumn<QPointF>("end");
-    // Each line is drawn from (200, 400) to (600, 400) (vertical: to (200, 800)), then one
-    // handle is dragged to (500, 600).
-    QTest::newRow("free, start handle") << 3 << 1 << QPointF(500, 600) << QPointF(600, 400);
-    QTest::newRow("free, end handle") << 3 << 2 << QPointF(200, 400) << QPointF(500, 600);
-    QTest::newRow("horizontal, start handle moves the line to the new height")
-        << 4 << 1 << QPointF(500, 600) << QPointF(600, 600);
-    QTest::newRow("horizontal, end handle keeps the height") << 4 << 2 << QPointF(200, 400) << QPointF(500, 400);
-    QTest::newRow("vertical, start handle moves the line sideways")
-        << 5 << 1 << QPointF(500, 600) << QPointF(500, 800);
-    QTest::newRow("vertical, end handle keeps the x") << 5 << 2 << QPointF(200, 400) << QPointF(200, 600);
-}
-
-void TestLineItems::handleDrags()
-{
-    QFETCH(int, code);
-    QFETCH(int, handle);
-    QFETCH(QPointF, start);
-    QFETCH(QPointF, end);
-    const QPointF first(200, 400);
-    const QPointF second = code == 5 ? QPointF(200, 800) : QPointF(600, 400);
-    MeasureLine *line = draw(code, first, second);
-
-    click(viewport(), (first + second) / 2);   // selects
-    QVERIFY(line->isSelected());
-    TestUtils::drag(viewport(), handle == 1 ? first : second, QPointF(500, 600));
-    QCOMPARE(line->startPoint, start);
-    QCOMPARE(line->endPoint, end);
-    QCOMPARE(line->pos(), QPointF(0, 0));
-    QCOMPARE(line->labelValues(),
-             QStringLiteral("L1=%1pixels").arg(QLineF(start, end).length(), 0, 'f', 3));
 }
 
 QTEST_MAIN(TestLineItems)

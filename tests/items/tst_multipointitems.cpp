@@ -20,7 +20,6 @@ private slots:
     void sixteenPointsAndTheirSpread();
     void spreadAsShown_data();
     void spreadAsShown();
-    void earlyFinish();
     void clicksAreMeasuredWhereMade();
     void dualParallels_data();
     void dualParallels();
@@ -137,30 +136,6 @@ void TestMultiPointItems::spreadAsShown()
     auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(GlobalVar::shapeList.value(0));
     QVERIFY(item);
     QCOMPARE(item->labelValues(), values);
-}
-
-void TestMultiPointItems::earlyFinish()
-{
-    // A right click straight after the base line measures the point it was made at: one
-    // distance, and a spread of 0 with both summary lines from that point.
-    draw(8, {QPointF(100, 600), QPointF(700, 600)});
-    click(viewport(), QPointF(400, 500), Qt::RightButton);
-    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(GlobalVar::shapeList.value(0));
-    QVERIFY(item);
-    QCOMPARE(item->label, QStringLiteral("L1=L1=100.000pixels\nC1=0.000pixels"));
-    QCOMPARE(item->measureLines.at(2), QLineF(400, 500, 1450, 500));
-    QCOMPARE(item->measureLines.at(3), QLineF(400, 500, 1450, 500));
-
-    // An item finished without any distance reports no spread at all.
-    MeasureCustomParaline bare;
-    bare.setPoint(QPointF(100, 600), 1, 7);
-    bare.drawing(QPointF(300, 650));
-    bare.endDraw(QPointF(300, 650));
-    QVERIFY(bare.bFinished);
-    QVERIFY(bare.spreadText().isEmpty());
-    QVERIFY(bare.measureLines.isEmpty());
-    QVERIFY(!bare.label.contains(QLatin1Char('C')));
-
 }
 
 void TestMultiPointItems::clicksAreMeasuredWhereMade()

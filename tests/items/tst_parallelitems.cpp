@@ -29,12 +29,6 @@ bool sameEnds(const QLineF &line, const QPointF &a, const QPointF &b)
     auto near = [](const QPointF &p, const QPointF &q) { return QLineF(p, q).length() < 1e-6; };
     return (near(line.p1(), a) && near(line.p2(), b)) || (near(line.p1(), b) && near(line.p2(), a));
 }
-
-bool isFinite(const QString &label)
-{
-    return !label.contains(QLatin1String("nan"), Qt::CaseInsensitive)
-        && !label.contains(QLatin1String("inf"), Qt::CaseInsensitive);
-}
 } // namespace
 
 // Point-to-line, parallel-line and pair-of-parallels items, drawn and reshaped with real mouse
@@ -52,9 +46,6 @@ private slots:
     void parallelLine();
     void pairsOfParallels_data();
     void pairsOfParallels();
-    void degenerateInput_data();
-    void degenerateInput();
-    void draggingHandlesRecomputes();
 };
 
 void TestParallelItems::init()
@@ -189,68 +180,6 @@ void TestParallelItems::pairsOfParallels()
     const qreal centre2 = qAbs((offset3 + offset4) / 2);
     QVERIFY(qAbs(qMin(a, b) - qMin(centre1, centre2)) < 1e-6);
     QVERIFY(qAbs(qMax(a, b) - qMax(centre1, centre2)) < 1e-6);
-}
-
-void TestParallelItems::degenerateInput_data()
-{
-    QTest::addColumn<int>("tool");
-    QTest::addColumn<QVector<QPointF>>("clicks");
-    const QPointF p(400, 400), q(600, 300);
-    QTest::newRow("point-to-line, line of one point") << 9 << QVector<QPointF>{q, p, p};
-    QTest::newRow("point-to-line, all points equal") << 9 << QVector<QPointF>{p, p, p};
-    QTest::newRow("parallel, base of one point") << 7 << QVector<QPointF>{p, p, q};
-    QTest::newRow("parallel, all points equal") << 7 << QVector<QPointF>{p, p, p};
-    QTest::newRow("pairs, base of one point") << 20 << QVector<QPointF>{p, p, q, q, p};
-    QTest::newRow("pairs, all points equal") << 20 << QVector<QPointF>{p, p, p, p, p};
-}
-
-void TestParallelItems::degenerateInput()
-{
-    QFETCH(int, tool);
-    QFETCH(QVector<QPointF>, clicks);
-    Shape *item = draw(tool, clicks);
-    QVERIFY(item);
-    QCOMPARE(GlobalVar::shapeList.size(), 1);
-    QVERIFY2(isFinite(item->label), qPrintable(item->label));
-    const QRectF bounds = item->boundingRect();
-    QVERIFY(qIsFinite(bounds.width()) && qIsFinite(bounds.height()));
-    // A value is either a number or absent; a base line of one point has no direction.
-    QVERIFY(item->label.isEmpty() || item->label == pixels(QStringLiteral("L1"), 0.0));
-
-    // Moving on after a degenerate construction works as usual.
-    Shape *next = draw(9, {QPointF(100, 100), QPointF(50, 300), QPointF(250, 300)});
-    QCOMPARE(next->label, pixels(QStringLiteral("L2"), 200.0));
-}
-
-void TestParallelItems::draggingHandlesRecomputes()
-{
-    auto *paraline = qgraphicsitem_cast<MeasureParaline *>(
-        draw(7, {QPointF(200, 600), QPointF(600, 600), QPointF(400, 400)}));
-    QVERIFY(paraline);
-    QCOMPARE(paraline->label, pixels(QStringLiteral("L1"), 200.0));
-    frame->disarmTool();
-
-    // Turning the base line turns the parallel with it, still through its point.
-    click(viewport(), QPointF(400, 600));
-    QVERIFY(paraline->isSelected());
-    TestUtils::drag(viewport(), QPointF(200, 600), QPointF(200, 400));
-    QCOMPARE(paraline->basePoint1, QPointF(200, 400));
-    QCOMPARE(paraline->label,
-             pixels(QStringLiteral("L1"), distanceToLine(QPointF(400, 400), QPointF(200, 400),
-                                                         QPointF(600, 600))));
-    QVERIFY(distanceToLine(QPointF(400, 400), paraline->parallelLine.p1(),
-                           paraline->parallelLine.p2()) < 1e-6);
-    QVERIFY(qAbs(distanceToLine(paraline->parallelLine.p1(), QPointF(200, 400), QPointF(600, 600))
-                 - distanceToLine(paraline->parallelLine.p2(), QPointF(200, 400), QPointF(600, 600)))
-            < 1e-6);
-    // The parallel point's handle moves the parallel only.
-    TestUtils::drag(viewport(), QPointF(400, 400), QPointF(400, 300));
-    QCOMPARE(paraline->parallelPoint, QPointF(400, 300));
-    QCOMPARE(paraline->basePoint1, QPointF(200, 400));
-    QCOMPARE(paraline->label,
-             pixels(QStringLiteral("L1"), distanceToLine(QPointF(400, 300), QPointF(200, 400),
-                                                         QPointF(600, 600))));
-
 }
 
 QTEST_MAIN(TestParallelItems)

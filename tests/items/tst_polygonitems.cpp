@@ -33,7 +33,6 @@ private slots:
     void cleanup();
     void rectangle_data();
     void rectangle();
-    void rectangleCornerDrag();
     void polygonClosedByRightClick_data();
     void polygonClosedByRightClick();
     void tenthClickFinishes();
@@ -100,24 +99,6 @@ void TestPolygonItems::rectangle()
     QVERIFY(item->shape().contains(rect.topLeft() + QPointF(-1.5, rect.height() / 2)));
     if (rect.height() > 20)
         QVERIFY(!item->shape().contains(rect.topLeft() + QPointF(-3, rect.height() / 2)));
-}
-
-void TestPolygonItems::rectangleCornerDrag()
-{
-    draw(11, {QPointF(300, 200), QPointF(100, 400)});
-    auto *item = qgraphicsitem_cast<MeasureRectangle *>(GlobalVar::shapeList.value(0));
-    QVERIFY(item);
-    frame->disarmTool();
-    click(viewport(), QPointF(200, 200));
-    QVERIFY(item->isSelected());
-    TestUtils::drag(viewport(), QPointF(300, 200), QPointF(500, 100));
-    QCOMPARE(item->cornerPoint1, QPointF(500, 100));
-    QCOMPARE(item->measuredRect, QRectF(100, 100, 400, 300));
-    QVERIFY(item->label.startsWith(QStringLiteral("R1=a1=400.000pixels\nb1=300.000pixels\n")));
-    TestUtils::drag(viewport(), QPointF(100, 400), QPointF(150, 350));
-    QCOMPARE(item->cornerPoint2, QPointF(150, 350));
-    QCOMPARE(item->measuredRect, QRectF(150, 100, 350, 250));
-    QCOMPARE(item->pos(), QPointF(0, 0));
 }
 
 void TestPolygonItems::polygonClosedByRightClick_data()

@@ -135,11 +135,6 @@ void TestShape::labelSplit()
     GlobalVar::bTextON = false;
     QCOMPARE(item->shownLabel(), QStringLiteral("L3"));
 
-    // Several results: the split is at the first "=" only.
-    item->label = QStringLiteral("C2=R2=1.000mm\nD2=2.000mm");
-    QCOMPARE(item->labelName(), QStringLiteral("C2"));
-    QCOMPARE(item->labelValues(), QStringLiteral("R2=1.000mm\nD2=2.000mm"));
-
     // The serial is 16 bits and numbers the name.
     MeasureLine *last = segment(QPointF(10, 10), QPointF(20, 10), 65535);
     QCOMPARE(last->labelName(), QStringLiteral("L65535"));

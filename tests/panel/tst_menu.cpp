@@ -1,7 +1,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QGraphicsOpacityEffect>
 #include <QSettings>
 #include <QSignalSpy>
@@ -21,7 +20,6 @@
 #include "Menu.h"
 #include "ParamFile.h"
 #include "SimulatedCamera.h"
-#include "ToolPalette.h"
 #include "ccdSetDialog.h"
 #include "upgradeDialog.h"
 #include "UserDialogs.h"
@@ -32,7 +30,7 @@ using TestUtils::move;
 
 // The control panel driven as a user drives it: its buttons, the results table, the files it
 // writes and what survives a restart. Message boxes are answered through the dialog seam.
-class TestMenu : public QObject, private FrameDriver, private DialogAnswers
+class TestMenu : public QObject, private FrameDriver
 {
     Q_OBJECT
 
@@ -40,15 +38,12 @@ private slots:
     void init();
     void cleanup();
     void toolArming();
-    void paletteOnBareWidget();
-    void panelWithoutMainWindow();
     void resultsTable();
     void manyResultsKeepTheirRows();
     void deleting();
     void deleteButtonHidesButKeeps();
     void exportEndToEnd();
     void restartRestoresSettings();
-    void configurationSaveAndRead();
     void fadeAndHiddenControls();
     void cameraButtonsAndCapture();
     void captureNamesAndFailures();
@@ -87,14 +82,12 @@ void TestMenu::init()
     QFile::remove(ParamFile::path());
     QDir(sandbox.root() + QStringLiteral("/media/usb/DCIM")).removeRecursively();
     QDir(sandbox.root() + QStringLiteral("/mnt/DCIM")).removeRecursively();
-    answerDialogs();
     openFrame();
 }
 
 void TestMenu::cleanup()
 {
     closeFrame();
-    forgetDialogs();
 }
 
 void TestMenu::drawSegment(const QPointF &a, const QPointF &b)
@@ -135,97 +128,12 @@ void TestMenu::toolArming()
     QCOMPARE(frame->shapeType, 0);
     QVERIFY(!line->styleSheet().contains(QLatin1String("select")));
 
-    // Every button's look names an icon that exists.
-    const QRegularExpression url(QStringLiteral("url\\((:/[^)]+)\\)"));
-    for (const QToolButton *tool : menu()->findChildren<QToolButton *>()) {
-        auto matches = url.globalMatch(tool->styleSheet());
-        while (matches.hasNext()) {
-            const QString icon = matches.next().captured(1);
-            QVERIFY2(QFile::exists(icon), qPrintable(tool->objectName() + QLatin1Char(' ') + icon));
-        }
-    }
-
     // The cross hair toggle hides both lines and is remembered.
     button("tb_CrossLine")->click();
     QVERIFY(!GlobalVar::bCrossShow);
     QVERIFY(!menu()->verticalCrossLine->isVisible());
     QVERIFY(button("tb_CrossLine")->styleSheet().contains(QLatin1String("crossline-hide.png")));
     QCOMPARE(QSettings(ParamFile::path(), QSettings::IniFormat).value("crosshair/on").toBool(), false);
-}
-
-// The palette's own rules, on a bare widget holding the named buttons.
-void TestMenu::paletteOnBareWidget()
-{
-    QWidget panel;
-    for (const char *name : {"tb_FreeLine", "tb_HorizontalLine", "tb_VerticalLine", "tb_ParaLine", "tb_CustomParaline",
-                             "tb_P2Line", "tb_Angle", "tb_Rectangle", "tb_Polygon", "tb_DualParaLine", "tb_Radian",
-                             "tb_Circle", "tb_P2Circle", "tb_L2Circle", "tb_C2Circle", "tb_Concentric",
-                             "tb_Paraline2Paraline", "tb_CircleFit", "tb_CrossLine"})
-        (new QToolButton(&panel))->setObjectName(QLatin1String(name));
-    auto button = [&panel](const char *name) { return panel.findChild<QToolButton *>(QLatin1String(name)); };
-    auto looksArmed = [&](const char *name) {
-        return button(name)->styleSheet().contains(QLatin1String("-select.png"));
-    };
-    ToolPalette palette(&panel);
-    QSignalSpy armed(&palette, &ToolPalette::toolArmed);
-    QSignalSpy disarmed(&palette, &ToolPalette::toolDisarmed);
-    palette.disarm();
-    QVERIFY(button("tb_FreeLine")->styleSheet().contains(QLatin1String("/line.png")));
-    QVERIFY(button("tb_CrossLine")->styleSheet().contains(QLatin1String("/crossline.png")));
-
-    button("tb_FreeLine")->click();
-    QCOMPARE(armed.size(), 1);
-    QCOMPARE(armed.takeFirst().at(0).toInt(), 3);
-    QCOMPARE(palette.armedTool(), 3);
-    QVERIFY(looksArmed("tb_FreeLine"));
-
-    // Another tool takes over; the first shows its normal look again.
-    button("tb_Paraline2Paraline")->click();
-    QCOMPARE(armed.takeFirst().at(0).toInt(), 20);
-    QVERIFY(looksArmed("tb_Paraline2Paraline"));
-    QVERIFY(!looksArmed("tb_FreeLine"));
-
-    // Clicking the armed tool disarms it.
-    disarmed.clear();
-    button("tb_Paraline2Paraline")->click();
-    QCOMPARE(disarmed.size(), 1);
-    QVERIFY(armed.isEmpty());
-    QCOMPARE(palette.armedTool(), 0);
-    QVERIFY(!looksArmed("tb_Paraline2Paraline"));
-
-    // A calibration has no button: none looks armed, and the next click on a tool arms it.
-    button("tb_Circle")->click();
-    palette.arm(1);
-    QCOMPARE(armed.last().at(0).toInt(), 1);
-    QCOMPARE(palette.armedTool(), 1);
-    for (const QToolButton *tool : panel.findChildren<QToolButton *>())
-        QVERIFY2(!tool->styleSheet().contains(QLatin1String("-select")), qPrintable(tool->objectName()));
-    button("tb_Circle")->click();
-    QCOMPARE(palette.armedTool(), 15);
-
-    // The cross-hair button follows the cross hair's visibility.
-    GlobalVar::bCrossShow = false;
-    palette.disarm();
-    QVERIFY(button("tb_CrossLine")->styleSheet().contains(QLatin1String("crossline-hide.png")));
-    GlobalVar::bCrossShow = true;
-}
-
-// A panel with no main window behind it still arms and disarms.
-void TestMenu::panelWithoutMainWindow()
-{
-    Menu menu(nullptr);
-    QSignalSpy armed(&menu, &Menu::signal_toolArmed);
-    QSignalSpy disarmed(&menu, &Menu::signal_toolDisarmed);
-    auto *line = menu.findChild<QToolButton *>(QStringLiteral("tb_FreeLine"));
-    line->click();
-    QCOMPARE(armed.size(), 1);
-    QCOMPARE(armed.first().at(0).toInt(), 3);
-    menu.slot_calibrateCircle();
-    QCOMPARE(armed.last().at(0).toInt(), 2);
-    QVERIFY(!line->styleSheet().contains(QLatin1String("-select")));
-    disarmed.clear();
-    menu.initMainButton();
-    QCOMPARE(disarmed.size(), 1);
 }
 
 void TestMenu::resultsTable()
@@ -392,38 +300,6 @@ void TestMenu::restartRestoresSettings()
     QCOMPARE(GlobalVar::horizontalLineList.at(0)->pos(), QPointF(0, 270));
     QCOMPARE(menu()->findChild<QSpinBox *>(QStringLiteral("sb_HorizontalLines"))->value(), 3);
     QCOMPARE(GlobalVar::sConfigFileName, sandbox.path(QStringLiteral("lines.ini")));
-}
-
-void TestMenu::configurationSaveAndRead()
-{
-    auto *spin = menu()->findChild<QSpinBox *>(QStringLiteral("sb_VerticalLines"));
-    spin->setValue(1);
-    button("tb_VerticalLineOkey")->click();
-    QCOMPARE(GlobalVar::verticalLineList.size(), 1);
-    QCOMPARE(GlobalVar::verticalLineList.first()->position, QPointF(800, 0));
-
-    button("tb_CustomSave")->click();
-    QCOMPARE(menu()->fileAction, 3);
-    QVERIFY(menu()->fileDialog->selectedFiles().value(0).endsWith(QLatin1String("/mnt/DCIM/CFG00001.ini")));
-    acceptSaveDialog();
-    const QString saved = sandbox.root() + QStringLiteral("/mnt/DCIM/CFG00001.ini");
-    QVERIFY(QFile::exists(saved));
-
-    // 0 removes the lines; reading the configuration brings them back.
-    spin->setValue(0);
-    button("tb_VerticalLineOkey")->click();
-    QVERIFY(GlobalVar::verticalLineList.isEmpty());
-    QString offeredFolder;
-    UserDialogs::setOpenFileHandler([&](const QString &, const QString &folder, const QString &) {
-        offeredFolder = folder;
-        return saved;
-    });
-    button("tb_CustomRead")->click();
-    QCOMPARE(offeredFolder, sandbox.root() + QStringLiteral("/mnt/DCIM"));
-    QCOMPARE(GlobalVar::verticalLineList.size(), 1);
-    QCOMPARE(GlobalVar::verticalLineList.first()->pos(), QPointF(800, 0));
-    QCOMPARE(spin->value(), 1);
-    QCOMPARE(ParamFile::configFile(), saved);
 }
 
 void TestMenu::fadeAndHiddenControls()

@@ -32,7 +32,6 @@ private slots:
         forgetDialogs();
     }
     void rowsFollowItems();
-    void rowHeightsFollowValues();
     void deleting();
     void exportFailure();
 
@@ -77,27 +76,6 @@ void TestResultsTable::rowsFollowItems()
     QVERIFY(second->isSelected());
     results->selectRow(5); // an empty row selects nothing
     QVERIFY(!second->isSelected());
-}
-
-void TestResultsTable::rowHeightsFollowValues()
-{
-    // A row is as tall as its value: a second line, or words wrapped in the column, make it
-    // taller, and it shrinks back when the value is one short line again.
-    MeasureLine *line = addLine(1);
-    auto heightFor = [&](const QString &value) {
-        line->label = QStringLiteral("L1=") + value;
-        results->update();
-        return table.rowHeight(0);
-    };
-    const int first = heightFor(QStringLiteral("-1.000mm"));
-    QVERIFY(heightFor(QStringLiteral("-1.000mm\n2.000mm")) > first);
-    // Shrunk back (Qt 5 may keep one pixel more than a fresh row).
-    const int one = heightFor(QStringLiteral("3.500mm"));
-    QVERIFY(one < first + 2);
-    QVERIFY(heightFor(QStringLiteral("wrapped words ").repeated(8)) > one);
-    QCOMPARE(heightFor(QStringLiteral("12.000mm")), one);
-    QCOMPARE(heightFor(QStringLiteral("-7.250mm")), one);
-    QCOMPARE(cell(0, 2), QStringLiteral("-7.250mm"));
 }
 
 void TestResultsTable::deleting()

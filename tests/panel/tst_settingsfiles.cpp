@@ -100,8 +100,6 @@ private slots:
     void cleanup();
     void paramFuzz_data();
     void paramFuzz();
-    void linesFuzz_data();
-    void linesFuzz();
     void cameraConfigFuzz_data();
     void cameraConfigFuzz();
     void missingParamKeys();
@@ -206,7 +204,7 @@ void TestSettingsFiles::checkParamRanges()
 
 void TestSettingsFiles::paramFuzz_data()
 {
-    FileMutations::addRows("param", goodParam, 1500, 20261207);
+    FileMutations::addRows("param", goodParam, 400, 20261207);
 }
 
 void TestSettingsFiles::paramFuzz()
@@ -223,32 +221,9 @@ void TestSettingsFiles::paramFuzz()
     QVERIFY(warnings.isEmpty());
 }
 
-void TestSettingsFiles::linesFuzz_data()
-{
-    FileMutations::addRows("lines", goodLines, 1000, 7);
-}
-
-void TestSettingsFiles::linesFuzz()
-{
-    QFETCH(QByteArray, bytes);
-    writeFile(linesPath, bytes);
-    lines->load(linesPath);
-    checkParamRanges();
-    for (const QVector<CustomLine *> &list : {GlobalVar::horizontalLineList, GlobalVar::verticalLineList}) {
-        for (const CustomLine *line : list)
-            QVERIFY(within(line->pen.width(), 1, 3) && line->pen.color().alpha() == 255);
-    }
-    const QVariantList loaded = linesState();
-    const QString again = sandbox.path(QStringLiteral("CFG00002.ini"));
-    QVERIFY(LinesConfigFile::save(again, GlobalVar::horizontalLineList, GlobalVar::verticalLineList));
-    lines->clearCustom();
-    lines->load(again);
-    QCOMPARE(linesState(), loaded);
-}
-
 void TestSettingsFiles::cameraConfigFuzz_data()
 {
-    FileMutations::addRows("config", goodConfig, 600, 5);
+    FileMutations::addRows("config", goodConfig, 200, 5);
 }
 
 void TestSettingsFiles::cameraConfigFuzz()

