@@ -30,6 +30,9 @@ class TestSafeFile : public QObject
     Q_OBJECT
 
 private slots:
+    // Settings copies are counted in a temporary folder of this test's own: other programs and
+    // tests running beside it leave theirs in the shared one.
+    void initTestCase() { qputenv("TMPDIR", ownTemp.path().toLocal8Bit()); }
     void cleanup() { SafeFile::setFailingStep(SafeFile::NoStep); }
     void replacesWhole();
     void failureKeepsOldFile_data();
@@ -37,6 +40,7 @@ private slots:
     void fullFileSystem();
 
 private:
+    QTemporaryDir ownTemp;
     QTemporaryDir dir;
 };
 
