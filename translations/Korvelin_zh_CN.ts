@@ -1036,6 +1036,10 @@ Do you want to replace it?</source>
         <translation>升级失败：闪存操作未成功，相机闪存可能不完整。请重新升级，升级成功前请勿重启相机！</translation>
     </message>
     <message>
+        <source>Upgrade stopped before anything was written: what the flash holds could not be saved first. The camera is as it was. Please check the internal storage and run the upgrade again.</source>
+        <translation>升级已停止，未写入任何内容：无法先保存闪存中的原有内容。相机保持原样。请检查内部存储后重新升级。</translation>
+    </message>
+    <message>
         <source>Upgrade failed: the flash could not be written, and what it held before was written back. Please check the files and run the upgrade again.</source>
         <translation>升级失败：无法写入闪存，已将其原有内容写回。请检查文件并重新升级。</translation>
     </message>

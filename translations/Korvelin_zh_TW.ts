@@ -1036,6 +1036,10 @@ Do you want to replace it?</source>
         <translation>升級失敗：快閃記憶體操作未成功，相機快閃記憶體可能不完整。請重新升級，升級成功前請勿重新啟動相機！</translation>
     </message>
     <message>
+        <source>Upgrade stopped before anything was written: what the flash holds could not be saved first. The camera is as it was. Please check the internal storage and run the upgrade again.</source>
+        <translation>升級已停止，未寫入任何內容：無法先保存快閃記憶體中的原有內容。相機保持原樣。請檢查內部儲存後重新升級。</translation>
+    </message>
+    <message>
         <source>Upgrade failed: the flash could not be written, and what it held before was written back. Please check the files and run the upgrade again.</source>
         <translation>升級失敗：無法寫入快閃記憶體，已將其原有內容寫回。請檢查檔案並重新升級。</translation>
     </message>

@@ -78,18 +78,26 @@ QByteArray payload(const QString &name)
 }
 
 // How a partition came out of flash().
-enum class Flashed { Written, Restored, Spoiled };
+enum class Flashed { Untouched, Written, Restored, Spoiled };
 
 // Erases the partition, writes the image file and reads the written length back. The tool may
 // dump whole pages, so only the image's own length is compared. What the partition held is
-// dumped first: when erasing, writing or the read-back fails, the old contents are written back
-// the same way, so a failed write leaves the camera as it was wherever the flash allows. Where
-// "/mnt/" has no room for that copy the image is written all the same, without the way back.
-Flashed flash(const QString &device, const QString &imageFile, const QByteArray &image)
+// saved first (in `savedFile`, when the caller has dumped it already): when erasing, writing or
+// the read-back fails, the old contents are written back the same way, so a failed write leaves
+// the camera as it was wherever the flash allows. When the old contents cannot be saved (no room
+// in "/mnt/", the dump fails) nothing is erased.
+Flashed flash(const QString &device, const QString &imageFile, const QByteArray &image, QString savedFile)
 {
     TempFiles temp;
-    const QString previousFile = temp.add(sys(QStringLiteral("/mnt/previous.bin")));
-    const QByteArray previous = MtdTools::dump(device, previousFile) ? readPart(previousFile, 0, -1) : QByteArray();
+    if (savedFile.isEmpty()) {
+        savedFile = temp.add(sys(QStringLiteral("/mnt/previous.bin")));
+        if (!MtdTools::dump(device, savedFile))
+            return Flashed::Untouched;
+    }
+    const QString previousFile = savedFile;
+    const QByteArray previous = readPart(previousFile, 0, -1);
+    if (previous.isEmpty())
+        return Flashed::Untouched;
     const QString readBack = temp.add(sys(QStringLiteral("/mnt/readback.bin")));
     auto writeChecked = [&](const QString &file, const QByteArray &data) {
         return MtdTools::erase(device) && MtdTools::write(device, file)
@@ -98,7 +106,7 @@ Flashed flash(const QString &device, const QString &imageFile, const QByteArray 
     };
     if (writeChecked(imageFile, image))
         return Flashed::Written;
-    return !previous.isEmpty() && writeChecked(previousFile, previous) ? Flashed::Restored : Flashed::Spoiled;
+    return writeChecked(previousFile, previous) ? Flashed::Restored : Flashed::Spoiled;
 }
 
 // Copies a file under a temporary name beside the target and flushes it, so that only a rename
@@ -133,20 +141,29 @@ bool replaceFile(const QString &source, const QString &target)
 }
 
 // Writes a checked image to its file in "/mnt/" and from there to the partition; the file goes
-// again however this ends.
-uint writeImage(const QByteArray &image, const QString &device, const QString &file, uint done)
+// again however this ends. `savedFile` holds the partition's contents when already dumped.
+uint writeImage(const QByteArray &image, const QString &device, const QString &file, uint done,
+                const QString &savedFile = QString())
 {
     if (image.isEmpty())
         return ThreadUpgrade::ImageInvalid;
     TempFiles temp;
     const QString imageFile = temp.add(sys(file));
     if (!writeData(imageFile, image))
-        return ThreadUpgrade::FlashStepFailed;
-    const Flashed flashed = flash(sys(device), imageFile, image);
+        return ThreadUpgrade::NothingChanged;
+    const Flashed flashed = flash(sys(device), imageFile, image, savedFile);
     ::sync();
-    if (flashed == Flashed::Written)
+    switch (flashed) {
+    case Flashed::Written:
         return done;
-    return flashed == Flashed::Restored ? ThreadUpgrade::FlashRestored : ThreadUpgrade::FlashStepFailed;
+    case Flashed::Untouched:
+        return ThreadUpgrade::NothingChanged;
+    case Flashed::Restored:
+        return ThreadUpgrade::FlashRestored;
+    case Flashed::Spoiled:
+        break;
+    }
+    return ThreadUpgrade::FlashStepFailed;
 }
 } // namespace
 
@@ -256,15 +273,16 @@ uint ThreadUpgrade::upgradeBootScreen()
     const QByteArray screen = FlashImage::bootScreenBlock(QImage(picturePath));
     if (screen.isEmpty())
         return ImageInvalid;
-    const QString screenFile = temp.add(sys(QStringLiteral("/mnt/bootscreen.dat")));
     const QString onboard = temp.add(sys(QStringLiteral("/mnt/onboardsystem.bin")));
-    if (!writeData(screenFile, screen) || !MtdTools::dump(sys(bootDevice), onboard))
-        return FlashStepFailed;
+    if (!MtdTools::dump(sys(bootDevice), onboard))
+        return NothingChanged;
+    // The partition as it is: its system block is kept, and the whole is what a failed write
+    // puts back.
     const QByteArray system = readPart(onboard, 0, FlashImage::systemBlockSize);
     if (system.isEmpty())
-        return FlashStepFailed;
+        return NothingChanged;
     return writeImage(FlashImage::assemble(system, screen), bootDevice, QStringLiteral("/mnt/system.bin"),
-                      BootScreenWritten);
+                      BootScreenWritten, onboard);
 }
 
 uint ThreadUpgrade::upgradeSystemFromStick()
@@ -279,21 +297,22 @@ uint ThreadUpgrade::upgradeSystemFromStick()
     // else is installed either.
     if (stickSystem.isFile() && stickSystem.size() > FlashImage::systemBlockSize)
         return ImageInvalid;
+    // The resource image is put in place in one rename or not at all.
     if (hasResource && !replaceFile(resource.absoluteFilePath(), sys(QStringLiteral("/mnt/resource.img"))))
-        return FlashStepFailed;
+        return NothingChanged;
     if (!stickSystem.isFile() || stickSystem.size() == 0)
         return hasResource ? ResourceOnly : NoSystemImage;
 
     // The boot screen block now on the flash stays as it is.
     const QString onboard = temp.add(sys(QStringLiteral("/mnt/bootscreen.dat")));
     if (!MtdTools::dump(sys(bootDevice), onboard))
-        return FlashStepFailed;
+        return hasResource ? FlashStepFailed : NothingChanged;
     const QByteArray screen = readPart(onboard, FlashImage::systemBlockSize, FlashImage::bootScreenSize);
     if (screen.isEmpty())
-        return FlashStepFailed;
+        return hasResource ? FlashStepFailed : NothingChanged;
     const QByteArray image = FlashImage::assemble(readPart(stickSystem.absoluteFilePath(), 0, stickSystem.size()), screen);
     return writeImage(image, bootDevice, QStringLiteral("/mnt/system.bin"),
-                      SystemFromStickWritten);
+                      SystemFromStickWritten, onboard);
 }
 
 uint ThreadUpgrade::upgradeSystemFromProgram()

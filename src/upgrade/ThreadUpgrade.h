@@ -8,8 +8,8 @@
 // system image or the device tree in NAND flash. One procedure per start, one result code.
 //
 // Every step is checked. The flash image is assembled and measured completely before the
-// partition is erased and is read back after writing, and a failed write puts the partition's
-// old contents back; the application is staged beside the old one and renamed over it, with a
+// partition is erased and is read back after writing, nothing is erased before the partition's
+// old contents are saved, and a failed write puts them back; the application is staged beside the old one and renamed over it, with a
 // backup to fall back to.
 class ThreadUpgrade : public QThread
 {
@@ -35,6 +35,9 @@ public:
         ImageInvalid = 15,
         // Writing failed, and the partition's old contents were written back.
         FlashRestored = 16,
+        // A step before the erase failed (the old contents could not be saved first, the image
+        // could not be staged): the flash is as it was.
+        NothingChanged = 17,
     };
 
     explicit ThreadUpgrade(QObject *parent = nullptr);

@@ -262,6 +262,13 @@ void upgradeDialog::slot_upgrade_result(uint result)
                              tr("Upgrade failed: a flash step did not succeed. The camera's flash may be incomplete. "
                                 "Please run the upgrade again and do not restart the camera before it succeeds!"));
         break;
+    case ThreadUpgrade::NothingChanged:
+        setButtonsEnabled(true);
+        UserDialogs::warning(this, serious,
+                             tr("Upgrade stopped before anything was written: what the flash holds could not be "
+                                "saved first. The camera is as it was. Please check the internal storage and run "
+                                "the upgrade again."));
+        break;
     case ThreadUpgrade::FlashRestored:
         setButtonsEnabled(true);
         UserDialogs::warning(this, serious,
