@@ -201,8 +201,7 @@ void LabelPlacement::placeAfterMove(Shape *shape, const QRectF &formerLabel)
         auto *other = dynamic_cast<Shape *>(item);
         if (!other || other == shape || other->labelOffset().isNull())
             continue;
-        const QRectF home = other->mapRectToScene(other->shownLabelRect()).translated(-other->labelOffset());
-        if (home.intersects(formerLabel))
+        if (homeOf(other).intersects(formerLabel))
             place(other);
     }
 }
