@@ -49,6 +49,13 @@ render assist/freeze.svg assist/freeze-off.png 64
 render assist/freeze.svg assist/freeze-on.png 64 armed
 render assist/target-manual.svg assist/target-manual.png 64
 render assist/target-auto.svg assist/target-auto.png 64 armed
+# Undo and redo: normal form, and the greyed form shown while there is nothing to take back.
+OFF='s/#263238/#B0BEC5/g; s/#0B6BCB/#B0BEC5/g; s/#8A96A3/#CFD8DC/g'
+for name in undo redo; do
+    render assist/$name.svg assist/$name.png 64
+    sed "$OFF" assist/$name.svg | rsvg-convert -w 64 -h 64 -o assist/$name-off.png
+    echo assist/$name-off.png
+done
 
 # Plain glyphs on a transparent ground, for widgets that draw their own frame.
 render assist/pin.svg assist/pin.png 32                        # 16 x 16 button

@@ -365,6 +365,14 @@ Please change the name!</source>
 <context>
     <name>Menu</name>
     <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 已存在。

@@ -2,9 +2,11 @@
 #include "ui_Frame.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QGraphicsScene>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -19,6 +21,7 @@
 #include "LabelPlacement.h"
 #include "LabelSweep.h"
 #include "LanguageSwitch.h"
+#include "MeasurementDocument.h"
 #include "Menu.h"
 #include "NumericKeypadDialog.h"
 #include "ParamFile.h"
@@ -69,8 +72,26 @@ Frame::Frame(QWidget *parent)
         view->viewport()->installEventFilter(this);
     }
 
+    // The finished items and the history of what was done to them.
+    document = new MeasurementDocument(scene, this);
+    connect(document, &MeasurementDocument::itemRemoved, this, &Frame::forgetShape);
+    connect(document, &MeasurementDocument::itemsChanged, view->viewport(), QOverload<>::of(&QWidget::update));
+    const auto shortcut = [this](const QKeySequence &keys, void (Frame::*slot)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence::Undo, &Frame::undo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &Frame::redo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &Frame::redo);
+    // Backspace and Escape are taken only while there is something to take back, so that the
+    // fields and dialogs keep them otherwise.
+    backspaceKey = new QShortcut(QKeySequence(Qt::Key_Backspace), this);
+    escapeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(backspaceKey, &QShortcut::activated, this, &Frame::removeLastClick);
+    connect(escapeKey, &QShortcut::activated, this, &Frame::abandonItem);
+    updateDrawingKeys();
+
     // The control panel stands inside the window at its right edge.
-    menu = new Menu(this, scene);
+    menu = new Menu(this, scene, document);
     menu->setWindowFlags(Qt::FramelessWindowHint);
     menu->setAutoFillBackground(true);
     menu->resize(menu->frameSize());
@@ -88,11 +109,12 @@ Frame::Frame(QWidget *parent)
     connect(menu, &Menu::signal_changeRulerUnit, this, &Frame::slot_changeRulerUnit);
     connect(menu, &Menu::signal_toolArmed, this, &Frame::armTool);
     connect(menu, &Menu::signal_toolDisarmed, this, &Frame::disarmTool);
-    connect(menu, &Menu::signal_shapeDeleted, this, &Frame::forgetShape, Qt::DirectConnection);
     connect(menu, &Menu::signal_shapesHidden, this, &Frame::slot_shapesHidden);
     connect(menu, &Menu::signal_captureRequested, this, &Frame::slot_captureRequested);
     connect(menu, &Menu::signal_upgradeRequested, this, &Frame::slot_upgradeRequested);
     connect(menu, &Menu::signal_lookChanged, this, &Frame::restyleItems);
+    connect(menu, &Menu::signal_undoRequested, this, &Frame::undo);
+    connect(menu, &Menu::signal_redoRequested, this, &Frame::redo);
     connect(menu, &Menu::signal_repaintRequested, view->viewport(), QOverload<>::of(&QWidget::update));
     menu->initMenu();
     ensureCalibrateDialog();
@@ -113,7 +135,8 @@ Frame::Frame(QWidget *parent)
 Frame::~Frame()
 {
     delete calibrateDialog;
-    // The list owns the finished items; the scene still holds an item left half drawn.
+    // Items the history kept go with it; the list owns the finished items; the scene still holds an item left half drawn.
+    document->clearHistory();
     qDeleteAll(GlobalVar::shapeList);
     GlobalVar::shapeList.clear();
     currentShape = previousShape = nullptr;
@@ -130,6 +153,13 @@ void Frame::armTool(int code)
         discardCurrentShape();
     shapeType = code;
     bDrawing = code != 0;
+    updateDrawingKeys();
+}
+
+void Frame::updateDrawingKeys()
+{
+    backspaceKey->setEnabled(pointIndex > 0);
+    escapeKey->setEnabled(pointIndex > 0 || bDrawing);
 }
 
 void Frame::disarmTool()
@@ -142,6 +172,7 @@ void Frame::forgetShape(Shape *shape)
     if (currentShape == shape) {
         currentShape = nullptr;
         pointIndex = 0;
+        updateDrawingKeys();
     }
     if (previousShape == shape)
         previousShape = nullptr;
@@ -169,6 +200,7 @@ void Frame::viewMousePressEvent(QMouseEvent *event)
         }
         if (route)
             leftPress(p, *route);
+        updateDrawingKeys();
         if (currentShape != previousShape) {
             previousShape = currentShape;
             if (currentShape) {
@@ -185,6 +217,7 @@ void Frame::viewMousePressEvent(QMouseEvent *event)
         if (bDrawing) {
             if (route)
                 rightPress(p, *route);
+            updateDrawingKeys();
             bRightPressTaken = true;
             event->accept();
             return;
@@ -215,6 +248,7 @@ void Frame::leftPress(const QPointF &p, const ShapeRoute &route)
         createShape(p, route);
     } else if (pointIndex + 1 < route.finishClick) {
         ++pointIndex;
+        clicks << p;
         currentShape->setPoint(p, pointIndex, currentShape->serial);
     } else {
         finishShape(p, route);
@@ -258,6 +292,7 @@ void Frame::createShape(const QPointF &p, const ShapeRoute &route)
     currentShape = route.create();
     scene->addItem(currentShape);
     pointIndex = 1;
+    clicks = {p};
     quint16 serial = 0;
     if (route.counter >= 0 && route.counter < ShapeRoute::CounterCount)
         serial = ++serialCounter[route.counter];
@@ -277,11 +312,10 @@ void Frame::finishShape(const QPointF &p, const ShapeRoute &route)
         return;
     }
     LabelPlacement::place(currentShape);
-    GlobalVar::shapeList.append(currentShape);
+    // A calibration is kept or given up in its dialog, outside the history.
+    document->add(currentShape, !route.calibration);
     if (route.calibration)
         bDrawing = false;
-    else
-        emit signal_updateDataTable();
 }
 
 void Frame::discardCurrentShape()
@@ -291,6 +325,7 @@ void Frame::discardCurrentShape()
         previousShape = nullptr;
     delete currentShape;
     currentShape = nullptr;
+    updateDrawingKeys();
 }
 
 void Frame::viewMouseMoveEvent(QMouseEvent *event)
@@ -313,6 +348,75 @@ void Frame::viewSceneMouseMoved()
         return;
     if (auto *shape = dynamic_cast<Shape *>(scene->mouseGrabberItem()))
         emit signal_updateDataRow(shape);
+}
+
+void Frame::viewScenePressed()
+{
+    // A press on the finished items may begin a drag: what it may change is noted first.
+    if (!bMousePressed || bDrawing)
+        return;
+    QList<QGraphicsItem *> pressed = scene->selectedItems();
+    if (QGraphicsItem *grabber = scene->mouseGrabberItem())
+        pressed << grabber;
+    document->beginEdit(pressed);
+}
+
+void Frame::viewSceneReleased()
+{
+    document->endEdit();
+}
+
+void Frame::undo()
+{
+    // A step back from what the user sees: first the item under construction, then the history.
+    if (bMousePressed)
+        return;
+    if (pointIndex > 0)
+        discardCurrentShape();
+    else
+        document->undoStack()->undo();
+}
+
+void Frame::redo()
+{
+    if (!bMousePressed && pointIndex == 0)
+        document->undoStack()->redo();
+}
+
+void Frame::removeLastClick()
+{
+    const ShapeRoute *route = ShapeRoutes::find(shapeType);
+    if (pointIndex == 0 || !currentShape || !route)
+        return;
+    if (pointIndex == 1) {
+        discardCurrentShape();
+        return;
+    }
+    // The item is drawn again from its first click up to the one before the last.
+    const quint16 serial = currentShape->serial;
+    clicks.removeLast();
+    Shape *shape = route->create();
+    scene->addItem(shape);
+    for (int i = 0; i < clicks.size(); ++i)
+        shape->setPoint(clicks.at(i), quint8(i + 1), serial);
+    delete currentShape;
+    if (previousShape == currentShape)
+        previousShape = shape;
+    currentShape = shape;
+    pointIndex = quint8(clicks.size());
+    if (route->drawsAt(pointIndex))
+        currentShape->drawing(view->mapToScene(view->viewport()->mapFromGlobal(QCursor::pos())));
+}
+
+void Frame::abandonItem()
+{
+    if (pointIndex > 0) {
+        discardCurrentShape();
+    } else if (bDrawing) {
+        currentShape = nullptr;
+        disarmTool();
+        emit signal_initMainButton();
+    }
 }
 
 void Frame::viewMouseReleaseEvent(QMouseEvent *event)
@@ -423,13 +527,10 @@ void Frame::slot_updateRealRuler(bool isRuler)
         menu->updateRulerTable();
         currentShape = nullptr;
     } else {
-        if (calibrationShape) {
-            GlobalVar::shapeList.removeOne(calibrationShape);
-            if (previousShape == calibrationShape)
-                previousShape = nullptr;
-            if (currentShape == calibrationShape)
-                currentShape = nullptr;
-            delete calibrationShape;
+        if (Shape *shape = calibrationShape) {
+            calibrationShape = nullptr;
+            document->discard(shape);
+            delete shape;
         }
         currentShape = nullptr;
     }
@@ -551,11 +652,10 @@ void Frame::slot_shapesHidden()
     // A calibration item under work goes for good: hidden, it could not be finished.
     if (!currentShape || !ToolTable::isCalibration(currentShape->property()))
         return;
-    const int index = GlobalVar::shapeList.indexOf(currentShape);
-    if (index < 0)
+    if (!GlobalVar::shapeList.contains(currentShape))
         return;
-    Shape *shape = GlobalVar::shapeList.takeAt(index);
-    forgetShape(shape);
+    Shape *shape = currentShape;
+    document->discard(shape);
     delete shape;
 }
 

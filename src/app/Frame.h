@@ -2,7 +2,9 @@
 #define FRAME_H
 
 #include <QDialog>
+#include <QPointF>
 #include <QPointer>
+#include <QVector>
 
 #include <memory>
 
@@ -13,8 +15,10 @@ class CalibrateDialog;
 class GraphicsView;
 class LabelSweep;
 class LanguageSwitch;
+class MeasurementDocument;
 class Menu;
 class QGraphicsScene;
+class QShortcut;
 class Shape;
 
 namespace Ui {
@@ -58,10 +62,13 @@ public:
     void viewWheelEvent(QWheelEvent *event) override;
     void viewContextMenuEvent(QContextMenuEvent *event) override;
     void viewSceneMouseMoved() override;
+    void viewScenePressed() override;
+    void viewSceneReleased() override;
 
     QGraphicsScene *scene = nullptr;
     GraphicsView *view = nullptr;
     Menu *menu = nullptr;
+    MeasurementDocument *document = nullptr;
     // Writes the labels anew after a change of unit or calibration.
     LabelSweep *labelSweep = nullptr;
 
@@ -106,6 +113,14 @@ public slots:
     void slot_changeLangToSimplifiedChinese();
     void slot_changeLangToTraditionalChinese();
     void slot_changeLangToEnglish();
+    // Ctrl+Z and the panel's undo button: the item under construction is abandoned first, then
+    // the latest step is taken back. Redo does it again.
+    void undo();
+    void redo();
+    // Backspace while drawing: the item loses its last click; Escape abandons it (or, with no
+    // item begun, disarms the tool), as a right click does.
+    void removeLastClick();
+    void abandonItem();
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
@@ -131,6 +146,7 @@ private:
     void createShape(const QPointF &p, const ShapeRoute &route);
     void finishShape(const QPointF &p, const ShapeRoute &route);
     void discardCurrentShape();
+    void updateDrawingKeys();
     void ensureCalibrateDialog();
     bool openCalibrationDialog();
     void closeCalibrateDialog();
@@ -140,6 +156,10 @@ private:
     std::unique_ptr<Ui::Frame> ui;
     std::unique_ptr<LanguageSwitch> language;
     bool livePicturePending = false;
+    QShortcut *backspaceKey = nullptr;
+    QShortcut *escapeKey = nullptr;
+    // The clicks of the item under construction, as they were placed.
+    QVector<QPointF> clicks;
 };
 
 #endif // FRAME_H

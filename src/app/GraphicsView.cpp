@@ -39,8 +39,10 @@ void GraphicsView::wheelEvent(QWheelEvent *event)
 void GraphicsView::mousePressEvent(QMouseEvent *event)
 {
     handler->viewMousePressEvent(event);
-    if (!event->isAccepted())
+    if (!event->isAccepted()) {
         QGraphicsView::mousePressEvent(event);
+        handler->viewScenePressed();
+    }
 }
 
 void GraphicsView::mouseMoveEvent(QMouseEvent *event)
@@ -55,8 +57,10 @@ void GraphicsView::mouseMoveEvent(QMouseEvent *event)
 void GraphicsView::mouseReleaseEvent(QMouseEvent *event)
 {
     handler->viewMouseReleaseEvent(event);
-    if (!event->isAccepted())
+    if (!event->isAccepted()) {
         QGraphicsView::mouseReleaseEvent(event);
+        handler->viewSceneReleased();
+    }
 }
 
 void GraphicsView::contextMenuEvent(QContextMenuEvent *event)

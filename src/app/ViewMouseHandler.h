@@ -20,6 +20,9 @@ public:
     virtual void viewContextMenuEvent(QContextMenuEvent *event) = 0;
     // A move the handler left to the scene has reached the items.
     virtual void viewSceneMouseMoved() = 0;
+    // A press or a release the handler left to the scene has reached the items.
+    virtual void viewScenePressed() {}
+    virtual void viewSceneReleased() {}
 };
 
 #endif // VIEWMOUSEHANDLER_H

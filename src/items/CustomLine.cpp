@@ -28,6 +28,24 @@ void CustomLine::initialLine()
     refreshTag();
 }
 
+CustomLine::Look CustomLine::look() const
+{
+    return {position, pen.width(), pen.color()};
+}
+
+void CustomLine::setLook(const Look &look)
+{
+    position = look.position;
+    pen.setWidth(look.width);
+    pen.setColor(look.color);
+    lineWidth = look.width;
+    lineColor = look.color;
+    setPos(position);
+    refreshTag();
+    update();
+    emit signal_saveLinesProperty();
+}
+
 QRectF CustomLine::boundingRect() const
 {
     if (isHorizontal())
@@ -70,6 +88,7 @@ void CustomLine::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
     // The press neither selects nor moves the line; the moves that follow do.
     setCursor(Qt::ClosedHandCursor);
+    pressedLook = look();
     event->accept();
 }
 
@@ -82,6 +101,8 @@ void CustomLine::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 
 void CustomLine::mouseReleaseEvent(QGraphicsSceneMouseEvent *)
 {
+    if (look() != pressedLook)
+        emit signal_edited(pressedLook);
     emit signal_saveLinesProperty();
 }
 
@@ -108,6 +129,7 @@ void CustomLine::hoverLeaveEvent(QGraphicsSceneHoverEvent *)
 
 void CustomLine::contextMenuEvent(QGraphicsSceneContextMenuEvent *event)
 {
+    const Look before = look();
     LinePropertyDialog dialog(nullptr, this);
     dialog.setWindowTitle(tr("Line property"));
     dialog.move(event->screenPos());
@@ -118,5 +140,7 @@ void CustomLine::contextMenuEvent(QGraphicsSceneContextMenuEvent *event)
     lineWidth = pen.width();
     lineColor = pen.color();
     refreshTag();
+    if (look() != before)
+        emit signal_edited(before);
     emit signal_saveLinesProperty();
 }

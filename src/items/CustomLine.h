@@ -31,6 +31,22 @@ public:
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
 
+    // What the user changes: where the line lies, its width and its colour.
+    struct Look
+    {
+        QPointF position;
+        int width = 0;
+        QColor color;
+        bool operator==(const Look &other) const
+        {
+            return position == other.position && width == other.width && color == other.color;
+        }
+        bool operator!=(const Look &other) const { return !(*this == other); }
+    };
+    Look look() const;
+    // Puts the line where `look` says, in its width and colour, and asks for it to be saved.
+    void setLook(const Look &look);
+
     bool isHorizontal() const { return name == QLatin1String("horizontal"); }
     bool isVertical() const { return name == QLatin1String("vertical"); }
 
@@ -51,6 +67,8 @@ public:
 signals:
     // The line's position, width or colour changed and is to be saved.
     void signal_saveLinesProperty();
+    // The user dragged the line or changed it in its dialog; it looked like `before`.
+    void signal_edited(const CustomLine::Look &before);
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
@@ -63,6 +81,8 @@ protected:
 private:
     void setPenStyle(Qt::PenStyle style);
     void refreshTag();
+
+    Look pressedLook;
 };
 
 #endif // CUSTOMLINE_H

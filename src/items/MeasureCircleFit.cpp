@@ -61,6 +61,11 @@ void MeasureCircleFit::dragHandle(int handle, const QPointF &pos)
         rimPoints[handle - 1] = before;
 }
 
+void MeasureCircleFit::recompute()
+{
+    recomputeStored();
+}
+
 QPointF *MeasureCircleFit::definingPoint(int index)
 {
     return index >= 1 && index <= rimPoints.size() ? &rimPoints[index - 1] : nullptr;

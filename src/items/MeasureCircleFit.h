@@ -40,6 +40,7 @@ protected:
     QPainterPath outline() const override;
     bool bodyContains(const QPointF &pos) const override;
     void dragHandle(int handle, const QPointF &pos) override;
+    void recompute() override;
 
 private:
     // Recompute from the stored rim points only, not with the mouse as an extra one. False

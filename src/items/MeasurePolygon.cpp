@@ -45,6 +45,11 @@ void MeasurePolygon::dragHandle(int handle, const QPointF &pos)
     recomputeStored(pos);
 }
 
+void MeasurePolygon::recompute()
+{
+    recomputeStored(vertices.isEmpty() ? QPointF() : vertices.last());
+}
+
 QPointF *MeasurePolygon::definingPoint(int index)
 {
     return index >= 1 && index <= vertices.size() ? &vertices[index - 1] : nullptr;

@@ -39,6 +39,7 @@ protected:
     QPointF labelAnchor() const override;
     void paintGeometry(QPainter *painter) const override;
     void dragHandle(int handle, const QPointF &pos) override;
+    void recompute() override;
 
 private:
     // Edge i runs from vertex i to the next, the last back to the first.

@@ -194,6 +194,44 @@ void Shape::dragHandle(int handle, const QPointF &pos)
         *p = before;
 }
 
+void Shape::recompute()
+{
+    // An item finished before its moving point was placed keeps its points as they were drawn.
+    const QPointF last = pointAt(drawingPointIndex());
+    if (isSet(last))
+        drawing(last);
+}
+
+Shape::State Shape::state() const
+{
+    State state;
+    state.position = pos();
+    state.points.reserve(pointCount());
+    for (int i = 1; i <= pointCount(); ++i)
+        state.points << pointAt(i);
+    state.labelOffset = labelShift;
+    return state;
+}
+
+void Shape::restore(const State &state)
+{
+    setPos(state.position);
+    bool moved = false;
+    for (int i = 1; i <= state.points.size(); ++i) {
+        QPointF *p = definingPoint(i);
+        if (p && *p != state.points.at(i - 1)) {
+            *p = state.points.at(i - 1);
+            moved = true;
+        }
+    }
+    if (moved) {
+        prepareGeometryChange();
+        recompute();
+        shapeChanged();
+    }
+    setLabelOffset(state.labelOffset);
+}
+
 bool Shape::bodyContains(const QPointF &pos) const
 {
     for (const QPolygonF &band : bands) {

@@ -77,6 +77,23 @@ public:
     // for an item without a label. Items that write several texts of their own have none.
     virtual QRectF shownLabelRect() const;
 
+    // What a drag, a reshape or a label move changes: enough to put the item back as it was.
+    struct State
+    {
+        QPointF position;
+        QVector<QPointF> points;
+        QPointF labelOffset;
+        bool operator==(const State &other) const
+        {
+            return position == other.position && points == other.points && labelOffset == other.labelOffset;
+        }
+        bool operator!=(const State &other) const { return !(*this == other); }
+    };
+    State state() const;
+    // Puts the item back into `state`: the points are placed and the geometry, the label and the
+    // handles computed from them, as a reshape would.
+    void restore(const State &state);
+
     // A defining point whose x is exactly this value has not been placed yet.
     static constexpr qreal unsetCoordinate = -5.0;
     static QPointF unsetPoint() { return QPointF(unsetCoordinate, unsetCoordinate); }
@@ -134,6 +151,10 @@ protected:
     // there, or the moving point was never placed, the item stays as it was, the dragged point
     // included.
     virtual void dragHandle(int handle, const QPointF &pos);
+
+    // Computes geometry, label, handles and bands again from the stored points, after they
+    // were set from outside (a restore). By default as a handle drag does, through drawing().
+    virtual void recompute();
 
     // --- Helpers for item classes ------------------------------------------------------------
 

@@ -15,7 +15,9 @@
 #include "Control.h"
 #include "CustomLine.h"
 #include "GlobalVar.h"
+#include "ItemLook.h"
 #include "Keyboard.h"
+#include "MeasurementDocument.h"
 #include "PanelFiles.h"
 #include "PanelIcons.h"
 #include "ParamFile.h"
@@ -38,10 +40,11 @@ namespace {
 const char *const languageFrame = "border: 1px solid red;border-radius: 6px;";
 } // namespace
 
-Menu::Menu(QWidget *parent, QGraphicsScene *scene)
+Menu::Menu(QWidget *parent, QGraphicsScene *scene, MeasurementDocument *document)
     : QDialog(parent)
     , ui(new Ui::Menu)
     , scene(scene)
+    , document(document ? document : new MeasurementDocument(scene, this))
 {
     // A frameless part of the window it stands in. Taking that form before the children exist
     // is cheap; turning the finished panel from a dialog into a part would polish every one of
@@ -65,8 +68,7 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene)
     connect(rulerPicker, &RulerPicker::signal_changeRulerUnit, this, &Menu::signal_changeRulerUnit);
     connect(rulerPicker, &RulerPicker::signal_deleteRequested, this, &Menu::slot_rulerDeleteItem);
 
-    results = new ResultsTable(ui->tw_DataTable);
-    connect(results, &ResultsTable::shapeDeleted, this, &Menu::signal_shapeDeleted);
+    results = new ResultsTable(ui->tw_DataTable, this->document);
     connect(results, &ResultsTable::repaintRequested, this, &Menu::signal_repaintRequested);
     storage = new StorageActions(this);
 
@@ -92,6 +94,15 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene)
     PanelIcons::set(ui->tb_Font, assist("font"));
     PanelIcons::set(ui->tb_FolderOpen, assist("folder"));
     PanelIcons::set(ui->tb_PointDetect, assist("target-manual"));
+    // Undo and redo are greyed while there is nothing to take back or to do again.
+    const QString history = QStringLiteral("QToolButton {border-image: url(%1)} QToolButton:disabled {border-image: url(%2)}");
+    ui->tb_Undo->setStyleSheet(history.arg(assist("undo"), assist("undo-off")));
+    ui->tb_Redo->setStyleSheet(history.arg(assist("redo"), assist("redo-off")));
+    QUndoStack *steps = this->document->undoStack();
+    connect(steps, &QUndoStack::canUndoChanged, ui->tb_Undo, &QWidget::setEnabled);
+    connect(steps, &QUndoStack::canRedoChanged, ui->tb_Redo, &QWidget::setEnabled);
+    connect(ui->tb_Undo, &QToolButton::clicked, this, &Menu::signal_undoRequested);
+    connect(ui->tb_Redo, &QToolButton::clicked, this, &Menu::signal_redoRequested);
     // The refinement toggle beside point detection, in the palette of the armed icons.
     ui->tb_SubPixel->setStyleSheet(QStringLiteral(
         "QToolButton {border: 1px solid #8A96A3; border-radius: 4px; background: #FAFBFC; color: #263238;}"
@@ -107,6 +118,7 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene)
 
     referenceLines = new ReferenceLines(scene, this);
     connect(referenceLines, &ReferenceLines::signal_lineChanged, this, &Menu::slot_saveLinesProperty);
+    connect(referenceLines, &ReferenceLines::signal_lineEdited, this->document, &MeasurementDocument::lineEdited);
     const QPen pen = ParamFile::referencePen();
     verticalCrossLine = referenceLines->add(QStringLiteral("vertical"), QPointF(800, 0), pen);
     horizontalCrossLine = referenceLines->add(QStringLiteral("horizontal"), QPointF(0, 540), pen);
@@ -202,15 +214,22 @@ void Menu::showCrossHair(bool shown)
 void Menu::on_tb_Font_clicked()
 {
     PanelIcons::set(ui->tb_Font, assist("font-select"));
+    const ItemLook before = ItemLook::current();
     auto *dialog = new TextDialog(this);
     dialog->setWindowTitle(tr("Select size and color"));
     dialog->exec();
     delete dialog;
+    takeLook();
+    document->lookChanged(before, [this] { takeLook(); });
+    PanelIcons::set(ui->tb_Font, assist("font"));
+}
+
+void Menu::takeLook()
+{
     saveParam(1);
     applyLook();
     showCrossHair(GlobalVar::bCrossShow);
     saveParam(5);
-    PanelIcons::set(ui->tb_Font, assist("font"));
 }
 
 void Menu::applyLook()
@@ -284,9 +303,9 @@ void Menu::on_tb_Delete_clicked()
 {
     PanelIcons::set(ui->tb_Delete, assist("delect-select"));
     QCoreApplication::processEvents(QEventLoop::AllEvents, 30);
-    for (Shape *shape : qAsConst(GlobalVar::shapeList))
-        shape->setVisible(false);
+    // The calibration item under work goes first; every other item is hidden, as one step.
     emit signal_shapesHidden();
+    document->hideAll();
     PanelIcons::set(ui->tb_Delete, assist("delect"));
     emit signal_repaintRequested();
 }

@@ -8,6 +8,7 @@
 
 class CustomLine;
 class CustomToolButton;
+class MeasurementDocument;
 class PanelFiles;
 class QAction;
 class QFileDialog;
@@ -37,7 +38,9 @@ class Menu : public QDialog
     Q_OBJECT
 
 public:
-    explicit Menu(QWidget *parent, QGraphicsScene *scene = nullptr);
+    // The document holds the finished items and their history; without one the panel keeps its
+    // own.
+    explicit Menu(QWidget *parent, QGraphicsScene *scene = nullptr, MeasurementDocument *document = nullptr);
     ~Menu() override;
 
     // Once, after the main window connected its slots: restores "./param".
@@ -95,8 +98,9 @@ signals:
     // A tool was armed (its code) or none is armed any more.
     void signal_toolArmed(int code);
     void signal_toolDisarmed();
-    // The item is about to be deleted from the results table: whoever holds it lets go of it.
-    void signal_shapeDeleted(Shape *shape);
+    // The undo and redo buttons.
+    void signal_undoRequested();
+    void signal_redoRequested();
     // The delete button hid every item; the calibration item under work is to go for good.
     void signal_shapesHidden();
     // Save the picture with the measurements to this file.
@@ -168,9 +172,12 @@ private:
     void translateUI();
     void setLanguage(quint8 language);
     void showCrossHair(bool shown);
+    // The look in use reaches the items, the cross hair and the parameter file.
+    void takeLook();
 
     std::unique_ptr<Ui::Menu> ui;
     QGraphicsScene *scene = nullptr;
+    MeasurementDocument *document = nullptr;
     ToolPalette *palette = nullptr;
     ResultsTable *results = nullptr;
     StorageActions *storage = nullptr;

@@ -28,6 +28,9 @@ CustomLine *ReferenceLines::add(const QString &name, const QPointF &position, co
     line->pen = pen;
     line->initialLine();
     connect(line, &CustomLine::signal_saveLinesProperty, this, &ReferenceLines::signal_lineChanged);
+    connect(line, &CustomLine::signal_edited, this, [this, line](const CustomLine::Look &before) {
+        emit signal_lineEdited(line, before);
+    });
     // The scene owns the lines it shows; without one (a panel on its own) this object does.
     if (scene)
         scene->addItem(line);

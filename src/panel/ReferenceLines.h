@@ -4,7 +4,8 @@
 #include <QObject>
 #include <QPointF>
 
-class CustomLine;
+#include "CustomLine.h"
+
 class QGraphicsScene;
 class QPen;
 
@@ -31,6 +32,8 @@ public:
 signals:
     // A line was moved or restyled by the user.
     void signal_lineChanged();
+    // The user dragged a line or changed it in its dialog; it looked like `before`.
+    void signal_lineEdited(CustomLine *line, const CustomLine::Look &before);
 
 private:
     QGraphicsScene *scene;

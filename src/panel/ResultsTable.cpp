@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include "GlobalVar.h"
+#include "MeasurementDocument.h"
 #include "QtCompat.h"
 #include "ResultsCsv.h"
 #include "Shape.h"
@@ -45,10 +46,13 @@ bool mayChangeHeight(const QString &before, const QString &after)
 }
 } // namespace
 
-ResultsTable::ResultsTable(QTableWidget *table)
+ResultsTable::ResultsTable(QTableWidget *table, MeasurementDocument *document)
     : QObject(table)
     , table(table)
+    , document(document)
 {
+    // Every step done, undone or redone shows in the rows at once.
+    connect(document, &MeasurementDocument::itemsChanged, this, &ResultsTable::update);
 }
 
 void ResultsTable::init()
@@ -157,14 +161,6 @@ void ResultsTable::showContextMenu()
     menu.exec(QCursor::pos());
 }
 
-void ResultsTable::deleteShape(int index)
-{
-    Shape *shape = GlobalVar::shapeList.takeAt(index);
-    rowOf.clear();
-    emit shapeDeleted(shape);
-    delete shape;
-}
-
 void ResultsTable::deleteCurrent()
 {
     const int row = table->currentRow();
@@ -173,11 +169,9 @@ void ResultsTable::deleteCurrent()
     const QPoint at(table->mapToGlobal(QPoint(0, 0)).x(), QCursor::pos().y() + 20);
     if (UserDialogs::question(nullptr, tr("Warning"), tr("Are you sure to delete this result?"), at)) {
         const QString name = table->item(row, 1) ? table->item(row, 1)->text() : QString();
-        table->removeRow(row);
-        for (int i = 0; i < GlobalVar::shapeList.size(); ++i) {
-            const Shape *shape = GlobalVar::shapeList.at(i);
+        for (Shape *shape : qAsConst(GlobalVar::shapeList)) {
             if (isMeasurement(shape) && shape->labelName() == name) {
-                deleteShape(i);
+                document->remove({shape});
                 break;
             }
         }
@@ -191,8 +185,7 @@ void ResultsTable::deleteAll()
         return;
     const QPoint at(table->mapToGlobal(QPoint(0, 0)).x(), QCursor::pos().y() + 20);
     if (UserDialogs::question(nullptr, tr("Warning"), tr("Are you sure to delete the all results?"), at)) {
-        while (!GlobalVar::shapeList.isEmpty())
-            deleteShape(0);
+        document->remove(GlobalVar::shapeList);
         table->clearContents();
         table->setRowCount(emptyRows);
     }

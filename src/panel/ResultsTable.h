@@ -4,18 +4,19 @@
 #include <QHash>
 #include <QObject>
 
+class MeasurementDocument;
 class QTableWidget;
 class Shape;
 
 // The results table of the panel: one row per finished measurement item (number, name, value),
-// selection of an item by its row, deletion of one or all results, and the CSV export, which
-// writes what the table shows.
+// selection of an item by its row, deletion of one or all results (steps of the document's
+// history), and the CSV export, which writes what the table shows. The rows follow every step.
 class ResultsTable : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit ResultsTable(QTableWidget *table);
+    ResultsTable(QTableWidget *table, MeasurementDocument *document);
 
     // Columns, headers and row heights; again after a language change.
     void init();
@@ -33,17 +34,15 @@ public:
     bool exportTo(const QString &fileName);
 
 signals:
-    // The item is about to be deleted: whoever holds it lets go of it.
-    void shapeDeleted(Shape *shape);
     void repaintRequested();
 
 private:
-    void deleteShape(int index);
     // Writes a cell; true when its row must be measured again.
     bool put(int row, int column, const QString &text, Qt::Alignment alignment);
     void putRow(int row, const Shape *shape);
 
     QTableWidget *table;
+    MeasurementDocument *document;
     // The row each finished item was given by the latest rebuild.
     QHash<const Shape *, int> rowOf;
 };

@@ -8,6 +8,7 @@
 #include "FrameDriver.h"
 #include "GraphicsView.h"
 #include "LabelSweep.h"
+#include "MeasurementDocument.h"
 #include "Menu.h"
 #include "MeasureLine.h"
 #include "ShapeRoutes.h"
@@ -110,7 +111,7 @@ void TestFrame::window()
 
 void TestFrame::twoClickItem()
 {
-    QSignalSpy table(frame, &Frame::signal_updateDataTable);
+    QSignalSpy table(frame->document, &MeasurementDocument::itemsChanged);
     frame->armTool(3);
     click(viewport(), QPointF(100, 200));
     QCOMPARE(frame->pointIndex, quint8(1));
@@ -218,7 +219,7 @@ void TestFrame::rightClicks()
 
 void TestFrame::rightClickFinishesMultiPointItem()
 {
-    QSignalSpy table(frame, &Frame::signal_updateDataTable);
+    QSignalSpy table(frame->document, &MeasurementDocument::itemsChanged);
     frame->armTool(12);
     // One click: a right click deletes the item.
     click(viewport(), QPointF(100, 100));
@@ -281,7 +282,7 @@ void TestFrame::armingAnotherToolDiscardsHalfDrawnItem()
 
 void TestFrame::calibrationItem()
 {
-    QSignalSpy table(frame, &Frame::signal_updateDataTable);
+    QSignalSpy table(frame->document, &MeasurementDocument::itemsChanged);
     frame->armTool(1);
     click(viewport(), QPointF(100, 100));
     move(viewport(), QPointF(150, 100));

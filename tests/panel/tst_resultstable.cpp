@@ -7,6 +7,7 @@
 #include "CalibrateCircle.h"
 #include "CalibrateLine.h"
 #include "MeasureLine.h"
+#include "MeasurementDocument.h"
 #include "ResultsTable.h"
 #include "DialogAnswers.h"
 #include "testutils.h"
@@ -20,13 +21,15 @@ class TestResultsTable : public QObject, private DialogAnswers
 private slots:
     void init()
     {
-        results = new ResultsTable(&table);
+        document = new MeasurementDocument(&scene);
+        results = new ResultsTable(&table, document);
         results->init();
         answerDialogs();
     }
     void cleanup()
     {
         delete results;
+        delete document;
         qDeleteAll(GlobalVar::shapeList);
         GlobalVar::shapeList.clear();
         forgetDialogs();
@@ -50,6 +53,7 @@ private:
     TestUtils::Sandbox sandbox;
     QGraphicsScene scene{0, 0, 1920, 1080};
     QTableWidget table;
+    MeasurementDocument *document = nullptr;
     ResultsTable *results = nullptr;
 };
 
@@ -85,17 +89,18 @@ void TestResultsTable::deleting()
     addLine(3);
     results->update();
     table.setCurrentCell(1, 0);
-    QSignalSpy deleted(results, &ResultsTable::shapeDeleted);
+    QSignalSpy deleted(document, &MeasurementDocument::itemRemoved);
 
     answer = false;
     results->deleteCurrent();
     QVERIFY(questions == 1 && GlobalVar::shapeList.size() == 3);
     QVERIFY(deleted.isEmpty() && cell(1, 1) == QLatin1String("L2"));
 
-    // The receiver gets the item alive and already out of the list; then it is gone.
+    // The receiver gets the item alive, out of the list and still on the scene; then it leaves
+    // the scene, kept by the history.
     answer = true;
     bool aliveAndUnlisted = false;
-    connect(results, &ResultsTable::shapeDeleted, this, [&](Shape *shape) {
+    connect(document, &MeasurementDocument::itemRemoved, this, [&](Shape *shape) {
         aliveAndUnlisted = shape == second && scene.items().contains(shape) && !GlobalVar::shapeList.contains(shape);
     });
     results->deleteCurrent();

@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "PanelIcons.h"
+#include "MeasurementDocument.h"
 #include "ResultsTable.h"
 #include "Shape.h"
 #include "ShapeRoutes.h"
@@ -116,7 +117,8 @@ void TestToolTable::complete()
         QVERIFY2(!shape->labelValues().isEmpty(), qPrintable(shape->label));
 
     QTableWidget table;
-    ResultsTable results(&table);
+    MeasurementDocument document(nullptr);
+    ResultsTable results(&table, &document);
     results.init();
     GlobalVar::shapeList << shape;
     results.update();

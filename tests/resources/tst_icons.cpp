@@ -43,6 +43,8 @@ QList<IconPair> iconPairs()
     pairs.append({assistIcon("target-manual"), assistIcon("target-auto"), true});
     pairs.append({mainIcon("crossline"), mainIcon("crossline-hide"), false});
     pairs.append({assistIcon("pin"), assistIcon("unpin"), false});
+    pairs.append({assistIcon("undo"), assistIcon("undo-off"), false});
+    pairs.append({assistIcon("redo"), assistIcon("redo-off"), false});
     return pairs;
 }
 

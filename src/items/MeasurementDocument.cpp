@@ -1,0 +1,329 @@
+#include "MeasurementDocument.h"
+
+#include <QGraphicsScene>
+#include <QPointer>
+
+#include <algorithm>
+
+#include "GlobalVar.h"
+
+// A step of the history. It counts the items it names, so that none of them is deleted behind
+// its back.
+class DocumentStep : public QUndoCommand
+{
+public:
+    DocumentStep(MeasurementDocument *document, QVector<Shape *> named)
+        : document(document)
+        , named(std::move(named))
+    {
+        for (const Shape *item : qAsConst(this->named))
+            ++document->references[item];
+    }
+    ~DocumentStep() override
+    {
+        for (const Shape *item : qAsConst(named)) {
+            if (--document->references[item] <= 0)
+                document->references.remove(item);
+        }
+    }
+
+protected:
+    void insertItem(Shape *item, int index) { document->insertItem(item, index); }
+    void takeItem(Shape *item) { document->takeItem(item); }
+    void changed() { emit document->itemsChanged(); }
+
+    MeasurementDocument *document;
+    const QVector<Shape *> named;
+};
+
+namespace {
+
+// Items joining the list (an item finished) or leaving it (deleted). Items out of the list belong
+// to the step.
+class ListStep : public DocumentStep
+{
+public:
+    // `indices`: where each item stands in the list while it is in it, in ascending order.
+    ListStep(MeasurementDocument *document, const QVector<Shape *> &items, QVector<int> indices, bool adding)
+        : DocumentStep(document, items)
+        , indices(std::move(indices))
+        , adding(adding)
+        , inList(!adding)
+    {
+    }
+    ~ListStep() override
+    {
+        if (!inList)
+            qDeleteAll(named);
+    }
+    void redo() override { adding ? putIn() : takeOut(); }
+    void undo() override { adding ? takeOut() : putIn(); }
+
+private:
+    void putIn()
+    {
+        for (int k = 0; k < named.size(); ++k)
+            insertItem(named.at(k), indices.at(k));
+        inList = true;
+        changed();
+    }
+    void takeOut()
+    {
+        for (int k = named.size() - 1; k >= 0; --k)
+            takeItem(named.at(k));
+        inList = false;
+        changed();
+    }
+
+    const QVector<int> indices;
+    const bool adding;
+    bool inList;
+};
+
+class HideStep : public DocumentStep
+{
+public:
+    using DocumentStep::DocumentStep;
+    void redo() override { show(false); }
+    void undo() override { show(true); }
+
+private:
+    void show(bool shown)
+    {
+        for (Shape *item : named)
+            item->setVisible(shown);
+        changed();
+    }
+};
+
+// Items moved, reshaped or their labels moved, by one drag.
+class EditStep : public DocumentStep
+{
+public:
+    EditStep(MeasurementDocument *document, const QVector<Shape *> &items, QVector<Shape::State> before,
+             QVector<Shape::State> after)
+        : DocumentStep(document, items)
+        , before(std::move(before))
+        , after(std::move(after))
+    {
+    }
+    void redo() override
+    {
+        // The first time, the drag has done it already.
+        if (done)
+            put(after);
+        done = true;
+    }
+    void undo() override { put(before); }
+
+private:
+    void put(const QVector<Shape::State> &states)
+    {
+        for (int k = 0; k < named.size(); ++k)
+            named.at(k)->restore(states.at(k));
+        changed();
+    }
+
+    const QVector<Shape::State> before;
+    const QVector<Shape::State> after;
+    bool done = false;
+};
+
+class LineStep : public DocumentStep
+{
+public:
+    LineStep(MeasurementDocument *document, CustomLine *line, const CustomLine::Look &before)
+        : DocumentStep(document, {})
+        , line(line)
+        , before(before)
+        , after(line->look())
+    {
+    }
+    void redo() override
+    {
+        if (done && line)
+            line->setLook(after);
+        done = true;
+    }
+    void undo() override
+    {
+        if (line)
+            line->setLook(before);
+    }
+
+private:
+    // Lines are deleted when their count is set anew; a step for a deleted line does nothing.
+    QPointer<CustomLine> line;
+    const CustomLine::Look before;
+    const CustomLine::Look after;
+    bool done = false;
+};
+
+class LookStep : public DocumentStep
+{
+public:
+    LookStep(MeasurementDocument *document, const ItemLook &before, std::function<void()> apply)
+        : DocumentStep(document, {})
+        , before(before)
+        , after(ItemLook::current())
+        , apply(std::move(apply))
+    {
+    }
+    void redo() override
+    {
+        if (done)
+            put(after);
+        done = true;
+    }
+    void undo() override { put(before); }
+
+private:
+    void put(const ItemLook &look)
+    {
+        look.makeCurrent();
+        apply();
+    }
+
+    const ItemLook before;
+    const ItemLook after;
+    const std::function<void()> apply;
+    bool done = false;
+};
+
+} // namespace
+
+MeasurementDocument::MeasurementDocument(QGraphicsScene *scene, QObject *parent)
+    : QObject(parent)
+    , scene(scene)
+{
+    stack.setUndoLimit(undoLimit);
+}
+
+MeasurementDocument::~MeasurementDocument()
+{
+    stack.clear();
+}
+
+void MeasurementDocument::add(Shape *item, bool undoable)
+{
+    if (!undoable) {
+        insertItem(item, GlobalVar::shapeList.size());
+        return;
+    }
+    stack.push(new ListStep(this, {item}, {int(GlobalVar::shapeList.size())}, true));
+}
+
+void MeasurementDocument::remove(const QVector<Shape *> &items)
+{
+    QVector<QPair<int, Shape *>> listed;
+    for (Shape *item : items) {
+        const int index = GlobalVar::shapeList.indexOf(item);
+        if (index >= 0)
+            listed.append({index, item});
+    }
+    if (listed.isEmpty())
+        return;
+    std::sort(listed.begin(), listed.end());
+    QVector<Shape *> taken;
+    QVector<int> indices;
+    for (const auto &entry : qAsConst(listed)) {
+        indices << entry.first;
+        taken << entry.second;
+    }
+    stack.push(new ListStep(this, taken, indices, false));
+}
+
+void MeasurementDocument::hideAll()
+{
+    QVector<Shape *> shown;
+    for (Shape *item : qAsConst(GlobalVar::shapeList)) {
+        if (item->isVisible())
+            shown << item;
+    }
+    if (!shown.isEmpty())
+        stack.push(new HideStep(this, shown));
+}
+
+void MeasurementDocument::beginEdit(const QList<QGraphicsItem *> &items)
+{
+    pressedStates.clear();
+    for (QGraphicsItem *item : items) {
+        auto *shape = dynamic_cast<Shape *>(item);
+        if (shape && GlobalVar::shapeList.contains(shape))
+            pressedStates.insert(shape, shape->state());
+    }
+    // Labels that give way to a dragged one move too; a press reads only where they stand.
+    pressedLabelOffsets.resize(GlobalVar::shapeList.size());
+    for (int i = 0; i < GlobalVar::shapeList.size(); ++i)
+        pressedLabelOffsets[i] = GlobalVar::shapeList.at(i)->labelOffset();
+    editing = true;
+}
+
+void MeasurementDocument::endEdit()
+{
+    if (!editing)
+        return;
+    editing = false;
+    QVector<Shape *> items;
+    QVector<Shape::State> before;
+    QVector<Shape::State> after;
+    const int count = qMin(GlobalVar::shapeList.size(), pressedLabelOffsets.size());
+    for (int i = 0; i < count; ++i) {
+        Shape *item = GlobalVar::shapeList.at(i);
+        Shape::State now = item->state();
+        Shape::State then = pressedStates.value(item, now);
+        if (!pressedStates.contains(item))
+            then.labelOffset = pressedLabelOffsets.at(i);
+        if (then != now) {
+            items << item;
+            before << then;
+            after << now;
+        }
+    }
+    pressedStates.clear();
+    pressedLabelOffsets.clear();
+    if (!items.isEmpty())
+        stack.push(new EditStep(this, items, before, after));
+}
+
+void MeasurementDocument::lineEdited(CustomLine *line, const CustomLine::Look &before)
+{
+    if (line && line->look() != before)
+        stack.push(new LineStep(this, line, before));
+}
+
+void MeasurementDocument::lookChanged(const ItemLook &before, const std::function<void()> &apply)
+{
+    if (ItemLook::current() != before)
+        stack.push(new LookStep(this, before, apply));
+}
+
+void MeasurementDocument::discard(Shape *item)
+{
+    if (references.contains(item))
+        stack.clear();
+    takeItem(item);
+}
+
+void MeasurementDocument::clearHistory()
+{
+    stack.clear();
+}
+
+void MeasurementDocument::insertItem(Shape *item, int index)
+{
+    if (scene && item->scene() != scene)
+        scene->addItem(item);
+    GlobalVar::shapeList.insert(qBound(0, index, int(GlobalVar::shapeList.size())), item);
+}
+
+void MeasurementDocument::takeItem(Shape *item)
+{
+    const int index = GlobalVar::shapeList.indexOf(item);
+    if (index < 0)
+        return;
+    GlobalVar::shapeList.removeAt(index);
+    emit itemRemoved(item);
+    if (item->scene())
+        item->scene()->removeItem(item);
+}
