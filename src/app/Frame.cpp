@@ -102,6 +102,7 @@ Frame::Frame(QWidget *parent)
     connect(menu, &Menu::signal_changeLangToEnglish, this, &Frame::slot_changeLangToEnglish);
     connect(this, &Frame::signal_updateDataTable, menu, &Menu::updateDataTable);
     labelSweep = new LabelSweep(this);
+    connect(document, &MeasurementDocument::labelsToSettle, labelSweep, &LabelSweep::finish);
     connect(labelSweep, &LabelSweep::finished, this, &Frame::signal_updateDataTable);
     connect(this, &Frame::signal_updateDataRow, menu, &Menu::updateDataRow);
     connect(this, &Frame::signal_initMainButton, menu, &Menu::initMainButton);

@@ -7,7 +7,7 @@
 
 #include "GlobalVar.h"
 
-// A step of the history. It counts the items it names, so that none of them is deleted behind
+// A step of the history, its text naming its kind. It counts the items it names, so that none of them is deleted behind
 // its back.
 class DocumentStep : public QUndoCommand
 {
@@ -50,6 +50,7 @@ public:
         , adding(adding)
         , inList(!adding)
     {
+        setText(QLatin1String(adding ? "add" : "remove"));
     }
     ~ListStep() override
     {
@@ -83,7 +84,11 @@ private:
 class HideStep : public DocumentStep
 {
 public:
-    using DocumentStep::DocumentStep;
+    HideStep(MeasurementDocument *document, const QVector<Shape *> &items)
+        : DocumentStep(document, items)
+    {
+        setText(QStringLiteral("hide"));
+    }
     void redo() override { show(false); }
     void undo() override { show(true); }
 
@@ -106,6 +111,7 @@ public:
         , before(std::move(before))
         , after(std::move(after))
     {
+        setText(QStringLiteral("edit"));
     }
     void redo() override
     {
@@ -138,6 +144,7 @@ public:
         , before(before)
         , after(line->look())
     {
+        setText(QStringLiteral("line"));
     }
     void redo() override
     {
@@ -159,33 +166,49 @@ private:
     bool done = false;
 };
 
+// A new look writes every label anew and finds each a place again, which depends on where the
+// others stood: the step keeps where the labels stood with each look and puts them back there.
 class LookStep : public DocumentStep
 {
 public:
-    LookStep(MeasurementDocument *document, const ItemLook &before, std::function<void()> apply)
+    LookStep(MeasurementDocument *document, const ItemLook &before, QVector<QPointF> placesBefore,
+             std::function<void()> apply)
         : DocumentStep(document, {})
         , before(before)
         , after(ItemLook::current())
+        , placesBefore(std::move(placesBefore))
         , apply(std::move(apply))
     {
+        setText(QStringLiteral("look"));
     }
     void redo() override
     {
         if (done)
-            put(after);
+            put(after, placesAfter);
         done = true;
     }
-    void undo() override { put(before); }
+    void undo() override
+    {
+        // The labels stand as the new look placed them, once every one is written.
+        emit document->labelsToSettle();
+        placesAfter = MeasurementDocument::labelOffsets();
+        put(before, placesBefore);
+    }
 
 private:
-    void put(const ItemLook &look)
+    void put(const ItemLook &look, const QVector<QPointF> &places)
     {
         look.makeCurrent();
         apply();
+        emit document->labelsToSettle();
+        for (int i = 0; i < qMin(places.size(), GlobalVar::shapeList.size()); ++i)
+            GlobalVar::shapeList.at(i)->setLabelOffset(places.at(i));
     }
 
     const ItemLook before;
     const ItemLook after;
+    const QVector<QPointF> placesBefore;
+    QVector<QPointF> placesAfter;
     const std::function<void()> apply;
     bool done = false;
 };
@@ -253,9 +276,7 @@ void MeasurementDocument::beginEdit(const QList<QGraphicsItem *> &items)
             pressedStates.insert(shape, shape->state());
     }
     // Labels that give way to a dragged one move too; a press reads only where they stand.
-    pressedLabelOffsets.resize(GlobalVar::shapeList.size());
-    for (int i = 0; i < GlobalVar::shapeList.size(); ++i)
-        pressedLabelOffsets[i] = GlobalVar::shapeList.at(i)->labelOffset();
+    pressedLabelOffsets = labelOffsets();
     editing = true;
 }
 
@@ -292,10 +313,20 @@ void MeasurementDocument::lineEdited(CustomLine *line, const CustomLine::Look &b
         stack.push(new LineStep(this, line, before));
 }
 
-void MeasurementDocument::lookChanged(const ItemLook &before, const std::function<void()> &apply)
+void MeasurementDocument::lookChanged(const ItemLook &before, const QVector<QPointF> &placesBefore,
+                                      const std::function<void()> &apply)
 {
     if (ItemLook::current() != before)
-        stack.push(new LookStep(this, before, apply));
+        stack.push(new LookStep(this, before, placesBefore, apply));
+}
+
+QVector<QPointF> MeasurementDocument::labelOffsets()
+{
+    QVector<QPointF> offsets;
+    offsets.reserve(GlobalVar::shapeList.size());
+    for (const Shape *item : qAsConst(GlobalVar::shapeList))
+        offsets << item->labelOffset();
+    return offsets;
 }
 
 void MeasurementDocument::discard(Shape *item)

@@ -50,9 +50,13 @@ public:
     void endEdit();
     // A reference line was dragged or changed in its dialog.
     void lineEdited(CustomLine *line, const CustomLine::Look &before);
-    // The look in use was changed from `before`; `apply` brings the scene and the stored settings
-    // in line with the look in use, now and after each undo or redo.
-    void lookChanged(const ItemLook &before, const std::function<void()> &apply);
+    // The look in use was changed from `before`, the labels standing at `placesBefore` (as
+    // labelOffsets() gave them then); `apply` brings the scene and the stored settings in line
+    // with the look in use, now and after each undo or redo.
+    void lookChanged(const ItemLook &before, const QVector<QPointF> &placesBefore,
+                     const std::function<void()> &apply);
+    // Where each listed item's label stands, in list order.
+    static QVector<QPointF> labelOffsets();
 
     // An item of the list is deleted outside the history (a calibration given up): it leaves the
     // list, and if a step could bring it back the history is cleared.
@@ -64,6 +68,8 @@ signals:
     void itemsChanged();
     // The item left the list and is about to leave the scene: whoever holds it lets go of it.
     void itemRemoved(Shape *item);
+    // Labels still being written anew (after a change of look) are to be written now.
+    void labelsToSettle();
 
 private:
     friend class DocumentStep;

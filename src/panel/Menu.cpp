@@ -215,12 +215,13 @@ void Menu::on_tb_Font_clicked()
 {
     PanelIcons::set(ui->tb_Font, assist("font-select"));
     const ItemLook before = ItemLook::current();
+    const QVector<QPointF> places = MeasurementDocument::labelOffsets();
     auto *dialog = new TextDialog(this);
     dialog->setWindowTitle(tr("Select size and color"));
     dialog->exec();
     delete dialog;
     takeLook();
-    document->lookChanged(before, [this] { takeLook(); });
+    document->lookChanged(before, places, [this] { takeLook(); });
     PanelIcons::set(ui->tb_Font, assist("font"));
 }
 

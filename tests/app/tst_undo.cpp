@@ -1,0 +1,328 @@
+#include <QApplication>
+#include <QMap>
+#include <QContextMenuEvent>
+#include <QGraphicsScene>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <random>
+
+#include "CustomLine.h"
+#include "FrameDriver.h"
+#include "ItemLook.h"
+#include "LinePropertyDialog.h"
+#include "MeasureLine.h"
+#include "MeasurePolygon.h"
+#include "MeasurementDocument.h"
+#include "Menu.h"
+#include "TextDialog.h"
+#include "ToolId.h"
+
+using TestUtils::click;
+using TestUtils::move;
+
+// Undo and redo through the main window, as the user reaches them: keys, panel buttons, and
+// every kind of step taken in random order.
+class TestUndo : public QObject, private FrameDriver
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void namesKeysAndButtons();
+    void drawingKeys();
+    void randomSequencesUndoAndRedoExactly();
+
+private:
+    // What the user can see and save: the items with their geometry, labels and visibility, the
+    // scene agreeing with the list, the cross hair, the look, the table and the exported CSV.
+    QString snapshot();
+    void randomStep(std::mt19937 &random);
+    QTableWidget *table() const { return frame->menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable")); }
+    QToolButton *button(const char *name) const { return frame->menu->findChild<QToolButton *>(QLatin1String(name)); }
+    QUndoStack *history() const { return frame->document->undoStack(); }
+    // Answers the next modal dialog of type T with `change`, then closes it.
+    template<class T>
+    void answerNext(std::function<void(T *)> change)
+    {
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [timer, change] {
+            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                change(dialog);
+                dialog->accept();
+            }
+        });
+        timer->start(1);
+    }
+    int csvCount = 0;
+};
+
+void TestUndo::init()
+{
+    openFrame();
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame));
+}
+
+void TestUndo::cleanup()
+{
+    closeFrame();
+}
+
+void TestUndo::namesKeysAndButtons()
+{
+    QVERIFY(!button("tb_Undo")->isEnabled() && !button("tb_Redo")->isEnabled());
+    draw(toolCode(ToolId::Line), {QPointF(100, 100), QPointF(300, 100)});
+    Shape *second = draw(toolCode(ToolId::Line), {QPointF(100, 200), QPointF(300, 200)});
+    QVERIFY(button("tb_Undo")->isEnabled() && !button("tb_Redo")->isEnabled());
+
+    QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+    QVERIFY(!frame->scene->items().contains(second));
+    QVERIFY(table()->item(1, 0) == nullptr);
+    QVERIFY(button("tb_Redo")->isEnabled());
+
+    // Redone, the same item comes back under its name, in its row.
+    QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(GlobalVar::shapeList.last(), second);
+    QCOMPARE(table()->item(1, 1)->text(), QStringLiteral("L2"));
+    button("tb_Undo")->click();
+    QTest::keyClick(frame, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(GlobalVar::shapeList.size(), 2);
+
+    // A new item after an undo takes the next name, as after a deletion; the undone one is gone
+    // for good.
+    button("tb_Undo")->click();
+    Shape *third = draw(toolCode(ToolId::Line), {QPointF(100, 300), QPointF(300, 300)});
+    QCOMPARE(third->labelName(), QStringLiteral("L3"));
+    QVERIFY(!button("tb_Redo")->isEnabled());
+
+    // A deleted row comes back where it was.
+    table()->setCurrentCell(0, 0);
+    frame->menu->slot_tableDelete();
+    QCOMPARE(table()->item(0, 1)->text(), QStringLiteral("L3"));
+    button("tb_Undo")->click();
+    QCOMPARE(table()->item(0, 1)->text() + table()->item(1, 1)->text(), QStringLiteral("L1L3"));
+
+    // Undo while an item is being drawn abandons that item and nothing else.
+    frame->armTool(toolCode(ToolId::Line));
+    click(viewport(), QPointF(500, 500));
+    const int index = history()->index();
+    button("tb_Undo")->click();
+    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(GlobalVar::shapeList.size(), 2);
+    QCOMPARE(history()->index(), index);
+}
+
+void TestUndo::drawingKeys()
+{
+    // Backspace takes back the last click of a polygon; the item goes on from there.
+    frame->armTool(toolCode(ToolId::Polygon));
+    for (const QPointF &p : {QPointF(100, 100), QPointF(400, 100), QPointF(999, 999)}) {
+        move(viewport(), p);
+        click(viewport(), p);
+    }
+    QTest::keyClick(frame, Qt::Key_Backspace);
+    QCOMPARE(frame->pointIndex, quint8(2));
+    const quint16 serial = frame->currentShape->serial;
+    for (const QPointF &p : {QPointF(400, 400), QPointF(100, 400)}) {
+        move(viewport(), p);
+        click(viewport(), p);
+    }
+    click(viewport(), QPointF(100, 400), Qt::RightButton);
+    auto *polygon = qgraphicsitem_cast<MeasurePolygon *>(GlobalVar::shapeList.value(0));
+    QVERIFY(polygon && polygon->serial == serial);
+    QCOMPARE(polygon->labelValues(), QStringLiteral("C1=1200.000pixels"));
+
+    // Backspace on the first click, and Escape, abandon the item; the tool stays armed.
+    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Escape}) {
+        click(viewport(), QPointF(700, 700));
+        QVERIFY(frame->pointIndex > 0);
+        QTest::keyClick(frame, key);
+        QCOMPARE(frame->pointIndex, quint8(0));
+        QVERIFY(frame->bDrawing && !frame->currentShape);
+        QCOMPARE(frame->scene->items().count(polygon), 1);
+    }
+    // Escape with nothing begun disarms the tool, as a right click does.
+    QTest::keyClick(frame, Qt::Key_Escape);
+    QVERIFY(!frame->bDrawing);
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+}
+
+QString TestUndo::snapshot()
+{
+    const auto number = [](qreal value) { return QString::number(value, 'g', 17); };
+    const auto point = [&](const QPointF &p) { return number(p.x()) + QLatin1Char(',') + number(p.y()); };
+    QStringList lines;
+    int shapesInScene = 0;
+    const Shape *inProgress = frame->pointIndex > 0 ? frame->currentShape : nullptr;
+    for (QGraphicsItem *item : frame->scene->items())
+        shapesInScene += dynamic_cast<Shape *>(item) && item != inProgress ? 1 : 0;
+    lines << QStringLiteral("scene %1 list %2").arg(shapesInScene).arg(GlobalVar::shapeList.size());
+    for (const Shape *shape : qAsConst(GlobalVar::shapeList)) {
+        const Shape::State state = shape->state();
+        QString line = QStringLiteral("%1 %2 %3 visible=%4 at %5 label %6 |")
+                           .arg(shape->type())
+                           .arg(shape->label)
+                           .arg(shape->serial)
+                           .arg(shape->isVisible())
+                           .arg(point(state.position), point(state.labelOffset));
+        for (const QPointF &p : state.points)
+            line += QLatin1Char(' ') + point(p);
+        lines << line;
+    }
+    for (const CustomLine *cross : {frame->menu->horizontalCrossLine, frame->menu->verticalCrossLine})
+        lines << QStringLiteral("cross %1 %2 %3 %4").arg(point(cross->pos()), point(cross->position)).arg(cross->pen.width()).arg(cross->pen.color().name());
+    const ItemLook look = ItemLook::current();
+    lines << QStringLiteral("look %1 %2 %3 %4").arg(look.digits).arg(look.font.pointSize()).arg(look.pen.width()).arg(look.textOn);
+    for (int row = 0; row < table()->rowCount() && table()->item(row, 0); ++row)
+        lines << table()->item(row, 0)->text() + QLatin1Char(' ') + table()->item(row, 1)->text() + QLatin1Char(' ')
+                     + table()->item(row, 2)->text();
+    const QString path = sandbox.path(QStringLiteral("results%1.csv").arg(++csvCount));
+    if (!frame->menu->exportDataTable(path))
+        return QStringLiteral("export failed");
+    QFile csv(path);
+    if (!csv.open(QIODevice::ReadOnly))
+        return QStringLiteral("export unreadable");
+    lines << QString::fromUtf8(csv.readAll());
+    return lines.join(QLatin1Char('\n'));
+}
+
+// The first line where two snapshots differ.
+static QString difference(const QString &now, const QString &expected)
+{
+    const QStringList a = now.split(QLatin1Char('\n'));
+    const QStringList b = expected.split(QLatin1Char('\n'));
+    for (int i = 0; i < qMax(a.size(), b.size()); ++i) {
+        if (a.value(i) != b.value(i))
+            return QStringLiteral("line %1 is \"%2\", expected \"%3\"").arg(i).arg(a.value(i), b.value(i));
+    }
+    return QString();
+}
+
+void TestUndo::randomStep(std::mt19937 &random)
+{
+    const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const auto anywhere = [&] { return QPointF(pick(20, 1500), pick(20, 1050)); };
+    QVector<MeasureLine *> segments;
+    for (Shape *shape : qAsConst(GlobalVar::shapeList)) {
+        if (auto *segment = qgraphicsitem_cast<MeasureLine *>(shape))
+            segments << segment;
+    }
+    MeasureLine *segment = segments.isEmpty() ? nullptr : segments.at(pick(0, segments.size() - 1));
+    switch (pick(0, 11)) {
+    case 0:
+    case 1: {
+        const QPointF from = anywhere();
+        draw(toolCode(ToolId::Line), {from, from + QPointF(pick(30, 300), pick(-200, 200))});
+        break;
+    }
+    case 2: {
+        const QPointF centre = anywhere();
+        draw(toolCode(ToolId::Circle), {centre + QPointF(-60, 0), centre + QPointF(0, 60), centre + QPointF(60, 0)});
+        break;
+    }
+    case 3:
+        draw(toolCode(ToolId::Rectangle), {QPointF(pick(20, 700), pick(20, 500)), QPointF(pick(750, 1500), pick(550, 1050))});
+        break;
+    case 4:
+        if (table()->item(0, 0)) {
+            table()->setCurrentCell(pick(0, int(GlobalVar::shapeList.size()) - 1), 0);
+            frame->menu->slot_tableDelete();
+        }
+        break;
+    case 5:
+        if (pick(0, 3) == 0)
+            frame->menu->slot_tableAllDelete();
+        else
+            button("tb_Delete")->click();
+        break;
+    case 6:
+    case 7:
+        // A segment dragged by its middle, or reshaped by an end once selected.
+        if (segment && segment->isVisible()) {
+            frame->disarmTool();
+            const QPointF offset = segment->pos();
+            const QPointF from = pick(0, 1) ? (segment->startPoint + segment->endPoint) / 2 : segment->endPoint;
+            click(viewport(), offset + (segment->startPoint + segment->endPoint) / 2);
+            TestUtils::drag(viewport(), offset + from, offset + from + QPointF(pick(-80, 80), pick(-80, 80)));
+        }
+        break;
+    case 8:
+        // The cross hair dragged, or moved and widened in its dialog.
+        if (pick(0, 1)) {
+            const int y = int(frame->menu->horizontalCrossLine->position.y());
+            TestUtils::drag(viewport(), QPointF(1550, y), QPointF(1550, y + pick(-100, 100)));
+        } else {
+            const int width = pick(1, 5);
+            const int y = pick(100, 1000);
+            answerNext<LinePropertyDialog>([width, y](LinePropertyDialog *dialog) {
+                dialog->slot_lineWidthChange(width);
+                dialog->slot_yAxisChange(y);
+            });
+            const QPoint at(1550, int(frame->menu->horizontalCrossLine->position.y()));
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport()->mapToGlobal(at));
+            QApplication::sendEvent(viewport(), &event);
+        }
+        break;
+    case 9: {
+        const int digits = pick(0, 4);
+        const int size = pick(8, 20);
+        const bool flip = pick(0, 1);
+        answerNext<TextDialog>([=](TextDialog *dialog) {
+            dialog->slot_textLengthChanged(digits);
+            dialog->slot_textSizeChanged(size);
+            if (flip)
+                dialog->slot_textSwitchChanged();
+        });
+        button("tb_Font")->click();
+        break;
+    }
+    case 10:
+        button("tb_Undo")->click();
+        break;
+    default:
+        QTest::keyClick(frame, Qt::Key_Y, Qt::ControlModifier);
+        break;
+    }
+}
+
+void TestUndo::randomSequencesUndoAndRedoExactly()
+{
+    // Each sequence starts with an empty history; undoing everything gives the scene, table and
+    // CSV it started from, to the last bit, and redoing everything the ones it ended with.
+    const int sequences = 200;
+    QMap<QString, int> kinds;
+    for (int seed = 1; seed <= sequences; ++seed) {
+        if (GlobalVar::shapeList.size() > 12)
+            frame->menu->slot_tableAllDelete();
+        frame->document->clearHistory();
+        std::mt19937 random(seed);
+        const QString start = snapshot();
+        for (int step = 0; step < 30; ++step)
+            randomStep(random);
+        while (history()->canRedo())
+            history()->redo();
+        for (int i = 0; i < history()->count(); ++i)
+            ++kinds[history()->text(i)];
+        const QString end = snapshot();
+        while (history()->canUndo())
+            history()->undo();
+        QVERIFY2(snapshot() == start, qPrintable(QStringLiteral("seed %1 undone: ").arg(seed) + difference(snapshot(), start)));
+        while (history()->canRedo())
+            history()->redo();
+        QVERIFY2(snapshot() == end, qPrintable(QStringLiteral("seed %1 redone: ").arg(seed) + difference(snapshot(), end)));
+    }
+    // The sequences made steps of every kind, each many times.
+    QCOMPARE(kinds.keys(), QStringList({"add", "edit", "hide", "line", "look", "remove"}));
+    for (int count : qAsConst(kinds))
+        QVERIFY2(count >= sequences / 4, qPrintable(QStringList(kinds.keys()).join(QLatin1Char(' '))));
+}
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
