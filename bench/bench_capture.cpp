@@ -49,7 +49,7 @@ int main(int argc, char **argv)
     // A bench's worth of measurements on the picture.
     for (int i = 0; i < 20; ++i) {
         auto *line = new MeasureLine;
-        frame->scene->addItem(line);
+        frame->scene()->addItem(line);
         const QPointF start(100 + (i % 5) * 280, 100 + (i / 5) * 220);
         line->setPoint(start, 1, quint16(i + 1));
         line->endDraw(start + QPointF(200, 60));

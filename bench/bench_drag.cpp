@@ -31,7 +31,7 @@ double nsPerMove(int items)
     MeasureLine *dragged = nullptr;
     for (int i = 0; i < items; ++i) {
         auto *line = new MeasureLine;
-        frame->scene->addItem(line);
+        frame->scene()->addItem(line);
         const QPointF start = i == 0 ? QPointF(40, 540) : QPointF(200 + (i % 16) * 85, 30 + (i / 16) * 64);
         line->setPoint(start, 1, quint16(i + 1));
         line->endDraw(start + QPointF(50, 20));
@@ -39,9 +39,9 @@ double nsPerMove(int items)
         if (i == 0)
             dragged = line;
     }
-    frame->menu->updateDataTable();
+    frame->menu()->updateDataTable();
     QCoreApplication::processEvents();
-    QWidget *viewport = frame->view->viewport();
+    QWidget *viewport = frame->view()->viewport();
 
     // Select the segment, then catch its end handle.
     TestUtils::click(viewport, QPointF(65, 550));

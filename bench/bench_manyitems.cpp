@@ -61,7 +61,7 @@ template<typename Action>
 Sweep sweep(Frame *frame, Action action)
 {
     PaintCounter paints;
-    frame->view->viewport()->installEventFilter(&paints);
+    frame->view()->viewport()->installEventFilter(&paints);
     Sweep result;
     QElapsedTimer timer;
     timer.start();
@@ -69,7 +69,7 @@ Sweep sweep(Frame *frame, Action action)
     result.turns = 1;
     // Two turns after the last band: one for the scene to collect it, one to repaint it.
     for (int after = 0; after < 2; ++result.turns) {
-        if (!frame->labelSweep->isRunning())
+        if (!frame->labelSweep()->isRunning())
             ++after;
         result.longestTurn = qMax(result.longestTurn, ms([]() {}));
     }
@@ -118,17 +118,17 @@ int main(int argc, char **argv)
     setup.start();
     for (int i = 0; i < count; ++i) {
         auto *line = new MeasureLine;
-        frame->scene->addItem(line);
+        frame->scene()->addItem(line);
         const QPointF start(20 + (i * 37) % 1500, 20 + (i * 53) % 1000);
         line->setPoint(start, 1, quint16(i + 1));
         line->endDraw(start + QPointF(40, 15));
         GlobalVar::shapeList << line;
     }
-    frame->menu->updateDataTable();
+    frame->menu()->updateDataTable();
     QCoreApplication::processEvents();
     std::printf("%d items placed and listed in %.0f ms\n", count, setup.nsecsElapsed() / 1e6);
 
-    QWidget *viewport = frame->view->viewport();
+    QWidget *viewport = frame->view()->viewport();
     // The last segment drawn lies on top of the others at its place.
     const MeasureLine *target = static_cast<MeasureLine *>(GlobalVar::shapeList.last());
     const QPointF start(20 + ((count - 1) * 37) % 1500, 20 + ((count - 1) * 53) % 1000);
@@ -152,7 +152,7 @@ int main(int argc, char **argv)
     const Sweep look = sweep(frame, [&]() {
         GlobalVar::textDigiLength = 4;
         GlobalVar::shapeTextFont.setPointSize(GlobalVar::shapeTextFont.pointSize() + 4);
-        frame->menu->applyLook();
+        frame->menu()->applyLook();
     });
     if (const int stale = labelsNotEndingWith(QStringLiteral(".0000") + GlobalVar::currentUnit))
         std::printf("%d labels were not written with the new digits\n", stale);

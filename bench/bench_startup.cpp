@@ -94,7 +94,7 @@ int child(int argc, char **argv, const QByteArray &kind)
         TestUtils::Sandbox sandbox(kind == "again" ? qEnvironmentVariable("KORVELIN_BENCH_HOME") : QString());
         Startup::prepare();
         Frame frame(nullptr);
-        FirstPaint watch(frame.view->viewport(), frame.view);
+        FirstPaint watch(frame.view()->viewport(), frame.view());
         frame.show();
         return app.exec();
     }

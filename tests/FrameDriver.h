@@ -29,7 +29,7 @@ protected:
         frame = nullptr;
         forgetDialogs();
     }
-    QWidget *viewport() const { return frame->view->viewport(); }
+    QWidget *viewport() const { return frame->view()->viewport(); }
 
     // Arms `tool` and clicks the points in turn, moving the mouse onto each before its click.
     // Returns the last finished item, or the one in progress when none is finished.
@@ -41,7 +41,7 @@ protected:
                 TestUtils::move(viewport(), clicks.at(i));
             TestUtils::click(viewport(), clicks.at(i));
         }
-        return GlobalVar::shapeList.isEmpty() ? frame->currentShape : GlobalVar::shapeList.last();
+        return GlobalVar::shapeList.isEmpty() ? frame->currentShape() : GlobalVar::shapeList.last();
     }
 
     // The item of `tool` fed the clicks as the window feeds it, with a move onto each point

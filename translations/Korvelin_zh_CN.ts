@@ -272,22 +272,6 @@ Please draw it again over the feature.</source>
 <context>
     <name>Frame</name>
     <message>
-        <source>The clicked points give no value, so the item is not kept.</source>
-        <translation>所点的点得不出测量值，该项目不予保留。</translation>
-    </message>
-    <message>
-        <source>The calibration is out of range and could not be kept!
-Please check the length and the drawn item!</source>
-        <translation>标定值超出范围，无法保存！
-请检查长度和所画的图形！</translation>
-    </message>
-    <message>
-        <source>At most %1 calibrations can be kept!
-Please delete one first!</source>
-        <translation>最多只能保存 %1 个标定！
-请先删除一个！</translation>
-    </message>
-    <message>
         <source>Settings repaired</source>
         <translation>设置已修复</translation>
     </message>
@@ -297,31 +281,9 @@ Please delete one first!</source>
         <translation>主窗口</translation>
     </message>
     <message>
-        <location filename="../src/app/Frame.cpp" line="327"/>
-        <source>mm</source>
-        <translation>mm</translation>
-    </message>
-    <message>
-        <location filename="../src/app/Frame.cpp" line="329"/>
-        <source>inch</source>
-        <translation>inch</translation>
-    </message>
-    <message>
-        <location filename="../src/app/Frame.cpp" line="331"/>
-        <source>pixels</source>
-        <translation>pixels</translation>
-    </message>
-    <message>
         <location filename="../src/app/Frame.cpp" line="335"/>
         <source>Warning</source>
         <translation>警告</translation>
-    </message>
-    <message>
-        <location filename="../src/app/Frame.cpp" line="336"/>
-        <source>This name of calibration already exists!
-Please change the name!</source>
-        <translation>该标定名称已存在！
-请更换名称！</translation>
     </message>
     <message>
         <location filename="../src/app/Frame.cpp" line="1"/>
@@ -1054,6 +1016,54 @@ Do you want to replace it?</source>
     <message>
         <source>Upgrade failed: the upgrade file or image is invalid, nothing was written. Please check the files and run the upgrade again before restarting the camera!</source>
         <translation>升级失败：升级文件或镜像无效，未写入任何内容。请检查文件并在重启相机前重新升级！</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationWorkflow</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>inch</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>This name of calibration already exists!
+Please change the name!</source>
+        <translation>该标定名称已存在！
+请更换名称！</translation>
+    </message>
+    <message>
+        <source>At most %1 calibrations can be kept!
+Please delete one first!</source>
+        <translation>最多只能保存 %1 个标定！
+请先删除一个！</translation>
+    </message>
+    <message>
+        <source>The calibration is out of range and could not be kept!
+Please check the length and the drawn item!</source>
+        <translation>标定值超出范围，无法保存！
+请检查长度和所画的图形！</translation>
+    </message>
+</context>
+<context>
+    <name>ToolRouter</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The clicked points give no value, so the item is not kept.</source>
+        <translation>所点的点得不出测量值，该项目不予保留。</translation>
     </message>
 </context>
 </TS>

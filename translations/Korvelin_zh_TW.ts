@@ -272,22 +272,6 @@ Please draw it again over the feature.</source>
 <context>
     <name>Frame</name>
     <message>
-        <source>The clicked points give no value, so the item is not kept.</source>
-        <translation>所點的點得不出測量值，該項目不予保留。</translation>
-    </message>
-    <message>
-        <source>The calibration is out of range and could not be kept!
-Please check the length and the drawn item!</source>
-        <translation>標定值超出範圍，無法保存！
-請檢查長度和所畫的圖形！</translation>
-    </message>
-    <message>
-        <source>At most %1 calibrations can be kept!
-Please delete one first!</source>
-        <translation>最多只能保存 %1 個標定！
-請先刪除一個！</translation>
-    </message>
-    <message>
         <source>Settings repaired</source>
         <translation>設定已修復</translation>
     </message>
@@ -297,31 +281,9 @@ Please delete one first!</source>
         <translation>主視窗</translation>
     </message>
     <message>
-        <location filename="../src/app/Frame.cpp" line="327"/>
-        <source>mm</source>
-        <translation>mm</translation>
-    </message>
-    <message>
-        <location filename="../src/app/Frame.cpp" line="329"/>
-        <source>inch</source>
-        <translation>inch</translation>
-    </message>
-    <message>
-        <location filename="../src/app/Frame.cpp" line="331"/>
-        <source>pixels</source>
-        <translation>pixels</translation>
-    </message>
-    <message>
         <location filename="../src/app/Frame.cpp" line="335"/>
         <source>Warning</source>
         <translation>警告</translation>
-    </message>
-    <message>
-        <location filename="../src/app/Frame.cpp" line="336"/>
-        <source>This name of calibration already exists!
-Please change the name!</source>
-        <translation>該標定名稱已存在！
-請更換名稱！</translation>
     </message>
     <message>
         <location filename="../src/app/Frame.cpp" line="1"/>
@@ -1054,6 +1016,54 @@ Do you want to replace it?</source>
     <message>
         <source>Upgrade failed: the upgrade file or image is invalid, nothing was written. Please check the files and run the upgrade again before restarting the camera!</source>
         <translation>升級失敗：升級檔案或映像無效，未寫入任何內容。請檢查檔案並在重新啟動相機前重新升級！</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationWorkflow</name>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>inch</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>This name of calibration already exists!
+Please change the name!</source>
+        <translation>該標定名稱已存在！
+請更換名稱！</translation>
+    </message>
+    <message>
+        <source>At most %1 calibrations can be kept!
+Please delete one first!</source>
+        <translation>最多只能保存 %1 個標定！
+請先刪除一個！</translation>
+    </message>
+    <message>
+        <source>The calibration is out of range and could not be kept!
+Please check the length and the drawn item!</source>
+        <translation>標定值超出範圍，無法保存！
+請檢查長度和所畫的圖形！</translation>
+    </message>
+</context>
+<context>
+    <name>ToolRouter</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The clicked points give no value, so the item is not kept.</source>
+        <translation>所點的點得不出測量值，該項目不予保留。</translation>
     </message>
 </context>
 </TS>

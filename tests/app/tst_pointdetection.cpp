@@ -162,7 +162,7 @@ void TestPointDetection::pressesSnapWhileDrawing()
     QVERIFY(onRim != nearRim && onRectangle != nearRectangle);
     frame->armTool(3);
     click(viewport(), nearRim);   // detection is off
-    QCOMPARE(static_cast<MeasureLine *>(frame->currentShape)->startPoint, nearRim);
+    QCOMPARE(static_cast<MeasureLine *>(frame->currentShape())->startPoint, nearRim);
     frame->disarmTool();
 
     GlobalVar::bDetectAuto = true;
@@ -216,21 +216,21 @@ void TestPointDetection::captureDrawsItemsOverPicture()
 void TestPointDetection::viewShowsTheSimulatorPicture()
 {
     SimulatedCamera *camera = SimulatedCamera::active();
-    QTRY_VERIFY(!frame->view->livePicture().isNull());
-    QCOMPARE(frame->view->livePicture().convertToFormat(QImage::Format_RGB32), camera->livePicture());
+    QTRY_VERIFY(!frame->view()->livePicture().isNull());
+    QCOMPARE(frame->view()->livePicture().convertToFormat(QImage::Format_RGB32), camera->livePicture());
     Control control;
     control.redGainWrite(30000);
     control.blueGainWrite(9000);
     QTest::qWait(20);
     const QImage reddish = camera->livePicture();
-    QCOMPARE(frame->view->livePicture().convertToFormat(QImage::Format_RGB32), reddish);
+    QCOMPARE(frame->view()->livePicture().convertToFormat(QImage::Format_RGB32), reddish);
     QVERIFY(qRed(reddish.pixel(50, 1000)) > qBlue(reddish.pixel(50, 1000)) + 30);
 
     // Frozen, the view keeps the held frame while settings change.
     control.freeze(true);
     control.redGainWrite(12000);
     QTest::qWait(20);
-    QCOMPARE(frame->view->livePicture().convertToFormat(QImage::Format_RGB32), reddish);
+    QCOMPARE(frame->view()->livePicture().convertToFormat(QImage::Format_RGB32), reddish);
     control.redGainWrite(20000);
     control.blueGainWrite(20000);
 }

@@ -41,9 +41,9 @@ private:
     // scene agreeing with the list, the cross hair, the look, the table and the exported CSV.
     QString snapshot();
     void randomStep(std::mt19937 &random);
-    QTableWidget *table() const { return frame->menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable")); }
-    QToolButton *button(const char *name) const { return frame->menu->findChild<QToolButton *>(QLatin1String(name)); }
-    QUndoStack *history() const { return frame->document->undoStack(); }
+    QTableWidget *table() const { return frame->menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable")); }
+    QToolButton *button(const char *name) const { return frame->menu()->findChild<QToolButton *>(QLatin1String(name)); }
+    QUndoStack *history() const { return frame->document()->undoStack(); }
     // Answers the next modal dialog of type T with `change`, then closes it.
     template<class T>
     void answerNext(std::function<void(T *)> change)
@@ -83,7 +83,7 @@ void TestUndo::namesKeysAndButtons()
 
     QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(GlobalVar::shapeList.size(), 1);
-    QVERIFY(!frame->scene->items().contains(second));
+    QVERIFY(!frame->scene()->items().contains(second));
     QVERIFY(table()->item(1, 0) == nullptr);
     QVERIFY(button("tb_Redo")->isEnabled());
 
@@ -104,7 +104,7 @@ void TestUndo::namesKeysAndButtons()
 
     // A deleted row comes back where it was.
     table()->setCurrentCell(0, 0);
-    frame->menu->slot_tableDelete();
+    frame->menu()->slot_tableDelete();
     QCOMPARE(table()->item(0, 1)->text(), QStringLiteral("L3"));
     button("tb_Undo")->click();
     QCOMPARE(table()->item(0, 1)->text() + table()->item(1, 1)->text(), QStringLiteral("L1L3"));
@@ -114,7 +114,7 @@ void TestUndo::namesKeysAndButtons()
     click(viewport(), QPointF(500, 500));
     const int index = history()->index();
     button("tb_Undo")->click();
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(GlobalVar::shapeList.size(), 2);
     QCOMPARE(history()->index(), index);
 }
@@ -128,8 +128,8 @@ void TestUndo::drawingKeys()
         click(viewport(), p);
     }
     QTest::keyClick(frame, Qt::Key_Backspace);
-    QCOMPARE(frame->pointIndex, quint8(2));
-    const quint16 serial = frame->currentShape->serial;
+    QCOMPARE(frame->pointIndex(), quint8(2));
+    const quint16 serial = frame->currentShape()->serial;
     for (const QPointF &p : {QPointF(400, 400), QPointF(100, 400)}) {
         move(viewport(), p);
         click(viewport(), p);
@@ -142,15 +142,15 @@ void TestUndo::drawingKeys()
     // Backspace on the first click, and Escape, abandon the item; the tool stays armed.
     for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Escape}) {
         click(viewport(), QPointF(700, 700));
-        QVERIFY(frame->pointIndex > 0);
+        QVERIFY(frame->pointIndex() > 0);
         QTest::keyClick(frame, key);
-        QCOMPARE(frame->pointIndex, quint8(0));
-        QVERIFY(frame->bDrawing && !frame->currentShape);
-        QCOMPARE(frame->scene->items().count(polygon), 1);
+        QCOMPARE(frame->pointIndex(), quint8(0));
+        QVERIFY(frame->isDrawing() && !frame->currentShape());
+        QCOMPARE(frame->scene()->items().count(polygon), 1);
     }
     // Escape with nothing begun disarms the tool, as a right click does.
     QTest::keyClick(frame, Qt::Key_Escape);
-    QVERIFY(!frame->bDrawing);
+    QVERIFY(!frame->isDrawing());
     QCOMPARE(GlobalVar::shapeList.size(), 1);
 }
 
@@ -160,8 +160,8 @@ QString TestUndo::snapshot()
     const auto point = [&](const QPointF &p) { return number(p.x()) + QLatin1Char(',') + number(p.y()); };
     QStringList lines;
     int shapesInScene = 0;
-    const Shape *inProgress = frame->pointIndex > 0 ? frame->currentShape : nullptr;
-    for (QGraphicsItem *item : frame->scene->items())
+    const Shape *inProgress = frame->pointIndex() > 0 ? frame->currentShape() : nullptr;
+    for (QGraphicsItem *item : frame->scene()->items())
         shapesInScene += dynamic_cast<Shape *>(item) && item != inProgress ? 1 : 0;
     lines << QStringLiteral("scene %1 list %2").arg(shapesInScene).arg(GlobalVar::shapeList.size());
     for (const Shape *shape : qAsConst(GlobalVar::shapeList)) {
@@ -176,7 +176,7 @@ QString TestUndo::snapshot()
             line += QLatin1Char(' ') + point(p);
         lines << line;
     }
-    for (const CustomLine *cross : {frame->menu->horizontalCrossLine, frame->menu->verticalCrossLine})
+    for (const CustomLine *cross : {frame->menu()->horizontalCrossLine, frame->menu()->verticalCrossLine})
         lines << QStringLiteral("cross %1 %2 %3 %4").arg(point(cross->pos()), point(cross->position)).arg(cross->pen.width()).arg(cross->pen.color().name());
     const ItemLook look = ItemLook::current();
     lines << QStringLiteral("look %1 %2 %3 %4").arg(look.digits).arg(look.font.pointSize()).arg(look.pen.width()).arg(look.textOn);
@@ -184,7 +184,7 @@ QString TestUndo::snapshot()
         lines << table()->item(row, 0)->text() + QLatin1Char(' ') + table()->item(row, 1)->text() + QLatin1Char(' ')
                      + table()->item(row, 2)->text();
     const QString path = sandbox.path(QStringLiteral("results%1.csv").arg(++csvCount));
-    if (!frame->menu->exportDataTable(path))
+    if (!frame->menu()->exportDataTable(path))
         return QStringLiteral("export failed");
     QFile csv(path);
     if (!csv.open(QIODevice::ReadOnly))
@@ -233,12 +233,12 @@ void TestUndo::randomStep(std::mt19937 &random)
     case 4:
         if (table()->item(0, 0)) {
             table()->setCurrentCell(pick(0, int(GlobalVar::shapeList.size()) - 1), 0);
-            frame->menu->slot_tableDelete();
+            frame->menu()->slot_tableDelete();
         }
         break;
     case 5:
         if (pick(0, 3) == 0)
-            frame->menu->slot_tableAllDelete();
+            frame->menu()->slot_tableAllDelete();
         else
             button("tb_Delete")->click();
         break;
@@ -256,7 +256,7 @@ void TestUndo::randomStep(std::mt19937 &random)
     case 8:
         // The cross hair dragged, or moved and widened in its dialog.
         if (pick(0, 1)) {
-            const int y = int(frame->menu->horizontalCrossLine->position.y());
+            const int y = int(frame->menu()->horizontalCrossLine->position.y());
             TestUtils::drag(viewport(), QPointF(1550, y), QPointF(1550, y + pick(-100, 100)));
         } else {
             const int width = pick(1, 5);
@@ -265,7 +265,7 @@ void TestUndo::randomStep(std::mt19937 &random)
                 dialog->slot_lineWidthChange(width);
                 dialog->slot_yAxisChange(y);
             });
-            const QPoint at(1550, int(frame->menu->horizontalCrossLine->position.y()));
+            const QPoint at(1550, int(frame->menu()->horizontalCrossLine->position.y()));
             QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport()->mapToGlobal(at));
             QApplication::sendEvent(viewport(), &event);
         }
@@ -300,8 +300,8 @@ void TestUndo::randomSequencesUndoAndRedoExactly()
     QMap<QString, int> kinds;
     for (int seed = 1; seed <= sequences; ++seed) {
         if (GlobalVar::shapeList.size() > 12)
-            frame->menu->slot_tableAllDelete();
-        frame->document->clearHistory();
+            frame->menu()->slot_tableAllDelete();
+        frame->document()->clearHistory();
         std::mt19937 random(seed);
         const QString start = snapshot();
         for (int step = 0; step < 30; ++step)

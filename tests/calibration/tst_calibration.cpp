@@ -60,7 +60,7 @@ private:
     void type(const char *field, const QString &keys);
     // Draws a calibration segment with the panel's Line action and right-clicks it.
     void calibrateSegment(const QPointF &a, const QPointF &b);
-    QComboBox *combo(const char *name) const { return frame->menu->findChild<QComboBox *>(QLatin1String(name)); }
+    QComboBox *combo(const char *name) const { return frame->menu()->findChild<QComboBox *>(QLatin1String(name)); }
 };
 
 void TestCalibration::init()
@@ -152,7 +152,7 @@ void TestCalibration::unitConversions()
 
 void TestCalibration::type(const char *field, const QString &keys)
 {
-    CalibrateDialog *dialog = frame->calibrateDialog;
+    CalibrateDialog *dialog = frame->calibrateDialog();
     QVERIFY(dialog);
     QTest::mouseClick(dialog->findChild<QLineEdit *>(QLatin1String(field)), Qt::LeftButton);
     QVERIFY(dialog->keypad);
@@ -170,12 +170,12 @@ void TestCalibration::type(const char *field, const QString &keys)
 
 void TestCalibration::calibrateSegment(const QPointF &a, const QPointF &b)
 {
-    frame->menu->calibrateLineAction->trigger();
-    QCOMPARE(frame->shapeType, 1);
+    frame->menu()->calibrateLineAction->trigger();
+    QCOMPARE(frame->armedTool(), 1);
     click(viewport(), a);
     move(viewport(), b);
     click(viewport(), b);
-    QVERIFY(!frame->bDrawing);
+    QVERIFY(!frame->isDrawing());
     click(viewport(), b, Qt::RightButton);
 }
 
@@ -183,10 +183,10 @@ void TestCalibration::calibrateAndMeasure()
 {
     // 500 pixels are 5 mm; the dialog opens beside the segment, left of the panel.
     calibrateSegment(QPointF(100, 500), QPointF(600, 500));
-    CalibrateDialog *dialog = frame->calibrateDialog;
+    CalibrateDialog *dialog = frame->calibrateDialog();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->realPixel, 500.0f);
-    QVERIFY(dialog->geometry().right() < frame->menu->geometry().left());
+    QVERIFY(dialog->geometry().right() < frame->menu()->geometry().left());
     // A keypad closed from the keyboard comes back with the next press on its field.
     QTest::mouseClick(dialog->findChild<QLineEdit *>(QStringLiteral("l_Name")), Qt::LeftButton);
     QVERIFY(dialog->keypad);
@@ -196,7 +196,7 @@ void TestCalibration::calibrateAndMeasure()
     type("l_Length", QStringLiteral("5"));
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
     QVERIFY(warnings.isEmpty());
-    QTRY_VERIFY(!frame->calibrateDialog);
+    QTRY_VERIFY(!frame->calibrateDialog());
 
     QCOMPARE(GlobalVar::rulerList.size(), 1);
     const ruler &r = GlobalVar::rulerList.first();
@@ -212,9 +212,9 @@ void TestCalibration::calibrateAndMeasure()
     // A 1250-pixel segment reads 12.500mm, in the table too.
     Shape *line = draw(3, {QPointF(100, 800), QPointF(1350, 800)});
     QCOMPARE(line->label, QStringLiteral("L1=L1=12.500mm"));
-    auto *table = frame->menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
+    auto *table = frame->menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
     QCOMPARE(table->item(0, 2)->text(), QStringLiteral("L1=12.500mm"));
-    QVERIFY(frame->menu->exportDataTable(sandbox.path(QStringLiteral("mm.csv"))));
+    QVERIFY(frame->menu()->exportDataTable(sandbox.path(QStringLiteral("mm.csv"))));
     QFile csv(sandbox.path(QStringLiteral("mm.csv")));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QVERIFY(csv.readAll().endsWith("1,L1,\"L1=12.500mm\",\r\n"));
@@ -233,7 +233,7 @@ void TestCalibration::refusedCalibrations()
 {
     // Empty fields.
     calibrateSegment(QPointF(100, 500), QPointF(400, 500));
-    CalibrateDialog *dialog = frame->calibrateDialog;
+    CalibrateDialog *dialog = frame->calibrateDialog();
     auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("pb_Okay"));
     QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(warnings.size(), 1);
@@ -252,13 +252,13 @@ void TestCalibration::refusedCalibrations()
     QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(GlobalVar::rulerList.size(), 1);
     calibrateSegment(QPointF(100, 600), QPointF(400, 600));
-    dialog = frame->calibrateDialog;
+    dialog = frame->calibrateDialog();
     type("l_Name", QStringLiteral("1"));
     type("l_Length", QStringLiteral("3"));
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
     QVERIFY(warnings.last().startsWith(QLatin1String("This name of calibration already exists!")));
     QCOMPARE(GlobalVar::rulerList.size(), 1);
-    QVERIFY(frame->calibrateDialog && frame->calibrateDialog->isVisible());
+    QVERIFY(frame->calibrateDialog() && frame->calibrateDialog()->isVisible());
 
     // Cancel takes the item away.
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
@@ -269,16 +269,16 @@ void TestCalibration::refusedCalibrations()
     calibrateSegment(QPointF(100, 600), QPointF(600, 600));
     type("l_Name", QStringLiteral("3"));
     type("l_Length", QStringLiteral("0.0000000001"));
-    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QTest::mouseClick(frame->calibrateDialog()->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
     QVERIFY(warnings.last().startsWith(QLatin1String("The calibration is out of range")));
     QCOMPARE(GlobalVar::rulerList.size(), 1);
-    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
+    QTest::mouseClick(frame->calibrateDialog()->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
 
     // Both clicks on one point: a calibration over 0 pixels is refused.
     calibrateSegment(QPointF(700, 700), QPointF(700, 700));
     type("l_Name", QStringLiteral("2"));
     type("l_Length", QStringLiteral("3"));
-    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QTest::mouseClick(frame->calibrateDialog()->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
     QVERIFY(warnings.last().startsWith(QLatin1String("The calibration measures 0 pixels!")));
     QCOMPARE(GlobalVar::rulerList.size(), 1);
 }
@@ -288,10 +288,10 @@ void TestCalibration::rightClickOnlyNamesCalibrations()
     // A segment measured, then the calibration tool armed: a right click on the view must not
     // open the dialog for the measurement.
     draw(3, {QPointF(100, 100), QPointF(300, 100)});
-    frame->menu->calibrateLineAction->trigger();
+    frame->menu()->calibrateLineAction->trigger();
     click(viewport(), QPointF(300, 100), Qt::RightButton);
-    QVERIFY(!frame->calibrateDialog->isVisible());
-    QVERIFY(!frame->bCalibrating);
+    QVERIFY(!frame->calibrateDialog()->isVisible());
+    QVERIFY(!frame->isCalibrating());
 }
 
 // The right click that names a finished calibration opens the calibration dialog alone: neither
@@ -303,7 +303,7 @@ void TestCalibration::namingRightClickStaysWithCalibration()
     reference->position = QPointF(400, 0);
     reference->pen = QPen(QBrush(Qt::red), 1, Qt::SolidLine);
     reference->initialLine();
-    frame->scene->addItem(reference);
+    frame->scene()->addItem(reference);
     int lineDialogs = 0;
     QTimer answer;
     connect(&answer, &QTimer::timeout, this, [&lineDialogs]() {
@@ -321,18 +321,18 @@ void TestCalibration::namingRightClickStaysWithCalibration()
         TestUtils::release(viewport(), at, Qt::RightButton);
     };
 
-    frame->menu->calibrateLineAction->trigger();
+    frame->menu()->calibrateLineAction->trigger();
     click(viewport(), QPointF(100, 100));
     move(viewport(), QPointF(400, 100));
     click(viewport(), QPointF(400, 100));
     rightClick(QPointF(400, 100));
-    QVERIFY(frame->calibrateDialog && frame->calibrateDialog->isVisible());
+    QVERIFY(frame->calibrateDialog() && frame->calibrateDialog()->isVisible());
     QCOMPARE(lineDialogs, 0);
-    QVERIFY(frame->scene->mouseGrabberItem() != reference);
+    QVERIFY(frame->scene()->mouseGrabberItem() != reference);
 
     // With nothing to name, a right click on the line is the line's again.
-    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
-    QTRY_VERIFY(!frame->calibrateDialog);
+    QTest::mouseClick(frame->calibrateDialog()->findChild<QPushButton *>(QStringLiteral("pb_Cancel")), Qt::LeftButton);
+    QTRY_VERIFY(!frame->calibrateDialog());
     rightClick(QPointF(400, 300));
     QCOMPARE(lineDialogs, 1);
 }
@@ -340,8 +340,8 @@ void TestCalibration::namingRightClickStaysWithCalibration()
 void TestCalibration::circleCalibration()
 {
     // The rim points (300, 310), (310, 300), (320, 310) lie on a circle of diameter 20.
-    frame->menu->calibrateCircleAction->trigger();
-    QCOMPARE(frame->shapeType, 2);
+    frame->menu()->calibrateCircleAction->trigger();
+    QCOMPARE(frame->armedTool(), 2);
     click(viewport(), QPointF(300, 310));
     click(viewport(), QPointF(310, 300));
     move(viewport(), QPointF(320, 310));
@@ -351,11 +351,11 @@ void TestCalibration::circleCalibration()
     QCOMPARE(circle->pixelMeasure(), 20.0f);
     QVERIFY(circle->label.isEmpty());
     click(viewport(), QPointF(320, 310), Qt::RightButton);
-    QCOMPARE(frame->calibrateDialog->realPixel, 20.0f);
-    frame->calibrateDialog->findChild<QComboBox *>(QStringLiteral("cb_Unit"))->setCurrentIndex(0);
+    QCOMPARE(frame->calibrateDialog()->realPixel, 20.0f);
+    frame->calibrateDialog()->findChild<QComboBox *>(QStringLiteral("cb_Unit"))->setCurrentIndex(0);
     type("l_Name", QStringLiteral("2"));
-    QCOMPARE(frame->calibrateDialog->lengthText, QStringLiteral("20.000"));
-    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QCOMPARE(frame->calibrateDialog()->lengthText, QStringLiteral("20.000"));
+    QTest::mouseClick(frame->calibrateDialog()->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
     QCOMPARE(GlobalVar::rulerList.last().name, QStringLiteral("2, 20.000pixels"));
     QCOMPARE(GlobalVar::rulerList.last().length, 20.0f);
 
@@ -365,7 +365,7 @@ void TestCalibration::circleCalibration()
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("pixels"));
 
     // A doubled click leaves two points, which lie on many circles: nothing to calibrate with.
-    frame->menu->calibrateCircleAction->trigger();
+    frame->menu()->calibrateCircleAction->trigger();
     click(viewport(), QPointF(300, 310));
     click(viewport(), QPointF(300, 310));
     move(viewport(), QPointF(310, 300));
@@ -379,13 +379,13 @@ void TestCalibration::rulersPersistAndDelete()
 {
     GlobalVar::rulerList << ruler{QStringLiteral("A, 1mm"), 100.0f, 0.01f, 1} << ruler{QStringLiteral("B, 2mm"), 100.0f, 0.02f, 1}
                          << ruler{QStringLiteral("C, 1inch"), 100.0f, 0.01f, 2};
-    frame->menu->updateRulerTable();
+    frame->menu()->updateRulerTable();
     QCOMPARE(combo("cb_Ruler")->currentText(), QStringLiteral("C"));
     QCOMPARE(combo("cb_Unit")->currentIndex(), 3);
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("inch"));
 
     // Deleting the second asks first, then leaves two in the file.
-    frame->menu->slot_rulerDeleteItem(QStringLiteral("B, 2mm"));
+    frame->menu()->slot_rulerDeleteItem(QStringLiteral("B, 2mm"));
     QCOMPARE(GlobalVar::rulerList.size(), 2);
     QCOMPARE(QSettings(ParamFile::path(), QSettings::IniFormat).value("ruler/name").toStringList(),
              (QStringList{"A, 1mm", "C, 1inch"}));
@@ -405,20 +405,20 @@ void TestCalibration::fullRulerListRefusesMore()
     // gone after the next start, so it is refused while the dialog stays open.
     for (int i = 0; i < ParamFile::largestRulerCount; ++i)
         GlobalVar::rulerList << ruler{QString::number(i) + QStringLiteral("X, 1mm"), 100.0f, 0.01f, 1};
-    frame->menu->updateRulerTable();
+    frame->menu()->updateRulerTable();
     calibrateSegment(QPointF(100, 500), QPointF(600, 500));
     type("l_Name", QStringLiteral("7"));
     type("l_Length", QStringLiteral("5"));
-    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QTest::mouseClick(frame->calibrateDialog()->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.last().startsWith(QLatin1String("At most 100 calibrations can be kept!")));
-    QVERIFY(frame->calibrateDialog && frame->calibrateDialog->isVisible());
+    QVERIFY(frame->calibrateDialog() && frame->calibrateDialog()->isVisible());
     QCOMPARE(GlobalVar::rulerList.size(), ParamFile::largestRulerCount);
 
     // Once one is deleted the new one is taken, and all of them come back after a restart.
-    frame->menu->slot_rulerDeleteItem(QStringLiteral("0X, 1mm"));
-    QTest::mouseClick(frame->calibrateDialog->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
-    QTRY_VERIFY(!frame->calibrateDialog);
+    frame->menu()->slot_rulerDeleteItem(QStringLiteral("0X, 1mm"));
+    QTest::mouseClick(frame->calibrateDialog()->findChild<QPushButton *>(QStringLiteral("pb_Okay")), Qt::LeftButton);
+    QTRY_VERIFY(!frame->calibrateDialog());
     QCOMPARE(GlobalVar::rulerList.last().name, QStringLiteral("7, 5mm"));
     closeFrame();
     openFrame();
@@ -464,9 +464,9 @@ void TestCalibration::selectorNamesTheUnitShown()
     closeFrame();
     openFrame();
     if (!show.isEmpty())
-        frame->menu->slot_rulerShowItem(show);
+        frame->menu()->slot_rulerShowItem(show);
     if (deleted)
-        frame->menu->slot_rulerDeleteItem(show);
+        frame->menu()->slot_rulerDeleteItem(show);
     if (restart) {
         closeFrame();
         openFrame();

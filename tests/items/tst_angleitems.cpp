@@ -80,7 +80,7 @@ MeasureAngle *TestAngleItems::drawAngle(const QPointF &a1, const QPointF &a2, co
     click(viewport(), b1);
     move(viewport(), b2);
     click(viewport(), b2);
-    return qgraphicsitem_cast<MeasureAngle *>(frame->currentShape);
+    return qgraphicsitem_cast<MeasureAngle *>(frame->currentShape());
 }
 
 void TestAngleItems::angle_data()
@@ -153,7 +153,7 @@ void TestAngleItems::angleLabelWaitsForSecondLine()
 {
     frame->armTool(10);
     click(viewport(), QPointF(100, 300));
-    auto *item = qgraphicsitem_cast<MeasureAngle *>(frame->currentShape);
+    auto *item = qgraphicsitem_cast<MeasureAngle *>(frame->currentShape());
     QVERIFY(item);
     move(viewport(), QPointF(400, 300));
     QCOMPARE(item->firstLineEnd, QPointF(400, 300));
@@ -171,7 +171,7 @@ void TestAngleItems::parallelLinesMeetAtNoAngle()
     click(viewport(), QPointF(100, 300));
     click(viewport(), QPointF(500, 300));
     click(viewport(), QPointF(100, 500));
-    auto *item = qgraphicsitem_cast<MeasureAngle *>(frame->currentShape);
+    auto *item = qgraphicsitem_cast<MeasureAngle *>(frame->currentShape());
     QVERIFY(item);
     move(viewport(), QPointF(300, 300));
     QCOMPARE(item->label, angleLabel(1, 45, 135));
@@ -190,7 +190,7 @@ void TestAngleItems::parallelLinesMeetAtNoAngle()
     const double tilt = qRadiansToDegrees(std::atan(1.0 / 1000.0));
     QCOMPARE(item->label, angleLabel(1, tilt, 360.0 - tilt));
     click(viewport(), QPointF(1100, 499));
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(item->secondLineEnd, QPointF(1100, 499));
     QCOMPARE(item->label, angleLabel(1, tilt, 360.0 - tilt));
     // Its label is written between the lines, on the picture.
@@ -248,7 +248,7 @@ void TestAngleItems::arc()
     click(viewport(), middle);
     move(viewport(), end);
     click(viewport(), end);
-    auto *arc = qgraphicsitem_cast<MeasureRadian *>(frame->currentShape);
+    auto *arc = qgraphicsitem_cast<MeasureRadian *>(frame->currentShape());
     QVERIFY(arc);
     QVERIFY(QLineF(arc->circleRect.center(), QPointF(500, 500)).length() < 1e-2);
     QVERIFY(qAbs(arc->arcAngle - sweep) < 1e-2);

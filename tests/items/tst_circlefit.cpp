@@ -151,7 +151,7 @@ void TestCircleFit::drawnAndFinishedByRightClick()
     const QVector<QPointF> points = rim(QPointF(500, 450), 120, 6, 15);
     auto *item = qgraphicsitem_cast<MeasureCircleFit *>(draw(21, points));
     QVERIFY(item);
-    QCOMPARE(frame->pointIndex, quint8(6));
+    QCOMPARE(frame->pointIndex(), quint8(6));
     QVERIFY(GlobalVar::shapeList.isEmpty());
     // While drawing, the mouse is a seventh rim point of the circle shown.
     move(viewport(), QPointF(500, 450 - 130));
@@ -160,15 +160,15 @@ void TestCircleFit::drawnAndFinishedByRightClick()
     // The right click finishes with the six clicked points, wherever it is made.
     click(viewport(), QPointF(900, 900), Qt::RightButton);
     QCOMPARE(lastItem(), item);
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(item->rimPoints, points);
     QVERIFY(item->isComplete());
     QCOMPARE(item->label, labelOf(1, item->circle.radius, item->circle.rms));
     QVERIFY(std::abs(item->circle.radius - 120) < 1e-6);
     QCOMPARE(item->labelName(), QStringLiteral("F1"));
-    QCOMPARE(frame->serialCounter[ShapeRoute::CounterF], quint16(1));
-    QCOMPARE(frame->serialCounter[ShapeRoute::CounterC], quint16(0));
-    QVERIFY(frame->bDrawing);   // the tool stays armed
+    QCOMPARE(frame->serialCounter(ShapeRoute::CounterF), quint16(1));
+    QCOMPARE(frame->serialCounter(ShapeRoute::CounterC), quint16(0));
+    QVERIFY(frame->isDrawing());   // the tool stays armed
     // A finished item takes no more points.
     item->setPoint(QPointF(1, 1), 7, item->serial);
     item->endDraw(QPointF(2, 2));
@@ -181,7 +181,7 @@ void TestCircleFit::twentiethClickFinishes()
     draw(21, points);
     MeasureCircleFit *item = lastItem();
     QVERIFY(item);
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(item->rimPoints.size(), 20);
     QCOMPARE(item->rimPoints.last(), points.last());
     QVERIFY(std::abs(item->circle.radius - 200) < 1e-6);
@@ -192,8 +192,8 @@ void TestCircleFit::tooFewPointsAreDiscarded()
     draw(21, {QPointF(100, 100), QPointF(200, 120)});
     click(viewport(), QPointF(150, 300), Qt::RightButton);
     QVERIFY(GlobalVar::shapeList.isEmpty());
-    QVERIFY(!frame->currentShape);
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QVERIFY(!frame->currentShape());
+    QCOMPARE(frame->pointIndex(), quint8(0));
 }
 
 void TestCircleFit::collinearPointsShowNoValues()
@@ -201,7 +201,7 @@ void TestCircleFit::collinearPointsShowNoValues()
     // The mouse off the line gives a circle while drawing; the points kept do not.
     draw(21, {QPointF(100, 100), QPointF(200, 200), QPointF(300, 300)});
     move(viewport(), QPointF(100, 300));
-    MeasureCircleFit *item = qgraphicsitem_cast<MeasureCircleFit *>(frame->currentShape);
+    MeasureCircleFit *item = qgraphicsitem_cast<MeasureCircleFit *>(frame->currentShape());
     QVERIFY(item && item->circle.valid);
     click(viewport(), QPointF(100, 300), Qt::RightButton);
     QCOMPARE(lastItem(), item);

@@ -76,7 +76,7 @@ T *TestCircleItems::draw(int code, const Points &points)
         move(viewport(), p);
         click(viewport(), p);
     }
-    return qgraphicsitem_cast<T *>(frame->currentShape);
+    return qgraphicsitem_cast<T *>(frame->currentShape());
 }
 
 void TestCircleItems::circleValues_data()
@@ -183,7 +183,7 @@ void TestCircleItems::lineToCircleStages()
 {
     frame->armTool(17);
     click(viewport(), QPointF(100, 500));
-    auto *item = qgraphicsitem_cast<MeasureLine2Circle *>(frame->currentShape);
+    auto *item = qgraphicsitem_cast<MeasureLine2Circle *>(frame->currentShape());
     QVERIFY(item);
     // First the line alone follows the mouse, lower end first; nothing is measured yet.
     move(viewport(), QPointF(300, 450));
@@ -232,7 +232,7 @@ void TestCircleItems::undefinedCircleKeepsPreviousState()
     frame->armTool(code);
     for (const QPointF &p : clicks)
         click(viewport(), p);
-    Shape *item = frame->currentShape;
+    Shape *item = frame->currentShape();
     QVERIFY(item);
     move(viewport(), onCircle);
     const QString label = item->label;
@@ -244,7 +244,7 @@ void TestCircleItems::undefinedCircleKeepsPreviousState()
     QCOMPARE(item->label, label);
     QCOMPARE(item->boundingRect(), area);
     click(viewport(), collinear);
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(item->label, label);
     QCOMPARE(item->boundingRect(), area);
     QVERIFY(!item->label.contains(QLatin1String("nan"), Qt::CaseInsensitive));

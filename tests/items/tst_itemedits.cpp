@@ -133,7 +133,7 @@ void TestItemEdits::unitChangeReachesEveryValue()
     calibration.unit = 1;
     GlobalVar::rulerList << calibration;
     frame->slot_changeRulerValue(0);
-    QTRY_VERIFY(!frame->labelSweep->isRunning());
+    QTRY_VERIFY(!frame->labelSweep()->isRunning());
     QVERIFY2(shown(item).contains(inMm), qPrintable(shown(item)));
     QVERIFY(!shown(item).contains(QLatin1String("pixels")));
     // Every value as if the item had been drawn in mm.

@@ -111,7 +111,7 @@ void TestLineItems::labelBeforeFirstMove()
 {
     frame->armTool(3);
     click(viewport(), QPointF(200, 200));
-    const auto *line = static_cast<MeasureLine *>(frame->currentShape);
+    const auto *line = static_cast<MeasureLine *>(frame->currentShape());
     QVERIFY(line->label.isEmpty());
     QVERIFY(!Shape::isSet(line->endPoint));
     move(viewport(), QPointF(230, 240));

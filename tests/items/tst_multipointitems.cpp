@@ -44,7 +44,7 @@ void TestMultiPointItems::sixteenPointsAndTheirSpread()
     // The base line's second end is held at the first one's height.
     move(viewport(), QPointF(900, baseY + 7));
     click(viewport(), QPointF(900, baseY + 7));
-    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(frame->currentShape);
+    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(frame->currentShape());
     QVERIFY(item);
     QCOMPARE(item->basePoint2, QPointF(900, baseY));
     QVERIFY(item->label.isEmpty());
@@ -66,11 +66,11 @@ void TestMultiPointItems::sixteenPointsAndTheirSpread()
         QCOMPARE(item->distanceTexts.last(), texts.last());
         click(viewport(), p);
         if (i < 15) {
-            QCOMPARE(frame->pointIndex, quint8(i + 3));
+            QCOMPARE(frame->pointIndex(), quint8(i + 3));
             QVERIFY(!item->bFinished);
         }
     }
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     QVERIFY(item->bFinished);
     QCOMPARE(GlobalVar::shapeList.value(0), item);
     QCOMPARE(item->measurePoints, points);
@@ -92,8 +92,8 @@ void TestMultiPointItems::sixteenPointsAndTheirSpread()
 
     // The next click starts a new item.
     click(viewport(), QPointF(100, 300));
-    QVERIFY(frame->currentShape != item);
-    QCOMPARE(frame->currentShape->serial, quint16(2));
+    QVERIFY(frame->currentShape() != item);
+    QCOMPARE(frame->currentShape()->serial, quint16(2));
 }
 
 void TestMultiPointItems::spreadAsShown_data()
@@ -141,7 +141,7 @@ void TestMultiPointItems::spreadAsShown()
 void TestMultiPointItems::clicksAreMeasuredWhereMade()
 {
     draw(8, {QPointF(100, 600), QPointF(700, 600), QPointF(200, 500)});
-    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(frame->currentShape);
+    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(frame->currentShape());
     QVERIFY(item);
     // A mouse position at the base line's height shows nothing new.
     move(viewport(), QPointF(300, 600));
@@ -185,7 +185,7 @@ void TestMultiPointItems::dualParallels()
     draw(13, {QPointF(200, 600), QPointF(1000, 600), QPointF(500, y1), QPointF(700, y2)});
     auto *item = qgraphicsitem_cast<MeasureDualParaline *>(GlobalVar::shapeList.value(0));
     QVERIFY(item);
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(item->measurePoints.size(), 2);
     QCOMPARE(item->labelValues(), values);
     // Each point is marked by a full copy of the base line at its height.

@@ -92,7 +92,7 @@ void TestParallelItems::pointToLine()
     // No rubber band between the point and the line's start.
     move(viewport(), lineStart);
     click(viewport(), lineStart);
-    auto *item = qgraphicsitem_cast<MeasurePoint2Line *>(frame->currentShape);
+    auto *item = qgraphicsitem_cast<MeasurePoint2Line *>(frame->currentShape());
     QVERIFY(item);
     QVERIFY(item->label.isEmpty());
     move(viewport(), lineEnd);

@@ -93,8 +93,8 @@ void TestPolygonItems::rectangle()
     QCOMPARE(item->measuredRect, rect);
     QCOMPARE(item->label, label);
     // Numbered by the rectangles' own counter.
-    QCOMPARE(frame->serialCounter[ShapeRoute::CounterD], quint16(1));
-    QCOMPARE(frame->serialCounter[ShapeRoute::CounterA], quint16(0));
+    QCOMPARE(frame->serialCounter(ShapeRoute::CounterD), quint16(1));
+    QCOMPARE(frame->serialCounter(ShapeRoute::CounterA), quint16(0));
     // Its body is the rectangle grown by two pixels each way (clear of the corner squares).
     QVERIFY(item->shape().contains(rect.topLeft() + QPointF(-1.5, rect.height() / 2)));
     if (rect.height() > 20)
@@ -125,7 +125,7 @@ void TestPolygonItems::polygonClosedByRightClick()
     QVERIFY(item);
     QCOMPARE(item->vertices, vertices);
     QCOMPARE(item->label, QStringLiteral("P1=C1=%1pixels").arg(perimeterOf(vertices), 0, 'f', 3));
-    QCOMPARE(frame->serialCounter[ShapeRoute::CounterE], quint16(1));
+    QCOMPARE(frame->serialCounter(ShapeRoute::CounterE), quint16(1));
 }
 
 void TestPolygonItems::tenthClickFinishes()
@@ -136,16 +136,16 @@ void TestPolygonItems::tenthClickFinishes()
         vertices << QPointF(600 + 200 * qCos(a), 500 + 150 * qSin(a));
     }
     draw(12, vertices);
-    QCOMPARE(frame->pointIndex, quint8(0));
+    QCOMPARE(frame->pointIndex(), quint8(0));
     auto *item = qgraphicsitem_cast<MeasurePolygon *>(GlobalVar::shapeList.value(0));
     QVERIFY(item);
     QCOMPARE(item->vertices.size(), 10);
     QCOMPARE(item->label, QStringLiteral("P1=C1=%1pixels").arg(perimeterOf(vertices), 0, 'f', 3));
     // An eleventh click starts another polygon.
     click(viewport(), QPointF(100, 900));
-    QVERIFY(frame->currentShape != item);
+    QVERIFY(frame->currentShape() != item);
     QCOMPARE(item->vertices.size(), 10);
-    QCOMPARE(frame->currentShape->serial, quint16(2));
+    QCOMPARE(frame->currentShape()->serial, quint16(2));
 }
 
 void TestPolygonItems::rubberSegmentBeforeThePolygon()
@@ -158,7 +158,7 @@ void TestPolygonItems::rubberSegmentBeforeThePolygon()
         QImage image(1920, 1080, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        frame->scene->render(&painter, QRectF(0, 0, 1920, 1080), QRectF(0, 0, 1920, 1080));
+        frame->scene()->render(&painter, QRectF(0, 0, 1920, 1080), QRectF(0, 0, 1920, 1080));
         return image;
     };
     const QRgb pen = GlobalVar::shapeGraphPen.color().rgb();
@@ -169,7 +169,7 @@ void TestPolygonItems::rubberSegmentBeforeThePolygon()
     const QImage image = render();
     QCOMPARE(image.pixel(400, 250), pen);
     QCOMPARE(image.pixel(250, 250), pen);
-    QCOMPARE(frame->currentShape->label,
+    QCOMPARE(frame->currentShape()->label,
              QStringLiteral("P1=C1=%1pixels").arg(600 + 300 * qSqrt(2.0), 0, 'f', 3));
 }
 

@@ -50,7 +50,7 @@ private slots:
 
 private:
     QToolButton *button(const char *name) const { return menu()->findChild<QToolButton *>(QLatin1String(name)); }
-    Menu *menu() const { return frame->menu; }
+    Menu *menu() const { return frame->menu(); }
     QTableWidget *table() const { return menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable")); }
     QString cell(int row, int column) const
     {
@@ -92,7 +92,7 @@ void TestMenu::cleanup()
 
 void TestMenu::drawSegment(const QPointF &a, const QPointF &b)
 {
-    QWidget *viewport = frame->view->viewport();
+    QWidget *viewport = frame->view()->viewport();
     click(viewport, a);
     move(viewport, b);
     click(viewport, b);
@@ -112,20 +112,20 @@ void TestMenu::toolArming()
 {
     QToolButton *line = button("tb_FreeLine");
     line->click();
-    QCOMPARE(frame->shapeType, 3);
-    QVERIFY(frame->bDrawing);
+    QCOMPARE(frame->armedTool(), 3);
+    QVERIFY(frame->isDrawing());
     QVERIFY(line->styleSheet().contains(QLatin1String("/line-select.png")));
     button("tb_Circle")->click();
-    QCOMPARE(frame->shapeType, 15);
+    QCOMPARE(frame->armedTool(), 15);
     button("tb_Circle")->click();
-    QCOMPARE(frame->shapeType, 0);
-    QVERIFY(!frame->bDrawing);
+    QCOMPARE(frame->armedTool(), 0);
+    QVERIFY(!frame->isDrawing());
 
     // A right click on the view with nothing in progress disarms and resets the icon too.
     line->click();
     drawSegment(QPointF(100, 100), QPointF(200, 100));
-    click(frame->view->viewport(), QPointF(300, 300), Qt::RightButton);
-    QCOMPARE(frame->shapeType, 0);
+    click(frame->view()->viewport(), QPointF(300, 300), Qt::RightButton);
+    QCOMPARE(frame->armedTool(), 0);
     QVERIFY(!line->styleSheet().contains(QLatin1String("select")));
 
     // The cross hair toggle hides both lines and is remembered.
@@ -149,7 +149,7 @@ void TestMenu::resultsTable()
     // A click on a row disarms the tool and selects its item only.
     table()->setCurrentCell(1, 0);
     emit table()->cellClicked(1, 0);
-    QCOMPARE(frame->shapeType, 0);
+    QCOMPARE(frame->armedTool(), 0);
     QVERIFY(!GlobalVar::shapeList.at(0)->isSelected());
     QVERIFY(GlobalVar::shapeList.at(1)->isSelected());
     // An empty row selects nothing.
@@ -157,7 +157,7 @@ void TestMenu::resultsTable()
     QVERIFY(!GlobalVar::shapeList.at(1)->isSelected());
 
     // Dragging a finished item updates its row while it moves.
-    QWidget *viewport = frame->view->viewport();
+    QWidget *viewport = frame->view()->viewport();
     click(viewport, QPointF(150, 600));
     TestUtils::drag(viewport, QPointF(200, 600), QPointF(300, 600));
     QCOMPARE(cell(1, 2), QStringLiteral("L2=200.000pixels"));
@@ -167,7 +167,7 @@ void TestMenu::manyResultsKeepTheirRows()
 {
     for (int i = 0; i < 300; ++i) {
         auto *line = new MeasureLine;
-        frame->scene->addItem(line);
+        frame->scene()->addItem(line);
         line->setPoint(QPointF(10, 10 + i), 1, quint16(i + 1));
         line->endDraw(QPointF(20, 10 + i));
         GlobalVar::shapeList << line;
@@ -196,7 +196,7 @@ void TestMenu::deleting()
     for (int i = 0; i < 3; ++i)
         drawSegment(QPointF(100, 100 + 100 * i), QPointF(300, 100 + 100 * i));
     Shape *second = GlobalVar::shapeList.at(1);
-    QCOMPARE(frame->currentShape, GlobalVar::shapeList.at(2));
+    QCOMPARE(frame->currentShape(), GlobalVar::shapeList.at(2));
 
     table()->setCurrentCell(1, 0);
     menu()->slot_tableDelete();
@@ -209,7 +209,7 @@ void TestMenu::deleting()
     menu()->slot_tableAllDelete();
     QCOMPARE(questions, 2);
     QVERIFY(GlobalVar::shapeList.isEmpty());
-    QVERIFY(!frame->currentShape);
+    QVERIFY(!frame->currentShape());
     QCOMPARE(table()->rowCount(), 32);
     QVERIFY(cell(0, 0).isEmpty());
 
@@ -282,7 +282,7 @@ void TestMenu::restartRestoresSettings()
     QCOMPARE(GlobalVar::horizontalLineList.size(), 3);
     QCOMPARE(GlobalVar::horizontalLineList.at(2)->position, QPointF(0, 810));
     // Drag the vertical cross hair line to x = 1000.
-    TestUtils::drag(frame->view->viewport(), QPointF(800, 300), QPointF(1000, 300));
+    TestUtils::drag(frame->view()->viewport(), QPointF(800, 300), QPointF(1000, 300));
     QCOMPARE(menu()->verticalCrossLine->position, QPointF(1000, 0));
     // Custom lines reach a file only through "Save".
     menu()->fileName = sandbox.path(QStringLiteral("lines.ini"));

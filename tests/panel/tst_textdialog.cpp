@@ -132,7 +132,7 @@ void TestTextDialog::fontButtonRestylesEverything()
     frame->disarmTool();
     QCOMPARE(first->label, QStringLiteral("L1=L1=300.000pixels"));
     const QRectF smallArea = first->boundingRect();
-    Menu *menu = frame->menu;
+    Menu *menu = frame->menu();
     CustomLine *crossLine = menu->verticalCrossLine;
     QVERIFY(crossLine->isVisible());
 
@@ -179,7 +179,7 @@ void TestTextDialog::fontButtonRestylesEverything()
     QVERIFY(!GlobalVar::bMovable);
     QVERIFY(!GlobalVar::bCrossShow);
     QVERIFY(!GlobalVar::bTextOutline);
-    QVERIFY(!frame->menu->verticalCrossLine->isVisible());
+    QVERIFY(!frame->menu()->verticalCrossLine->isVisible());
 }
 
 QTEST_MAIN(TestTextDialog)
