@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-#include "CalibrateDialog.h"
 #include "CalibrationWorkflow.h"
 #include "ccdSetDialog.h"
 #include "DriveFb0.h"
@@ -18,11 +17,9 @@
 #include "Menu.h"
 #include "ParamFile.h"
 #include "PictureCapture.h"
-#include "QtCompat.h"
 #include "RulerUnits.h"
-#include "ToolRouter.h"
-#include "SimulatedCamera.h"
 #include "SystemPaths.h"
+#include "ToolRouter.h"
 #include "ToolTable.h"
 #include "UserDialogs.h"
 #include "upgradeDialog.h"
@@ -44,22 +41,11 @@ Frame::Frame(QWidget *parent)
     setAttribute(Qt::WA_TranslucentBackground);
     graphicsScene = new QGraphicsScene(0, 0, size.width(), size.height(), this);
     graphicsView = new GraphicsView(graphicsScene, nullptr, this);
-    graphicsView->setGeometry(0, 0, size.width(), size.height());
-    graphicsView->centerOn(size.width() / 2, size.height() / 2);
-    graphicsView->setDragMode(QGraphicsView::NoDrag);
-    graphicsView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    graphicsView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    graphicsView->setStyleSheet(QStringLiteral("background: transparent; border: 0px"));
     // The on-screen layer's video path, and the stored camera settings.
     delete new DriveFb0(this);
     delete new ccdSetDialog(nullptr);
-    // On the camera the logic composes the live picture under this layer; on a desktop the
-    // view draws the simulator's picture itself, again whenever it changes. The window comes
-    // up first: the first picture is rendered as soon as the view has painted once.
-    if (SimulatedCamera *camera = SimulatedCamera::active()) {
-        connect(camera, &SimulatedCamera::pictureChanged, this, &Frame::slot_livePictureChanged);
-        graphicsView->viewport()->installEventFilter(this);
-    }
+    // On the camera the logic composes the live picture under this layer.
+    graphicsView->followSimulator();
 
     // The finished items and the history of what was done to them.
     measurements = new MeasurementDocument(graphicsScene, this);
@@ -311,24 +297,3 @@ bool Frame::captureImageTo(const QString &path)
     return PictureCapture::captureTo(path, graphicsScene, graphicsView);
 }
 
-bool Frame::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Paint && watched == graphicsView->viewport()) {
-        graphicsView->viewport()->removeEventFilter(this);
-        slot_livePictureChanged();
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void Frame::slot_livePictureChanged()
-{
-    // Settings often change several registers at once: the picture is fetched once for all.
-    if (livePicturePending)
-        return;
-    livePicturePending = true;
-    QTimer::singleShot(0, this, [this] {
-        livePicturePending = false;
-        if (SimulatedCamera *camera = SimulatedCamera::active())
-            graphicsView->setLivePicture(camera->livePicture());
-    });
-}

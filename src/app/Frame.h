@@ -87,14 +87,12 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void on_tb_ZoomIn_clicked() {}
     void on_tb_ZoomOut_clicked() {}
     void on_tb_ZoomFix_clicked() {}
     void on_tb_ZoomOriginal_clicked() {}
-    void slot_livePictureChanged();
     void slot_captureRequested(const QString &path);
     void slot_shapesHidden();
     void slot_upgradeRequested(const QString &version);
@@ -111,7 +109,6 @@ private:
     LabelSweep *sweep = nullptr;
     CalibrationWorkflow *calibration = nullptr;
     ToolRouter *router = nullptr;
-    bool livePicturePending = false;
 
     // The calibration chosen, and the unit the values are shown in.
     float baseRealPixel = 0.0f;

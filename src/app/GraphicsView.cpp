@@ -3,14 +3,24 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 
+#include "SimulatedCamera.h"
 #include "ViewMouseHandler.h"
 
 GraphicsView::GraphicsView(QGraphicsScene *scene, ViewMouseHandler *handler, QWidget *parent)
     : QGraphicsView(scene, parent)
     , handler(handler)
 {
+    const QRectF area = scene->sceneRect();
+    setGeometry(area.toRect());
+    centerOn(area.center());
+    setDragMode(NoDrag);
+    setTransformationAnchor(AnchorUnderMouse);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setStyleSheet(QStringLiteral("background: transparent; border: 0px"));
     // One rectangle around everything that changed: a drag repaints about the dragged item's
     // area, and a change of every label (a new unit) repaints the view once instead of
     // gathering and clipping to ten thousand small areas.
@@ -27,6 +37,39 @@ void GraphicsView::setLivePicture(const QImage &image)
 QImage GraphicsView::livePicture() const
 {
     return picture;
+}
+
+void GraphicsView::followSimulator()
+{
+    SimulatedCamera *camera = SimulatedCamera::active();
+    if (!camera || following)
+        return;
+    following = true;
+    connect(camera, &SimulatedCamera::pictureChanged, this, [this] {
+        if (painted)
+            fetchSoon();
+    });
+}
+
+bool GraphicsView::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && following && !painted) {
+        painted = true;
+        fetchSoon();
+    }
+    return QGraphicsView::viewportEvent(event);
+}
+
+void GraphicsView::fetchSoon()
+{
+    if (fetchPending)
+        return;
+    fetchPending = true;
+    QTimer::singleShot(0, this, [this] {
+        fetchPending = false;
+        if (SimulatedCamera *camera = SimulatedCamera::active())
+            setLivePicture(camera->livePicture());
+    });
 }
 
 void GraphicsView::wheelEvent(QWheelEvent *event)

@@ -13,6 +13,7 @@ class GraphicsView : public QGraphicsView
     Q_OBJECT
 
 public:
+    // A view of the whole scene, unscaled and without scroll bars, over a transparent ground.
     GraphicsView(QGraphicsScene *scene, ViewMouseHandler *handler, QWidget *parent);
     void setHandler(ViewMouseHandler *mouseHandler) { handler = mouseHandler; }
 
@@ -21,6 +22,9 @@ public:
     // no copy of its own.
     void setLivePicture(const QImage &picture);
     QImage livePicture() const;
+    // On a desktop the view draws the simulator's picture itself, again whenever it changes;
+    // the first one once the view has painted, so that the window comes up first.
+    void followSimulator();
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
@@ -29,10 +33,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void drawBackground(QPainter *painter, const QRectF &rect) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     ViewMouseHandler *handler;
+    // Fetches the simulator's picture once the events now waiting are served: settings often
+    // change several registers at once, and the picture is fetched once for all.
+    void fetchSoon();
+
     QImage picture;
+    bool following = false;
+    bool painted = false;
+    bool fetchPending = false;
 };
 
 #endif // GRAPHICSVIEW_H
