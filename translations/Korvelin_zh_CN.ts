@@ -335,12 +335,6 @@ Please draw it again over the feature.</source>
         <translation>重做</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 已存在。
-是否替换它？</translation>
-    </message>
-    <message>
         <location filename="../src/forms/Menu.ui" line="40"/>
         <source>Calibration</source>
         <translation>标定</translation>
@@ -450,11 +444,6 @@ Do you want to replace it?</source>
         <location filename="../src/panel/Menu.cpp" line="1"/>
         <source>Select size and color</source>
         <translation>选择大小和颜色</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="1"/>
-        <source>Open Image File</source>
-        <translation>打开图片文件</translation>
     </message>
     <message>
         <location filename="../src/forms/Menu.ui" line="467"/>
@@ -740,6 +729,18 @@ Do you want to replace it?</source>
         <location filename="../src/panel/StorageActions.cpp" line="1"/>
         <source>No free file name is left in %1. Please move or delete old files.</source>
         <translation>%1 中已没有可用的文件名。请移走或删除旧文件。</translation>
+    </message>
+    <message>
+        <source>Image (*.jpg);;Image (*.bmp)</source>
+        <translation>图片 (*.jpg);;图片 (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Image (*.bmp);;Image (*.jpg)</source>
+        <translation>图片 (*.bmp);;图片 (*.jpg)</translation>
+    </message>
+    <message>
+        <source>Open Image File</source>
+        <translation>打开图片文件</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1065,19 @@ Please check the length and the drawn item!</source>
     <message>
         <source>The clicked points give no value, so the item is not kept.</source>
         <translation>所点的点得不出测量值，该项目不予保留。</translation>
+    </message>
+</context>
+<context>
+    <name>PanelSaveDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+是否替换它？</translation>
     </message>
 </context>
 </TS>

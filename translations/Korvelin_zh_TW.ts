@@ -335,12 +335,6 @@ Please draw it again over the feature.</source>
         <translation>重做</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 已存在。
-是否取代它？</translation>
-    </message>
-    <message>
         <location filename="../src/forms/Menu.ui" line="40"/>
         <source>Calibration</source>
         <translation>標定</translation>
@@ -450,11 +444,6 @@ Do you want to replace it?</source>
         <location filename="../src/panel/Menu.cpp" line="1"/>
         <source>Select size and color</source>
         <translation>選擇大小和顏色</translation>
-    </message>
-    <message>
-        <location filename="../src/panel/Menu.cpp" line="1"/>
-        <source>Open Image File</source>
-        <translation>打開圖片檔案</translation>
     </message>
     <message>
         <location filename="../src/forms/Menu.ui" line="467"/>
@@ -740,6 +729,18 @@ Do you want to replace it?</source>
         <location filename="../src/panel/StorageActions.cpp" line="1"/>
         <source>No free file name is left in %1. Please move or delete old files.</source>
         <translation>%1 中已沒有可用的檔名。請移走或刪除舊檔案。</translation>
+    </message>
+    <message>
+        <source>Image (*.jpg);;Image (*.bmp)</source>
+        <translation>圖片 (*.jpg);;圖片 (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Image (*.bmp);;Image (*.jpg)</source>
+        <translation>圖片 (*.bmp);;圖片 (*.jpg)</translation>
+    </message>
+    <message>
+        <source>Open Image File</source>
+        <translation>打開圖片檔案</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1065,19 @@ Please check the length and the drawn item!</source>
     <message>
         <source>The clicked points give no value, so the item is not kept.</source>
         <translation>所點的點得不出測量值，該項目不予保留。</translation>
+    </message>
+</context>
+<context>
+    <name>PanelSaveDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+是否取代它？</translation>
     </message>
 </context>
 </TS>

@@ -2,15 +2,9 @@
 #include "ui_Menu.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QFileDialog>
 #include <QGraphicsScene>
-#include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
-#include <QListWidget>
-#include <QMouseEvent>
-#include <QToolBar>
 
 #include "Control.h"
 #include "CustomLine.h"
@@ -19,20 +13,20 @@
 #include "Keyboard.h"
 #include "MeasurementDocument.h"
 #include "PanelFiles.h"
+#include "PanelBehaviour.h"
 #include "PanelIcons.h"
+#include "PanelSaveDialog.h"
 #include "ParamFile.h"
-#include "QtCompat.h"
 #include "ReferenceLines.h"
 #include "ResultsTable.h"
 #include "RulerPicker.h"
-#include "Shape.h"
 #include "StorageActions.h"
 #include "SystemPaths.h"
 #include "TextDialog.h"
+#include "ToolId.h"
 #include "ToolPalette.h"
 #include "UserDialogs.h"
 #include "ccdSetDialog.h"
-#include "ImageViewer.h"
 
 using PanelIcons::assist;
 
@@ -58,12 +52,8 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene, MeasurementDocument *document
     rulerPicker = new RulerPicker(this, ui->cb_Ruler, ui->cb_Unit);
     calibrateLineAction = rulerPicker->lineAction;
     calibrateCircleAction = rulerPicker->circleAction;
-    calibrateMenu = rulerPicker->menu;
-    calibrateButton = rulerPicker->button;
-    calibrateToolBar = rulerPicker->toolBar;
-    rulerListWidget = rulerPicker->listWidget;
-    connect(calibrateLineAction, &QAction::triggered, this, &Menu::slot_calibrateline);
-    connect(calibrateCircleAction, &QAction::triggered, this, &Menu::slot_calibrateCircle);
+    connect(calibrateLineAction, &QAction::triggered, this, [this] { palette->arm(toolCode(ToolId::CalibrateLine)); });
+    connect(calibrateCircleAction, &QAction::triggered, this, [this] { palette->arm(toolCode(ToolId::CalibrateCircle)); });
     connect(rulerPicker, &RulerPicker::signal_changeRulerValue, this, &Menu::signal_changeRulerValue);
     connect(rulerPicker, &RulerPicker::signal_changeRulerUnit, this, &Menu::signal_changeRulerUnit);
     connect(rulerPicker, &RulerPicker::signal_deleteRequested, this, &Menu::slot_rulerDeleteItem);
@@ -71,50 +61,38 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene, MeasurementDocument *document
     results = new ResultsTable(ui->tw_DataTable, this->document);
     connect(results, &ResultsTable::repaintRequested, this, &Menu::signal_repaintRequested);
     storage = new StorageActions(this);
+    saveDialog = new PanelSaveDialog(this);
+    connect(saveDialog, &PanelSaveDialog::resultsNamed, this, &Menu::exportDataTable);
+    connect(saveDialog, &PanelSaveDialog::pictureNamed, this, [this](const QString &path) {
+        saveParam(4);
+        emit signal_captureRequested(path);
+    });
+    connect(saveDialog, &PanelSaveDialog::configurationNamed, this, &Menu::saveConfig);
 
-    initDataTable();
+    results->init();
     translateUI();
     GlobalVar::rulerList.clear();
 
-    ui->tb_UpgradeApplication->hide();
-    ui->l_Memory->hide();
     ui->l_Version->setText(QStringLiteral("V %1").arg(QCoreApplication::applicationVersion().toDouble(), 0, 'f', 2));
     ui->cb_Unit->addItems(tr("pixel,mm,um,inch,mil").split(QLatin1Char(',')));
     ui->cb_Unit->setCurrentIndex(0);
 
-    ui->w_horizontalLine->setStyleSheet(QStringLiteral("border-image: url(%1); border: 1px solid gray; border-radius: 5px;")
-                                            .arg(assist("line-horizontal")));
-    ui->w_verticalLine->setStyleSheet(QStringLiteral("border-image: url(%1); border: 1px solid gray; border-radius: 5px;")
-                                          .arg(assist("line-vertical")));
-    PanelIcons::set(ui->tb_DataSave, assist("save"));
-    PanelIcons::set(ui->tb_Capture, assist("capture"));
-    PanelIcons::set(ui->tb_Config, assist("configuration"));
-    PanelIcons::set(ui->tb_Freeze, assist("freeze-off"));
-    PanelIcons::set(ui->tb_Delete, assist("delect"));
-    PanelIcons::set(ui->tb_Font, assist("font"));
-    PanelIcons::set(ui->tb_FolderOpen, assist("folder"));
-    PanelIcons::set(ui->tb_PointDetect, assist("target-manual"));
-    // Undo and redo are greyed while there is nothing to take back or to do again.
-    const QString history = QStringLiteral("QToolButton {border-image: url(%1)} QToolButton:disabled {border-image: url(%2)}");
-    ui->tb_Undo->setStyleSheet(history.arg(assist("undo"), assist("undo-off")));
-    ui->tb_Redo->setStyleSheet(history.arg(assist("redo"), assist("redo-off")));
+    PanelIcons::dressPanel(this);
     QUndoStack *steps = this->document->undoStack();
     connect(steps, &QUndoStack::canUndoChanged, ui->tb_Undo, &QWidget::setEnabled);
     connect(steps, &QUndoStack::canRedoChanged, ui->tb_Redo, &QWidget::setEnabled);
     connect(ui->tb_Undo, &QToolButton::clicked, this, &Menu::signal_undoRequested);
     connect(ui->tb_Redo, &QToolButton::clicked, this, &Menu::signal_redoRequested);
-    // The refinement toggle beside point detection, in the palette of the armed icons.
-    ui->tb_SubPixel->setStyleSheet(QStringLiteral(
-        "QToolButton {border: 1px solid #8A96A3; border-radius: 4px; background: #FAFBFC; color: #263238;}"
-        " QToolButton:checked {border-color: #0D47A1; background: #1565C0; color: #FFFFFF;}"));
-    ui->tb_Pin->setStyleSheet(QStringLiteral("QToolButton {border-image: url(%1)} QToolButton:checked {border-image: url(%2)}")
-                                  .arg(assist("pin"), assist("unpin")));
-
-    hideTimerId = startTimer(5000);
-    memoryTimerId = startTimer(1000);
-    opacityEffect = new QGraphicsOpacityEffect(this);
-    opacityEffect->setOpacity(1.0);
-    setGraphicsEffect(opacityEffect);
+    behaviour = new PanelBehaviour(this, ui->tw_DataTable, ui->l_Memory, ui->l_Version, ui->tb_UpgradeApplication);
+    connect(ui->tb_Pin, &QToolButton::clicked, behaviour, [this] { behaviour->setPinned(!behaviour->isPinned()); });
+    // The language buttons; the one in use is framed.
+    const QToolButton *languages[] = {ui->tb_SimplifiedChinese, ui->tb_TraditionalChinese, ui->tb_English};
+    for (quint8 language = 0; language < 3; ++language) {
+        connect(languages[language], &QToolButton::clicked, this, [this, language] {
+            setLanguage(language);
+            saveParam(3);
+        });
+    }
 
     referenceLines = new ReferenceLines(scene, this);
     connect(referenceLines, &ReferenceLines::signal_lineChanged, this, &Menu::slot_saveLinesProperty);
@@ -134,25 +112,7 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene, MeasurementDocument *document
     Keyboard::Instance()->installKeyboard(this);
 }
 
-Menu::~Menu()
-{
-    delete fileDialog;
-}
-
-void Menu::slot_calibrateline()
-{
-    palette->arm(toolCode(ToolId::CalibrateLine));
-}
-
-void Menu::slot_calibrateCircle()
-{
-    palette->arm(toolCode(ToolId::CalibrateCircle));
-}
-
-void Menu::initRulerTable()
-{
-    rulerPicker->fill();
-}
+Menu::~Menu() = default;
 
 void Menu::updateRulerTable()
 {
@@ -186,7 +146,7 @@ void Menu::initMenu()
 {
     initParam();
     initMainButton();
-    initRulerTable();
+    rulerPicker->fill();
     PanelIcons::set(ui->tb_PointDetect, assist(GlobalVar::bDetectAuto ? "target-auto" : "target-manual"));
     ui->tb_SubPixel->setChecked(GlobalVar::bSubPixel);
 }
@@ -263,11 +223,6 @@ void Menu::on_tb_SubPixel_clicked(bool checked)
 
 // --- Results table -----------------------------------------------------------------------------
 
-void Menu::initDataTable()
-{
-    results->init();
-}
-
 void Menu::updateDataTable()
 {
     results->update();
@@ -323,123 +278,45 @@ QString Menu::isFileExist(const QString &prefix, const QString &extensions)
     return storage->freeName(prefix, extensions);
 }
 
-void Menu::fileDialogShow(int mode, const QString &title, const QString &path, const QString &filter)
-{
-    if (mode == 0)
-        return;
-    fileName.clear();
-    delete fileDialog;
-    fileDialog = StorageActions::createFileDialog(mode, title, path, filter);
-    connect(fileDialog, &QFileDialog::fileSelected, this, &Menu::slot_fileDialogSelected);
-    connect(fileDialog, &QFileDialog::rejected, this, &Menu::slot_fileDialogRejected);
-    fileDialog->show();
-}
-
-void Menu::slot_fileDialogSelected(const QString &name)
-{
-    fileName = name;
-    bFileSelected = true;
-    if (fileAction == 1) {
-        exportDataTable(fileName);
-    } else if (fileAction == 2) {
-        // A name typed without the type's extension would give a file no reader knows; and the
-        // dialog asked about replacing only the name as typed.
-        fileName = StorageActions::imagePath(name, fileDialog ? fileDialog->selectedNameFilter() : QString());
-        if (fileName != name && QFileInfo::exists(fileName)
-            && !UserDialogs::question(this, tr("Warning"),
-                                      tr("%1 already exists.\nDo you want to replace it?")
-                                          .arg(QFileInfo(fileName).fileName()))) {
-            slot_fileDialogRejected();
-            return;
-        }
-        GlobalVar::imageType = QFileInfo(fileName).suffix().toLower() == QLatin1String("jpg") ? QStringLiteral("jpg")
-                                                                                               : QStringLiteral("bmp");
-        saveParam(4);
-        slot_saveImage();
-    } else if (fileAction == 3) {
-        saveConfig();
-    }
-    fileAction = 0;
-    Keyboard::Instance()->hideKeyboard();
-}
-
-void Menu::slot_fileDialogRejected()
-{
-    fileName.clear();
-    bFileSelected = false;
-    fileAction = 0;
-    Keyboard::Instance()->hideKeyboard();
-}
-
 void Menu::on_tb_DataSave_clicked()
 {
-    if (fileAction != 0)
+    if (saveDialog->pending() != PanelSaveDialog::None)
         return;
     PanelIcons::set(ui->tb_DataSave, assist("save-select"));
     const QString base = isFileExist(QStringLiteral("EXT"), QStringLiteral("csv"));
-    if (!base.isEmpty()) {
-        fileAction = 1;
-        fileDialogShow(1, tr("Save Excel File"), base + QStringLiteral(".csv"), tr("Files (*.csv)"));
-    }
+    if (!base.isEmpty())
+        saveDialog->ask(PanelSaveDialog::Results, tr("Save Excel File"), base + QStringLiteral(".csv"), tr("Files (*.csv)"));
     PanelIcons::set(ui->tb_DataSave, assist("save"));
 }
 
 void Menu::on_tb_Capture_clicked()
 {
-    if (fileAction != 0)
+    if (saveDialog->pending() != PanelSaveDialog::None)
         return;
     PanelIcons::set(ui->tb_Capture, assist("capture-select"));
     const QString base = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg"));
-    if (!base.isEmpty()) {
-        fileAction = 2;
-        if (GlobalVar::imageType == QLatin1String("jpg"))
-            fileDialogShow(1, tr("Save Image File"), base + QStringLiteral(".jpg"), tr("Image (*.jpg);;Image (*.bmp)"));
-        else // a hand-edited type falls back to bitmaps rather than opening nothing
-            fileDialogShow(1, tr("Save Image File"), base + QStringLiteral(".bmp"), tr("Image (*.bmp);;Image (*.jpg)"));
-    }
+    // The type the captures are saved in comes first; a hand-edited type falls back to bitmaps
+    // rather than opening nothing.
+    const bool jpg = GlobalVar::imageType == QLatin1String("jpg");
+    if (!base.isEmpty())
+        saveDialog->ask(PanelSaveDialog::Picture, tr("Save Image File"), base + QLatin1String(jpg ? ".jpg" : ".bmp"),
+                        jpg ? tr("Image (*.jpg);;Image (*.bmp)") : tr("Image (*.bmp);;Image (*.jpg)"));
     PanelIcons::set(ui->tb_Capture, assist("capture"));
 }
 
 void Menu::slot_saveImage()
 {
-    QString path;
-    if (bFileSelected) {
-        bFileSelected = false;
-        path = fileName;
-    } else {
-        path = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp"));
-        if (path.isEmpty())
-            return;
-        path += QStringLiteral(".bmp");
-    }
-    emit signal_captureRequested(path);
+    const QString path = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp"));
+    if (!path.isEmpty())
+        emit signal_captureRequested(path + QStringLiteral(".bmp"));
 }
 
 void Menu::on_tb_FolderOpen_clicked()
 {
-    if (fileAction != 0)
+    if (saveDialog->pending() != PanelSaveDialog::None)
         return;
     PanelIcons::set(ui->tb_FolderOpen, assist("folder-select"));
-    const QString stick = SystemPaths::resolve(QStringLiteral("/media/usb/"));
-    if (!QDir(stick).exists()) {
-        UserDialogs::warning(this, tr("Warning"), tr("U disk isn't exists! Please insert U disk!"));
-        PanelIcons::set(ui->tb_FolderOpen, assist("folder"));
-        return;
-    }
-    // The type the captures are saved in comes first.
-    const QString filter = GlobalVar::imageType == QLatin1String("jpg") ? tr("Image (*.jpg);;Image (*.bmp)")
-                                                                       : tr("Image (*.bmp);;Image (*.jpg)");
-    const QString path = UserDialogs::getOpenFileName(this, tr("Open Image File"), stick + QStringLiteral("DCIM/"), filter);
-    if (!path.isEmpty()) {
-        auto *viewer = new ImageViewer;
-        if (viewer->openImage(path))
-            viewer->exec();
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (elapsed.elapsed() <= 49)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        delete viewer;
-    }
+    storage->browsePictures();
     PanelIcons::set(ui->tb_FolderOpen, assist("folder"));
 }
 
@@ -460,11 +337,6 @@ void Menu::on_tb_Config_clicked()
 }
 
 // --- Parameter and configuration files --------------------------------------------------------
-
-void Menu::readParam(signed char kind)
-{
-    files->read(kind);
-}
 
 void Menu::saveParam(signed char kind)
 {
@@ -492,24 +364,6 @@ void Menu::setLanguage(quint8 language)
         emit signal_changeLangToEnglish();
 }
 
-void Menu::on_tb_SimplifiedChinese_clicked()
-{
-    setLanguage(0);
-    saveParam(3);
-}
-
-void Menu::on_tb_TraditionalChinese_clicked()
-{
-    setLanguage(1);
-    saveParam(3);
-}
-
-void Menu::on_tb_English_clicked()
-{
-    setLanguage(2);
-    saveParam(3);
-}
-
 void Menu::slot_saveLinesProperty()
 {
     saveParam(5);
@@ -529,30 +383,32 @@ void Menu::on_tb_VerticalLineOkey_clicked()
 
 void Menu::on_tb_CustomSave_clicked()
 {
-    if (fileAction != 0)
+    if (saveDialog->pending() != PanelSaveDialog::None)
         return;
     const QString base = isFileExist(QStringLiteral("CFG"), QStringLiteral("ini"));
-    if (base.isEmpty())
-        return;
-    fileAction = 3;
-    fileDialogShow(1, tr("Save Configuration File"), base + QStringLiteral(".ini"), tr("Files (*.ini)"));
+    if (!base.isEmpty())
+        saveDialog->ask(PanelSaveDialog::Configuration, tr("Save Configuration File"), base + QStringLiteral(".ini"),
+                        tr("Files (*.ini)"));
 }
 
-void Menu::saveConfig()
+void Menu::saveConfig(const QString &path)
 {
-    files->saveLines(fileName);
+    files->saveLines(path);
+}
+
+QFileDialog *Menu::fileDialog() const
+{
+    return saveDialog->dialog();
+}
+
+int Menu::fileAction() const
+{
+    return saveDialog->pending();
 }
 
 void Menu::on_tb_CustomRead_clicked()
 {
     files->openLines();
-}
-
-// --- Panel behaviour ---------------------------------------------------------------------------
-
-void Menu::on_tb_Pin_clicked()
-{
-    bPinned = !bPinned;
 }
 
 void Menu::on_tb_UpgradeApplication_clicked()
@@ -562,66 +418,6 @@ void Menu::on_tb_UpgradeApplication_clicked()
         UserDialogs::warning(nullptr, tr("Warning"), tr("U disk isn't exists! Please insert U disk!"));
     else
         emit signal_upgradeRequested(ui->l_Version->text());
-}
-
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-void Menu::enterEvent(QEnterEvent *)
-#else
-void Menu::enterEvent(QEvent *)
-#endif
-{
-    bFaded = false;
-    bMouseInside = true;
-    opacityEffect->setOpacity(1.0);
-    ui->tw_DataTable->show();
-}
-
-void Menu::leaveEvent(QEvent *)
-{
-    bMouseInside = false;
-    if (hideTimerId)
-        killTimer(hideTimerId);
-    hideTimerId = startTimer(5000);
-}
-
-void Menu::timerEvent(QTimerEvent *event)
-{
-    if (event->timerId() == hideTimerId) {
-        if (!bPinned && !bFaded && !bMouseInside) {
-            bFaded = true;
-            opacityEffect->setOpacity(0.0);
-            ui->tw_DataTable->hide();
-            killTimer(hideTimerId);
-            hideTimerId = 0;
-        }
-    } else if (event->timerId() == memoryTimerId) {
-        // On the camera the page cache is dropped first, so the free memory shown is real.
-        if (SystemPaths::isCamera()) {
-            QFile caches(QStringLiteral("/proc/sys/vm/drop_caches"));
-            if (caches.open(QIODevice::WriteOnly))
-                caches.write("1\n");
-        }
-        if (ui->l_Memory->isVisible())
-            ui->l_Memory->setText(GlobalVar::getFreeMemory());
-    }
-}
-
-void Menu::mousePressEvent(QMouseEvent *event)
-{
-    const QPoint pos = QtCompat::eventPosition(event).toPoint();
-    if (ui->l_Memory->geometry().contains(pos)) {
-        ui->l_Memory->setVisible(!ui->l_Memory->isVisible());
-        if (ui->l_Memory->isVisible())
-            ui->l_Memory->setText(GlobalVar::getFreeMemory());
-    }
-    if (ui->l_Version->geometry().contains(pos)) {
-        if (++versionClicks == 3) {
-            versionClicks = 0;
-            ui->tb_UpgradeApplication->show();
-        }
-    } else {
-        ui->tb_UpgradeApplication->hide();
-    }
 }
 
 void Menu::keyPressEvent(QKeyEvent *)
@@ -639,7 +435,7 @@ void Menu::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        initDataTable();
+        results->init();
         translateUI();
         const int unit = ui->cb_Unit->currentIndex();
         const QSignalBlocker blocker(ui->cb_Unit);

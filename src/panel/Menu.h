@@ -9,10 +9,11 @@
 class CustomLine;
 class CustomToolButton;
 class MeasurementDocument;
+class PanelBehaviour;
 class PanelFiles;
+class PanelSaveDialog;
 class QAction;
 class QFileDialog;
-class QGraphicsOpacityEffect;
 class QGraphicsScene;
 class QListWidget;
 class QMenu;
@@ -51,9 +52,10 @@ public:
     void updateDataTable();
     // The values of one finished item changed: its row alone is written again.
     void updateDataRow(Shape *shape);
-    void initDataTable();
     // The look chosen in the line and text dialog reaches every item on the scene.
     void applyLook();
+    // Fading and the hidden controls.
+    PanelBehaviour *panelBehaviour() const { return behaviour; }
     // Writes the results table as a CSV file; false (after a warning) when it failed.
     bool exportDataTable(const QString &fileName);
 
@@ -61,38 +63,24 @@ public:
     // stick, or of the internal storage for "CFG"; empty after a warning when there is no
     // medium, too little space or no number left.
     QString isFileExist(const QString &prefix, const QString &extensions);
-    // The shared non-modal save (mode 1) or open (mode 2) dialog.
-    void fileDialogShow(int mode, const QString &title, const QString &path, const QString &filter);
+    // The save dialog the exports share while it is open, and the export it is for (0: none).
+    QFileDialog *fileDialog() const;
+    int fileAction() const;
 
-    // Lists the calibrations in the drop-down and shows the last one.
-    void initRulerTable();
-    // The same after a calibration was added; the list is saved.
+    // Lists the calibrations in the drop-down and shows the last one, after a calibration was
+    // added; the list is saved.
     void updateRulerTable();
 
-    void readParam(signed char kind);
     void saveParam(signed char kind);
     void initParam();
-    void saveConfig();
+    // Saves the custom lines to `path` and makes it the configuration file in use.
+    void saveConfig(const QString &path);
 
     QAction *calibrateLineAction = nullptr;
     QAction *calibrateCircleAction = nullptr;
-    QMenu *calibrateMenu = nullptr;
-    CustomToolButton *calibrateButton = nullptr;
-    QToolBar *calibrateToolBar = nullptr;
-    QListWidget *rulerListWidget = nullptr;
-    QString fileName;
-    QFileDialog *fileDialog = nullptr;
-    bool bFileSelected = false;
-    int fileAction = 0;
     CustomLine *horizontalCrossLine = nullptr;
     CustomLine *verticalCrossLine = nullptr;
-    int hideTimerId = 0;
-    int memoryTimerId = 0;
-    bool bPinned = true;
-    bool bFaded = false;
-    bool bMouseInside = false;
     bool bFreeze = false;
-    QGraphicsOpacityEffect *opacityEffect = nullptr;
 
 signals:
     // A tool was armed (its code) or none is armed any more.
@@ -118,8 +106,6 @@ signals:
     void signal_changeLangToEnglish();
 
 public slots:
-    void slot_calibrateline();
-    void slot_calibrateCircle();
     void slot_rulerShowItem(const QString &text);
     void slot_rulerDeleteItem(const QString &text);
     void slot_tableDelete();
@@ -128,8 +114,6 @@ public slots:
     // Saves the picture with the measurements to the name chosen in the save dialog, or to the
     // next free "IMG" bitmap.
     void slot_saveImage();
-    void slot_fileDialogSelected(const QString &fileName);
-    void slot_fileDialogRejected();
 
 private slots:
     void on_tb_CrossLine_clicked();
@@ -142,13 +126,9 @@ private slots:
     void on_tb_Config_clicked();
     void on_tb_Capture_clicked();
     void on_tb_DataSave_clicked();
-    void on_tb_Pin_clicked();
     void on_cb_Unit_currentIndexChanged(int index);
     void on_tw_DataTable_cellClicked(int row, int column);
     void on_tw_DataTable_customContextMenuRequested(const QPoint &pos);
-    void on_tb_SimplifiedChinese_clicked();
-    void on_tb_TraditionalChinese_clicked();
-    void on_tb_English_clicked();
     void on_tb_UpgradeApplication_clicked();
     void on_tb_HorizontalLineOkey_clicked();
     void on_tb_VerticalLineOkey_clicked();
@@ -156,16 +136,8 @@ private slots:
     void on_tb_CustomSave_clicked();
 
 protected:
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    void enterEvent(QEnterEvent *event) override;
-#else
-    void enterEvent(QEvent *event) override;
-#endif
-    void leaveEvent(QEvent *event) override;
-    void timerEvent(QTimerEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -181,10 +153,11 @@ private:
     ToolPalette *palette = nullptr;
     ResultsTable *results = nullptr;
     StorageActions *storage = nullptr;
+    PanelSaveDialog *saveDialog = nullptr;
+    PanelBehaviour *behaviour = nullptr;
     PanelFiles *files = nullptr;
     ReferenceLines *referenceLines = nullptr;
     RulerPicker *rulerPicker = nullptr;
-    int versionClicks = 0;
 };
 
 #endif // MENU_H

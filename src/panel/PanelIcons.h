@@ -4,6 +4,7 @@
 #include <QString>
 
 class QToolButton;
+class QWidget;
 
 // The panel's buttons are drawn by their icons, set as border images.
 namespace PanelIcons {
@@ -14,6 +15,8 @@ QString crossLine(bool shown);
 // An icon of the assist group.
 QString assist(const char *name);
 void set(QToolButton *button, const QString &path);
+// Gives the panel's assist buttons, reference-line pictures and toggles their normal look.
+void dressPanel(QWidget *panel);
 } // namespace PanelIcons
 
 #endif // PANELICONS_H

@@ -1,11 +1,14 @@
 #include "StorageActions.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QUrl>
 
 #include "FreeName.h"
 #include "GlobalVar.h"
+#include "ImageViewer.h"
 #include "SystemPaths.h"
 #include "UserDialogs.h"
 
@@ -83,4 +86,27 @@ QFileDialog *StorageActions::createFileDialog(int mode, const QString &title, co
     dialog->setSidebarUrls({QUrl::fromLocalFile(SystemPaths::resolve(QStringLiteral("/media/usb/"))),
                             QUrl::fromLocalFile(SystemPaths::resolve(QStringLiteral("/mnt/")))});
     return dialog;
+}
+
+void StorageActions::browsePictures()
+{
+    const QString stick = SystemPaths::resolve(QStringLiteral("/media/usb/"));
+    if (!QDir(stick).exists()) {
+        UserDialogs::warning(panel, tr("Warning"), tr("U disk isn't exists! Please insert U disk!"));
+        return;
+    }
+    // The type the captures are saved in comes first.
+    const QString filter = GlobalVar::imageType == QLatin1String("jpg") ? tr("Image (*.jpg);;Image (*.bmp)")
+                                                                       : tr("Image (*.bmp);;Image (*.jpg)");
+    const QString path = UserDialogs::getOpenFileName(panel, tr("Open Image File"), stick + QStringLiteral("DCIM/"), filter);
+    if (path.isEmpty())
+        return;
+    auto *viewer = new ImageViewer;
+    if (viewer->openImage(path))
+        viewer->exec();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() <= 49)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    delete viewer;
 }

@@ -22,6 +22,9 @@ public:
     // The next free file name "<prefix>NNNNN" (no extension), or empty after a warning when
     // there is no medium, too little space or no number left.
     QString freeName(const QString &prefix, const QString &extensions);
+    // Asks for a picture on the stick and shows it in the image viewer; a warning when there
+    // is no stick.
+    void browsePictures();
 
     // A new non-modal save (mode 1) or open (mode 2) dialog on `path`, not yet shown; the
     // caller owns it.

@@ -585,7 +585,7 @@ void TestKeyboard::saveDialogEndToEnd()
     draw(3, {QPointF(190, 560), QPointF(490, 560)});
     QToolButton *save = frame->menu()->findChild<QToolButton *>(QStringLiteral("tb_DataSave"));
     QTest::mouseClick(save, Qt::LeftButton);
-    QFileDialog *dialog = frame->menu()->fileDialog;
+    QFileDialog *dialog = frame->menu()->fileDialog();
     QVERIFY(dialog && dialog->isVisible());
     QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
     // The save button carries "dialogfullkeyboard": the dialog's name field has the keyboard
@@ -610,7 +610,7 @@ void TestKeyboard::saveDialogEndToEnd()
     typeLetters(QStringLiteral("csv"));
     tap("control_Enter");
     QTRY_VERIFY(!kb()->isVisible());
-    QCOMPARE(frame->menu()->fileAction, 0);
+    QCOMPARE(frame->menu()->fileAction(), 0);
     QFile saved(sandbox.root() + QStringLiteral("/media/usb/DCIM/你好.csv"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().contains("L1=300.000pixels"));

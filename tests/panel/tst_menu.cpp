@@ -18,6 +18,7 @@
 #include "ImageViewer.h"
 #include "MeasureLine.h"
 #include "Menu.h"
+#include "PanelBehaviour.h"
 #include "ParamFile.h"
 #include "SimulatedCamera.h"
 #include "ccdSetDialog.h"
@@ -100,7 +101,7 @@ void TestMenu::drawSegment(const QPointF &a, const QPointF &b)
 
 void TestMenu::acceptSaveDialog()
 {
-    QFileDialog *dialog = menu()->fileDialog;
+    QFileDialog *dialog = menu()->fileDialog();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
@@ -236,15 +237,15 @@ void TestMenu::exportEndToEnd()
     button("tb_FreeLine")->click();
     drawSegment(QPointF(190, 560), QPointF(490, 560));
     button("tb_DataSave")->click();
-    QCOMPARE(menu()->fileAction, 1);
-    QCOMPARE(menu()->fileDialog->selectedFiles().value(0),
+    QCOMPARE(menu()->fileAction(), 1);
+    QCOMPARE(menu()->fileDialog()->selectedFiles().value(0),
              sandbox.root() + QStringLiteral("/media/usb/DCIM/EXT00001.csv"));
     // A second save while the dialog is open does nothing.
-    QFileDialog *dialog = menu()->fileDialog;
+    QFileDialog *dialog = menu()->fileDialog();
     button("tb_DataSave")->click();
-    QCOMPARE(menu()->fileDialog, dialog);
+    QCOMPARE(menu()->fileDialog(), dialog);
     acceptSaveDialog();
-    QCOMPARE(menu()->fileAction, 0);
+    QCOMPARE(menu()->fileAction(), 0);
 
     QFile file(sandbox.root() + QStringLiteral("/media/usb/DCIM/EXT00001.csv"));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -253,12 +254,12 @@ void TestMenu::exportEndToEnd()
                                         "1,L1,\"L1=300.000pixels\",\r\n"));
     // The next export proposes the next number.
     button("tb_DataSave")->click();
-    QVERIFY(menu()->fileDialog->selectedFiles().value(0).endsWith(QLatin1String("EXT00002.csv")));
-    menu()->fileDialog->reject();
-    QCOMPARE(menu()->fileAction, 0);
+    QVERIFY(menu()->fileDialog()->selectedFiles().value(0).endsWith(QLatin1String("EXT00002.csv")));
+    menu()->fileDialog()->reject();
+    QCOMPARE(menu()->fileAction(), 0);
     // A name typed without extension is saved as a CSV file all the same.
     button("tb_DataSave")->click();
-    menu()->fileDialog->selectFile(sandbox.root() + QStringLiteral("/media/usb/DCIM/parts"));
+    menu()->fileDialog()->selectFile(sandbox.root() + QStringLiteral("/media/usb/DCIM/parts"));
     acceptSaveDialog();
     QVERIFY(QFile::exists(sandbox.root() + QStringLiteral("/media/usb/DCIM/parts.csv")));
     QVERIFY(!QFile::exists(sandbox.root() + QStringLiteral("/media/usb/DCIM/parts")));
@@ -285,8 +286,7 @@ void TestMenu::restartRestoresSettings()
     TestUtils::drag(frame->view()->viewport(), QPointF(800, 300), QPointF(1000, 300));
     QCOMPARE(menu()->verticalCrossLine->position, QPointF(1000, 0));
     // Custom lines reach a file only through "Save".
-    menu()->fileName = sandbox.path(QStringLiteral("lines.ini"));
-    menu()->saveConfig();
+    menu()->saveConfig(sandbox.path(QStringLiteral("lines.ini")));
 
     closeFrame();
     openFrame();
@@ -304,28 +304,24 @@ void TestMenu::restartRestoresSettings()
 
 void TestMenu::fadeAndHiddenControls()
 {
-    auto fire = [this](int id) {
-        QTimerEvent event(id);
-        QCoreApplication::sendEvent(menu(), &event);
-    };
     QEvent leave(QEvent::Leave);
     // Pinned (the start state): the timer has no effect.
     QCoreApplication::sendEvent(menu(), &leave);
-    fire(menu()->hideTimerId);
-    QVERIFY(!menu()->bFaded);
+    menu()->panelBehaviour()->fadeIfIdle();
+    QVERIFY(!menu()->panelBehaviour()->isFaded());
     QVERIFY(table()->isVisible());
 
     button("tb_Pin")->click();
-    QVERIFY(!menu()->bPinned);
+    QVERIFY(!menu()->panelBehaviour()->isPinned());
     QCoreApplication::sendEvent(menu(), &leave);
-    fire(menu()->hideTimerId);
-    QVERIFY(menu()->bFaded);
-    QCOMPARE(menu()->opacityEffect->opacity(), 0.0);
+    menu()->panelBehaviour()->fadeIfIdle();
+    QVERIFY(menu()->panelBehaviour()->isFaded());
+    QCOMPARE(menu()->panelBehaviour()->opacity(), 0.0);
     QVERIFY(!table()->isVisible());
 
     QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(1610, 10));
     QCoreApplication::sendEvent(menu(), &enter);
-    QVERIFY(!menu()->bFaded);
+    QVERIFY(!menu()->panelBehaviour()->isFaded());
     QVERIFY(table()->isVisible());
 
     // Three presses on the version label, with others between them, show the upgrade button;
@@ -384,17 +380,17 @@ void TestMenu::cameraButtonsAndCapture()
 
     // The capture button asks for a name; a .jpg name makes JPEG the type from now on.
     button("tb_Capture")->click();
-    QCOMPARE(menu()->fileAction, 2);
-    QVERIFY(menu()->fileDialog->selectedFiles().value(0).endsWith(QLatin1String("IMG00002.bmp")));
+    QCOMPARE(menu()->fileAction(), 2);
+    QVERIFY(menu()->fileDialog()->selectedFiles().value(0).endsWith(QLatin1String("IMG00002.bmp")));
     const QString jpg = sandbox.root() + QStringLiteral("/media/usb/DCIM/IMG00002.jpg");
-    menu()->fileDialog->selectFile(jpg);
+    menu()->fileDialog()->selectFile(jpg);
     acceptSaveDialog();
     QCOMPARE(GlobalVar::imageType, QStringLiteral("jpg"));
     QCOMPARE(QSettings(ParamFile::path(), QSettings::IniFormat).value("image/type").toString(), QStringLiteral("jpg"));
     QCOMPARE(QImage(jpg).size(), QSize(1920, 1080));
     button("tb_Capture")->click();
-    QVERIFY(menu()->fileDialog->selectedFiles().value(0).endsWith(QLatin1String("IMG00003.jpg")));
-    menu()->fileDialog->reject();
+    QVERIFY(menu()->fileDialog()->selectedFiles().value(0).endsWith(QLatin1String("IMG00003.jpg")));
+    menu()->fileDialog()->reject();
     QVERIFY(warnings.isEmpty());
 
     // The open button shows a capture in the viewer, the saved type offered first.
@@ -427,11 +423,11 @@ void TestMenu::captureNamesAndFailures()
     const QString folder = sandbox.root() + QStringLiteral("/media/usb/DCIM/");
     auto captureAs = [&](const QString &typed, const QString &filter) {
         button("tb_Capture")->click();
-        QCOMPARE(menu()->fileAction, 2);
-        menu()->fileDialog->selectNameFilter(filter);
-        menu()->fileDialog->selectFile(folder + typed);
+        QCOMPARE(menu()->fileAction(), 2);
+        menu()->fileDialog()->selectNameFilter(filter);
+        menu()->fileDialog()->selectFile(folder + typed);
         acceptSaveDialog();
-        QCOMPARE(menu()->fileAction, 0);
+        QCOMPARE(menu()->fileAction(), 0);
     };
     captureAs(QStringLiteral("shot"), QStringLiteral("Image (*.bmp)"));
     QCOMPARE(QImage(folder + QStringLiteral("shot.bmp"), "BMP").size(), QSize(1920, 1080));
