@@ -33,7 +33,7 @@ protected:
 
     // Arms `tool` and clicks the points in turn, moving the mouse onto each before its click.
     // Returns the last finished item, or the one in progress when none is finished.
-    Shape *draw(int tool, const QVector<QPointF> &clicks)
+    Shape *draw(ToolId tool, const QVector<QPointF> &clicks)
     {
         frame->armTool(tool);
         for (int i = 0; i < clicks.size(); ++i) {

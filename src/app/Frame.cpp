@@ -68,7 +68,7 @@ Frame::Frame(QWidget *parent)
     connect(this, &Frame::signal_initMainButton, panel, &Menu::initMainButton);
     connect(panel, &Menu::signal_changeRulerValue, this, &Frame::slot_changeRulerValue);
     connect(panel, &Menu::signal_changeRulerUnit, this, &Frame::slot_changeRulerUnit);
-    connect(panel, &Menu::signal_toolArmed, this, &Frame::armTool);
+    connect(panel, &Menu::signal_toolArmed, this, QOverload<int>::of(&Frame::armTool));
     connect(panel, &Menu::signal_toolDisarmed, this, &Frame::disarmTool);
     connect(panel, &Menu::signal_shapesHidden, this, &Frame::slot_shapesHidden);
     connect(panel, &Menu::signal_captureRequested, this, &Frame::slot_captureRequested);

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "ViewMouseHandler.h"
+#include "ToolId.h"
 
 class CalibrateDialog;
 class CalibrationWorkflow;
@@ -37,6 +37,7 @@ public:
     // Arms a drawing tool (code as in the tool table) or disarms it. An item still half drawn
     // under the previous tool is discarded, so no item is continued by the wrong tool.
     void armTool(int code);
+    void armTool(ToolId id) { armTool(toolCode(id)); }
     void disarmTool();
     // An item left the list: the window and its tools let go of it.
     void forgetShape(Shape *shape);

@@ -113,7 +113,7 @@ void TestFrame::window()
 void TestFrame::twoClickItem()
 {
     QSignalSpy table(frame->document(), &MeasurementDocument::itemsChanged);
-    frame->armTool(3);
+    frame->armTool(ToolId::Line);
     click(viewport(), QPointF(100, 200));
     QCOMPARE(frame->pointIndex(), quint8(1));
     auto *segment = qgraphicsitem_cast<MeasureLine *>(frame->currentShape());
@@ -138,7 +138,7 @@ void TestFrame::twoClickItem()
     QVERIFY(segment->flags().testFlag(QGraphicsItem::ItemIsMovable));
 
     // A segment finished beside it whose label would cover the first one's gives way.
-    frame->armTool(3);
+    frame->armTool(ToolId::Line);
     click(viewport(), QPointF(100, 210));
     move(viewport(), QPointF(400, 610));
     click(viewport(), QPointF(400, 610));
@@ -151,10 +151,10 @@ void TestFrame::countersAndMoves()
 {
     // Items of counter A are numbered in one sequence across tools.
     GlobalVar::bMovable = false;
-    frame->armTool(3);
+    frame->armTool(ToolId::Line);
     click(viewport(), QPointF(10, 10));
     click(viewport(), QPointF(20, 10));
-    frame->armTool(16);
+    frame->armTool(ToolId::Point2Circle);
     click(viewport(), QPointF(100, 100));
     auto *path = qgraphicsitem_cast<Path4 *>(frame->currentShape());
     QVERIFY(path);
@@ -184,7 +184,7 @@ void TestFrame::countersAndMoves()
 void TestFrame::rightClicks()
 {
     QSignalSpy disarmed(frame, &Frame::signal_initMainButton);
-    frame->armTool(3);
+    frame->armTool(ToolId::Line);
     // Armed with nothing in progress and no item yet: consumed, nothing happens.
     click(viewport(), QPointF(50, 50), Qt::RightButton);
     QVERIFY(frame->isDrawing());
@@ -215,7 +215,7 @@ void TestFrame::rightClicks()
 void TestFrame::rightClickFinishesMultiPointItem()
 {
     QSignalSpy table(frame->document(), &MeasurementDocument::itemsChanged);
-    frame->armTool(12);
+    frame->armTool(ToolId::Polygon);
     // One click: a right click deletes the item.
     click(viewport(), QPointF(100, 100));
     click(viewport(), QPointF(100, 100), Qt::RightButton);
@@ -258,10 +258,10 @@ void TestFrame::toolWithoutItemClass()
 
 void TestFrame::armingAnotherToolDiscardsHalfDrawnItem()
 {
-    frame->armTool(12);
+    frame->armTool(ToolId::Polygon);
     click(viewport(), QPointF(100, 100));
     click(viewport(), QPointF(200, 100));
-    frame->armTool(3);
+    frame->armTool(ToolId::Line);
     QCOMPARE(itemsInScene(), 0);
     QCOMPARE(frame->pointIndex(), quint8(0));
     QVERIFY(!frame->currentShape());
@@ -278,7 +278,7 @@ void TestFrame::armingAnotherToolDiscardsHalfDrawnItem()
 void TestFrame::calibrationItem()
 {
     QSignalSpy table(frame->document(), &MeasurementDocument::itemsChanged);
-    frame->armTool(1);
+    frame->armTool(ToolId::CalibrateLine);
     click(viewport(), QPointF(100, 100));
     move(viewport(), QPointF(150, 100));
     QCOMPARE(frame->currentShape()->serial, quint16(0));
@@ -296,7 +296,7 @@ void TestFrame::calibrationItem()
 
 void TestFrame::disarmedPressReachesScene()
 {
-    frame->armTool(3);
+    frame->armTool(ToolId::Line);
     click(viewport(), QPointF(100, 100));
     click(viewport(), QPointF(500, 100));
     frame->disarmTool();
@@ -381,20 +381,20 @@ void TestFrame::itemWithoutValueIsNotKept_data()
     QTest::addColumn<QVector<QPointF>>("clicks");
     const QPointF p(400, 400), q(600, 300);
     QTest::newRow("line to circle, line of no length")
-        << 17 << QVector<QPointF>{p, p, QPointF(600, 300), QPointF(500, 200), QPointF(400, 300)};
-    QTest::newRow("circle, repeated rim point") << 15 << QVector<QPointF>{p, p, q};
+        << toolCode(ToolId::Line2Circle) << QVector<QPointF>{p, p, QPointF(600, 300), QPointF(500, 200), QPointF(400, 300)};
+    QTest::newRow("circle, repeated rim point") << toolCode(ToolId::Circle) << QVector<QPointF>{p, p, q};
     QTest::newRow("circle, collinear rim points")
-        << 15 << QVector<QPointF>{QPointF(600, 400), QPointF(500, 400), QPointF(400, 400)};
-    QTest::newRow("arc, repeated point") << 14 << QVector<QPointF>{p, q, q};
-    QTest::newRow("angle, double click at the second line") << 10 << QVector<QPointF>{p, q, q + QPointF(0, 100), q + QPointF(0, 100)};
-    QTest::newRow("angle, first line of no length") << 10 << QVector<QPointF>{p, p, q, q + QPointF(100, 100)};
-    QTest::newRow("point to line, base of one point") << 9 << QVector<QPointF>{q, p, p};
-    QTest::newRow("parallel, base of one point") << 7 << QVector<QPointF>{p, p, q};
+        << toolCode(ToolId::Circle) << QVector<QPointF>{QPointF(600, 400), QPointF(500, 400), QPointF(400, 400)};
+    QTest::newRow("arc, repeated point") << toolCode(ToolId::Radian) << QVector<QPointF>{p, q, q};
+    QTest::newRow("angle, double click at the second line") << toolCode(ToolId::Angle) << QVector<QPointF>{p, q, q + QPointF(0, 100), q + QPointF(0, 100)};
+    QTest::newRow("angle, first line of no length") << toolCode(ToolId::Angle) << QVector<QPointF>{p, p, q, q + QPointF(100, 100)};
+    QTest::newRow("point to line, base of one point") << toolCode(ToolId::Point2Line) << QVector<QPointF>{q, p, p};
+    QTest::newRow("parallel, base of one point") << toolCode(ToolId::Paraline) << QVector<QPointF>{p, p, q};
     QTest::newRow("two circles, second collinear")
-        << 18 << QVector<QPointF>{QPointF(600, 400), QPointF(500, 300), QPointF(400, 400),
+        << toolCode(ToolId::Circle2Circle) << QVector<QPointF>{QPointF(600, 400), QPointF(500, 300), QPointF(400, 400),
                                   QPointF(900, 400), QPointF(1000, 400), QPointF(1100, 400)};
-    QTest::newRow("concentric, repeated rim point") << 19 << QVector<QPointF>{p, p, q, q + QPointF(9, 9)};
-    QTest::newRow("pairs of parallels, base of one point") << 20 << QVector<QPointF>{p, p, q, q, p};
+    QTest::newRow("concentric, repeated rim point") << toolCode(ToolId::Concentric) << QVector<QPointF>{p, p, q, q + QPointF(9, 9)};
+    QTest::newRow("pairs of parallels, base of one point") << toolCode(ToolId::Paraline2Paraline) << QVector<QPointF>{p, p, q, q, p};
 }
 
 void TestFrame::itemWithoutValueIsNotKept()
@@ -403,7 +403,7 @@ void TestFrame::itemWithoutValueIsNotKept()
     QFETCH(QVector<QPointF>, clicks);
     auto *table = frame->menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
     QVERIFY(table);
-    draw(tool, clicks);
+    draw(ToolId(tool), clicks);
     // Not listed, gone from the picture, and the user told why.
     QVERIFY(GlobalVar::shapeList.isEmpty());
     QVERIFY(!table->item(0, 1) || table->item(0, 1)->text().isEmpty());
@@ -411,7 +411,7 @@ void TestFrame::itemWithoutValueIsNotKept()
     QVERIFY(!frame->currentShape());
     QCOMPARE(warnings.size(), 1);
     // The next item is listed in the first row.
-    const Shape *next = draw(3, {QPointF(100, 100), QPointF(100, 300)});
+    const Shape *next = draw(ToolId::Line, {QPointF(100, 100), QPointF(100, 300)});
     QCOMPARE(table->item(0, 2)->text(), next->labelValues());
 }
 

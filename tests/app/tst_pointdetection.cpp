@@ -160,13 +160,13 @@ void TestPointDetection::pressesSnapWhileDrawing()
     const QPointF onRim = frame->detectPoint(nearRim);
     const QPointF onRectangle = frame->detectPoint(nearRectangle);
     QVERIFY(onRim != nearRim && onRectangle != nearRectangle);
-    frame->armTool(3);
+    frame->armTool(ToolId::Line);
     click(viewport(), nearRim);   // detection is off
     QCOMPARE(static_cast<MeasureLine *>(frame->currentShape())->startPoint, nearRim);
     frame->disarmTool();
 
     GlobalVar::bDetectAuto = true;
-    frame->armTool(3);
+    frame->armTool(ToolId::Line);
     click(viewport(), nearRim);
     move(viewport(), nearRectangle);
     click(viewport(), nearRectangle);
@@ -186,7 +186,7 @@ void TestPointDetection::pressesSnapWhileDrawing()
 void TestPointDetection::captureDrawsItemsOverPicture()
 {
     GlobalVar::shapeGraphPen = QPen(QColor(255, 0, 255), 3);
-    frame->armTool(3);
+    frame->armTool(ToolId::Line);
     click(viewport(), QPointF(100, 800));
     move(viewport(), QPointF(700, 800));
     click(viewport(), QPointF(700, 800));

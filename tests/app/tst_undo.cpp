@@ -77,8 +77,8 @@ void TestUndo::cleanup()
 void TestUndo::namesKeysAndButtons()
 {
     QVERIFY(!button("tb_Undo")->isEnabled() && !button("tb_Redo")->isEnabled());
-    draw(toolCode(ToolId::Line), {QPointF(100, 100), QPointF(300, 100)});
-    Shape *second = draw(toolCode(ToolId::Line), {QPointF(100, 200), QPointF(300, 200)});
+    draw(ToolId::Line, {QPointF(100, 100), QPointF(300, 100)});
+    Shape *second = draw(ToolId::Line, {QPointF(100, 200), QPointF(300, 200)});
     QVERIFY(button("tb_Undo")->isEnabled() && !button("tb_Redo")->isEnabled());
 
     QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
@@ -98,7 +98,7 @@ void TestUndo::namesKeysAndButtons()
     // A new item after an undo takes the next name, as after a deletion; the undone one is gone
     // for good.
     button("tb_Undo")->click();
-    Shape *third = draw(toolCode(ToolId::Line), {QPointF(100, 300), QPointF(300, 300)});
+    Shape *third = draw(ToolId::Line, {QPointF(100, 300), QPointF(300, 300)});
     QCOMPARE(third->labelName(), QStringLiteral("L3"));
     QVERIFY(!button("tb_Redo")->isEnabled());
 
@@ -110,7 +110,7 @@ void TestUndo::namesKeysAndButtons()
     QCOMPARE(table()->item(0, 1)->text() + table()->item(1, 1)->text(), QStringLiteral("L1L3"));
 
     // Undo while an item is being drawn abandons that item and nothing else.
-    frame->armTool(toolCode(ToolId::Line));
+    frame->armTool(ToolId::Line);
     click(viewport(), QPointF(500, 500));
     const int index = history()->index();
     button("tb_Undo")->click();
@@ -122,7 +122,7 @@ void TestUndo::namesKeysAndButtons()
 void TestUndo::drawingKeys()
 {
     // Backspace takes back the last click of a polygon; the item goes on from there.
-    frame->armTool(toolCode(ToolId::Polygon));
+    frame->armTool(ToolId::Polygon);
     for (const QPointF &p : {QPointF(100, 100), QPointF(400, 100), QPointF(999, 999)}) {
         move(viewport(), p);
         click(viewport(), p);
@@ -219,16 +219,16 @@ void TestUndo::randomStep(std::mt19937 &random)
     case 0:
     case 1: {
         const QPointF from = anywhere();
-        draw(toolCode(ToolId::Line), {from, from + QPointF(pick(30, 300), pick(-200, 200))});
+        draw(ToolId::Line, {from, from + QPointF(pick(30, 300), pick(-200, 200))});
         break;
     }
     case 2: {
         const QPointF centre = anywhere();
-        draw(toolCode(ToolId::Circle), {centre + QPointF(-60, 0), centre + QPointF(0, 60), centre + QPointF(60, 0)});
+        draw(ToolId::Circle, {centre + QPointF(-60, 0), centre + QPointF(0, 60), centre + QPointF(60, 0)});
         break;
     }
     case 3:
-        draw(toolCode(ToolId::Rectangle), {QPointF(pick(20, 700), pick(20, 500)), QPointF(pick(750, 1500), pick(550, 1050))});
+        draw(ToolId::Rectangle, {QPointF(pick(20, 700), pick(20, 500)), QPointF(pick(750, 1500), pick(550, 1050))});
         break;
     case 4:
         if (table()->item(0, 0)) {

@@ -210,7 +210,7 @@ void TestCalibration::calibrateAndMeasure()
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("mm"));
 
     // A 1250-pixel segment reads 12.500mm, in the table too.
-    Shape *line = draw(3, {QPointF(100, 800), QPointF(1350, 800)});
+    Shape *line = draw(ToolId::Line, {QPointF(100, 800), QPointF(1350, 800)});
     QCOMPARE(line->label, QStringLiteral("L1=L1=12.500mm"));
     auto *table = frame->menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
     QCOMPARE(table->item(0, 2)->text(), QStringLiteral("L1=12.500mm"));
@@ -287,7 +287,7 @@ void TestCalibration::rightClickOnlyNamesCalibrations()
 {
     // A segment measured, then the calibration tool armed: a right click on the view must not
     // open the dialog for the measurement.
-    draw(3, {QPointF(100, 100), QPointF(300, 100)});
+    draw(ToolId::Line, {QPointF(100, 100), QPointF(300, 100)});
     frame->menu()->calibrateLineAction->trigger();
     click(viewport(), QPointF(300, 100), Qt::RightButton);
     QVERIFY(!frame->calibrateDialog()->isVisible());
@@ -475,7 +475,7 @@ void TestCalibration::selectorNamesTheUnitShown()
         combo("cb_Unit")->setCurrentIndex(choose);
     const QStringList units{"pixels", "mm", "um", "inch", "mil"};
     QCOMPARE(units.value(combo("cb_Unit")->currentIndex()), unit);
-    Shape *line = draw(3, {QPointF(100, 800), QPointF(600, 800)});
+    Shape *line = draw(ToolId::Line, {QPointF(100, 800), QPointF(600, 800)});
     QVERIFY2(line->label.endsWith(unit), qPrintable(line->label));
 }
 

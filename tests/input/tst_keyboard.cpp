@@ -582,7 +582,7 @@ void TestKeyboard::saveDialogEndToEnd()
         return true;
     });
     openFrame();
-    draw(3, {QPointF(190, 560), QPointF(490, 560)});
+    draw(ToolId::Line, {QPointF(190, 560), QPointF(490, 560)});
     QToolButton *save = frame->menu()->findChild<QToolButton *>(QStringLiteral("tb_DataSave"));
     QTest::mouseClick(save, Qt::LeftButton);
     QFileDialog *dialog = frame->menu()->fileDialog();

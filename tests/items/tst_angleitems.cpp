@@ -73,7 +73,7 @@ void TestAngleItems::cleanup()
 MeasureAngle *TestAngleItems::drawAngle(const QPointF &a1, const QPointF &a2, const QPointF &b1,
                                         const QPointF &b2)
 {
-    frame->armTool(10);
+    frame->armTool(ToolId::Angle);
     click(viewport(), a1);
     move(viewport(), a2);
     click(viewport(), a2);
@@ -151,7 +151,7 @@ void TestAngleItems::angle()
 
 void TestAngleItems::angleLabelWaitsForSecondLine()
 {
-    frame->armTool(10);
+    frame->armTool(ToolId::Angle);
     click(viewport(), QPointF(100, 300));
     auto *item = qgraphicsitem_cast<MeasureAngle *>(frame->currentShape());
     QVERIFY(item);
@@ -167,7 +167,7 @@ void TestAngleItems::angleLabelWaitsForSecondLine()
 
 void TestAngleItems::parallelLinesMeetAtNoAngle()
 {
-    frame->armTool(10);
+    frame->armTool(ToolId::Angle);
     click(viewport(), QPointF(100, 300));
     click(viewport(), QPointF(500, 300));
     click(viewport(), QPointF(100, 500));
@@ -243,7 +243,7 @@ void TestAngleItems::arc()
     QFETCH(QPointF, insidePie);
     QFETCH(QPointF, outsidePie);
 
-    frame->armTool(14);
+    frame->armTool(ToolId::Radian);
     click(viewport(), start);
     click(viewport(), middle);
     move(viewport(), end);

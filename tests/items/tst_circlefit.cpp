@@ -149,7 +149,7 @@ void TestCircleFit::noCircle()
 void TestCircleFit::drawnAndFinishedByRightClick()
 {
     const QVector<QPointF> points = rim(QPointF(500, 450), 120, 6, 15);
-    auto *item = qgraphicsitem_cast<MeasureCircleFit *>(draw(21, points));
+    auto *item = qgraphicsitem_cast<MeasureCircleFit *>(draw(ToolId::CircleFit, points));
     QVERIFY(item);
     QCOMPARE(frame->pointIndex(), quint8(6));
     QVERIFY(GlobalVar::shapeList.isEmpty());
@@ -178,7 +178,7 @@ void TestCircleFit::drawnAndFinishedByRightClick()
 void TestCircleFit::twentiethClickFinishes()
 {
     const QVector<QPointF> points = rim(QPointF(800, 500), 200, 20);
-    draw(21, points);
+    draw(ToolId::CircleFit, points);
     MeasureCircleFit *item = lastItem();
     QVERIFY(item);
     QCOMPARE(frame->pointIndex(), quint8(0));
@@ -189,7 +189,7 @@ void TestCircleFit::twentiethClickFinishes()
 
 void TestCircleFit::tooFewPointsAreDiscarded()
 {
-    draw(21, {QPointF(100, 100), QPointF(200, 120)});
+    draw(ToolId::CircleFit, {QPointF(100, 100), QPointF(200, 120)});
     click(viewport(), QPointF(150, 300), Qt::RightButton);
     QVERIFY(GlobalVar::shapeList.isEmpty());
     QVERIFY(!frame->currentShape());
@@ -199,7 +199,7 @@ void TestCircleFit::tooFewPointsAreDiscarded()
 void TestCircleFit::collinearPointsShowNoValues()
 {
     // The mouse off the line gives a circle while drawing; the points kept do not.
-    draw(21, {QPointF(100, 100), QPointF(200, 200), QPointF(300, 300)});
+    draw(ToolId::CircleFit, {QPointF(100, 100), QPointF(200, 200), QPointF(300, 300)});
     move(viewport(), QPointF(100, 300));
     MeasureCircleFit *item = qgraphicsitem_cast<MeasureCircleFit *>(frame->currentShape());
     QVERIFY(item && item->circle.valid);
@@ -216,7 +216,7 @@ void TestCircleFit::collinearPointsShowNoValues()
 void TestCircleFit::handlesAndUnits()
 {
     const QVector<QPointF> points{{700, 500}, {600, 400}, {500, 500}, {600, 600}};
-    draw(21, points);
+    draw(ToolId::CircleFit, points);
     click(viewport(), QPointF(10, 10), Qt::RightButton);
     MeasureCircleFit *item = lastItem();
     QVERIFY(item);

@@ -181,7 +181,7 @@ void TestCircleItems::lineToCircle()
 
 void TestCircleItems::lineToCircleStages()
 {
-    frame->armTool(17);
+    frame->armTool(ToolId::Line2Circle);
     click(viewport(), QPointF(100, 500));
     auto *item = qgraphicsitem_cast<MeasureLine2Circle *>(frame->currentShape());
     QVERIFY(item);

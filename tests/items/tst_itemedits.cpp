@@ -77,7 +77,7 @@ void TestItemEdits::handleDragAsIfClickedThere()
     QFETCH(QVector<QPointF>, clicks);
     QFETCH(int, handle);
     QFETCH(QPointF, to);
-    Shape *item = draw(tool, clicks);
+    Shape *item = draw(ToolId(tool), clicks);
     QCOMPARE(GlobalVar::shapeList.size(), 1);
     frame->disarmTool();
     const QPointF from = clicks.at(handle - 1);
@@ -123,7 +123,7 @@ void TestItemEdits::unitChangeReachesEveryValue()
     QFETCH(QVector<QPointF>, clicks);
     QFETCH(QString, inPixels);
     QFETCH(QString, inMm);
-    Shape *item = draw(tool, clicks);
+    Shape *item = draw(ToolId(tool), clicks);
     QVERIFY2(shown(item).contains(inPixels), qPrintable(shown(item)));
 
     ruler calibration;

@@ -90,8 +90,8 @@ void TestLineItems::calibratedLength()
     GlobalVar::currentUnit = QStringLiteral("mm");
     GlobalVar::currentRealRuler = 0.01f;
     // Two segments of counter A: the numbers go on.
-    draw(3, QPointF(100, 500), QPointF(100, 400));
-    const MeasureLine *line = draw(3, QPointF(100, 900), QPointF(1100, 150));
+    draw(toolCode(ToolId::Line), QPointF(100, 500), QPointF(100, 400));
+    const MeasureLine *line = draw(toolCode(ToolId::Line), QPointF(100, 900), QPointF(1100, 150));
     QCOMPARE(line->label, QStringLiteral("L2=L2=12.500mm"));
     GlobalVar::bTextON = false;
     QCOMPARE(line->shownLabel(), QStringLiteral("L2"));
@@ -99,7 +99,7 @@ void TestLineItems::calibratedLength()
 
 void TestLineItems::nullSegment()
 {
-    const MeasureLine *line = draw(3, QPointF(300, 300), QPointF(300, 300));
+    const MeasureLine *line = draw(toolCode(ToolId::Line), QPointF(300, 300), QPointF(300, 300));
     QCOMPARE(line->label, QStringLiteral("L1=L1=0.000pixels"));
     QCOMPARE(line->measuredLine.angle(), 0.0);
     // Its handles are axis-aligned 8-pixel squares.
@@ -109,7 +109,7 @@ void TestLineItems::nullSegment()
 
 void TestLineItems::labelBeforeFirstMove()
 {
-    frame->armTool(3);
+    frame->armTool(ToolId::Line);
     click(viewport(), QPointF(200, 200));
     const auto *line = static_cast<MeasureLine *>(frame->currentShape());
     QVERIFY(line->label.isEmpty());

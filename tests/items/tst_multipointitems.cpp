@@ -39,7 +39,7 @@ void TestMultiPointItems::cleanup()
 void TestMultiPointItems::sixteenPointsAndTheirSpread()
 {
     const qreal baseY = 800;
-    frame->armTool(8);
+    frame->armTool(ToolId::CustomParaline);
     click(viewport(), QPointF(100, baseY));
     // The base line's second end is held at the first one's height.
     move(viewport(), QPointF(900, baseY + 7));
@@ -129,7 +129,7 @@ void TestMultiPointItems::spreadAsShown()
     QVector<QPointF> clicks{QPointF(100, 700), QPointF(900, 700)};
     for (int i = 0; i < distances.size(); ++i)
         clicks << QPointF(200 + 100 * i, 700 - distances.at(i));
-    draw(8, clicks.mid(0, clicks.size() - 1));
+    draw(ToolId::CustomParaline, clicks.mid(0, clicks.size() - 1));
     // The last point finishes the item with a right click.
     move(viewport(), clicks.last());
     click(viewport(), clicks.last(), Qt::RightButton);
@@ -140,7 +140,7 @@ void TestMultiPointItems::spreadAsShown()
 
 void TestMultiPointItems::clicksAreMeasuredWhereMade()
 {
-    draw(8, {QPointF(100, 600), QPointF(700, 600), QPointF(200, 500)});
+    draw(ToolId::CustomParaline, {QPointF(100, 600), QPointF(700, 600), QPointF(200, 500)});
     auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(frame->currentShape());
     QVERIFY(item);
     // A mouse position at the base line's height shows nothing new.
@@ -182,7 +182,7 @@ void TestMultiPointItems::dualParallels()
     QFETCH(qreal, y1);
     QFETCH(qreal, y2);
     QFETCH(QString, values);
-    draw(13, {QPointF(200, 600), QPointF(1000, 600), QPointF(500, y1), QPointF(700, y2)});
+    draw(ToolId::DualParaline, {QPointF(200, 600), QPointF(1000, 600), QPointF(500, y1), QPointF(700, y2)});
     auto *item = qgraphicsitem_cast<MeasureDualParaline *>(GlobalVar::shapeList.value(0));
     QVERIFY(item);
     QCOMPARE(frame->pointIndex(), quint8(0));
@@ -199,7 +199,7 @@ void TestMultiPointItems::dualParallels()
 
 void TestMultiPointItems::notEditable()
 {
-    draw(8, {QPointF(100, 600), QPointF(700, 600), QPointF(300, 400)});
+    draw(ToolId::CustomParaline, {QPointF(100, 600), QPointF(700, 600), QPointF(300, 400)});
     move(viewport(), QPointF(500, 450));
     click(viewport(), QPointF(500, 450), Qt::RightButton);
     auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(GlobalVar::shapeList.value(0));

@@ -87,7 +87,7 @@ void TestParallelItems::pointToLine()
     QFETCH(QPointF, lineEnd);
     QFETCH(QPointF, foot);
     QFETCH(bool, extended);
-    frame->armTool(9);
+    frame->armTool(ToolId::Point2Line);
     click(viewport(), point);
     // No rubber band between the point and the line's start.
     move(viewport(), lineStart);
@@ -125,7 +125,7 @@ void TestParallelItems::parallelLine()
     const QPointF u = (b2 - b1) / QLineF(b1, b2).length();
     const QPointF normal(u.y(), -u.x());
     const QPointF through = (b1 + b2) / 2 + 150 * normal + along * u;
-    auto *item = qgraphicsitem_cast<MeasureParaline *>(draw(7, {b1, b2, through}));
+    auto *item = qgraphicsitem_cast<MeasureParaline *>(draw(ToolId::Paraline, {b1, b2, through}));
     QVERIFY(item);
     QCOMPARE(item->label, pixels(QStringLiteral("L1"), 150.0));
     // The parallel has the base's direction and passes through the clicked point.
@@ -165,7 +165,7 @@ void TestParallelItems::pairsOfParallels()
     const QPointF p3 = m + offset2 * normal + along * u;
     const QPointF p4 = m + offset3 * normal - along * u;
     const QPointF p5 = m + offset4 * normal + 2 * along * u;
-    auto *item = qgraphicsitem_cast<MeasureParaline2Paraline *>(draw(20, {b1, b2, p3, p4}));
+    auto *item = qgraphicsitem_cast<MeasureParaline2Paraline *>(draw(ToolId::Paraline2Paraline, {b1, b2, p3, p4}));
     QVERIFY(item);
     // Nothing is measured until the last line is placed.
     QVERIFY(item->label.isEmpty());

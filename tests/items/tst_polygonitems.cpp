@@ -87,7 +87,7 @@ void TestPolygonItems::rectangle()
     QFETCH(QString, label);
     GlobalVar::currentUnit = unit;
     GlobalVar::currentRealRuler = ruler;
-    draw(11, {corner1, corner2});
+    draw(ToolId::Rectangle, {corner1, corner2});
     auto *item = qgraphicsitem_cast<MeasureRectangle *>(GlobalVar::shapeList.value(0));
     QVERIFY(item);
     QCOMPARE(item->measuredRect, rect);
@@ -118,7 +118,7 @@ void TestPolygonItems::polygonClosedByRightClick()
 {
     QFETCH(QPointF, lastMove);
     QFETCH(QVector<QPointF>, vertices);
-    draw(12, vertices.mid(0, 3));
+    draw(ToolId::Polygon, vertices.mid(0, 3));
     move(viewport(), lastMove);
     click(viewport(), vertices.last(), Qt::RightButton);
     auto *item = qgraphicsitem_cast<MeasurePolygon *>(GlobalVar::shapeList.value(0));
@@ -135,7 +135,7 @@ void TestPolygonItems::tenthClickFinishes()
         const qreal a = i * 2 * M_PI / 10;
         vertices << QPointF(600 + 200 * qCos(a), 500 + 150 * qSin(a));
     }
-    draw(12, vertices);
+    draw(ToolId::Polygon, vertices);
     QCOMPARE(frame->pointIndex(), quint8(0));
     auto *item = qgraphicsitem_cast<MeasurePolygon *>(GlobalVar::shapeList.value(0));
     QVERIFY(item);
@@ -150,7 +150,7 @@ void TestPolygonItems::tenthClickFinishes()
 
 void TestPolygonItems::rubberSegmentBeforeThePolygon()
 {
-    frame->armTool(12);
+    frame->armTool(ToolId::Polygon);
     click(viewport(), QPointF(100, 100));
     move(viewport(), QPointF(400, 100));
     click(viewport(), QPointF(400, 100));
@@ -175,7 +175,7 @@ void TestPolygonItems::rubberSegmentBeforeThePolygon()
 
 void TestPolygonItems::vertexDrag()
 {
-    draw(12, {QPointF(100, 100), QPointF(200, 100), QPointF(200, 200)});
+    draw(ToolId::Polygon, {QPointF(100, 100), QPointF(200, 100), QPointF(200, 200)});
     move(viewport(), QPointF(100, 200));
     click(viewport(), QPointF(100, 200), Qt::RightButton);
     auto *item = qgraphicsitem_cast<MeasurePolygon *>(GlobalVar::shapeList.value(0));

@@ -127,8 +127,8 @@ void TestTextDialog::coloursAndLimits()
 void TestTextDialog::fontButtonRestylesEverything()
 {
     openFrame();
-    Shape *first = draw(3, {QPointF(100, 100), QPointF(400, 100)});
-    draw(3, {QPointF(100, 300), QPointF(200, 300)});
+    Shape *first = draw(ToolId::Line, {QPointF(100, 100), QPointF(400, 100)});
+    draw(ToolId::Line, {QPointF(100, 300), QPointF(200, 300)});
     frame->disarmTool();
     QCOMPARE(first->label, QStringLiteral("L1=L1=300.000pixels"));
     const QRectF smallArea = first->boundingRect();
