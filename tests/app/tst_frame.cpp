@@ -13,15 +13,12 @@
 #include "MeasureLine.h"
 #include "ShapeRoutes.h"
 #include "ToolRouter.h"
-#include "items/TestItems.h"
 #include "testutils.h"
 
 using TestUtils::click;
 using TestUtils::move;
 
 namespace {
-using Path4 = TestPath<4, 16>;
-using Path10 = TestPath<10, 12>;
 
 class LanguageChangeCounter : public QObject
 {
@@ -47,10 +44,7 @@ private slots:
     void cleanup();
     void window();
     void twoClickItem();
-    void countersAndMoves();
     void rightClicks();
-    void rightClickFinishesMultiPointItem();
-    void toolWithoutItemClass();
     void armingAnotherToolDiscardsHalfDrawnItem();
     void calibrationItem();
     void disarmedPressReachesScene();
@@ -77,10 +71,6 @@ private:
 
 void TestFrame::initTestCase()
 {
-    ShapeRoutes::add({16, &ShapeRoute::make<Path4>, ShapeRoute::CounterA, 4,
-                      ShapeRoute::clicks({3}), 0, false});
-    ShapeRoutes::add({12, &ShapeRoute::make<Path10>, ShapeRoute::CounterE, 10,
-                      ShapeRoute::clickRange(1, 10), 2, false});
     // A segment standing in for a calibration item.
     ShapeRoutes::add({1, &ShapeRoute::make<MeasureLine>, ShapeRoute::NoCounter, 2,
                       ShapeRoute::clicks({1}), 0, true});
@@ -147,40 +137,6 @@ void TestFrame::twoClickItem()
     QVERIFY(!segment->mapRectToScene(segment->shownLabelRect()).intersects(beside->mapRectToScene(beside->shownLabelRect())));
 }
 
-void TestFrame::countersAndMoves()
-{
-    // Items of counter A are numbered in one sequence across tools.
-    GlobalVar::bMovable = false;
-    frame->armTool(ToolId::Line);
-    click(viewport(), QPointF(10, 10));
-    click(viewport(), QPointF(20, 10));
-    frame->armTool(ToolId::Point2Circle);
-    click(viewport(), QPointF(100, 100));
-    auto *path = qgraphicsitem_cast<Path4 *>(frame->currentShape());
-    QVERIFY(path);
-    QCOMPARE(path->serial, quint16(2));
-    // Flags follow the global switches: selectable for editing, not movable.
-    QVERIFY(path->flags().testFlag(QGraphicsItem::ItemIsSelectable));
-    QVERIFY(!path->flags().testFlag(QGraphicsItem::ItemIsMovable));
-
-    // Moves reach drawing() only at the click counts of the tool's row: here after three.
-    move(viewport(), QPointF(150, 100));
-    click(viewport(), QPointF(200, 100));
-    move(viewport(), QPointF(200, 150));
-    QCOMPARE(path->drawingCalls, 0);
-    click(viewport(), QPointF(200, 200));
-    QCOMPARE(path->fixed, 3);
-    move(viewport(), QPointF(100, 200));
-    QCOMPARE(path->drawingCalls, 1);
-    click(viewport(), QPointF(100, 200));
-    QCOMPARE(frame->pointIndex(), quint8(0));
-    QCOMPARE(path->label, QStringLiteral("P2=P2=300.000pixels"));
-    // Every click but the first advanced with the item's own serial.
-    QCOMPARE(path->serial, quint16(2));
-    // Other counters are untouched by counter A's tools.
-    QCOMPARE(frame->serialCounter(ShapeRoute::CounterE), quint16(0));
-}
-
 void TestFrame::rightClicks()
 {
     QSignalSpy disarmed(frame, &Frame::signal_initMainButton);
@@ -210,50 +166,6 @@ void TestFrame::rightClicks()
     QCOMPARE(disarmed.count(), 1);
     QCOMPARE(itemsInScene(), 1);
     QCOMPARE(GlobalVar::shapeList.size(), 1);
-}
-
-void TestFrame::rightClickFinishesMultiPointItem()
-{
-    QSignalSpy table(frame->document(), &MeasurementDocument::itemsChanged);
-    frame->armTool(ToolId::Polygon);
-    // One click: a right click deletes the item.
-    click(viewport(), QPointF(100, 100));
-    click(viewport(), QPointF(100, 100), Qt::RightButton);
-    QCOMPARE(itemsInScene(), 0);
-
-    // Two clicks or more: a right click finishes it at its own position.
-    click(viewport(), QPointF(100, 100));
-    click(viewport(), QPointF(200, 100));
-    move(viewport(), QPointF(250, 150));
-    click(viewport(), QPointF(200, 200), Qt::RightButton);
-    auto *path = qgraphicsitem_cast<Path10 *>(GlobalVar::shapeList.value(0));
-    QVERIFY(path);
-    QVERIFY(path->finished);
-    QCOMPARE(path->points[2], QPointF(200, 200));
-    // The deleted item used number 1 of its counter.
-    QCOMPARE(path->label, QStringLiteral("P2=P2=200.000pixels"));
-    QCOMPARE(table.count(), 1);
-    QVERIFY(frame->isDrawing());
-
-    // The tenth click finishes without a right click.
-    for (int i = 0; i < 10; ++i)
-        click(viewport(), QPointF(300 + 10 * i, 500));
-    QCOMPARE(GlobalVar::shapeList.size(), 2);
-    QCOMPARE(frame->pointIndex(), quint8(0));
-    QCOMPARE(GlobalVar::shapeList.last()->label, QStringLiteral("P3=P3=90.000pixels"));
-}
-
-void TestFrame::toolWithoutItemClass()
-{
-    // Tool code 6 has no item class: presses and moves are consumed and create nothing.
-    frame->armTool(6);
-    click(viewport(), QPointF(100, 100));
-    move(viewport(), QPointF(200, 100));
-    click(viewport(), QPointF(200, 100));
-    click(viewport(), QPointF(200, 100), Qt::RightButton);
-    QCOMPARE(itemsInScene(), 0);
-    QCOMPARE(frame->pointIndex(), quint8(0));
-    QVERIFY(frame->isDrawing());
 }
 
 void TestFrame::armingAnotherToolDiscardsHalfDrawnItem()
