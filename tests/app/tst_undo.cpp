@@ -34,6 +34,7 @@ private slots:
     void cleanup();
     void namesKeysAndButtons();
     void drawingKeys();
+    void dragTakesBackTheLabelsThatGaveWay();
     void randomSequencesUndoAndRedoExactly();
 
 private:
@@ -152,6 +153,26 @@ void TestUndo::drawingKeys()
     QTest::keyClick(frame, Qt::Key_Escape);
     QVERIFY(!frame->isDrawing());
     QCOMPARE(GlobalVar::shapeList.size(), 1);
+}
+
+void TestUndo::dragTakesBackTheLabelsThatGaveWay()
+{
+    // The second segment's label gives way to the first's; dragging the first away lets it go
+    // home, and one undo puts both back.
+    Shape *first = draw(ToolId::Line, {QPointF(100, 100), QPointF(400, 100)});
+    Shape *second = draw(ToolId::Line, {QPointF(100, 112), QPointF(400, 112)});
+    const QPointF gaveWay = second->labelOffset();
+    QVERIFY(!gaveWay.isNull());
+    frame->disarmTool();
+    click(viewport(), QPointF(250, 100));
+    QVERIFY(first->isSelected());
+    TestUtils::drag(viewport(), QPointF(250, 100), QPointF(250, 600));
+    QCOMPARE(first->pos(), QPointF(0, 500));
+    QVERIFY(second->labelOffset() != gaveWay);
+    QCOMPARE(history()->count(), 3);
+    button("tb_Undo")->click();
+    QCOMPARE(first->pos(), QPointF(0, 0));
+    QCOMPARE(second->labelOffset(), gaveWay);
 }
 
 QString TestUndo::snapshot()
