@@ -1,6 +1,7 @@
 #include "Menu.h"
 #include "ui_Menu.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsScene>
