@@ -1047,5 +1047,9 @@ Do you want to replace it?</source>
         <source>Upgrade failed: the upgrade file or image is invalid, nothing was written. Please check the files and run the upgrade again before restarting the camera!</source>
         <translation>升级失败：升级文件或镜像无效，未写入任何内容。请检查文件并在重启相机前重新升级！</translation>
     </message>
+    <message>
+        <source>The resource image was updated, but the system was not written: what the flash holds could not be saved first. The flash is as it was. Please check the internal storage and run the upgrade again.</source>
+        <translation>资源镜像已更新，但系统未写入：无法先保存闪存中的原有内容。闪存保持原样。请检查内部存储后重新升级。</translation>
+    </message>
 </context>
 </TS>

@@ -1047,5 +1047,9 @@ Do you want to replace it?</source>
         <source>Upgrade failed: the upgrade file or image is invalid, nothing was written. Please check the files and run the upgrade again before restarting the camera!</source>
         <translation>升級失敗：升級檔案或映像無效，未寫入任何內容。請檢查檔案並在重新啟動相機前重新升級！</translation>
     </message>
+    <message>
+        <source>The resource image was updated, but the system was not written: what the flash holds could not be saved first. The flash is as it was. Please check the internal storage and run the upgrade again.</source>
+        <translation>資源映像已更新，但系統未寫入：無法先保存快閃記憶體中的原有內容。快閃記憶體保持原樣。請檢查內部儲存後重新升級。</translation>
+    </message>
 </context>
 </TS>

@@ -306,10 +306,10 @@ uint ThreadUpgrade::upgradeSystemFromStick()
     // The boot screen block now on the flash stays as it is.
     const QString onboard = temp.add(sys(QStringLiteral("/mnt/bootscreen.dat")));
     if (!MtdTools::dump(sys(bootDevice), onboard))
-        return hasResource ? FlashStepFailed : NothingChanged;
+        return hasResource ? FlashNotWritten : NothingChanged;
     const QByteArray screen = readPart(onboard, FlashImage::systemBlockSize, FlashImage::bootScreenSize);
     if (screen.isEmpty())
-        return hasResource ? FlashStepFailed : NothingChanged;
+        return hasResource ? FlashNotWritten : NothingChanged;
     const QByteArray image = FlashImage::assemble(readPart(stickSystem.absoluteFilePath(), 0, stickSystem.size()), screen);
     return writeImage(image, bootDevice, QStringLiteral("/mnt/system.bin"),
                       SystemFromStickWritten, onboard);

@@ -31,6 +31,8 @@ public:
         OwnSystemForSystem = 11,
         ResourceOnly = 12,
         NoSystemImage = 13,
+        // A flash step failed and the old contents could not be written back either: the
+        // partition may be incomplete.
         FlashStepFailed = 14,
         ImageInvalid = 15,
         // Writing failed, and the partition's old contents were written back.
@@ -38,7 +40,11 @@ public:
         // A step before the erase failed (the old contents could not be saved first, the image
         // could not be staged): the flash is as it was.
         NothingChanged = 17,
+        // The resource image was put in place, but the flash was not written (its old contents
+        // could not be saved first): the flash is as it was.
+        FlashNotWritten = 18,
     };
+    Q_ENUM(Result)
 
     explicit ThreadUpgrade(QObject *parent = nullptr);
 

@@ -269,6 +269,13 @@ void upgradeDialog::slot_upgrade_result(uint result)
                                 "saved first. The camera is as it was. Please check the internal storage and run "
                                 "the upgrade again."));
         break;
+    case ThreadUpgrade::FlashNotWritten:
+        setButtonsEnabled(true);
+        UserDialogs::warning(this, serious,
+                             tr("The resource image was updated, but the system was not written: what the flash "
+                                "holds could not be saved first. The flash is as it was. Please check the internal "
+                                "storage and run the upgrade again."));
+        break;
     case ThreadUpgrade::FlashRestored:
         setButtonsEnabled(true);
         UserDialogs::warning(this, serious,

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QListWidget>
+#include <QMetaEnum>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -59,6 +60,7 @@ private slots:
     void threadReportsOnce();
     void layoutsAndButtons_data();
     void layoutsAndButtons();
+    void everyResultIsShown();
     void noStickNoBusyBar();
     void applicationThroughTheButton();
     void bootScreenPicker();
@@ -364,6 +366,9 @@ void TestUpgrade::flashFailures_data()
     }
     QTest::newRow("SYSTEM-USB: image larger than 16 MiB") << "SYSTEM-USB" << "too-large" << uint(ThreadUpgrade::ImageInvalid) << false;
     QTest::newRow("SYSTEM-USB: short partition") << "SYSTEM-USB" << "short-partition" << uint(ThreadUpgrade::NothingChanged) << false;
+    // The resource image is in place before the flash's old contents turn out unsaveable.
+    QTest::newRow("SYSTEM-USB with a resource image: dump fails")
+        << "SYSTEM-USB" << "resource+fail-nanddump" << uint(ThreadUpgrade::FlashNotWritten) << false;
 }
 
 void TestUpgrade::flashFailures()
@@ -373,6 +378,11 @@ void TestUpgrade::flashFailures()
     QFETCH(QString, fault);
     QFETCH(uint, result);
     QFETCH(bool, erased);
+    const bool resource = fault.startsWith(QLatin1String("resource+"));
+    if (resource) {
+        writeFile(path(QStringLiteral("/media/usb/resource.img")), "resources");
+        fault.remove(QStringLiteral("resource+"));
+    }
     const bool boot = type.startsWith(QLatin1String("SYSTEM"));
     const QString device = path(boot ? QStringLiteral("/dev/mtd0") : QStringLiteral("/dev/mtd2"));
     writeFile(path(QStringLiteral("/media/usb/system.bin")), QByteArray(fault == "too-large" ? (17 << 20) : 4096, 'N'));
@@ -399,6 +409,7 @@ void TestUpgrade::flashFailures()
         QCOMPARE(readFile(device), before);
     else
         QVERIFY(readFile(device) != before);
+    QCOMPARE(QFile::exists(path(QStringLiteral("/mnt/resource.img"))), resource);
     verifyNoTemporaries();
 }
 
@@ -528,6 +539,26 @@ void TestUpgrade::layoutsAndButtons()
         QCOMPARE(dialog.warningText(), QStringLiteral("This camera MTD partition error!"));
     // Any attempt on a layout that allows one leaves the buttons off until a restart.
     QCOMPARE(this->button(dialog, "pb_application")->isEnabled(), highest < 0 || highest == 1);
+}
+
+void TestUpgrade::everyResultIsShown()
+{
+    // Each result the worker can report has a message of its own; only the pre-upgrade steps
+    // share theirs, as the device tree and the system image ask for the same next step.
+    const QMetaEnum results = QMetaEnum::fromType<ThreadUpgrade::Result>();
+    QMap<QString, uint> shown;
+    for (int i = 0; i < results.keyCount(); ++i) {
+        const uint code = uint(results.value(i));
+        upgradeDialog dialog(QStringLiteral("V 2.13"));
+        boxes.clear();
+        QVERIFY(QMetaObject::invokeMethod(&dialog, "slot_upgrade_result", Q_ARG(uint, code)));
+        const QString message = boxes.isEmpty() ? dialog.warningText() : boxes.join(QLatin1Char('\n'));
+        QVERIFY2(!message.isEmpty(), results.key(i));
+        const bool shared = (code == ThreadUpgrade::OwnSystemForBootScreen && shown.value(message) == ThreadUpgrade::DeviceTreeForBootScreen)
+                            || (code == ThreadUpgrade::OwnSystemForSystem && shown.value(message) == ThreadUpgrade::DeviceTreeForSystem);
+        QVERIFY2(!shown.contains(message) || shared, results.key(i));
+        shown.insert(message, code);
+    }
 }
 
 void TestUpgrade::noStickNoBusyBar()
