@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "ElfHeader.h"
 #include "FlashImage.h"
 #include "FreeSpace.h"
 #include "MtdTools.h"
@@ -68,6 +69,14 @@ QByteArray readPart(const QString &path, qint64 offset, qint64 length)
         return QByteArray();
     const QByteArray data = length < 0 ? file.readAll() : file.read(length);
     return length < 0 || data.size() == length ? data : QByteArray();
+}
+
+// The program now running, whose machine and word size a new application must share; the
+// simulator's sandbox may stand in a file of its own there.
+ElfHeader runningProgram()
+{
+    const QString own = sys(QStringLiteral("/proc/self/exe"));
+    return ElfHeader::ofFile(QFileInfo::exists(own) ? own : QCoreApplication::applicationFilePath());
 }
 
 QByteArray payload(const QString &name)
@@ -232,6 +241,8 @@ uint ThreadUpgrade::upgradeApplication()
     // An empty file (a copy to the stick that never finished) would leave no program to start.
     if (QFileInfo(usb + candidate.fileName).size() <= 0)
         return ApplicationFailed;
+    if (!ElfHeader::ofFile(usb + candidate.fileName).runsLike(runningProgram()))
+        return ApplicationNotExecutable;
     QDir backupDir(backup);
     if (backupDir.exists() && !backupDir.removeRecursively())
         return ApplicationFailed;
@@ -270,9 +281,12 @@ uint ThreadUpgrade::upgradeBootScreen()
     if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
         return ToolsMissing;
     TempFiles temp;
-    const QByteArray screen = FlashImage::bootScreenBlock(QImage(picturePath));
-    if (screen.isEmpty())
+    const QImage picture(picturePath);
+    if (picture.isNull())
         return ImageInvalid;
+    const QByteArray screen = FlashImage::bootScreenBlock(picture);
+    if (screen.isEmpty())
+        return BootScreenWrongSize;
     const QString onboard = temp.add(sys(QStringLiteral("/mnt/onboardsystem.bin")));
     if (!MtdTools::dump(sys(bootDevice), onboard))
         return NothingChanged;
@@ -331,6 +345,8 @@ uint ThreadUpgrade::upgradeDeviceTree()
     if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
         return ToolsMissing;
     const QByteArray tree = payload(QStringLiteral("devicetree.dtb"));
+    if (!tree.isEmpty() && !FlashImage::isDeviceTree(tree))
+        return DeviceTreeInvalid;
     return writeImage(tree, deviceTreeDevice, QStringLiteral("/mnt/devicetree.dtb"),
                       upgradeType.contains(QLatin1String("BS")) ? DeviceTreeForBootScreen : DeviceTreeForSystem);
 }

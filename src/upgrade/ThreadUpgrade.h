@@ -43,6 +43,12 @@ public:
         // The resource image was put in place, but the flash was not written (its old contents
         // could not be saved first): the flash is as it was.
         FlashNotWritten = 18,
+        // Images refused by their structure before anything was touched: a device tree without
+        // its header, a boot screen picture not of 1920 x 1080, an application file that is no
+        // program for this camera's machine and word size.
+        DeviceTreeInvalid = 19,
+        BootScreenWrongSize = 20,
+        ApplicationNotExecutable = 21,
     };
     Q_ENUM(Result)
 

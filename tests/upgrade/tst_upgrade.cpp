@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtEndian>
 
 #include <new>
 
@@ -22,6 +23,27 @@
 #include "upgradeDialog.h"
 
 using namespace StandInFlash;
+
+namespace {
+// The first bytes of an ELF file: word size (1 32-bit, 2 64-bit), byte order (1 little-endian,
+// 2 big-endian), file type (1 object, 2 program, 3 position-independent) and machine (3 x86,
+// 40 ARM, 62 x86-64, 183 AArch64).
+QByteArray elf(char wordSize, char byteOrder, char type, char machine)
+{
+    QByteArray header("\x7f" "ELF", 4);
+    header += QByteArray(1, wordSize) + QByteArray(1, byteOrder) + QByteArray(1, '\1') + QByteArray(9, '\0');
+    const QByteArray fields = QByteArray(1, type) + '\0' + QByteArray(1, machine) + '\0';
+    header += byteOrder == 1 ? fields : QByteArray(1, '\0') + fields.left(3);
+    return header + QByteArray(44, '\0');
+}
+
+// An application file that runs where this test runs: its own header, then `text`.
+QByteArray program(const QByteArray &text)
+{
+    QFile self(QCoreApplication::applicationFilePath());
+    return self.open(QIODevice::ReadOnly) ? self.read(64) + text : QByteArray();
+}
+} // namespace
 
 // Under qemu's user emulation a program cannot start another one (the emulator lacks the clone
 // that QProcess asks for), so the stand-in MTD tools cannot run there; on the board and on a PC
@@ -46,9 +68,13 @@ private slots:
     void candidates();
     void freeSpaceReport();
     void imageAssembly();
+    void deviceTreeHeader_data();
+    void deviceTreeHeader();
     void applicationReplaced();
     void applicationRefused_data();
     void applicationRefused();
+    void applicationFileChecked_data();
+    void applicationFileChecked();
     void applicationFailureKeepsOldProgram_data();
     void applicationFailureKeepsOldProgram();
     void systemFromStick();
@@ -143,7 +169,7 @@ void TestUpgrade::installProgram()
     QFile::setPermissions(path(QStringLiteral("/mnt/Korvelin/Korvelin")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin_zh_CN.qm")), "old cn");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), "new program");
+    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), program("new program"));
     writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.2")), "short version");
     writeFile(path(QStringLiteral("/media/usb/Korvelin_zh_CN.qm")), "new cn");
     writeFile(path(QStringLiteral("/media/usb/Korvelin_zh_TW.qm")), "new tw");
@@ -199,13 +225,41 @@ void TestUpgrade::imageAssembly()
     QVERIFY(FlashImage::assemble(QByteArray(int(FlashImage::systemBlockSize) + 1, 'S'), screen).isEmpty());
     QVERIFY(FlashImage::assemble("kernel", screen.left(100)).isEmpty());
 
-    // Any picture becomes a 32-bit screen: a small 8-bit one is scaled up and converted.
-    QImage small(4, 3, QImage::Format_Grayscale8);
-    small.fill(0x80);
-    const QByteArray block = FlashImage::bootScreenBlock(small);
+    // A 1920 x 1080 picture of any depth becomes a 32-bit screen; another size is none.
+    QImage grey(1920, 1080, QImage::Format_Grayscale8);
+    grey.fill(0x80);
+    const QByteArray block = FlashImage::bootScreenBlock(grey);
     QCOMPARE(block.size(), int(FlashImage::bootScreenSize));
     QCOMPARE(block.mid(4000, 4), QByteArray("\x80\x80\x80\xff"));
+    QVERIFY(FlashImage::bootScreenBlock(grey.copy(0, 0, 1920, 1079)).isEmpty());
     QVERIFY(FlashImage::bootScreenBlock(QImage()).isEmpty());
+}
+
+void TestUpgrade::deviceTreeHeader_data()
+{
+    QTest::addColumn<QByteArray>("tree");
+    QTest::addColumn<bool>("valid");
+    auto tree = [](const char *magic, quint32 totalSize, int fileSize) {
+        QByteArray data(fileSize, '\0');
+        data.replace(0, 4, QByteArray(magic, 4));
+        qToBigEndian<quint32>(totalSize, data.data() + 4);
+        return data;
+    };
+    QTest::newRow("the program's own") << readFile(QStringLiteral(":/7010/devicetree.dtb")) << true;
+    QTest::newRow("padded beyond its total size") << tree("\xd0\x0d\xfe\xed", 100, 4096) << true;
+    QTest::newRow("just the header") << tree("\xd0\x0d\xfe\xed", 40, 40) << true;
+    QTest::newRow("cut before its total size") << tree("\xd0\x0d\xfe\xed", 4097, 4096) << false;
+    QTest::newRow("a total size smaller than the header") << tree("\xd0\x0d\xfe\xed", 39, 4096) << false;
+    QTest::newRow("shorter than a header") << tree("\xd0\x0d\xfe\xed", 39, 39) << false;
+    QTest::newRow("the magic's bytes swapped") << tree("\xed\xfe\x0d\xd0", 100, 4096) << false;
+    QTest::newRow("empty") << QByteArray() << false;
+}
+
+void TestUpgrade::deviceTreeHeader()
+{
+    QFETCH(QByteArray, tree);
+    QFETCH(bool, valid);
+    QCOMPARE(FlashImage::isDeviceTree(tree), valid);
 }
 
 void TestUpgrade::applicationReplaced()
@@ -216,7 +270,7 @@ void TestUpgrade::applicationReplaced()
 
     const QString install = path(QStringLiteral("/mnt/Korvelin/"));
     const QString backup = path(QStringLiteral("/mnt/Korvelin V2.13/"));
-    QCOMPARE(readFile(install + "Korvelin"), QByteArray("new program"));
+    QCOMPARE(readFile(install + "Korvelin"), program("new program"));
     QVERIFY(QFileInfo(install + "Korvelin").isExecutable());
     QCOMPARE(readFile(install + "Korvelin_zh_CN.qm"), QByteArray("new cn"));
     QVERIFY(!QFileInfo::exists(install + "Korvelin_zh_TW.qm"));
@@ -227,10 +281,10 @@ void TestUpgrade::applicationReplaced()
 
     // A second run replaces the stale backup rather than mixing into it.
     writeFile(backup + "stale", "x");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.15")), "newer program");
+    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.15")), program("newer program"));
     QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), uint(ThreadUpgrade::ApplicationReplaced));
     QVERIFY(!QFileInfo::exists(backup + "stale"));
-    QCOMPARE(readFile(backup + "Korvelin"), QByteArray("new program"));
+    QCOMPARE(readFile(backup + "Korvelin"), program("new program"));
 }
 
 void TestUpgrade::applicationRefused_data()
@@ -252,11 +306,57 @@ void TestUpgrade::applicationRefused()
     QFETCH(uint, result);
     writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin")), "old program");
     if (!stickFile.isEmpty())
-        writeFile(path(QStringLiteral("/media/usb/") + stickFile), "new program");
+        writeFile(path(QStringLiteral("/media/usb/") + stickFile), program("new program"));
     FreeSpace::setHandler([freeMB](const QString &) { return freeMB; });
     QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), result);
     QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))), QByteArray("old program"));
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("/mnt/Korvelin V2.13"))));
+}
+
+void TestUpgrade::applicationFileChecked_data()
+{
+    // `running` stands for the program that runs (empty: this test itself); the camera's is a
+    // 32-bit little-endian ARM program.
+    QTest::addColumn<QByteArray>("running");
+    QTest::addColumn<QByteArray>("offered");
+    QTest::addColumn<uint>("result");
+    const QByteArray camera = elf(1, 1, 2, 40);
+    const uint replaced = ThreadUpgrade::ApplicationReplaced;
+    const uint refused = ThreadUpgrade::ApplicationNotExecutable;
+    QTest::newRow("an ARM program") << camera << camera << replaced;
+    QTest::newRow("a position-independent ARM program") << camera << elf(1, 1, 3, 40) << replaced;
+    QTest::newRow("a PC program") << camera << elf(2, 1, 3, 62) << refused;
+    QTest::newRow("a 64-bit ARM program") << camera << elf(2, 1, 3, 40) << refused;
+    QTest::newRow("a 32-bit program of another machine") << camera << elf(1, 1, 2, 3) << refused;
+    QTest::newRow("a big-endian ARM program") << camera << elf(1, 2, 2, 40) << refused;
+    QTest::newRow("an ARM object file") << camera << elf(1, 1, 1, 40) << refused;
+    QTest::newRow("a shell script") << camera << QByteArray("#!/bin/sh\nexit 0\n") << refused;
+    QTest::newRow("a header cut short") << camera << camera.left(19) << refused;
+    QTest::newRow("this program's kind") << QByteArray() << program("") << replaced;
+    QByteArray otherWordSize = program("");
+    otherWordSize[4] = char(3 - otherWordSize.at(4));
+    QTest::newRow("this program's machine, the other word size") << QByteArray() << otherWordSize << refused;
+}
+
+void TestUpgrade::applicationFileChecked()
+{
+    QFETCH(QByteArray, running);
+    QFETCH(QByteArray, offered);
+    QFETCH(uint, result);
+    if (!running.isEmpty())
+        writeFile(path(QStringLiteral("/proc/self/exe")), running + "the program");
+    writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin")), "old program");
+    writeFile(path(QStringLiteral("/mnt/Korvelin V2.13/earlier backup")), "kept");
+    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), offered);
+    const uint got = perform(QStringLiteral("APPLICATIONV2.13"));
+    QDir(path(QStringLiteral("/proc"))).removeRecursively();
+    QCOMPARE(got, result);
+    const bool done = result == ThreadUpgrade::ApplicationReplaced;
+    QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))),
+             done ? offered : QByteArray("old program"));
+    // A refused file leaves even an earlier backup as it was.
+    QCOMPARE(QDir(path(QStringLiteral("/mnt/Korvelin V2.13"))).entryList(QDir::Files),
+             done ? QStringList{"Korvelin"} : QStringList{"earlier backup"});
 }
 
 void TestUpgrade::applicationFailureKeepsOldProgram_data()
@@ -337,8 +437,11 @@ void TestUpgrade::bootScreenFromAwkwardName()
     QCOMPARE(flash.mid(int(FlashImage::systemBlockSize) + 4 * 12345, 4), QByteArray("\x1e\x14\x0a\xff"));
     verifyNoTemporaries();
 
-    // A file that is no picture at all is refused before the flash is touched.
+    // A file that is no picture at all, or a picture of another size, is refused before the
+    // flash is touched.
     resetPartitions();
+    QVERIFY(image.copy(0, 0, 1920, 1200).save(picture));
+    QCOMPARE(perform(picture), uint(ThreadUpgrade::BootScreenWrongSize));
     writeFile(picture, "not a picture");
     QCOMPARE(perform(picture), uint(ThreadUpgrade::ImageInvalid));
     QCOMPARE(readFile(path(QStringLiteral("/dev/mtd0"))), oldSystem() + oldBootScreen());
@@ -577,7 +680,7 @@ void TestUpgrade::noStickNoBusyBar()
 void TestUpgrade::applicationThroughTheButton()
 {
     writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin")), "old program");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), "new program");
+    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), program("new program"));
     upgradeDialog dialog(QStringLiteral("V 2.13"));
     button(dialog, "pb_application")->click();
     QVERIFY(busyBar());
@@ -585,7 +688,7 @@ void TestUpgrade::applicationThroughTheButton()
     QCOMPARE(busyBar()->windowTitle(), QStringLiteral("System upgrading, Please DO NOT power down!"));
     waitForResult(dialog);
     QCOMPARE(boxes, QStringList{"Warning: Application update successful and will restart soon!"});
-    QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))), QByteArray("new program"));
+    QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))), program("new program"));
 }
 
 void TestUpgrade::bootScreenPicker()
