@@ -1063,5 +1063,9 @@ Do you want to replace it?</source>
         <source>Upgrade refused: the boot screen picture is not 1920 x 1080 pixels. Nothing was written.</source>
         <translation>升级被拒绝：开机画面图片不是 1920 x 1080 像素。未写入任何内容。</translation>
     </message>
+    <message>
+        <source>This program carries only stand-ins for testing instead of the camera&apos;s firmware: the system and the device tree cannot be upgraded from it. Nothing was written.</source>
+        <translation>本程序只带有用于测试的替代固件，而非相机的固件：无法用它升级系统和设备树。未写入任何内容。</translation>
+    </message>
 </context>
 </TS>

@@ -1063,5 +1063,9 @@ Do you want to replace it?</source>
         <source>Upgrade refused: the boot screen picture is not 1920 x 1080 pixels. Nothing was written.</source>
         <translation>升級被拒絕：開機畫面圖片不是 1920 x 1080 像素。未寫入任何內容。</translation>
     </message>
+    <message>
+        <source>This program carries only stand-ins for testing instead of the camera&apos;s firmware: the system and the device tree cannot be upgraded from it. Nothing was written.</source>
+        <translation>本程式只帶有用於測試的替代韌體，而非相機的韌體：無法用它升級系統和裝置樹。未寫入任何內容。</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "ElfHeader.h"
+#include "Firmware.h"
 #include "FlashImage.h"
 #include "FreeSpace.h"
 #include "MtdTools.h"
@@ -77,13 +78,6 @@ ElfHeader runningProgram()
 {
     const QString own = sys(QStringLiteral("/proc/self/exe"));
     return ElfHeader::ofFile(QFileInfo::exists(own) ? own : QCoreApplication::applicationFilePath());
-}
-
-QByteArray payload(const QString &name)
-{
-    // The resource file expands compressed payloads itself.
-    QFile file(QStringLiteral(":/7010/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // How a partition came out of flash().
@@ -331,20 +325,24 @@ uint ThreadUpgrade::upgradeSystemFromStick()
 
 uint ThreadUpgrade::upgradeSystemFromProgram()
 {
+    if (!Firmware::mayBeFlashed())
+        return StandInFirmware;
     if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
         return ToolsMissing;
-    const QByteArray image = FlashImage::assemble(payload(QStringLiteral("system.bin")),
-                                                  payload(QStringLiteral("bootscreen.dat")));
+    const QByteArray image = FlashImage::assemble(Firmware::payload(QStringLiteral("system.bin")),
+                                                  Firmware::payload(QStringLiteral("bootscreen.dat")));
     return writeImage(image, bootDevice, QStringLiteral("/mnt/system.bin"),
                       upgradeType.contains(QLatin1String("BS")) ? OwnSystemForBootScreen : OwnSystemForSystem);
 }
 
 uint ThreadUpgrade::upgradeDeviceTree()
 {
+    if (!Firmware::mayBeFlashed())
+        return StandInFirmware;
     // The read-back after writing needs the dump tool as well.
     if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
         return ToolsMissing;
-    const QByteArray tree = payload(QStringLiteral("devicetree.dtb"));
+    const QByteArray tree = Firmware::payload(QStringLiteral("devicetree.dtb"));
     if (!tree.isEmpty() && !FlashImage::isDeviceTree(tree))
         return DeviceTreeInvalid;
     return writeImage(tree, deviceTreeDevice, QStringLiteral("/mnt/devicetree.dtb"),

@@ -49,6 +49,9 @@ public:
         DeviceTreeInvalid = 19,
         BootScreenWrongSize = 20,
         ApplicationNotExecutable = 21,
+        // On a camera, the program carries only stand-ins for the system and device tree
+        // payloads: nothing was written.
+        StandInFirmware = 22,
     };
     Q_ENUM(Result)
 

@@ -303,6 +303,12 @@ void upgradeDialog::slot_upgrade_result(uint result)
                              tr("Upgrade refused: the boot screen picture is not 1920 x 1080 pixels. Nothing was "
                                 "written."));
         break;
+    case ThreadUpgrade::StandInFirmware:
+        setButtonsEnabled(true);
+        UserDialogs::warning(this, serious,
+                             tr("This program carries only stand-ins for testing instead of the camera's firmware: "
+                                "the system and the device tree cannot be upgraded from it. Nothing was written."));
+        break;
     default:
         break;
     }

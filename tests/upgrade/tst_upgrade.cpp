@@ -13,6 +13,7 @@
 
 #include <sys/resource.h>
 
+#include "Firmware.h"
 #include "FlashImage.h"
 #include "FreeSpace.h"
 #include "StandInFlash.h"
@@ -577,27 +578,44 @@ void TestUpgrade::setLayout(int highest)
 
 void TestUpgrade::layoutsAndButtons_data()
 {
-    // Per NAND layout (the highest MTD device) and button: what boot partition and device tree
-    // hold afterwards ("old": untouched; "own": the compiled-in system and boot screen; "stick":
-    // the stick's system.bin; "tree": the compiled-in device tree), and the first message.
+    // Per NAND layout (the highest MTD device), button and machine: what the boot partition and
+    // the device tree hold afterwards ("old": untouched; "own": the compiled-in system and boot
+    // screen; "stick": the stick's system.bin with the old boot screen; "picture": the old
+    // system with the stick's picture; "tree": the compiled-in device tree), and the messages.
+    // This build carries stand-in payloads, which a camera refuses.
     QTest::addColumn<int>("highest");
     QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("camera");
     QTest::addColumn<QString>("boot");
     QTest::addColumn<QString>("tree");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("messages");
     const QString pre = QStringLiteral("Warning: This camera system does not support direct");
-    QTest::newRow("mtd4, system") << 4 << "pb_system" << "old" << "tree" << pre;
-    QTest::newRow("mtd4, boot screen") << 4 << "pb_bootscreen" << "old" << "tree" << pre;
-    QTest::newRow("mtd3, system") << 3 << "pb_system" << "own" << "old" << pre;
-    QTest::newRow("mtd3, boot screen") << 3 << "pb_bootscreen" << "own" << "old" << pre;
-    QTest::newRow("mtd2, system") << 2 << "pb_system" << "stick" << "old" << "Serious Warning: System upgrade success. Please restart camera!";
-    QTest::newRow("mtd2, boot screen: the picker") << 2 << "pb_bootscreen" << "old" << "old" << "";
-    QTest::newRow("mtd1, system") << 1 << "pb_system" << "old" << "old" << "";
-    QTest::newRow("mtd1, boot screen") << 1 << "pb_bootscreen" << "old" << "old" << "";
-    QTest::newRow("mtd0, system") << 0 << "pb_system" << "own" << "old" << pre;
-    QTest::newRow("mtd0, boot screen") << 0 << "pb_bootscreen" << "own" << "old" << pre;
-    QTest::newRow("no MTD device, system") << -1 << "pb_system" << "old" << "old" << "";
-    QTest::newRow("no MTD device, boot screen") << -1 << "pb_bootscreen" << "old" << "old" << "";
+    const QString preSystem = QStringLiteral("Serious Warning: System pre-upgrade success.");
+    const QString preBoot = QStringLiteral("Serious Warning: System upgrade success. Please restart camera and update boot");
+    const QString standIn = QStringLiteral("Serious Warning: This program carries only stand-ins");
+    const QString fromStick = QStringLiteral("Serious Warning: System upgrade success. Please restart camera!");
+    const QString bootDone = QStringLiteral("Serious Warning: Boot screen update successful.");
+    for (const bool camera : {false, true}) {
+        const QByteArray on = camera ? " on a camera" : " in the simulator";
+        auto row = [&](const char *name) -> QTestData & { return QTest::newRow((QByteArray(name) + on).constData()); };
+        row("mtd4, system") << 4 << "pb_system" << camera << "old" << (camera ? "old" : "tree")
+                            << QStringList{pre, camera ? standIn : preSystem};
+        row("mtd4, boot screen") << 4 << "pb_bootscreen" << camera << "old" << (camera ? "old" : "tree")
+                                 << QStringList{pre, camera ? standIn : preBoot};
+        for (int highest : {3, 0}) {
+            const QByteArray mtd = "mtd" + QByteArray::number(highest);
+            row(mtd + ", system") << highest << "pb_system" << camera << (camera ? "old" : "own") << "old"
+                                  << QStringList{pre, camera ? standIn : preSystem};
+            row(mtd + ", boot screen") << highest << "pb_bootscreen" << camera << (camera ? "old" : "own") << "old"
+                                       << QStringList{pre, camera ? standIn : preBoot};
+        }
+        row("mtd2, system") << 2 << "pb_system" << camera << "stick" << "old" << QStringList{fromStick};
+        row("mtd2, boot screen") << 2 << "pb_bootscreen" << camera << "picture" << "old" << QStringList{bootDone};
+        row("mtd1, system") << 1 << "pb_system" << camera << "old" << "old" << QStringList();
+        row("mtd1, boot screen") << 1 << "pb_bootscreen" << camera << "old" << "old" << QStringList();
+        row("no MTD device, system") << -1 << "pb_system" << camera << "old" << "old" << QStringList();
+        row("no MTD device, boot screen") << -1 << "pb_bootscreen" << camera << "old" << "old" << QStringList();
+    }
 }
 
 void TestUpgrade::layoutsAndButtons()
@@ -605,43 +623,55 @@ void TestUpgrade::layoutsAndButtons()
     REQUIRE_TOOLS();
     QFETCH(int, highest);
     QFETCH(QString, button);
+    QFETCH(bool, camera);
     QFETCH(QString, boot);
     QFETCH(QString, tree);
-    QFETCH(QString, message);
-    const QString pre = QStringLiteral("Warning: This camera system does not support direct");
+    QFETCH(QStringList, messages);
     const QByteArray stickSystem(4096, 'N');
     writeFile(path(QStringLiteral("/media/usb/system.bin")), stickSystem);
+    QImage picture(1920, 1080, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QVERIFY(picture.save(path(QStringLiteral("/media/usb/logo.png"))));
     setLayout(highest);
     const QByteArray oldBoot = readFile(path(QStringLiteral("/dev/mtd0")));
     const QByteArray oldTree = readFile(path(QStringLiteral("/dev/mtd2")));
 
+    Firmware::setTarget(camera ? Firmware::Target::Camera : Firmware::Target::Simulator);
     upgradeDialog dialog(QStringLiteral("V 2.13"));
     this->button(dialog, qPrintable(button))->click();
+    // The boot screen of the current layout is chosen from the stick's pictures.
+    auto *list = dialog.findChild<QListWidget *>();
+    if (list->count() > 0)
+        emit list->itemDoubleClicked(list->item(0));
     waitForResult(dialog);
+    Firmware::setTarget(Firmware::Target::Detected);
+
     const QByteArray mtd0 = readFile(path(QStringLiteral("/dev/mtd0")));
     if (boot == QLatin1String("old"))
         QCOMPARE(mtd0, oldBoot);
     else if (boot == QLatin1String("own"))
-        QVERIFY(mtd0.startsWith("KORVELIN PLACEHOLDER SYSTEM") && mtd0.endsWith(readFile(QStringLiteral(":/7010/bootscreen.dat"))));
+        QCOMPARE(mtd0, FlashImage::assemble(readFile(QStringLiteral(":/7010/system.bin")),
+                                            readFile(QStringLiteral(":/7010/bootscreen.dat"))));
+    else if (boot == QLatin1String("stick"))
+        QCOMPARE(mtd0, FlashImage::assemble(stickSystem, oldBootScreen()));
     else
-        QVERIFY(mtd0.startsWith(stickSystem) && mtd0.endsWith(oldBootScreen()));
+        QCOMPARE(mtd0, FlashImage::assemble(oldSystem(), FlashImage::bootScreenBlock(picture)));
+    const QByteArray mtd2 = readFile(path(QStringLiteral("/dev/mtd2")));
     if (tree == QLatin1String("old"))
-        QCOMPARE(readFile(path(QStringLiteral("/dev/mtd2"))), oldTree);
-    else
-        QVERIFY(readFile(path(QStringLiteral("/dev/mtd2"))).startsWith(readFile(QStringLiteral(":/7010/devicetree.dtb"))));
-    if (message.isEmpty())
-        QCOMPARE(boxes, QStringList());
-    else
-        QVERIFY2(boxes.value(0).startsWith(message), qPrintable(boxes.value(0)));
-    // After a pre-upgrade the dialog says what to do next.
-    if (message == pre)
-        QVERIFY(boxes.value(1).startsWith(button == QLatin1String("pb_system")
-                                              ? QLatin1String("Serious Warning: System pre-upgrade success.")
-                                              : QLatin1String("Serious Warning: System upgrade success. Please restart camera and update boot")));
+        QCOMPARE(mtd2, oldTree);
+    else {
+        // The erased rest of the partition reads as zeros here.
+        const QByteArray payload = readFile(QStringLiteral(":/7010/devicetree.dtb"));
+        QCOMPARE(mtd2, payload + QByteArray(oldTree.size() - payload.size(), '\0'));
+    }
+    QCOMPARE(boxes.size(), messages.size());
+    for (int i = 0; i < messages.size(); ++i)
+        QVERIFY2(boxes.at(i).startsWith(messages.at(i)), qPrintable(boxes.at(i)));
     if (highest < 0)
         QCOMPARE(dialog.warningText(), QStringLiteral("This camera MTD partition error!"));
-    // Any attempt on a layout that allows one leaves the buttons off until a restart.
-    QCOMPARE(this->button(dialog, "pb_application")->isEnabled(), highest < 0 || highest == 1);
+    // An attempt that wrote something leaves the buttons off until a restart; a refusal does not.
+    const bool refused = messages.size() > 1 && messages.at(1) == QStringLiteral("Serious Warning: This program carries only stand-ins");
+    QCOMPARE(this->button(dialog, "pb_application")->isEnabled(), highest < 0 || highest == 1 || refused);
 }
 
 void TestUpgrade::everyResultIsShown()
@@ -709,9 +739,8 @@ void TestUpgrade::bootScreenPicker()
 
     emit list->itemDoubleClicked(list->item(0));
     QCOMPARE(busyBar()->windowTitle(), QStringLiteral("Boot screen updating, Please DO NOT power down!"));
+    // What it writes is part of the layouts' table.
     waitForResult(dialog);
-    QCOMPARE(boxes, QStringList{"Serious Warning: Boot screen update successful. Please restart camera!"});
-    QVERIFY(readFile(path(QStringLiteral("/dev/mtd0"))).endsWith(FlashImage::bootScreenBlock(fits)));
 }
 
 void TestUpgrade::secondPressAndCloseWhileRunning()
