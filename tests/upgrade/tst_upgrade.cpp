@@ -19,6 +19,7 @@
 #include "StandInFlash.h"
 #include "ThreadUpgrade.h"
 #include "UpgradeCandidate.h"
+#include "UpgradeFiles.h"
 #include "UserDialogs.h"
 #include "testutils.h"
 #include "upgradeDialog.h"
@@ -85,6 +86,7 @@ private slots:
     void flashFailures();
     void oversizedSystemImageIsNotRead();
     void threadReportsOnce();
+    void leftoversRemoved();
     void layoutsAndButtons_data();
     void layoutsAndButtons();
     void everyResultIsShown();
@@ -563,6 +565,22 @@ void TestUpgrade::threadReportsOnce()
     worker.start();
     QVERIFY(worker.wait(5000));
     QCOMPARE(spy.count(), 1);
+}
+
+void TestUpgrade::leftoversRemoved()
+{
+    // What a run cut short leaves, and what is the user's or the upgrade's to keep.
+    const QStringList left{"previous.bin", "readback.bin", "system.bin", "devicetree.dtb", "onboardsystem.bin",
+                           "bootscreen.dat", "resource.img.new", "Korvelin/Korvelin.new", "Korvelin/Korvelin_zh_CN.qm.new"};
+    const QStringList kept{"resource.img", "other.bin", "system.bin.old", "Korvelin/Korvelin", "Korvelin/Korvelin_zh_CN.qm",
+                           "Korvelin/notes.new", "Korvelin V2.13/Korvelin", "Korvelin V2.13/Korvelin.new"};
+    for (const QString &file : left + kept)
+        writeFile(path(QStringLiteral("/mnt/") + file), "x");
+    UpgradeFiles::removeLeftovers();
+    for (const QString &file : left)
+        QVERIFY2(!QFileInfo::exists(path(QStringLiteral("/mnt/") + file)), qPrintable(file));
+    for (const QString &file : kept)
+        QVERIFY2(QFileInfo::exists(path(QStringLiteral("/mnt/") + file)), qPrintable(file));
 }
 
 void TestUpgrade::setLayout(int highest)
