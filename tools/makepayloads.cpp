@@ -1,6 +1,7 @@
 // Writes stand-in firmware payloads of the sizes and roles of the camera's own: a system image
 // (13,621,184 bytes), a default boot screen (1920 x 1080 pixels of 4 bytes) and a device tree
 // (10,941 bytes). They let the upgrade procedures run end to end; a camera needs the real ones.
+// A file "stand-in" beside them marks them as such, and the program packs it with them.
 //   makepayloads <output folder>
 #include <QByteArray>
 #include <QDir>
@@ -57,7 +58,9 @@ int main(int argc, char *argv[])
 
     const bool ok = writeFile(out.filePath(QStringLiteral("system.bin")), system)
                     && writeFile(out.filePath(QStringLiteral("bootscreen.dat")), screen)
-                    && writeFile(out.filePath(QStringLiteral("devicetree.dtb")), tree);
+                    && writeFile(out.filePath(QStringLiteral("devicetree.dtb")), tree)
+                    && writeFile(out.filePath(QStringLiteral("stand-in")),
+                                 "These payloads are stand-ins, not the camera's firmware.\n");
     if (!ok)
         std::fprintf(stderr, "makepayloads: cannot write to %s\n", argv[1]);
     return ok ? 0 : 1;

@@ -1018,6 +1018,26 @@ Please draw it again over the feature.</source>
         <source>Upgrade failed: the upgrade file or image is invalid, nothing was written. Please check the files and run the upgrade again before restarting the camera!</source>
         <translation>升级失败：升级文件或镜像无效，未写入任何内容。请检查文件并在重启相机前重新升级！</translation>
     </message>
+    <message>
+        <source>The resource image was updated, but the system was not written: what the flash holds could not be saved first. The flash is as it was. Please check the internal storage and run the upgrade again.</source>
+        <translation>资源镜像已更新，但系统未写入：无法先保存闪存中的原有内容。闪存保持原样。请检查内部存储后重新升级。</translation>
+    </message>
+    <message>
+        <source>The application file in the U disk is not a program for this camera! Nothing was changed.</source>
+        <translation>U盘中的应用程序文件不是本相机的程序！未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Upgrade refused: the device tree image is damaged (its header is missing or longer than the file). Nothing was written.</source>
+        <translation>升级被拒绝：设备树镜像已损坏（缺少文件头，或文件头所述长度超出文件）。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Upgrade refused: the boot screen picture is not 1920 x 1080 pixels. Nothing was written.</source>
+        <translation>升级被拒绝：开机画面图片不是 1920 x 1080 像素。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>This program carries only stand-ins for testing instead of the camera&apos;s firmware: the system and the device tree cannot be upgraded from it. Nothing was written.</source>
+        <translation>本程序只带有用于测试的替代固件，而非相机的固件：无法用它升级系统和设备树。未写入任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationWorkflow</name>

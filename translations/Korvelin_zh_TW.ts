@@ -1018,6 +1018,26 @@ Please draw it again over the feature.</source>
         <source>Upgrade failed: the upgrade file or image is invalid, nothing was written. Please check the files and run the upgrade again before restarting the camera!</source>
         <translation>升級失敗：升級檔案或映像無效，未寫入任何內容。請檢查檔案並在重新啟動相機前重新升級！</translation>
     </message>
+    <message>
+        <source>The resource image was updated, but the system was not written: what the flash holds could not be saved first. The flash is as it was. Please check the internal storage and run the upgrade again.</source>
+        <translation>資源映像已更新，但系統未寫入：無法先保存快閃記憶體中的原有內容。快閃記憶體保持原樣。請檢查內部儲存後重新升級。</translation>
+    </message>
+    <message>
+        <source>The application file in the U disk is not a program for this camera! Nothing was changed.</source>
+        <translation>U盤中的應用程式檔案不是本相機的程式！未做任何變更。</translation>
+    </message>
+    <message>
+        <source>Upgrade refused: the device tree image is damaged (its header is missing or longer than the file). Nothing was written.</source>
+        <translation>升級被拒絕：裝置樹映像已損壞（缺少檔頭，或檔頭所述長度超出檔案）。未寫入任何內容。</translation>
+    </message>
+    <message>
+        <source>Upgrade refused: the boot screen picture is not 1920 x 1080 pixels. Nothing was written.</source>
+        <translation>升級被拒絕：開機畫面圖片不是 1920 x 1080 像素。未寫入任何內容。</translation>
+    </message>
+    <message>
+        <source>This program carries only stand-ins for testing instead of the camera&apos;s firmware: the system and the device tree cannot be upgraded from it. Nothing was written.</source>
+        <translation>本程式只帶有用於測試的替代韌體，而非相機的韌體：無法用它升級系統和裝置樹。未寫入任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationWorkflow</name>

@@ -7,6 +7,7 @@
 #include <QResource>
 
 #include "SystemPaths.h"
+#include "UpgradeFiles.h"
 
 #include <cstdio>
 #include <cstring>
@@ -108,4 +109,6 @@ void Startup::prepare()
     // The upgrade's firmware payloads (":/7010/") travel beside the program.
     QResource::registerResource(QApplication::applicationDirPath() + QStringLiteral("/firmware.rcc"));
     SystemPaths::prepareSandbox();
+    // An upgrade cut off by a crash or a power cut leaves its files in the internal storage.
+    UpgradeFiles::removeLeftovers();
 }

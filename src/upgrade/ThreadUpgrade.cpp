@@ -5,14 +5,16 @@
 #include <QFileInfo>
 #include <QImage>
 
-#include <cstdio>
 #include <unistd.h>
 
+#include "ElfHeader.h"
+#include "Firmware.h"
 #include "FlashImage.h"
 #include "FreeSpace.h"
 #include "MtdTools.h"
 #include "SystemPaths.h"
 #include "UpgradeCandidate.h"
+#include "UpgradeFiles.h"
 
 namespace {
 const QString bootDevice = QStringLiteral("/dev/mtd0");
@@ -70,11 +72,12 @@ QByteArray readPart(const QString &path, qint64 offset, qint64 length)
     return length < 0 || data.size() == length ? data : QByteArray();
 }
 
-QByteArray payload(const QString &name)
+// The program now running, whose machine and word size a new application must share; the
+// simulator's sandbox may stand in a file of its own there.
+ElfHeader runningProgram()
 {
-    // The resource file expands compressed payloads itself.
-    QFile file(QStringLiteral(":/7010/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QString own = sys(QStringLiteral("/proc/self/exe"));
+    return ElfHeader::ofFile(QFileInfo::exists(own) ? own : QCoreApplication::applicationFilePath());
 }
 
 // How a partition came out of flash().
@@ -90,7 +93,7 @@ Flashed flash(const QString &device, const QString &imageFile, const QByteArray 
 {
     TempFiles temp;
     if (savedFile.isEmpty()) {
-        savedFile = temp.add(sys(QStringLiteral("/mnt/previous.bin")));
+        savedFile = temp.add(sys(UpgradeFiles::previousDump));
         if (!MtdTools::dump(device, savedFile))
             return Flashed::Untouched;
     }
@@ -98,7 +101,7 @@ Flashed flash(const QString &device, const QString &imageFile, const QByteArray 
     const QByteArray previous = readPart(previousFile, 0, -1);
     if (previous.isEmpty())
         return Flashed::Untouched;
-    const QString readBack = temp.add(sys(QStringLiteral("/mnt/readback.bin")));
+    const QString readBack = temp.add(sys(UpgradeFiles::readBack));
     auto writeChecked = [&](const QString &file, const QByteArray &data) {
         return MtdTools::erase(device) && MtdTools::write(device, file)
                && MtdTools::dump(device, readBack, 0, data.size())
@@ -107,37 +110,6 @@ Flashed flash(const QString &device, const QString &imageFile, const QByteArray 
     if (writeChecked(imageFile, image))
         return Flashed::Written;
     return writeChecked(previousFile, previous) ? Flashed::Restored : Flashed::Spoiled;
-}
-
-// Copies a file under a temporary name beside the target and flushes it, so that only a rename
-// remains to put it in place. The copy keeps the permissions of the file it will replace.
-bool stage(const QString &source, const QString &target, const QString &staged)
-{
-    QFile::remove(staged);
-    if (!QFile::copy(source, staged) || QFileInfo(staged).size() != QFileInfo(source).size())
-        return false;
-    QFile file(staged);
-    if (!file.open(QIODevice::ReadWrite) || !flushToDisk(file))
-        return false;
-    file.close();
-    if (QFileInfo::exists(target))
-        return file.setPermissions(QFileInfo(target).permissions());
-    return true;
-}
-
-// rename() replaces the target in one step: at every moment either file is complete there.
-bool renameOver(const QString &from, const QString &to)
-{
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
-
-bool replaceFile(const QString &source, const QString &target)
-{
-    const QString staged = target + QStringLiteral(".new");
-    if (stage(source, target, staged) && renameOver(staged, target))
-        return true;
-    QFile::remove(staged);
-    return false;
 }
 
 // Writes a checked image to its file in "/mnt/" and from there to the partition; the file goes
@@ -232,6 +204,8 @@ uint ThreadUpgrade::upgradeApplication()
     // An empty file (a copy to the stick that never finished) would leave no program to start.
     if (QFileInfo(usb + candidate.fileName).size() <= 0)
         return ApplicationFailed;
+    if (!ElfHeader::ofFile(usb + candidate.fileName).runsLike(runningProgram()))
+        return ApplicationNotExecutable;
     QDir backupDir(backup);
     if (backupDir.exists() && !backupDir.removeRecursively())
         return ApplicationFailed;
@@ -251,12 +225,12 @@ uint ThreadUpgrade::upgradeApplication()
     }
 
     for (int i = 0; i < replacements.size(); ++i) {
-        if (replaceFile(replacements.at(i).first, replacements.at(i).second))
+        if (UpgradeFiles::replace(replacements.at(i).first, replacements.at(i).second))
             continue;
         // Puts back what was already replaced; the rest is still the old program's.
         for (int done = 0; done < i; ++done) {
             const QString target = replacements.at(done).second;
-            replaceFile(backup + QLatin1Char('/') + QFileInfo(target).fileName(), target);
+            UpgradeFiles::replace(backup + QLatin1Char('/') + QFileInfo(target).fileName(), target);
         }
         ::sync();
         return ApplicationFailed;
@@ -270,10 +244,13 @@ uint ThreadUpgrade::upgradeBootScreen()
     if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
         return ToolsMissing;
     TempFiles temp;
-    const QByteArray screen = FlashImage::bootScreenBlock(QImage(picturePath));
-    if (screen.isEmpty())
+    const QImage picture(picturePath);
+    if (picture.isNull())
         return ImageInvalid;
-    const QString onboard = temp.add(sys(QStringLiteral("/mnt/onboardsystem.bin")));
+    const QByteArray screen = FlashImage::bootScreenBlock(picture);
+    if (screen.isEmpty())
+        return BootScreenWrongSize;
+    const QString onboard = temp.add(sys(UpgradeFiles::bootDumpForSystem));
     if (!MtdTools::dump(sys(bootDevice), onboard))
         return NothingChanged;
     // The partition as it is: its system block is kept, and the whole is what a failed write
@@ -281,7 +258,7 @@ uint ThreadUpgrade::upgradeBootScreen()
     const QByteArray system = readPart(onboard, 0, FlashImage::systemBlockSize);
     if (system.isEmpty())
         return NothingChanged;
-    return writeImage(FlashImage::assemble(system, screen), bootDevice, QStringLiteral("/mnt/system.bin"),
+    return writeImage(FlashImage::assemble(system, screen), bootDevice, UpgradeFiles::bootImage,
                       BootScreenWritten, onboard);
 }
 
@@ -298,40 +275,46 @@ uint ThreadUpgrade::upgradeSystemFromStick()
     if (stickSystem.isFile() && stickSystem.size() > FlashImage::systemBlockSize)
         return ImageInvalid;
     // The resource image is put in place in one rename or not at all.
-    if (hasResource && !replaceFile(resource.absoluteFilePath(), sys(QStringLiteral("/mnt/resource.img"))))
+    if (hasResource && !UpgradeFiles::replace(resource.absoluteFilePath(), sys(UpgradeFiles::resourceImage)))
         return NothingChanged;
     if (!stickSystem.isFile() || stickSystem.size() == 0)
         return hasResource ? ResourceOnly : NoSystemImage;
 
     // The boot screen block now on the flash stays as it is.
-    const QString onboard = temp.add(sys(QStringLiteral("/mnt/bootscreen.dat")));
+    const QString onboard = temp.add(sys(UpgradeFiles::bootDumpForScreen));
     if (!MtdTools::dump(sys(bootDevice), onboard))
-        return hasResource ? FlashStepFailed : NothingChanged;
+        return hasResource ? FlashNotWritten : NothingChanged;
     const QByteArray screen = readPart(onboard, FlashImage::systemBlockSize, FlashImage::bootScreenSize);
     if (screen.isEmpty())
-        return hasResource ? FlashStepFailed : NothingChanged;
+        return hasResource ? FlashNotWritten : NothingChanged;
     const QByteArray image = FlashImage::assemble(readPart(stickSystem.absoluteFilePath(), 0, stickSystem.size()), screen);
-    return writeImage(image, bootDevice, QStringLiteral("/mnt/system.bin"),
+    return writeImage(image, bootDevice, UpgradeFiles::bootImage,
                       SystemFromStickWritten, onboard);
 }
 
 uint ThreadUpgrade::upgradeSystemFromProgram()
 {
+    if (!Firmware::mayBeFlashed())
+        return StandInFirmware;
     if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
         return ToolsMissing;
-    const QByteArray image = FlashImage::assemble(payload(QStringLiteral("system.bin")),
-                                                  payload(QStringLiteral("bootscreen.dat")));
-    return writeImage(image, bootDevice, QStringLiteral("/mnt/system.bin"),
+    const QByteArray image = FlashImage::assemble(Firmware::payload(QStringLiteral("system.bin")),
+                                                  Firmware::payload(QStringLiteral("bootscreen.dat")));
+    return writeImage(image, bootDevice, UpgradeFiles::bootImage,
                       upgradeType.contains(QLatin1String("BS")) ? OwnSystemForBootScreen : OwnSystemForSystem);
 }
 
 uint ThreadUpgrade::upgradeDeviceTree()
 {
+    if (!Firmware::mayBeFlashed())
+        return StandInFirmware;
     // The read-back after writing needs the dump tool as well.
     if (!MtdTools::writeToolsAvailable() || !MtdTools::dumpToolAvailable())
         return ToolsMissing;
-    const QByteArray tree = payload(QStringLiteral("devicetree.dtb"));
-    return writeImage(tree, deviceTreeDevice, QStringLiteral("/mnt/devicetree.dtb"),
+    const QByteArray tree = Firmware::payload(QStringLiteral("devicetree.dtb"));
+    if (!tree.isEmpty() && !FlashImage::isDeviceTree(tree))
+        return DeviceTreeInvalid;
+    return writeImage(tree, deviceTreeDevice, UpgradeFiles::deviceTreeImage,
                       upgradeType.contains(QLatin1String("BS")) ? DeviceTreeForBootScreen : DeviceTreeForSystem);
 }
 

@@ -31,6 +31,8 @@ public:
         OwnSystemForSystem = 11,
         ResourceOnly = 12,
         NoSystemImage = 13,
+        // A flash step failed and the old contents could not be written back either: the
+        // partition may be incomplete.
         FlashStepFailed = 14,
         ImageInvalid = 15,
         // Writing failed, and the partition's old contents were written back.
@@ -38,7 +40,20 @@ public:
         // A step before the erase failed (the old contents could not be saved first, the image
         // could not be staged): the flash is as it was.
         NothingChanged = 17,
+        // The resource image was put in place, but the flash was not written (its old contents
+        // could not be saved first): the flash is as it was.
+        FlashNotWritten = 18,
+        // Images refused by their structure before anything was touched: a device tree without
+        // its header, a boot screen picture not of 1920 x 1080, an application file that is no
+        // program for this camera's machine and word size.
+        DeviceTreeInvalid = 19,
+        BootScreenWrongSize = 20,
+        ApplicationNotExecutable = 21,
+        // On a camera, the program carries only stand-ins for the system and device tree
+        // payloads: nothing was written.
+        StandInFirmware = 22,
     };
+    Q_ENUM(Result)
 
     explicit ThreadUpgrade(QObject *parent = nullptr);
 

@@ -252,6 +252,9 @@ void upgradeDialog::slot_upgrade_result(uint result)
     case ThreadUpgrade::ResourceOnly:
         UserDialogs::warning(this, serious, tr("Update resource successful. Please restart camera!"));
         break;
+    case ThreadUpgrade::ApplicationNotExecutable:
+        setWarning(tr("The application file in the U disk is not a program for this camera! Nothing was changed."));
+        break;
     case ThreadUpgrade::NoSystemImage:
         setWarning(tr("Can't find system.bin in the U disk! Please copy system.bin to the U disk!"));
         break;
@@ -269,6 +272,13 @@ void upgradeDialog::slot_upgrade_result(uint result)
                                 "saved first. The camera is as it was. Please check the internal storage and run "
                                 "the upgrade again."));
         break;
+    case ThreadUpgrade::FlashNotWritten:
+        setButtonsEnabled(true);
+        UserDialogs::warning(this, serious,
+                             tr("The resource image was updated, but the system was not written: what the flash "
+                                "holds could not be saved first. The flash is as it was. Please check the internal "
+                                "storage and run the upgrade again."));
+        break;
     case ThreadUpgrade::FlashRestored:
         setButtonsEnabled(true);
         UserDialogs::warning(this, serious,
@@ -280,6 +290,24 @@ void upgradeDialog::slot_upgrade_result(uint result)
         UserDialogs::warning(this, serious,
                              tr("Upgrade failed: the upgrade file or image is invalid, nothing was written. "
                                 "Please check the files and run the upgrade again before restarting the camera!"));
+        break;
+    case ThreadUpgrade::DeviceTreeInvalid:
+        setButtonsEnabled(true);
+        UserDialogs::warning(this, serious,
+                             tr("Upgrade refused: the device tree image is damaged (its header is missing or "
+                                "longer than the file). Nothing was written."));
+        break;
+    case ThreadUpgrade::BootScreenWrongSize:
+        setButtonsEnabled(true);
+        UserDialogs::warning(this, serious,
+                             tr("Upgrade refused: the boot screen picture is not 1920 x 1080 pixels. Nothing was "
+                                "written."));
+        break;
+    case ThreadUpgrade::StandInFirmware:
+        setButtonsEnabled(true);
+        UserDialogs::warning(this, serious,
+                             tr("This program carries only stand-ins for testing instead of the camera's firmware: "
+                                "the system and the device tree cannot be upgraded from it. Nothing was written."));
         break;
     default:
         break;

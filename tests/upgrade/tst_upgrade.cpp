@@ -1,26 +1,51 @@
 #include <QApplication>
 #include <QImage>
 #include <QListWidget>
+#include <QMetaEnum>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtEndian>
 
 #include <new>
 
 #include <sys/resource.h>
 
+#include "Firmware.h"
 #include "FlashImage.h"
 #include "FreeSpace.h"
 #include "StandInFlash.h"
 #include "ThreadUpgrade.h"
 #include "UpgradeCandidate.h"
+#include "UpgradeFiles.h"
 #include "UserDialogs.h"
 #include "testutils.h"
 #include "upgradeDialog.h"
 
 using namespace StandInFlash;
+
+namespace {
+// The first bytes of an ELF file: word size (1 32-bit, 2 64-bit), byte order (1 little-endian,
+// 2 big-endian), file type (1 object, 2 program, 3 position-independent) and machine (3 x86,
+// 40 ARM, 62 x86-64, 183 AArch64).
+QByteArray elf(char wordSize, char byteOrder, char type, char machine)
+{
+    QByteArray header("\x7f" "ELF", 4);
+    header += QByteArray(1, wordSize) + QByteArray(1, byteOrder) + QByteArray(1, '\1') + QByteArray(9, '\0');
+    const QByteArray fields = QByteArray(1, type) + '\0' + QByteArray(1, machine) + '\0';
+    header += byteOrder == 1 ? fields : QByteArray(1, '\0') + fields.left(3);
+    return header + QByteArray(44, '\0');
+}
+
+// An application file that runs where this test runs: its own header, then `text`.
+QByteArray program(const QByteArray &text)
+{
+    QFile self(QCoreApplication::applicationFilePath());
+    return self.open(QIODevice::ReadOnly) ? self.read(64) + text : QByteArray();
+}
+} // namespace
 
 // Under qemu's user emulation a program cannot start another one (the emulator lacks the clone
 // that QProcess asks for), so the stand-in MTD tools cannot run there; on the board and on a PC
@@ -45,9 +70,13 @@ private slots:
     void candidates();
     void freeSpaceReport();
     void imageAssembly();
+    void deviceTreeHeader_data();
+    void deviceTreeHeader();
     void applicationReplaced();
     void applicationRefused_data();
     void applicationRefused();
+    void applicationFileChecked_data();
+    void applicationFileChecked();
     void applicationFailureKeepsOldProgram_data();
     void applicationFailureKeepsOldProgram();
     void systemFromStick();
@@ -57,8 +86,10 @@ private slots:
     void flashFailures();
     void oversizedSystemImageIsNotRead();
     void threadReportsOnce();
+    void leftoversRemoved();
     void layoutsAndButtons_data();
     void layoutsAndButtons();
+    void everyResultIsShown();
     void noStickNoBusyBar();
     void applicationThroughTheButton();
     void bootScreenPicker();
@@ -141,7 +172,7 @@ void TestUpgrade::installProgram()
     QFile::setPermissions(path(QStringLiteral("/mnt/Korvelin/Korvelin")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin_zh_CN.qm")), "old cn");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), "new program");
+    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), program("new program"));
     writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.2")), "short version");
     writeFile(path(QStringLiteral("/media/usb/Korvelin_zh_CN.qm")), "new cn");
     writeFile(path(QStringLiteral("/media/usb/Korvelin_zh_TW.qm")), "new tw");
@@ -197,13 +228,41 @@ void TestUpgrade::imageAssembly()
     QVERIFY(FlashImage::assemble(QByteArray(int(FlashImage::systemBlockSize) + 1, 'S'), screen).isEmpty());
     QVERIFY(FlashImage::assemble("kernel", screen.left(100)).isEmpty());
 
-    // Any picture becomes a 32-bit screen: a small 8-bit one is scaled up and converted.
-    QImage small(4, 3, QImage::Format_Grayscale8);
-    small.fill(0x80);
-    const QByteArray block = FlashImage::bootScreenBlock(small);
+    // A 1920 x 1080 picture of any depth becomes a 32-bit screen; another size is none.
+    QImage grey(1920, 1080, QImage::Format_Grayscale8);
+    grey.fill(0x80);
+    const QByteArray block = FlashImage::bootScreenBlock(grey);
     QCOMPARE(block.size(), int(FlashImage::bootScreenSize));
     QCOMPARE(block.mid(4000, 4), QByteArray("\x80\x80\x80\xff"));
+    QVERIFY(FlashImage::bootScreenBlock(grey.copy(0, 0, 1920, 1079)).isEmpty());
     QVERIFY(FlashImage::bootScreenBlock(QImage()).isEmpty());
+}
+
+void TestUpgrade::deviceTreeHeader_data()
+{
+    QTest::addColumn<QByteArray>("tree");
+    QTest::addColumn<bool>("valid");
+    auto tree = [](const char *magic, quint32 totalSize, int fileSize) {
+        QByteArray data(fileSize, '\0');
+        data.replace(0, 4, QByteArray(magic, 4));
+        qToBigEndian<quint32>(totalSize, data.data() + 4);
+        return data;
+    };
+    QTest::newRow("the program's own") << readFile(QStringLiteral(":/7010/devicetree.dtb")) << true;
+    QTest::newRow("padded beyond its total size") << tree("\xd0\x0d\xfe\xed", 100, 4096) << true;
+    QTest::newRow("just the header") << tree("\xd0\x0d\xfe\xed", 40, 40) << true;
+    QTest::newRow("cut before its total size") << tree("\xd0\x0d\xfe\xed", 4097, 4096) << false;
+    QTest::newRow("a total size smaller than the header") << tree("\xd0\x0d\xfe\xed", 39, 4096) << false;
+    QTest::newRow("shorter than a header") << tree("\xd0\x0d\xfe\xed", 39, 39) << false;
+    QTest::newRow("the magic's bytes swapped") << tree("\xed\xfe\x0d\xd0", 100, 4096) << false;
+    QTest::newRow("empty") << QByteArray() << false;
+}
+
+void TestUpgrade::deviceTreeHeader()
+{
+    QFETCH(QByteArray, tree);
+    QFETCH(bool, valid);
+    QCOMPARE(FlashImage::isDeviceTree(tree), valid);
 }
 
 void TestUpgrade::applicationReplaced()
@@ -214,7 +273,7 @@ void TestUpgrade::applicationReplaced()
 
     const QString install = path(QStringLiteral("/mnt/Korvelin/"));
     const QString backup = path(QStringLiteral("/mnt/Korvelin V2.13/"));
-    QCOMPARE(readFile(install + "Korvelin"), QByteArray("new program"));
+    QCOMPARE(readFile(install + "Korvelin"), program("new program"));
     QVERIFY(QFileInfo(install + "Korvelin").isExecutable());
     QCOMPARE(readFile(install + "Korvelin_zh_CN.qm"), QByteArray("new cn"));
     QVERIFY(!QFileInfo::exists(install + "Korvelin_zh_TW.qm"));
@@ -225,10 +284,10 @@ void TestUpgrade::applicationReplaced()
 
     // A second run replaces the stale backup rather than mixing into it.
     writeFile(backup + "stale", "x");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.15")), "newer program");
+    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.15")), program("newer program"));
     QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), uint(ThreadUpgrade::ApplicationReplaced));
     QVERIFY(!QFileInfo::exists(backup + "stale"));
-    QCOMPARE(readFile(backup + "Korvelin"), QByteArray("new program"));
+    QCOMPARE(readFile(backup + "Korvelin"), program("new program"));
 }
 
 void TestUpgrade::applicationRefused_data()
@@ -250,11 +309,57 @@ void TestUpgrade::applicationRefused()
     QFETCH(uint, result);
     writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin")), "old program");
     if (!stickFile.isEmpty())
-        writeFile(path(QStringLiteral("/media/usb/") + stickFile), "new program");
+        writeFile(path(QStringLiteral("/media/usb/") + stickFile), program("new program"));
     FreeSpace::setHandler([freeMB](const QString &) { return freeMB; });
     QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), result);
     QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))), QByteArray("old program"));
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("/mnt/Korvelin V2.13"))));
+}
+
+void TestUpgrade::applicationFileChecked_data()
+{
+    // `running` stands for the program that runs (empty: this test itself); the camera's is a
+    // 32-bit little-endian ARM program.
+    QTest::addColumn<QByteArray>("running");
+    QTest::addColumn<QByteArray>("offered");
+    QTest::addColumn<uint>("result");
+    const QByteArray camera = elf(1, 1, 2, 40);
+    const uint replaced = ThreadUpgrade::ApplicationReplaced;
+    const uint refused = ThreadUpgrade::ApplicationNotExecutable;
+    QTest::newRow("an ARM program") << camera << camera << replaced;
+    QTest::newRow("a position-independent ARM program") << camera << elf(1, 1, 3, 40) << replaced;
+    QTest::newRow("a PC program") << camera << elf(2, 1, 3, 62) << refused;
+    QTest::newRow("a 64-bit ARM program") << camera << elf(2, 1, 3, 40) << refused;
+    QTest::newRow("a 32-bit program of another machine") << camera << elf(1, 1, 2, 3) << refused;
+    QTest::newRow("a big-endian ARM program") << camera << elf(1, 2, 2, 40) << refused;
+    QTest::newRow("an ARM object file") << camera << elf(1, 1, 1, 40) << refused;
+    QTest::newRow("a shell script") << camera << QByteArray("#!/bin/sh\nexit 0\n") << refused;
+    QTest::newRow("a header cut short") << camera << camera.left(19) << refused;
+    QTest::newRow("this program's kind") << QByteArray() << program("") << replaced;
+    QByteArray otherWordSize = program("");
+    otherWordSize[4] = char(3 - otherWordSize.at(4));
+    QTest::newRow("this program's machine, the other word size") << QByteArray() << otherWordSize << refused;
+}
+
+void TestUpgrade::applicationFileChecked()
+{
+    QFETCH(QByteArray, running);
+    QFETCH(QByteArray, offered);
+    QFETCH(uint, result);
+    if (!running.isEmpty())
+        writeFile(path(QStringLiteral("/proc/self/exe")), running + "the program");
+    writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin")), "old program");
+    writeFile(path(QStringLiteral("/mnt/Korvelin V2.13/earlier backup")), "kept");
+    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), offered);
+    const uint got = perform(QStringLiteral("APPLICATIONV2.13"));
+    QDir(path(QStringLiteral("/proc"))).removeRecursively();
+    QCOMPARE(got, result);
+    const bool done = result == ThreadUpgrade::ApplicationReplaced;
+    QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))),
+             done ? offered : QByteArray("old program"));
+    // A refused file leaves even an earlier backup as it was.
+    QCOMPARE(QDir(path(QStringLiteral("/mnt/Korvelin V2.13"))).entryList(QDir::Files),
+             done ? QStringList{"Korvelin"} : QStringList{"earlier backup"});
 }
 
 void TestUpgrade::applicationFailureKeepsOldProgram_data()
@@ -335,8 +440,11 @@ void TestUpgrade::bootScreenFromAwkwardName()
     QCOMPARE(flash.mid(int(FlashImage::systemBlockSize) + 4 * 12345, 4), QByteArray("\x1e\x14\x0a\xff"));
     verifyNoTemporaries();
 
-    // A file that is no picture at all is refused before the flash is touched.
+    // A file that is no picture at all, or a picture of another size, is refused before the
+    // flash is touched.
     resetPartitions();
+    QVERIFY(image.copy(0, 0, 1920, 1200).save(picture));
+    QCOMPARE(perform(picture), uint(ThreadUpgrade::BootScreenWrongSize));
     writeFile(picture, "not a picture");
     QCOMPARE(perform(picture), uint(ThreadUpgrade::ImageInvalid));
     QCOMPARE(readFile(path(QStringLiteral("/dev/mtd0"))), oldSystem() + oldBootScreen());
@@ -364,6 +472,9 @@ void TestUpgrade::flashFailures_data()
     }
     QTest::newRow("SYSTEM-USB: image larger than 16 MiB") << "SYSTEM-USB" << "too-large" << uint(ThreadUpgrade::ImageInvalid) << false;
     QTest::newRow("SYSTEM-USB: short partition") << "SYSTEM-USB" << "short-partition" << uint(ThreadUpgrade::NothingChanged) << false;
+    // The resource image is in place before the flash's old contents turn out unsaveable.
+    QTest::newRow("SYSTEM-USB with a resource image: dump fails")
+        << "SYSTEM-USB" << "resource+fail-nanddump" << uint(ThreadUpgrade::FlashNotWritten) << false;
 }
 
 void TestUpgrade::flashFailures()
@@ -373,6 +484,11 @@ void TestUpgrade::flashFailures()
     QFETCH(QString, fault);
     QFETCH(uint, result);
     QFETCH(bool, erased);
+    const bool resource = fault.startsWith(QLatin1String("resource+"));
+    if (resource) {
+        writeFile(path(QStringLiteral("/media/usb/resource.img")), "resources");
+        fault.remove(QStringLiteral("resource+"));
+    }
     const bool boot = type.startsWith(QLatin1String("SYSTEM"));
     const QString device = path(boot ? QStringLiteral("/dev/mtd0") : QStringLiteral("/dev/mtd2"));
     writeFile(path(QStringLiteral("/media/usb/system.bin")), QByteArray(fault == "too-large" ? (17 << 20) : 4096, 'N'));
@@ -399,6 +515,7 @@ void TestUpgrade::flashFailures()
         QCOMPARE(readFile(device), before);
     else
         QVERIFY(readFile(device) != before);
+    QCOMPARE(QFile::exists(path(QStringLiteral("/mnt/resource.img"))), resource);
     verifyNoTemporaries();
 }
 
@@ -450,6 +567,22 @@ void TestUpgrade::threadReportsOnce()
     QCOMPARE(spy.count(), 1);
 }
 
+void TestUpgrade::leftoversRemoved()
+{
+    // What a run cut short leaves, and what is the user's or the upgrade's to keep.
+    const QStringList left{"previous.bin", "readback.bin", "system.bin", "devicetree.dtb", "onboardsystem.bin",
+                           "bootscreen.dat", "resource.img.new", "Korvelin/Korvelin.new", "Korvelin/Korvelin_zh_CN.qm.new"};
+    const QStringList kept{"resource.img", "other.bin", "system.bin.old", "Korvelin/Korvelin", "Korvelin/Korvelin_zh_CN.qm",
+                           "Korvelin/notes.new", "Korvelin V2.13/Korvelin", "Korvelin V2.13/Korvelin.new"};
+    for (const QString &file : left + kept)
+        writeFile(path(QStringLiteral("/mnt/") + file), "x");
+    UpgradeFiles::removeLeftovers();
+    for (const QString &file : left)
+        QVERIFY2(!QFileInfo::exists(path(QStringLiteral("/mnt/") + file)), qPrintable(file));
+    for (const QString &file : kept)
+        QVERIFY2(QFileInfo::exists(path(QStringLiteral("/mnt/") + file)), qPrintable(file));
+}
+
 void TestUpgrade::setLayout(int highest)
 {
     for (int block = 0; block <= 4; ++block) {
@@ -463,27 +596,44 @@ void TestUpgrade::setLayout(int highest)
 
 void TestUpgrade::layoutsAndButtons_data()
 {
-    // Per NAND layout (the highest MTD device) and button: what boot partition and device tree
-    // hold afterwards ("old": untouched; "own": the compiled-in system and boot screen; "stick":
-    // the stick's system.bin; "tree": the compiled-in device tree), and the first message.
+    // Per NAND layout (the highest MTD device), button and machine: what the boot partition and
+    // the device tree hold afterwards ("old": untouched; "own": the compiled-in system and boot
+    // screen; "stick": the stick's system.bin with the old boot screen; "picture": the old
+    // system with the stick's picture; "tree": the compiled-in device tree), and the messages.
+    // This build carries stand-in payloads, which a camera refuses.
     QTest::addColumn<int>("highest");
     QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("camera");
     QTest::addColumn<QString>("boot");
     QTest::addColumn<QString>("tree");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("messages");
     const QString pre = QStringLiteral("Warning: This camera system does not support direct");
-    QTest::newRow("mtd4, system") << 4 << "pb_system" << "old" << "tree" << pre;
-    QTest::newRow("mtd4, boot screen") << 4 << "pb_bootscreen" << "old" << "tree" << pre;
-    QTest::newRow("mtd3, system") << 3 << "pb_system" << "own" << "old" << pre;
-    QTest::newRow("mtd3, boot screen") << 3 << "pb_bootscreen" << "own" << "old" << pre;
-    QTest::newRow("mtd2, system") << 2 << "pb_system" << "stick" << "old" << "Serious Warning: System upgrade success. Please restart camera!";
-    QTest::newRow("mtd2, boot screen: the picker") << 2 << "pb_bootscreen" << "old" << "old" << "";
-    QTest::newRow("mtd1, system") << 1 << "pb_system" << "old" << "old" << "";
-    QTest::newRow("mtd1, boot screen") << 1 << "pb_bootscreen" << "old" << "old" << "";
-    QTest::newRow("mtd0, system") << 0 << "pb_system" << "own" << "old" << pre;
-    QTest::newRow("mtd0, boot screen") << 0 << "pb_bootscreen" << "own" << "old" << pre;
-    QTest::newRow("no MTD device, system") << -1 << "pb_system" << "old" << "old" << "";
-    QTest::newRow("no MTD device, boot screen") << -1 << "pb_bootscreen" << "old" << "old" << "";
+    const QString preSystem = QStringLiteral("Serious Warning: System pre-upgrade success.");
+    const QString preBoot = QStringLiteral("Serious Warning: System upgrade success. Please restart camera and update boot");
+    const QString standIn = QStringLiteral("Serious Warning: This program carries only stand-ins");
+    const QString fromStick = QStringLiteral("Serious Warning: System upgrade success. Please restart camera!");
+    const QString bootDone = QStringLiteral("Serious Warning: Boot screen update successful.");
+    for (const bool camera : {false, true}) {
+        const QByteArray on = camera ? " on a camera" : " in the simulator";
+        auto row = [&](const char *name) -> QTestData & { return QTest::newRow((QByteArray(name) + on).constData()); };
+        row("mtd4, system") << 4 << "pb_system" << camera << "old" << (camera ? "old" : "tree")
+                            << QStringList{pre, camera ? standIn : preSystem};
+        row("mtd4, boot screen") << 4 << "pb_bootscreen" << camera << "old" << (camera ? "old" : "tree")
+                                 << QStringList{pre, camera ? standIn : preBoot};
+        for (int highest : {3, 0}) {
+            const QByteArray mtd = "mtd" + QByteArray::number(highest);
+            row(mtd + ", system") << highest << "pb_system" << camera << (camera ? "old" : "own") << "old"
+                                  << QStringList{pre, camera ? standIn : preSystem};
+            row(mtd + ", boot screen") << highest << "pb_bootscreen" << camera << (camera ? "old" : "own") << "old"
+                                       << QStringList{pre, camera ? standIn : preBoot};
+        }
+        row("mtd2, system") << 2 << "pb_system" << camera << "stick" << "old" << QStringList{fromStick};
+        row("mtd2, boot screen") << 2 << "pb_bootscreen" << camera << "picture" << "old" << QStringList{bootDone};
+        row("mtd1, system") << 1 << "pb_system" << camera << "old" << "old" << QStringList();
+        row("mtd1, boot screen") << 1 << "pb_bootscreen" << camera << "old" << "old" << QStringList();
+        row("no MTD device, system") << -1 << "pb_system" << camera << "old" << "old" << QStringList();
+        row("no MTD device, boot screen") << -1 << "pb_bootscreen" << camera << "old" << "old" << QStringList();
+    }
 }
 
 void TestUpgrade::layoutsAndButtons()
@@ -491,43 +641,75 @@ void TestUpgrade::layoutsAndButtons()
     REQUIRE_TOOLS();
     QFETCH(int, highest);
     QFETCH(QString, button);
+    QFETCH(bool, camera);
     QFETCH(QString, boot);
     QFETCH(QString, tree);
-    QFETCH(QString, message);
-    const QString pre = QStringLiteral("Warning: This camera system does not support direct");
+    QFETCH(QStringList, messages);
     const QByteArray stickSystem(4096, 'N');
     writeFile(path(QStringLiteral("/media/usb/system.bin")), stickSystem);
+    QImage picture(1920, 1080, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QVERIFY(picture.save(path(QStringLiteral("/media/usb/logo.png"))));
     setLayout(highest);
     const QByteArray oldBoot = readFile(path(QStringLiteral("/dev/mtd0")));
     const QByteArray oldTree = readFile(path(QStringLiteral("/dev/mtd2")));
 
+    Firmware::setTarget(camera ? Firmware::Target::Camera : Firmware::Target::Simulator);
     upgradeDialog dialog(QStringLiteral("V 2.13"));
     this->button(dialog, qPrintable(button))->click();
+    // The boot screen of the current layout is chosen from the stick's pictures.
+    auto *list = dialog.findChild<QListWidget *>();
+    if (list->count() > 0)
+        emit list->itemDoubleClicked(list->item(0));
     waitForResult(dialog);
+    Firmware::setTarget(Firmware::Target::Detected);
+
     const QByteArray mtd0 = readFile(path(QStringLiteral("/dev/mtd0")));
     if (boot == QLatin1String("old"))
         QCOMPARE(mtd0, oldBoot);
     else if (boot == QLatin1String("own"))
-        QVERIFY(mtd0.startsWith("KORVELIN PLACEHOLDER SYSTEM") && mtd0.endsWith(readFile(QStringLiteral(":/7010/bootscreen.dat"))));
+        QCOMPARE(mtd0, FlashImage::assemble(readFile(QStringLiteral(":/7010/system.bin")),
+                                            readFile(QStringLiteral(":/7010/bootscreen.dat"))));
+    else if (boot == QLatin1String("stick"))
+        QCOMPARE(mtd0, FlashImage::assemble(stickSystem, oldBootScreen()));
     else
-        QVERIFY(mtd0.startsWith(stickSystem) && mtd0.endsWith(oldBootScreen()));
+        QCOMPARE(mtd0, FlashImage::assemble(oldSystem(), FlashImage::bootScreenBlock(picture)));
+    const QByteArray mtd2 = readFile(path(QStringLiteral("/dev/mtd2")));
     if (tree == QLatin1String("old"))
-        QCOMPARE(readFile(path(QStringLiteral("/dev/mtd2"))), oldTree);
-    else
-        QVERIFY(readFile(path(QStringLiteral("/dev/mtd2"))).startsWith(readFile(QStringLiteral(":/7010/devicetree.dtb"))));
-    if (message.isEmpty())
-        QCOMPARE(boxes, QStringList());
-    else
-        QVERIFY2(boxes.value(0).startsWith(message), qPrintable(boxes.value(0)));
-    // After a pre-upgrade the dialog says what to do next.
-    if (message == pre)
-        QVERIFY(boxes.value(1).startsWith(button == QLatin1String("pb_system")
-                                              ? QLatin1String("Serious Warning: System pre-upgrade success.")
-                                              : QLatin1String("Serious Warning: System upgrade success. Please restart camera and update boot")));
+        QCOMPARE(mtd2, oldTree);
+    else {
+        // The erased rest of the partition reads as zeros here.
+        const QByteArray payload = readFile(QStringLiteral(":/7010/devicetree.dtb"));
+        QCOMPARE(mtd2, payload + QByteArray(oldTree.size() - payload.size(), '\0'));
+    }
+    QCOMPARE(boxes.size(), messages.size());
+    for (int i = 0; i < messages.size(); ++i)
+        QVERIFY2(boxes.at(i).startsWith(messages.at(i)), qPrintable(boxes.at(i)));
     if (highest < 0)
         QCOMPARE(dialog.warningText(), QStringLiteral("This camera MTD partition error!"));
-    // Any attempt on a layout that allows one leaves the buttons off until a restart.
-    QCOMPARE(this->button(dialog, "pb_application")->isEnabled(), highest < 0 || highest == 1);
+    // An attempt that wrote something leaves the buttons off until a restart; a refusal does not.
+    const bool refused = messages.size() > 1 && messages.at(1) == QStringLiteral("Serious Warning: This program carries only stand-ins");
+    QCOMPARE(this->button(dialog, "pb_application")->isEnabled(), highest < 0 || highest == 1 || refused);
+}
+
+void TestUpgrade::everyResultIsShown()
+{
+    // Each result the worker can report has a message of its own; only the pre-upgrade steps
+    // share theirs, as the device tree and the system image ask for the same next step.
+    const QMetaEnum results = QMetaEnum::fromType<ThreadUpgrade::Result>();
+    QMap<QString, uint> shown;
+    for (int i = 0; i < results.keyCount(); ++i) {
+        const uint code = uint(results.value(i));
+        upgradeDialog dialog(QStringLiteral("V 2.13"));
+        boxes.clear();
+        QVERIFY(QMetaObject::invokeMethod(&dialog, "slot_upgrade_result", Q_ARG(uint, code)));
+        const QString message = boxes.isEmpty() ? dialog.warningText() : boxes.join(QLatin1Char('\n'));
+        QVERIFY2(!message.isEmpty(), results.key(i));
+        const bool shared = (code == ThreadUpgrade::OwnSystemForBootScreen && shown.value(message) == ThreadUpgrade::DeviceTreeForBootScreen)
+                            || (code == ThreadUpgrade::OwnSystemForSystem && shown.value(message) == ThreadUpgrade::DeviceTreeForSystem);
+        QVERIFY2(!shown.contains(message) || shared, results.key(i));
+        shown.insert(message, code);
+    }
 }
 
 void TestUpgrade::noStickNoBusyBar()
@@ -546,7 +728,7 @@ void TestUpgrade::noStickNoBusyBar()
 void TestUpgrade::applicationThroughTheButton()
 {
     writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin")), "old program");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), "new program");
+    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), program("new program"));
     upgradeDialog dialog(QStringLiteral("V 2.13"));
     button(dialog, "pb_application")->click();
     QVERIFY(busyBar());
@@ -554,7 +736,7 @@ void TestUpgrade::applicationThroughTheButton()
     QCOMPARE(busyBar()->windowTitle(), QStringLiteral("System upgrading, Please DO NOT power down!"));
     waitForResult(dialog);
     QCOMPARE(boxes, QStringList{"Warning: Application update successful and will restart soon!"});
-    QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))), QByteArray("new program"));
+    QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))), program("new program"));
 }
 
 void TestUpgrade::bootScreenPicker()
@@ -575,9 +757,8 @@ void TestUpgrade::bootScreenPicker()
 
     emit list->itemDoubleClicked(list->item(0));
     QCOMPARE(busyBar()->windowTitle(), QStringLiteral("Boot screen updating, Please DO NOT power down!"));
+    // What it writes is part of the layouts' table.
     waitForResult(dialog);
-    QCOMPARE(boxes, QStringList{"Serious Warning: Boot screen update successful. Please restart camera!"});
-    QVERIFY(readFile(path(QStringLiteral("/dev/mtd0"))).endsWith(FlashImage::bootScreenBlock(fits)));
 }
 
 void TestUpgrade::secondPressAndCloseWhileRunning()

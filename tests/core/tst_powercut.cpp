@@ -1,0 +1,186 @@
+#include <QCoreApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTest>
+#include <QThread>
+
+#include <cstring>
+
+#include "ResultsCsv.h"
+#include "SafeFile.h"
+#include "UpgradeFiles.h"
+#include "testutils.h"
+
+// Power cuts: each kind of write runs in a child process, over and over between two versions of
+// its file, and is killed (SIGKILL) at a random moment. Afterwards the file must be one version
+// or the other, whole, and read back as such. The kinds are the three ways the program writes:
+// whole files (the CSV export, a capture), settings edits ("./param", "./config", a saved
+// configuration file) and the upgrade's replacement of the application.
+namespace {
+const int killsPerKind = 60;
+
+QByteArray csv(int version)
+{
+    QVector<ResultsCsv::Row> rows;
+    for (int i = 0; i < 2000; ++i)
+        rows.append({QString::number(i), QStringLiteral("L%1").arg(i), QStringLiteral("%1.%2mm").arg(version).arg(i)});
+    return ResultsCsv::compose({QStringLiteral("No."), QStringLiteral("Item"), QStringLiteral("Value")}, rows);
+}
+
+QByteArray capture(int version)
+{
+    QImage picture(800, 600, QImage::Format_RGB32);
+    picture.fill(version ? Qt::darkGreen : Qt::darkBlue);
+    // The default resolution follows the screen, which the child has none of.
+    picture.setDotsPerMeterX(3780);
+    picture.setDotsPerMeterY(3780);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    return bytes;
+}
+
+QByteArray program(int version)
+{
+    return QByteArray(1 << 20, char('A' + version));
+}
+
+const int settingsGroups = 20;
+const int settingsKeys = 20;
+
+bool writeVersion(const QString &kind, const QString &path, int version)
+{
+    if (kind == QLatin1String("csv"))
+        return SafeFile::write(path, csv(version));
+    if (kind == QLatin1String("capture"))
+        return SafeFile::write(path, capture(version));
+    if (kind == QLatin1String("settings")) {
+        return SafeFile::editSettings(path, [version](QSettings &settings) {
+            for (int g = 0; g < settingsGroups; ++g)
+                for (int k = 0; k < settingsKeys; ++k)
+                    settings.setValue(QStringLiteral("group%1/key%2").arg(g).arg(k), version * 1000 + k);
+        });
+    }
+    // The application: the two versions lie beside it, as on the stick.
+    return UpgradeFiles::replace(path + QStringLiteral(".v%1").arg(version), path);
+}
+
+// The child: writes the versions in turn until it is killed, saying after each write.
+int writeForever(const QString &kind, const QString &path)
+{
+    for (int version = 1;; version ^= 1) {
+        if (!writeVersion(kind, path, version))
+            return 1;
+        std::fputs("written\n", stdout);
+        std::fflush(stdout);
+    }
+}
+
+// Which version the file holds, whole; -1 for anything else.
+int versionOf(const QString &kind, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = file.readAll();
+    if (kind == QLatin1String("settings")) {
+        QSettings settings(path, QSettings::IniFormat);
+        if (settings.allKeys().size() != settingsGroups * settingsKeys)
+            return -1;
+        const int version = settings.value(QStringLiteral("group0/key0")).toInt() / 1000;
+        for (int g = 0; g < settingsGroups; ++g)
+            for (int k = 0; k < settingsKeys; ++k)
+                if (settings.value(QStringLiteral("group%1/key%2").arg(g).arg(k)).toInt() != version * 1000 + k)
+                    return -1;
+        return version;
+    }
+    for (int version : {0, 1}) {
+        if (kind == QLatin1String("csv") && bytes == csv(version))
+            return version;
+        if (kind == QLatin1String("capture") && bytes == capture(version)
+            && QImage::fromData(bytes, "BMP").size() == QSize(800, 600))
+            return version;
+        if (kind == QLatin1String("application") && bytes == program(version) && QFileInfo(path).isExecutable())
+            return version;
+    }
+    return -1;
+}
+} // namespace
+
+class TestPowerCut : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedWrite_data();
+    void killedWrite();
+
+private:
+    TestUtils::Sandbox sandbox;
+};
+
+void TestPowerCut::killedWrite_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"csv", "capture", "settings", "application"})
+        QTest::newRow(kind) << kind;
+}
+
+void TestPowerCut::killedWrite()
+{
+    QFETCH(QString, kind);
+    const QString path = QDir::current().absoluteFilePath(kind + QStringLiteral(".file"));
+    if (kind == QLatin1String("application")) {
+        for (int version : {0, 1}) {
+            QFile source(path + QStringLiteral(".v%1").arg(version));
+            QVERIFY(source.open(QIODevice::WriteOnly) && source.write(program(version)) == (1 << 20));
+        }
+        QFile::copy(path + QStringLiteral(".v0"), path);
+        QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner));
+    } else {
+        QVERIFY(writeVersion(kind, path, 0));
+    }
+    QCOMPARE(versionOf(kind, path), 0);
+
+    QRandomGenerator random(35);
+    int seen[2] = {0, 0};
+    for (int kill = 0; kill < killsPerKind; ++kill) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write"), kind, path});
+        QVERIFY(child.waitForStarted());
+        // The cut falls among the writes: after the first one, at a random moment.
+        QVERIFY(child.waitForReadyRead(20000));
+        QThread::msleep(random.bounded(0, 40));
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        const int version = versionOf(kind, path);
+        QVERIFY2(version >= 0, qPrintable(QStringLiteral("kill %1 left a broken file").arg(kill)));
+        ++seen[version];
+    }
+    const int leftovers = QDir::current().entryList({kind + QStringLiteral(".file*.part"), kind + QStringLiteral(".file.new")},
+                                                    QDir::Files).size();
+    qInfo("%s: %d kills; old %d, new %d whole; %d temporary files left", qPrintable(kind), killsPerKind,
+          seen[0], seen[1], leftovers);
+    QVERIFY(seen[0] > 0 && seen[1] > 0);
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc == 4 && std::strcmp(argv[1], "--write") == 0) {
+        QCoreApplication app(argc, argv);
+        return writeForever(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    QApplication app(argc, argv);
+    TestPowerCut test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_powercut.moc"
