@@ -39,7 +39,7 @@ class TestPointDetection : public QObject, private FrameDriver
     Q_OBJECT
 
 private slots:
-    void init();
+    void init() { openFrame(); }
     void cleanup();
     void knownEdges();
     void bordersAndUniformBlocks();
@@ -49,14 +49,7 @@ private slots:
     void captureDrawsItemsOverPicture();
     void viewShowsTheSimulatorPicture();
 
-private:
-
 };
-
-void TestPointDetection::init()
-{
-    openFrame();
-}
 
 void TestPointDetection::cleanup()
 {

@@ -46,8 +46,8 @@ class TestAngleItems : public QObject, private FrameDriver
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { openFrame(); }
+    void cleanup() { closeFrame(); }
     void angle_data();
     void angle();
     void angleLabelWaitsForSecondLine();
@@ -59,16 +59,6 @@ private:
     MeasureAngle *drawAngle(const QPointF &a1, const QPointF &a2, const QPointF &b1, const QPointF &b2);
 
 };
-
-void TestAngleItems::init()
-{
-    openFrame();
-}
-
-void TestAngleItems::cleanup()
-{
-    closeFrame();
-}
 
 MeasureAngle *TestAngleItems::drawAngle(const QPointF &a1, const QPointF &a2, const QPointF &b1,
                                         const QPointF &b2)

@@ -35,9 +35,8 @@ class TestCircleItems : public QObject, private FrameDriver
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void circleValues_data();
+    void init() { openFrame(); }
+    void cleanup() { closeFrame(); }
     void circleValues();
     void pointToCircle_data();
     void pointToCircle();
@@ -52,62 +51,22 @@ private slots:
     void editingCircle();
 
 private:
-    // Arms the tool and clicks the points, moving to each one first; the last click finishes.
     template<class T>
-    T *draw(int code, const Points &points);
-
+    T *drawn(ToolId tool, const Points &clicks) { return qgraphicsitem_cast<T *>(draw(tool, clicks)); }
 };
-
-void TestCircleItems::init()
-{
-    openFrame();
-}
-
-void TestCircleItems::cleanup()
-{
-    closeFrame();
-}
-
-template<class T>
-T *TestCircleItems::draw(int code, const Points &points)
-{
-    frame->armTool(code);
-    for (const QPointF &p : points) {
-        move(viewport(), p);
-        click(viewport(), p);
-    }
-    return qgraphicsitem_cast<T *>(frame->currentShape());
-}
-
-void TestCircleItems::circleValues_data()
-{
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<float>("factor");
-    QTest::newRow("pixels") << QStringLiteral("pixels") << 0.0f;
-    QTest::newRow("calibrated mm") << QStringLiteral("mm") << 0.01f;
-}
 
 void TestCircleItems::circleValues()
 {
-    QFETCH(QString, unit);
-    QFETCH(float, factor);
-    GlobalVar::currentUnit = unit;
-    GlobalVar::currentRealRuler = factor;
-    const double k = unit == QLatin1String("pixels") ? 1.0 : double(factor);
-
-    auto *circle = draw<MeasureCircle>(15, {QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
+    auto *circle = drawn<MeasureCircle>(ToolId::Circle, {QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
     QVERIFY(circle);
     QCOMPARE(circle->circleRect, QRectF(400, 300, 200, 200));
-    const double r = 100.0;
-    const QString expected = QStringLiteral("C1=R1=%1%5\nD1=%2%5\nC1=%3%5\nA1=%4%5\u00B2")
-                                 .arg(fixed(r * k), fixed(2 * r * k), fixed(2 * M_PI * r * k),
-                                      fixed(M_PI * r * r * k * k), unit);
-    QCOMPARE(circle->label, expected);
+    QCOMPARE(circle->label, QStringLiteral("C1=R1=100.000pixels\nD1=200.000pixels\nC1=%1pixels\nA1=%2pixels\u00B2")
+                                .arg(fixed(200 * M_PI), fixed(10000 * M_PI)));
     QCOMPARE(circle->shownLabel(), circle->labelValues());
     QCOMPARE(GlobalVar::shapeList.size(), 1);
 
     // Circles and arcs share their numbering.
-    auto *arc = draw<MeasureRadian>(14, {QPointF(600, 700), QPointF(500, 600), QPointF(400, 700)});
+    auto *arc = drawn<MeasureRadian>(ToolId::Radian, {QPointF(600, 700), QPointF(500, 600), QPointF(400, 700)});
     QVERIFY(arc);
     QCOMPARE(arc->serial, quint16(2));
 }
@@ -126,8 +85,8 @@ void TestCircleItems::pointToCircle()
 {
     QFETCH(QPointF, measured);
     QFETCH(double, distance);
-    auto *item = draw<MeasurePoint2Circle>(
-        16, {measured, QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
+    auto *item = drawn<MeasurePoint2Circle>(
+        ToolId::Point2Circle, {measured, QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
     QVERIFY(item);
     QCOMPARE(item->label, QStringLiteral("L1=L1=%1pixels").arg(fixed(distance)));
     QCOMPARE(item->distanceLine.p1(), QPointF(500, 400));
@@ -169,7 +128,7 @@ void TestCircleItems::lineToCircle()
     QFETCH(QLineF, perpendicular);
 
     const Points rim = {centre + QPointF(100, 0), centre + QPointF(0, -100), centre + QPointF(-100, 0)};
-    auto *item = draw<MeasureLine2Circle>(17, Points{lineStart, lineEnd} + rim);
+    auto *item = drawn<MeasureLine2Circle>(ToolId::Line2Circle, Points{lineStart, lineEnd} + rim);
     QVERIFY(item);
     QCOMPARE(item->measuredLine, drawnLine);
     QCOMPARE(item->perpendicular, perpendicular);
@@ -268,8 +227,8 @@ void TestCircleItems::undefinedCircleKeepsPreviousState()
 void TestCircleItems::circleToCircle()
 {
     // First circle: radius 100 around (500, 400); second: radius 50 around (800, 800).
-    auto *item = draw<MeasureCircle2Circle>(
-        18, {QPointF(600, 400), QPointF(500, 300)});
+    auto *item = drawn<MeasureCircle2Circle>(
+        ToolId::Circle2Circle, {QPointF(600, 400), QPointF(500, 300)});
     QVERIFY(item);
     move(viewport(), QPointF(400, 400));
     QCOMPARE(item->firstCircleRect, QRectF(400, 300, 200, 200));
@@ -287,42 +246,33 @@ void TestCircleItems::circleToCircle()
 
 void TestCircleItems::concentric_data()
 {
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<float>("factor");
     QTest::addColumn<QPointF>("radiusPoint");
     QTest::addColumn<QString>("values");
     QTest::addColumn<int>("digits");
     // The first circle: radius 50 around (500, 500).
     QTest::newRow("fourth point inside, pixels")
-        << QStringLiteral("pixels") << 0.0f << QPointF(500, 530)
+        << QPointF(500, 530)
         << QStringLiteral("R1=50.000pixels\nR1'=30.000pixels\nL1=-20.000pixels") << 3;
     QTest::newRow("fourth point on the circle")
-        << QStringLiteral("pixels") << 0.0f << QPointF(530, 540)
+        << QPointF(530, 540)
         << QStringLiteral("R1=50.000pixels\nR1'=50.000pixels\nL1=0.000pixels") << 3;
     // 49.98 (47, 17 from the centre) to one decimal: a difference that rounds to nothing has no sign.
     QTest::newRow("fourth point just inside, one decimal")
-        << QStringLiteral("pixels") << 0.0f << QPointF(547, 517)
+        << QPointF(547, 517)
         << QStringLiteral("R1=50.0pixels\nR1'=50.0pixels\nL1=0.0pixels") << 1;
-    QTest::newRow("fourth point inside, calibrated: the difference is a distance")
-        << QStringLiteral("mm") << 0.1f << QPointF(500, 530)
-        << QStringLiteral("R1=%1mm\nR1'=%2mm\nL1=%3mm").arg(fixed(50 * 0.1f), fixed(30 * 0.1f), fixed(20 * 0.1)) << 3;
     QTest::newRow("fourth point outside, pixels")
-        << QStringLiteral("pixels") << 0.0f << QPointF(580, 440)
+        << QPointF(580, 440)
         << QStringLiteral("R1=50.000pixels\nR1'=100.000pixels\nL1=50.000pixels") << 3;
 }
 
 void TestCircleItems::concentric()
 {
-    QFETCH(QString, unit);
-    QFETCH(float, factor);
     QFETCH(QPointF, radiusPoint);
     QFETCH(QString, values);
     QFETCH(int, digits);
-    GlobalVar::currentUnit = unit;
     GlobalVar::textDigiLength = qint8(digits);
-    GlobalVar::currentRealRuler = factor;
 
-    auto *item = draw<MeasureConcentric>(19, {QPointF(550, 500), QPointF(500, 450)});
+    auto *item = drawn<MeasureConcentric>(ToolId::Concentric, {QPointF(550, 500), QPointF(500, 450)});
     QVERIFY(item);
     move(viewport(), QPointF(450, 500));
     // The first circle follows the mouse, with nothing to show yet.
@@ -337,7 +287,7 @@ void TestCircleItems::concentric()
 
 void TestCircleItems::editingCircle()
 {
-    auto *circle = draw<MeasureCircle>(15, {QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
+    auto *circle = drawn<MeasureCircle>(ToolId::Circle, {QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
     QVERIFY(circle);
     frame->disarmTool();
 

@@ -19,39 +19,20 @@ class TestLineItems : public QObject, private FrameDriver
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { openFrame(); }
+    void cleanup() { closeFrame(); }
     void lengths_data();
     void lengths();
-    void calibratedLength();
     void nullSegment();
     void labelBeforeFirstMove();
 
 private:
-    MeasureLine *draw(int code, const QPointF &first, const QPointF &second);
+    MeasureLine *line(int tool, const QPointF &first, const QPointF &second)
+    {
+        return static_cast<MeasureLine *>(draw(ToolId(tool), {first, second}));
+    }
 
 };
-
-void TestLineItems::init()
-{
-    openFrame();
-}
-
-void TestLineItems::cleanup()
-{
-    closeFrame();
-}
-
-MeasureLine *TestLineItems::draw(int code, const QPointF &first, const QPointF &second)
-{
-    frame->armTool(code);
-    click(viewport(), first);
-    move(viewport(), (first + second) / 2);
-    move(viewport(), second);
-    click(viewport(), second);
-    frame->disarmTool();
-    return static_cast<MeasureLine *>(GlobalVar::shapeList.last());
-}
 
 void TestLineItems::lengths_data()
 {
@@ -74,7 +55,7 @@ void TestLineItems::lengths()
     QFETCH(QPointF, first);
     QFETCH(QPointF, second);
     QFETCH(QPointF, end);
-    MeasureLine *line = draw(code, first, second);
+    const MeasureLine *line = this->line(code, first, second);
     QCOMPARE(line->property(), code);
     QCOMPARE(line->startPoint, first);
     QCOMPARE(line->endPoint, end);
@@ -85,21 +66,9 @@ void TestLineItems::lengths()
     QCOMPARE(line->shownLabel(), QStringLiteral("L1=%1pixels").arg(length, 0, 'f', 3));
 }
 
-void TestLineItems::calibratedLength()
-{
-    GlobalVar::currentUnit = QStringLiteral("mm");
-    GlobalVar::currentRealRuler = 0.01f;
-    // Two segments of counter A: the numbers go on.
-    draw(toolCode(ToolId::Line), QPointF(100, 500), QPointF(100, 400));
-    const MeasureLine *line = draw(toolCode(ToolId::Line), QPointF(100, 900), QPointF(1100, 150));
-    QCOMPARE(line->label, QStringLiteral("L2=L2=12.500mm"));
-    GlobalVar::bTextON = false;
-    QCOMPARE(line->shownLabel(), QStringLiteral("L2"));
-}
-
 void TestLineItems::nullSegment()
 {
-    const MeasureLine *line = draw(toolCode(ToolId::Line), QPointF(300, 300), QPointF(300, 300));
+    const MeasureLine *line = this->line(3, QPointF(300, 300), QPointF(300, 300));
     QCOMPARE(line->label, QStringLiteral("L1=L1=0.000pixels"));
     QCOMPARE(line->measuredLine.angle(), 0.0);
     // Its handles are axis-aligned 8-pixel squares.

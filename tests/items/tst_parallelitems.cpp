@@ -38,8 +38,8 @@ class TestParallelItems : public QObject, private FrameDriver
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { openFrame(); }
+    void cleanup() { closeFrame(); }
     void pointToLine_data();
     void pointToLine();
     void parallelLine_data();
@@ -47,16 +47,6 @@ private slots:
     void pairsOfParallels_data();
     void pairsOfParallels();
 };
-
-void TestParallelItems::init()
-{
-    openFrame();
-}
-
-void TestParallelItems::cleanup()
-{
-    closeFrame();
-}
 
 void TestParallelItems::pointToLine_data()
 {

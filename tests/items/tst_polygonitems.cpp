@@ -29,8 +29,8 @@ class TestPolygonItems : public QObject, private FrameDriver
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { openFrame(); }
+    void cleanup() { closeFrame(); }
     void rectangle_data();
     void rectangle();
     void polygonClosedByRightClick_data();
@@ -39,16 +39,6 @@ private slots:
     void rubberSegmentBeforeThePolygon();
     void vertexDrag();
 };
-
-void TestPolygonItems::init()
-{
-    openFrame();
-}
-
-void TestPolygonItems::cleanup()
-{
-    closeFrame();
-}
 
 void TestPolygonItems::rectangle_data()
 {

@@ -217,9 +217,6 @@ void TestImageViewer::zoomStaysWithinLimits()
     press("tb_ZoomOriginal");
     wheel(120);
     QCOMPARE(shownZoom(), QStringLiteral("110%"));
-    for (int i = 0; i < 60; ++i)
-        wheel(120);
-    QCOMPARE(shownZoom(), QStringLiteral("3200%"));
     for (int i = 0; i < 80; ++i)
         wheel(-120);
     QCOMPARE(shownZoom(), QStringLiteral("10%"));
@@ -278,7 +275,6 @@ void TestImageViewer::unreadableFiles_data()
 
     const QByteArray bmp = encoded(QSize(64, 64), "BMP"), jpg = encoded(QSize(64, 64), "JPG");
     QVERIFY(!bmp.isEmpty() && !jpg.isEmpty());
-    QTest::newRow("truncated bmp") << "IMG00001.bmp" << bmp.left(bmp.size() / 2);
     QTest::newRow("zero-byte jpg") << "IMG00001.jpg" << QByteArray();
     QTest::newRow("not a picture") << "IMG00001.bmp" << QByteArray(500, 'x');
 
