@@ -80,8 +80,8 @@ Frame::Frame(QWidget *parent)
     calibration = new CalibrationWorkflow(measurements, {ParamFile::largestRulerCount, &ParamFile::keepsRuler}, this);
     connect(calibration, &CalibrationWorkflow::accepted, this, [this](Shape *item, const ruler &record) {
         router->forget(item);
-        GlobalVar::currentRealRuler = realRuler = record.length;
-        GlobalVar::currentUnit = unitText = RulerUnits::calibrationText(record.unit);
+        realRuler = record.length;
+        unitText = RulerUnits::calibrationText(record.unit);
         panel->updateRulerTable();
     });
     router = new ToolRouter(graphicsView, measurements, calibration,
