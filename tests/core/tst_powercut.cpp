@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -155,9 +156,14 @@ void TestPowerCut::killedWrite()
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write"), kind, path});
         QVERIFY(child.waitForStarted());
-        // The cut falls among the writes: after the first one, at a random moment.
+        // The cut falls among the writes: after the first one, at a random moment within about
+        // two writes, timed by the second one so that a busy machine still cuts in between.
         QVERIFY(child.waitForReadyRead(20000));
-        QThread::msleep(random.bounded(0, 40));
+        child.readAll();
+        QElapsedTimer took;
+        took.start();
+        QVERIFY(child.waitForReadyRead(20000));
+        QThread::msleep(random.bounded(0, int(2 * took.elapsed()) + 2));
         child.kill();
         QVERIFY(child.waitForFinished());
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
