@@ -22,6 +22,7 @@ ToolRouter::ToolRouter(GraphicsView *view, MeasurementDocument *document, Calibr
     , document(document)
     , clickTool(new ClickTool(view->scene(), document, this))
     , calibrationTool(new CalibrationTool(view->scene(), document, calibration, dialogArea, this))
+    , active(clickTool)
 {
     for (ClickTool *tool : {clickTool, static_cast<ClickTool *>(calibrationTool)}) {
         connect(tool, &ClickTool::disarmRequested, this, [this] {
@@ -56,15 +57,17 @@ void ToolRouter::arm(int tool)
     calibrationTool->deactivate();
     code = tool;
     drawing = tool != 0;
-    activeTool()->setRoute(ShapeRoutes::find(tool));
+    // Found once here, not on every press and move.
+    const ShapeRoute *route = ShapeRoutes::find(tool);
+    active = route && route->calibration ? static_cast<ClickTool *>(calibrationTool) : clickTool;
+    active->setRoute(route);
     activeTool()->activate();
     updateDrawingKeys();
 }
 
 ClickTool *ToolRouter::activeTool() const
 {
-    const ShapeRoute *route = ShapeRoutes::find(code);
-    return route && route->calibration ? calibrationTool : clickTool;
+    return active;
 }
 
 Shape *ToolRouter::currentShape() const

@@ -77,6 +77,8 @@ private:
     MeasurementDocument *document;
     ClickTool *clickTool;
     CalibrationTool *calibrationTool;
+    // The tool the armed row belongs to.
+    ClickTool *active;
     QShortcut *backspaceKey;
     QShortcut *escapeKey;
     // Kept after a calibration finished and disarmed its tool, so that a right click names it.

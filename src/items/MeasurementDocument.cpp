@@ -272,7 +272,8 @@ void MeasurementDocument::beginEdit(const QList<QGraphicsItem *> &items)
     pressedStates.clear();
     for (QGraphicsItem *item : items) {
         auto *shape = dynamic_cast<Shape *>(item);
-        if (shape && GlobalVar::shapeList.contains(shape))
+        // Only listed items are compared at the release; a press reads no more than that.
+        if (shape)
             pressedStates.insert(shape, shape->state());
     }
     // Labels that give way to a dragged one move too; a press reads only where they stand.
