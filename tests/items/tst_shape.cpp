@@ -21,7 +21,6 @@ private slots:
     void cleanup();
     void labelFormatting_data();
     void labelFormatting();
-    void labelSplit();
     void hitShapeWhileDrawing();
     void hitShapeWhenComplete();
     void boundsFollowChanges();
@@ -123,17 +122,6 @@ void TestShape::labelFormatting()
     GlobalVar::textDigiLength = qint8(digits);
     const MeasureLine *item = segment(QPointF(100, 500), QPointF(100 + length, 500));
     QCOMPARE(item->label, label);
-}
-
-void TestShape::labelSplit()
-{
-    MeasureLine *item = segment(QPointF(100, 100), QPointF(400, 500));
-    QCOMPARE(item->label, QStringLiteral("L3=L3=500.000pixels"));
-    QCOMPARE(item->labelName(), QStringLiteral("L3"));
-    QCOMPARE(item->labelValues(), QStringLiteral("L3=500.000pixels"));
-    QCOMPARE(item->shownLabel(), QStringLiteral("L3=500.000pixels"));
-    GlobalVar::bTextON = false;
-    QCOMPARE(item->shownLabel(), QStringLiteral("L3"));
 }
 
 void TestShape::hitShapeWhileDrawing()

@@ -394,10 +394,13 @@ void TestSettingsFiles::configFileInUse()
     QFile::remove(ParamFile::path());
     SafeFile::setFailingStep(SafeFile::Open);
     files->restore();
-    SafeFile::setFailingStep(SafeFile::NoStep);
-    QVERIFY(!QFile::exists(ParamFile::path()));
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.first().contains(QStringLiteral("could not be saved")));
+    // A later save that fails says so, and to its caller too.
+    QVERIFY(!files->save(1));
+    SafeFile::setFailingStep(SafeFile::NoStep);
+    QVERIFY(!QFile::exists(ParamFile::path()));
+    QCOMPARE(warnings.size(), 2);
 }
 
 void TestSettingsFiles::replacedFilesReadAnew()

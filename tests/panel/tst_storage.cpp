@@ -26,11 +26,8 @@ private slots:
     void cleanup();
     void freeName_data();
     void freeName();
-    void digitStrings();
     void csvBytes();
-    void csvWriteFailureLeavesNothing();
     void firstStartParameters();
-    void parametersRoundTrip();
     void rulersAfterDeletion();
     void storageWarnings();
     void fileDialogModes();
@@ -91,15 +88,6 @@ void TestStorage::freeName()
     QCOMPARE(FreeName::nextNumber(folder, prefix, extensions), next);
 }
 
-void TestStorage::digitStrings()
-{
-    QCOMPARE(FreeName::isDigitString(QStringLiteral("00042")), 42);
-    QCOMPARE(FreeName::isDigitString(QString()), 0);
-    QCOMPARE(FreeName::isDigitString(QStringLiteral("0004a")), -1);
-    QCOMPARE(FreeName::isDigitString(QStringLiteral("-0004")), -1);
-    QCOMPARE(FreeName::baseName(QStringLiteral("EXT"), 7), QStringLiteral("EXT00007"));
-}
-
 void TestStorage::csvBytes()
 {
     const QByteArray bytes = ResultsCsv::compose({QStringLiteral("index"), QStringLiteral("item"), QStringLiteral("value")},
@@ -122,17 +110,6 @@ void TestStorage::csvBytes()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);
-}
-
-void TestStorage::csvWriteFailureLeavesNothing()
-{
-    QString error;
-    const QString path = folder + QStringLiteral("/no-such-folder/EXT00001.csv");
-    QVERIFY(!ResultsCsv::writeFile(path, "data", &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(!QFile::exists(path));
-    // No temporary file is left behind next to a target that could not be written.
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }
 
 void TestStorage::firstStartParameters()
@@ -158,37 +135,6 @@ void TestStorage::firstStartParameters()
                                    "param/lineeditable=true", "param/linemovable=true", "param/linewidth=1",
                                    "param/textcolor=4278190335", "param/textlabel=true", "param/textlength=3",
                                    "param/textoutline=true", "param/textsize=12"}));
-}
-
-void TestStorage::parametersRoundTrip()
-{
-    // Every value away from its start value; the text colour keeps its alpha.
-    auto state = [] {
-        return QVariantList{GlobalVar::shapeGraphPen.width(), GlobalVar::shapeGraphPen.color(), GlobalVar::shapeTextColor,
-                            GlobalVar::shapeTextFont.pointSize(), GlobalVar::bEditable, GlobalVar::bMovable,
-                            GlobalVar::bTextON, int(GlobalVar::textDigiLength), GlobalVar::bDetectAuto,
-                            int(GlobalVar::language), GlobalVar::bTextOutline};
-    };
-    GlobalVar::shapeGraphPen.setWidth(3);
-    GlobalVar::shapeGraphPen.setColor(QColor(0, 200, 0));
-    GlobalVar::shapeTextColor = QColor(10, 20, 30, 128);
-    GlobalVar::shapeTextFont.setPointSize(20);
-    GlobalVar::bEditable = false;
-    GlobalVar::bTextON = false;
-    GlobalVar::textDigiLength = 4;
-    GlobalVar::bDetectAuto = true;
-    GlobalVar::language = 2;
-    GlobalVar::bTextOutline = false;
-    const QVariantList saved = state();
-    ParamFile::save(1);
-    ParamFile::save(3);
-
-    GlobalVar::resetToDefaults();
-    ParamFile::read(1);
-    ParamFile::read(3);
-    QCOMPARE(state(), saved);
-    // Line colours are always opaque.
-    QCOMPARE(ParamFile::opaqueColor(QRgb(2164195328u)), QColor(255, 0, 0, 255));
 }
 
 void TestStorage::rulersAfterDeletion()
