@@ -81,10 +81,8 @@ void TestStorage::freeName()
     QFETCH(QString, prefix);
     QFETCH(QString, extensions);
     QFETCH(int, next);
-    for (const QString &file : files) {
-        QFile f(folder + QLatin1Char('/') + file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
+    for (const QString &file : files)
+        QVERIFY(TestUtils::writeFile(folder + QLatin1Char('/') + file));
     QCOMPARE(FreeName::nextNumber(folder, prefix, extensions), next);
 }
 
@@ -172,9 +170,8 @@ void TestStorage::storageWarnings()
     QCOMPARE(storage.freeName(QStringLiteral("IMG"), QStringLiteral("bmp,jpg")), usb + QStringLiteral("/DCIM/IMG00001"));
 
     // Configurations go to the internal storage; past 99999 no name is made up.
-    QFile last(sandbox.root() + QStringLiteral("/mnt/DCIM/CFG99999.ini"));
-    QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/mnt/DCIM")) && last.open(QIODevice::WriteOnly));
-    last.close();
+    QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/mnt/DCIM")));
+    QVERIFY(TestUtils::writeFile(sandbox.root() + QStringLiteral("/mnt/DCIM/CFG99999.ini")));
     warnings.clear();
     QVERIFY(storage.freeName(QStringLiteral("CFG"), QStringLiteral("ini")).isEmpty());
     QCOMPARE(warnings.size(), 1);
@@ -182,9 +179,7 @@ void TestStorage::storageWarnings()
 
     // A DCIM that is not a folder cannot take the file.
     QVERIFY(QDir(usb + QStringLiteral("/DCIM")).removeRecursively());
-    QFile notFolder(usb + QStringLiteral("/DCIM"));
-    QVERIFY(notFolder.open(QIODevice::WriteOnly));
-    notFolder.close();
+    QVERIFY(TestUtils::writeFile(usb + QStringLiteral("/DCIM")));
     QVERIFY(storage.freeName(QStringLiteral("EXT"), QStringLiteral("csv")).isEmpty());
     QCOMPARE(warnings.last(), QStringLiteral("Can't open file for writing!"));
     QVERIFY(QFile::remove(usb + QStringLiteral("/DCIM")));
