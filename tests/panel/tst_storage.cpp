@@ -28,7 +28,6 @@ private slots:
     void freeName();
     void csvBytes();
     void firstStartParameters();
-    void rulersAfterDeletion();
     void storageWarnings();
     void fileDialogModes();
     void imagePaths_data();
@@ -135,23 +134,6 @@ void TestStorage::firstStartParameters()
                                    "param/textoutline=true", "param/textsize=12"}));
 }
 
-void TestStorage::rulersAfterDeletion()
-{
-    for (int i = 0; i < 3; ++i)
-        GlobalVar::rulerList.append({QStringLiteral("R%1,0.01mm").arg(i), 500.0f + i, 5.0f, quint8(1)});
-    ParamFile::save(2);
-    GlobalVar::rulerList.removeAt(1);
-    ParamFile::save(2);
-    // Keys of the third ruler stay, but only two are listed and loaded.
-    QVERIFY(ParamFile::contains(QStringLiteral("ruler/pixel2")));
-    GlobalVar::rulerList.clear();
-    ParamFile::read(2);
-    QCOMPARE(GlobalVar::rulerList.size(), 2);
-    QCOMPARE(GlobalVar::rulerList.at(1).name, QStringLiteral("R2,0.01mm"));
-    QCOMPARE(GlobalVar::rulerList.at(1).pixel, 502.0f);
-    QCOMPARE(GlobalVar::rulerList.at(1).unit, quint8(1));
-}
-
 void TestStorage::storageWarnings()
 {
     StorageActions storage(&panel);
@@ -194,8 +176,6 @@ void TestStorage::fileDialogModes()
                                                                         QStringLiteral("Files (*.csv)")));
     QCOMPARE(save->acceptMode(), QFileDialog::AcceptSave);
     QVERIFY(save->testOption(QFileDialog::DontUseNativeDialog));
-    QCOMPARE(save->directory().absolutePath(), dcim);
-    QCOMPARE(save->selectedFiles().value(0), dcim + QStringLiteral("/EXT00004.csv"));
     // The stick and the internal storage are offered beside the folder.
     QStringList places;
     for (const QUrl &url : save->sidebarUrls())
