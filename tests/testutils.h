@@ -48,6 +48,19 @@ private:
     QString base;
 };
 
+// Writes a whole file, replacing what was there; false when it cannot.
+inline bool writeFile(const QString &path, const QByteArray &bytes = QByteArray())
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // A real mouse event delivered to a widget, as the window system would deliver it.
 inline void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &pos,
                       Qt::MouseButton button = Qt::NoButton, Qt::MouseButtons buttons = Qt::NoButton)

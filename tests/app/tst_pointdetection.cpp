@@ -1,8 +1,5 @@
 #include <QGraphicsScene>
 #include <QTest>
-#include <QtMath>
-
-#include <cmath>
 
 #include "Control.h"
 #include "DriveFb1.h"
@@ -25,11 +22,6 @@ QImage uniform(int level)
     image.fill(qRgb(level, level, level));
     return image;
 }
-
-qreal distanceToDisc(const QPointF &p)
-{
-    return std::hypot(p.x() - TargetGeometry::disc.centre.x(), p.y() - TargetGeometry::disc.centre.y());
-}
 } // namespace
 
 // Point detection on blocks with known edges and on the simulator's picture, its use by the
@@ -43,7 +35,6 @@ private slots:
     void cleanup();
     void knownEdges();
     void bordersAndUniformBlocks();
-    void circleRim();
     void rowsOnlyGiveTheWholeFrameResult();
     void pressesSnapWhileDrawing();
     void captureDrawsItemsOverPicture();
@@ -106,23 +97,6 @@ void TestPointDetection::bordersAndUniformBlocks()
     QCOMPARE(PointDetector::locate(grey, QPointF(1, 1), 0.8f), QPointF(0, 1));
     QCOMPARE(PointDetector::locate(grey, QPointF(1919, 1079), 0.8f), QPointF(1919, 1079));
     QCOMPARE(PointDetector::locate(grey, QPointF(1915, 1075), 0.8f), QPointF(1915, 1079));
-}
-
-void TestPointDetection::circleRim()
-{
-    const QPointF centre = TargetGeometry::disc.centre;
-    const qreal radius = TargetGeometry::disc.radius;
-    for (int degrees : {0, 45, 100, 200, 290}) {
-        const qreal a = qDegreesToRadians(qreal(degrees));
-        const QPointF direction(std::cos(a), std::sin(a));
-        for (qreal offset : {-6.0, 5.0}) {
-            const QPointF click = centre + direction * (radius + offset);
-            const QPointF snapped = frame->detectPoint(click);
-            QVERIFY2(std::abs(distanceToDisc(snapped) - radius) <= 1.5,
-                     qPrintable(QStringLiteral("%1 deg, offset %2: %3").arg(degrees).arg(offset)
-                                    .arg(distanceToDisc(snapped))));
-        }
-    }
 }
 
 void TestPointDetection::rowsOnlyGiveTheWholeFrameResult()

@@ -14,8 +14,6 @@ private slots:
     void kscale_data();
     void kscale();
     void freeDisk();
-    void moveBox_data();
-    void moveBox();
     void bands();
     void multiLineTextRect();
     void textSizesFollowFont();
@@ -55,35 +53,6 @@ void TestGlobalVar::freeDisk()
     // path never leads outside the sandbox.
     QVERIFY(QFileInfo::exists(QStringLiteral("/proc/self")));
     QVERIFY(GlobalVar::getFreeDisk(SystemPaths::resolve(QStringLiteral("/proc/self"))).isEmpty());
-}
-
-void TestGlobalVar::moveBox_data()
-{
-    QTest::addColumn<QPointF>("centre");
-    QTest::addColumn<float>("angle");
-    QTest::addColumn<QPolygonF>("corners");
-    const QPolygonF square = QPolygonF(QVector<QPointF>{QPointF(104, 96), QPointF(96, 96), QPointF(96, 104), QPointF(104, 104), QPointF(104, 96)});
-    QTest::newRow("angle 0") << QPointF(100, 100) << 0.0f << square;
-    // Turned by 90 degrees the same corners come round one place.
-    QTest::newRow("angle 90") << QPointF(100, 100) << 90.0f
-                              << QPolygonF(QVector<QPointF>{QPointF(96, 96), QPointF(96, 104), QPointF(104, 104), QPointF(104, 96), QPointF(96, 96)});
-    QTest::newRow("negative angle wraps") << QPointF(100, 100) << -270.0f
-                                          << QPolygonF(QVector<QPointF>{QPointF(96, 96), QPointF(96, 104), QPointF(104, 104), QPointF(104, 96), QPointF(96, 96)});
-    QTest::newRow("scene origin") << QPointF(0, 0) << 0.0f
-                                  << QPolygonF(QVector<QPointF>{QPointF(4, -4), QPointF(-4, -4), QPointF(-4, 4), QPointF(4, 4), QPointF(4, -4)});
-}
-
-void TestGlobalVar::moveBox()
-{
-    QFETCH(QPointF, centre);
-    QFETCH(float, angle);
-    QFETCH(QPolygonF, corners);
-    const QPolygonF box = GlobalVar::getMoveBox(centre, angle, 2.0f);
-    QCOMPARE(box.size(), 5);
-    for (int i = 0; i < 5; ++i) {
-        QVERIFY2(QLineF(box[i], corners[i]).length() < 1e-4,
-                 qPrintable(QStringLiteral("corner %1: %2,%3").arg(i).arg(box[i].x()).arg(box[i].y())));
-    }
 }
 
 void TestGlobalVar::bands()

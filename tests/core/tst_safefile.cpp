@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "SafeFile.h"
+#include "testutils.h"
 
 namespace {
 QByteArray contents(const QString &path)
@@ -69,10 +70,8 @@ void TestSafeFile::replacesWhole()
 
     // Files of the user's under the names of the temporary file stay as they were.
     const QString csv = dir.filePath(QStringLiteral("parts.csv"));
-    for (const QString &own : {csv + QStringLiteral(".part"), csv + QStringLiteral(".1.part")}) {
-        QFile file(own);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("the user's own") > 0);
-    }
+    for (const QString &own : {csv + QStringLiteral(".part"), csv + QStringLiteral(".1.part")})
+        QVERIFY(TestUtils::writeFile(own, "the user's own"));
     QVERIFY(SafeFile::write(csv, "values\n"));
     QCOMPARE(contents(csv), QByteArray("values\n"));
     QCOMPARE(contents(csv + QStringLiteral(".part")), QByteArray("the user's own"));

@@ -195,10 +195,8 @@ void TestControl::missingDevices()
 
     // Plain files open but refuse every request.
     QDir().mkpath(SystemPaths::resolve(QStringLiteral("/dev")));
-    for (const char *node : {"/dev/isp_ss", "/dev/imx185_ss"}) {
-        QFile file(SystemPaths::resolve(QLatin1String(node)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    for (const char *node : {"/dev/isp_ss", "/dev/imx185_ss"})
+        QVERIFY(TestUtils::writeFile(SystemPaths::resolve(QLatin1String(node))));
     QTest::ignoreMessage(QtDebugMsg, "isp_ss read faild!\n");
     QCOMPARE(control.ispRead(48), 0u);
     QTest::ignoreMessage(QtDebugMsg, "imx185_ss write faild!\n");
@@ -213,10 +211,8 @@ void TestControl::devicePhotoFromFiles()
     picture.fill(0xFF204060u);
     picture.setPixel(100, 200, 0xFFFFFFFFu);
     QDir().mkpath(SystemPaths::resolve(QStringLiteral("/dev")));
-    QFile fb1File(SystemPaths::resolve(QStringLiteral("/dev/fb1")));
-    QVERIFY(fb1File.open(QIODevice::WriteOnly));
-    fb1File.write(reinterpret_cast<const char *>(picture.constBits()), frameBytes);
-    fb1File.close();
+    QVERIFY(TestUtils::writeFile(SystemPaths::resolve(QStringLiteral("/dev/fb1")),
+                                 QByteArray(reinterpret_cast<const char *>(picture.constBits()), frameBytes)));
     const QByteArray mem = QFile::encodeName(SystemPaths::resolve(QStringLiteral("/dev/mem")));
     const int fd = ::open(mem.constData(), O_RDWR | O_CREAT | O_TRUNC, 0600);
     const quint32 block[3] = {2, 0, 1};

@@ -41,8 +41,6 @@ class TestLivePicture : public QObject
 private slots:
     void initTestCase();
     void geometryMatchesItsDescription();
-    void rulerTicks();
-    void textureIsLightAndRepeatable();
     void pictureFileReplacesTarget();
     void greySceneSeenAsInColour();
 
@@ -81,33 +79,6 @@ void TestLivePicture::geometryMatchesItsDescription()
         QVERIFY2(qAbs(distanceToEdge(target, inside, QPointF(0, -1)) - expected) <= 1.0,
                  qPrintable(QString::number(dx)));
     }
-}
-
-void TestLivePicture::rulerTicks()
-{
-    const qreal y = rulerBody.top() + minorTickLength / 2;
-    for (int k = 0; k < tickCount; ++k) {
-        const qreal x = firstTickX + k * tickPitch;
-        QVERIFY2(level(target, x, y) < 100, qPrintable(QString::number(k)));
-        QVERIFY2(level(target, x + tickPitch / 2, y) > 200, qPrintable(QString::number(k)));
-    }
-    // Only every fifth tick is long.
-    const qreal lowY = rulerBody.top() + (minorTickLength + majorTickLength) / 2;
-    QVERIFY(level(target, firstTickX, lowY) < 100);
-    QVERIFY(level(target, firstTickX + tickPitch, lowY) > 200);
-    QVERIFY(level(target, firstTickX + majorTickEvery * tickPitch, lowY) < 100);
-}
-
-void TestLivePicture::textureIsLightAndRepeatable()
-{
-    int lowest = 255, highest = 0;
-    for (int x = 0; x < 100; ++x) {
-        lowest = qMin(lowest, level(target, x, 1000));
-        highest = qMax(highest, level(target, x, 1000));
-    }
-    QVERIFY(highest > lowest);
-    QVERIFY(lowest >= backgroundLevel - textureAmplitude && highest <= backgroundLevel + textureAmplitude);
-    QCOMPARE(SyntheticTarget::render(), target);
 }
 
 void TestLivePicture::pictureFileReplacesTarget()

@@ -236,10 +236,7 @@ void TestKeyboard::realDictionary()
 void TestKeyboard::unavailableDictionary()
 {
     const QString garbage = sandbox.path(QStringLiteral("garbage.db"));
-    QFile bytes(garbage);
-    QVERIFY(bytes.open(QIODevice::WriteOnly));
-    bytes.write(QByteArray(4096, 'x'));
-    bytes.close();
+    QVERIFY(TestUtils::writeFile(garbage, QByteArray(4096, 'x')));
     StdoutCapture capture;
     PinyinDictionary dictionary(garbage, QStringLiteral("broken"));
     QVERIFY(dictionary.lookup(QStringLiteral("zhong")).isEmpty());

@@ -77,6 +77,10 @@ void TestHitArea::crossedBandCoversBothTriangles()
             QCOMPARE(area.path().contains(p), inside);
         }
     }
+    // A four-sided outline whose sides cross covers both of its halves.
+    HitArea bowTie;
+    bowTie.addPolygon(QPolygonF({QPointF(0, 0), QPointF(10, 10), QPointF(10, 0), QPointF(0, 10)}));
+    QVERIFY(bowTie.path().contains(QPointF(2, 5)) && bowTie.path().contains(QPointF(8, 5)));
 }
 
 void TestHitArea::matchesUnionOfItemParts()

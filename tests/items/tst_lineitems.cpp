@@ -9,9 +9,6 @@
 #include "MeasureVerticalLine.h"
 #include "testutils.h"
 
-using TestUtils::click;
-using TestUtils::move;
-
 // Segments, horizontal and vertical lines drawn, reshaped and read through real mouse events
 // on the main window's view.
 class TestLineItems : public QObject, private FrameDriver
@@ -24,7 +21,6 @@ private slots:
     void lengths_data();
     void lengths();
     void nullSegment();
-    void labelBeforeFirstMove();
 
 private:
     MeasureLine *line(int tool, const QPointF &first, const QPointF &second)
@@ -74,17 +70,6 @@ void TestLineItems::nullSegment()
     // Its handles are axis-aligned 8-pixel squares.
     QVERIFY(line->shape().contains(QPointF(303, 303)));
     QVERIFY(!line->shape().contains(QPointF(305, 300)));
-}
-
-void TestLineItems::labelBeforeFirstMove()
-{
-    frame->armTool(ToolId::Line);
-    click(viewport(), QPointF(200, 200));
-    const auto *line = static_cast<MeasureLine *>(frame->currentShape());
-    QVERIFY(line->label.isEmpty());
-    QVERIFY(!Shape::isSet(line->endPoint));
-    move(viewport(), QPointF(230, 240));
-    QCOMPARE(line->label, QStringLiteral("L1=L1=50.000pixels"));
 }
 
 QTEST_MAIN(TestLineItems)

@@ -163,7 +163,10 @@ void TestParallelItems::pairsOfParallels()
     click(viewport(), p5);
     QCOMPARE(GlobalVar::shapeList.value(0), item);
     QCOMPARE(item->label, pixels(QStringLiteral("L1"), distance));
-    // It runs between the centre lines of the two pairs.
+    // Every line is part of the body, away from its handle too.
+    for (const QLineF &line : {item->parallelLine1, item->parallelLine2, item->parallelLine3})
+        QVERIFY(item->shape().contains(line.pointAt(0.2)));
+    // The distance runs between the centre lines of the two pairs.
     const qreal a = distanceToLine(item->distanceLine.p1(), b1, b2);
     const qreal b = distanceToLine(item->distanceLine.p2(), b1, b2);
     const qreal centre1 = offset2 / 2;

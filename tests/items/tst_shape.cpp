@@ -21,15 +21,12 @@ private slots:
     void cleanup();
     void labelFormatting_data();
     void labelFormatting();
-    void labelSplit();
     void hitShapeWhileDrawing();
     void hitShapeWhenComplete();
     void boundsFollowChanges();
     void painting();
-    void hoverCursors_data();
-    void hoverCursors();
-    void handleDrag_data();
-    void handleDrag();
+    void editing_data();
+    void editing();
     void labelSweep();
     void labelSweepInterrupted_data();
     void labelSweepInterrupted();
@@ -123,17 +120,6 @@ void TestShape::labelFormatting()
     GlobalVar::textDigiLength = qint8(digits);
     const MeasureLine *item = segment(QPointF(100, 500), QPointF(100 + length, 500));
     QCOMPARE(item->label, label);
-}
-
-void TestShape::labelSplit()
-{
-    MeasureLine *item = segment(QPointF(100, 100), QPointF(400, 500));
-    QCOMPARE(item->label, QStringLiteral("L3=L3=500.000pixels"));
-    QCOMPARE(item->labelName(), QStringLiteral("L3"));
-    QCOMPARE(item->labelValues(), QStringLiteral("L3=500.000pixels"));
-    QCOMPARE(item->shownLabel(), QStringLiteral("L3=500.000pixels"));
-    GlobalVar::bTextON = false;
-    QCOMPARE(item->shownLabel(), QStringLiteral("L3"));
 }
 
 void TestShape::hitShapeWhileDrawing()
@@ -280,26 +266,32 @@ void TestShape::painting()
     QVERIFY(countColour(image, QRect(408, 308, 60, 45), qRgb(0, 0, 255)) > 10);
 }
 
-void TestShape::hoverCursors_data()
+void TestShape::editing_data()
 {
     QTest::addColumn<bool>("editable");
     QTest::addColumn<bool>("movable");
     QTest::addColumn<int>("onHandle");
     QTest::addColumn<int>("onBand");
-    QTest::newRow("editable and movable") << true << true << int(Qt::CrossCursor) << int(Qt::SizeAllCursor);
-    QTest::newRow("not editable") << false << true << int(Qt::ArrowCursor) << int(Qt::SizeAllCursor);
-    QTest::newRow("not movable") << true << false << int(Qt::CrossCursor) << int(Qt::ArrowCursor);
+    QTest::addColumn<QPointF>("start");
+    // The start handle is dragged to (200, 600), then the body by (+50, +50).
+    QTest::newRow("editable and movable") << true << true << int(Qt::CrossCursor) << int(Qt::SizeAllCursor)
+                                          << QPointF(200, 600);
+    QTest::newRow("not editable: the handle press holds the item still")
+        << false << true << int(Qt::ArrowCursor) << int(Qt::SizeAllCursor) << QPointF(200, 300);
+    QTest::newRow("not movable") << true << false << int(Qt::CrossCursor) << int(Qt::ArrowCursor) << QPointF(200, 600);
 }
 
-void TestShape::hoverCursors()
+void TestShape::editing()
 {
     QFETCH(bool, editable);
     QFETCH(bool, movable);
     QFETCH(int, onHandle);
     QFETCH(int, onBand);
+    QFETCH(QPointF, start);
     GlobalVar::bEditable = editable;
     GlobalVar::bMovable = movable;
     MeasureLine *item = segment(QPointF(200, 300), QPointF(600, 300));
+    item->setFlag(QGraphicsItem::ItemIsMovable, movable);
     QWidget *viewport = view->viewport();
 
     // Not selected: the arrow everywhere on the item.
@@ -307,47 +299,20 @@ void TestShape::hoverCursors()
     TestUtils::move(viewport, QPointF(400, 300));
     QCOMPARE(int(item->cursor().shape()), int(Qt::ArrowCursor));
 
-    item->setSelected(true);
+    // The first press selects; then the cursors tell what a press would grab.
+    TestUtils::click(viewport, QPointF(400, 300));
+    QVERIFY(item->isSelected());
     TestUtils::move(viewport, QPointF(201, 301));
     QCOMPARE(int(item->cursor().shape()), onHandle);
     TestUtils::move(viewport, QPointF(400, 301));
     QCOMPARE(int(item->cursor().shape()), onBand);
-}
 
-void TestShape::handleDrag_data()
-{
-    QTest::addColumn<bool>("editable");
-    QTest::addColumn<bool>("movable");
-    QTest::addColumn<QPointF>("start");
-    QTest::addColumn<QPointF>("end");
-    const QPointF s(200, 300), e(600, 300);
-    // Dragging the start handle to (200, 600), then the body by (+50, +50).
-    QTest::newRow("editable and movable") << true << true << QPointF(200, 600) << e;
-    QTest::newRow("not editable: the handle press holds the item still") << false << true << s << e;
-    QTest::newRow("not movable") << true << false << QPointF(200, 600) << e;
-}
-
-void TestShape::handleDrag()
-{
-    QFETCH(bool, editable);
-    QFETCH(bool, movable);
-    QFETCH(QPointF, start);
-    QFETCH(QPointF, end);
-    GlobalVar::bEditable = editable;
-    GlobalVar::bMovable = movable;
-    MeasureLine *item = segment(QPointF(200, 300), QPointF(600, 300));
-    item->setFlag(QGraphicsItem::ItemIsMovable, movable);
-    QWidget *viewport = view->viewport();
-
-    // The first press selects; the next one on a handle grabs it.
-    TestUtils::click(viewport, QPointF(400, 300));
-    QVERIFY(item->isSelected());
+    const QPointF end(600, 300);
     TestUtils::drag(viewport, QPointF(200, 300), QPointF(200, 600));
     QCOMPARE(item->pos(), QPointF(0, 0));
     QCOMPARE(item->startPoint, start);
     QCOMPARE(item->endPoint, end);
-    QCOMPARE(item->label, QStringLiteral("L3=L3=%1pixels")
-                              .arg(QLineF(start, end).length(), 0, 'f', 3));
+    QCOMPARE(item->label, QStringLiteral("L3=L3=%1pixels").arg(QLineF(start, end).length(), 0, 'f', 3));
 
     // Dragging the body moves the whole item, when it is movable.
     const QPointF middle = (start + end) / 2;

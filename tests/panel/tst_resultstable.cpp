@@ -117,7 +117,7 @@ void TestResultsTable::deleting()
 void TestResultsTable::exportFailure()
 {
     // A file where the folder should be.
-    QVERIFY(QFile(sandbox.path(QStringLiteral("file"))).open(QIODevice::WriteOnly));
+    QVERIFY(TestUtils::writeFile(sandbox.path(QStringLiteral("file"))));
     QVERIFY(!results->exportTo(sandbox.path(QStringLiteral("file/EXT00001.csv"))));
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.first().startsWith(QLatin1String("Can't open file for writing!")));

@@ -20,12 +20,12 @@
 #include "testutils.h"
 #include "ccdSetDialog.h"
 
+using TestUtils::readFile;
+
 namespace {
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
+    QVERIFY(TestUtils::writeFile(path, bytes));
 }
 
 // Another file of the same size under the same name and time, as a copy from another stick or
@@ -37,12 +37,6 @@ void replaceKeepingTime(const QString &path, const QByteArray &bytes)
     writeFile(path, bytes);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(stamp, QFileDevice::FileModificationTime));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QVariantList penOf(const CustomLine &line)
@@ -394,10 +388,13 @@ void TestSettingsFiles::configFileInUse()
     QFile::remove(ParamFile::path());
     SafeFile::setFailingStep(SafeFile::Open);
     files->restore();
-    SafeFile::setFailingStep(SafeFile::NoStep);
-    QVERIFY(!QFile::exists(ParamFile::path()));
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.first().contains(QStringLiteral("could not be saved")));
+    // A later save that fails says so, and to its caller too.
+    QVERIFY(!files->save(1));
+    SafeFile::setFailingStep(SafeFile::NoStep);
+    QVERIFY(!QFile::exists(ParamFile::path()));
+    QCOMPARE(warnings.size(), 2);
 }
 
 void TestSettingsFiles::replacedFilesReadAnew()
@@ -434,7 +431,7 @@ void TestSettingsFiles::saveAndOpenLines()
     QCOMPARE(ParamFile::configFile(), saved);
 
     // A place that cannot be written: a warning, and the file in use stays.
-    QVERIFY(QFile(sandbox.path(QStringLiteral("file"))).open(QIODevice::WriteOnly));
+    writeFile(sandbox.path(QStringLiteral("file")), QByteArray());
     QVERIFY(!files->saveLines(sandbox.path(QStringLiteral("file/CFG00005.ini"))));
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.first().startsWith("Can't open file for writing!\n"));

@@ -46,12 +46,7 @@ private slots:
 private:
     // A photo of `size` in the test folder, in the format its suffix names.
     void photo(const QString &name, const QSize &size = QSize(320, 240));
-    void writeBytes(const QString &name, const QByteArray &bytes)
-    {
-        QFile f(file(name));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(f.write(bytes), qint64(bytes.size()));
-    }
+    void writeBytes(const QString &name, const QByteArray &bytes) { QVERIFY(TestUtils::writeFile(file(name), bytes)); }
     QString file(const QString &name) const { return folder + QLatin1Char('/') + name; }
     // Opens `name` in a shown viewer.
     bool open(const QString &name);
