@@ -1100,4 +1100,12 @@ Do you want to replace it?</source>
 是否取代它？</translation>
     </message>
 </context>
+<context>
+    <name>Shape</name>
+    <message>
+        <location filename="../src/items/Shape.cpp" line="1"/>
+        <source>NG</source>
+        <translation>不合格</translation>
+    </message>
+</context>
 </TS>
