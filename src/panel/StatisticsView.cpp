@@ -58,6 +58,7 @@ void StatisticsView::showSummaries(int scope, bool selected)
     const QStringList header = StatisticsCsv::header();
     table->setColumnCount(header.size());
     table->setHorizontalHeaderLabels(header);
+    bool changed = table->rowCount() != rows.size();
     table->setRowCount(rows.size());
     for (int row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < rows.at(row).size(); ++column) {
@@ -67,10 +68,15 @@ void StatisticsView::showSummaries(int scope, bool selected)
                 QtCompat::setTextAlignment(cell, Qt::AlignVCenter | (column < 3 ? Qt::AlignLeft : Qt::AlignRight));
                 table->setItem(row, column, cell);
             }
-            cell->setText(rows.at(row).at(column));
+            if (cell->text() != rows.at(row).at(column)) {
+                cell->setText(rows.at(row).at(column));
+                changed = true;
+            }
         }
     }
-    table->resizeColumnsToContents();
+    // Measuring the columns is the dear part of a refresh: only when a text changed.
+    if (changed)
+        table->resizeColumnsToContents();
 }
 
 QVector<QStringList> StatisticsView::shownRows() const
