@@ -20,7 +20,19 @@ ImageViewer::ImageViewer(QWidget *parent)
     view = new ImageView(scene, this);
     // The bar is laid out at the bottom of the dialog and floats over the photo.
     ui->gb_Navigation->raise();
-    ui->tb_Measure->hide();
+    // Beside the bar, balanced by a spacer on its other side, so the bar stays centred; it
+    // keeps its place while hidden.
+    QSizePolicy keepPlace = ui->gb_Measure->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    ui->gb_Measure->setSizePolicy(keepPlace);
+    ui->gb_Measure->raise();
+    showMeasure(false);
+}
+
+void ImageViewer::showMeasure(bool shown)
+{
+    ui->tb_Measure->setVisible(shown);
+    ui->gb_Measure->setVisible(shown);
 }
 
 ImageViewer::~ImageViewer() = default;
@@ -159,7 +171,7 @@ void ImageViewer::on_tb_DeleteImage_clicked()
         scene->clear();
         imageFileName.clear();
         shownPath.clear();
-        ui->tb_Measure->hide();
+        showMeasure(false);
         updateTitle();
     }
 }
@@ -189,7 +201,7 @@ bool ImageViewer::showPhoto(const QString &path)
     imageFileName = QFileInfo(path).fileName();
     shownPath = path;
     // Only a picture with its measurements beside it can be measured again.
-    ui->tb_Measure->setVisible(QFileInfo(measurementPath(path)).isFile());
+    showMeasure(QFileInfo(measurementPath(path)).isFile());
     scene->clear();
     scene->setSceneRect(0, 0, photo.width(), photo.height());
     scene->addPixmap(QPixmap::fromImage(std::move(photo)));

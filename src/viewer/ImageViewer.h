@@ -62,6 +62,7 @@ private slots:
 
 private:
     bool showPhoto(const QString &path);
+    void showMeasure(bool shown);
     int indexOfShownPhoto() const;
     float fitScale() const;
     void updateTitle();
