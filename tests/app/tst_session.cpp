@@ -119,7 +119,7 @@ int TestSession::runChild(const QVector<Action> &actions, QString *output)
     environment.insert(QStringLiteral("KORVELIN_SESSION"), file);
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("randomSessionsKeepEveryInvariant")});
+    process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("randomSessionsKeepEveryInvariant"), QStringLiteral("-maxwarnings"), QStringLiteral("0")});
     process.waitForFinished(-1);
     *output = QString::fromLocal8Bit(process.readAll());
     if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
@@ -289,10 +289,14 @@ QString TestSession::perform(const Action &action, std::mt19937 &random)
         child<QToolButton>("tb_Freeze")->click();
         break;
     case Viewer: {
-        const QStringList shots = QDir(sandbox.root() + QStringLiteral("/media/usb/DCIM")).entryList({"IMG*"});
+        const QStringList shots = QDir(sandbox.root() + QStringLiteral("/media/usb/DCIM")).entryList({"IMG*.bmp", "IMG*.jpg"});
         const QString shot = shots.isEmpty() ? QString() : sandbox.root() + "/media/usb/DCIM/" + shots.at(pick(0, int(shots.size()) - 1));
         UserDialogs::setOpenFileHandler([shot](const QString &, const QString &, const QString &) { return shot; });
+        // Half the time the picture is measured again, when it has its measurements.
+        if (pick(0, 1))
+            nextAnswer = [](QDialog *viewer) { viewer->findChild<QToolButton *>(QStringLiteral("tb_Measure"))->click(); };
         child<QToolButton>("tb_FolderOpen")->click();
+        nextAnswer = nullptr;
         break;
     }
     case Restart: {
@@ -348,8 +352,8 @@ QString TestSession::settings() const
         values << QString::number(value);
     for (const ruler &r : qAsConst(GlobalVar::rulerList))
         values << QStringLiteral("%1 %2 %3 %4").arg(r.name).arg(r.pixel).arg(r.length).arg(r.unit);
-    for (const CustomLine *line : GlobalVar::horizontalLineList + GlobalVar::verticalLineList
-                                      + QVector<CustomLine *>{frame->menu()->horizontalCrossLine, frame->menu()->verticalCrossLine})
+    // The custom lines live in the configuration files the user saves by name, not in the settings.
+    for (const CustomLine *line : {frame->menu()->horizontalCrossLine, frame->menu()->verticalCrossLine})
         values << QStringLiteral("line %1,%2").arg(line->pos().x()).arg(line->pos().y());
     return values.join(QLatin1Char('\n'));
 }
