@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, testing or running Korvelin needs on Debian bookworm, and nothing
-# when it is all there already.   Usage: tools/install-deps.sh [6|5] [run]
+# when it is all there already.   Usage: tools/install-deps.sh [6|5] [run|fuzz]
 set -euo pipefail
 major=${1:-6}
 packages=(cmake g++ make fonts-noto-cjk rime-data-pinyin-simp)
@@ -13,6 +13,9 @@ else
 fi
 if [ "${2:-}" = run ]; then
     packages+=(libxkbcommon-x11-0 libxcb-cursor0)
+fi
+if [ "${2:-}" = fuzz ]; then
+    packages+=(clang libclang-rt-14-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do

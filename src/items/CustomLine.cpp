@@ -94,7 +94,10 @@ void CustomLine::mousePressEvent(QGraphicsSceneMouseEvent *event)
 
 void CustomLine::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
-    position = isHorizontal() ? QPointF(0, event->scenePos().y()) : QPointF(event->scenePos().x(), 0);
+    // Dragged off the picture, the line stays on its edge: beyond it the line could not be grabbed
+    // again, and the settings keep no position outside the picture.
+    position = isHorizontal() ? QPointF(0, qBound(0.0, event->scenePos().y(), 1080.0))
+                              : QPointF(qBound(0.0, event->scenePos().x(), 1920.0), 0);
     setPos(position);
     refreshTag();
 }

@@ -73,12 +73,21 @@ void TestCustomLine::dragFollowsOneAxis_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QPointF>("position");
     QTest::addColumn<QPointF>("grab");
+    QTest::addColumn<QPointF>("by");
     QTest::addColumn<QPointF>("expected");
-    // Dragged from the grab point by (+300, +200).
     QTest::newRow("horizontal follows y only") << "horizontal" << QPointF(0, 540) << QPointF(500, 540)
-                                               << QPointF(0, 740);
+                                               << QPointF(300, 200) << QPointF(0, 740);
     QTest::newRow("vertical follows x only") << "vertical" << QPointF(800, 0) << QPointF(800, 300)
-                                             << QPointF(1100, 0);
+                                             << QPointF(300, 200) << QPointF(1100, 0);
+    // Off the picture the line stays on its edge, where the settings can keep it.
+    QTest::newRow("vertical past the right edge") << "vertical" << QPointF(1800, 0) << QPointF(1800, 300)
+                                                  << QPointF(300, 0) << QPointF(1920, 0);
+    QTest::newRow("vertical past the left edge") << "vertical" << QPointF(100, 0) << QPointF(100, 300)
+                                                 << QPointF(-150, 0) << QPointF(0, 0);
+    QTest::newRow("horizontal past the bottom") << "horizontal" << QPointF(0, 1000) << QPointF(500, 1000)
+                                                << QPointF(0, 200) << QPointF(0, 1080);
+    QTest::newRow("horizontal past the top") << "horizontal" << QPointF(0, 50) << QPointF(500, 50)
+                                             << QPointF(0, -90) << QPointF(0, 0);
 }
 
 void TestCustomLine::dragFollowsOneAxis()
@@ -86,11 +95,12 @@ void TestCustomLine::dragFollowsOneAxis()
     QFETCH(QString, name);
     QFETCH(QPointF, position);
     QFETCH(QPointF, grab);
+    QFETCH(QPointF, by);
     QFETCH(QPointF, expected);
     CustomLine *line = addLine(name, position);
     QSignalSpy saved(line, &CustomLine::signal_saveLinesProperty);
 
-    TestUtils::drag(viewport(), grab, grab + QPointF(300, 200));
+    TestUtils::drag(viewport(), grab, grab + by);
     QCOMPARE(line->position, expected);
     QCOMPARE(line->pos(), expected);
     QCOMPARE(saved.count(), 1);

@@ -1,0 +1,391 @@
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include <random>
+#include <utility>
+
+#include "CalibrateDialog.h"
+#include "CustomLine.h"
+#include "FrameDriver.h"
+#include "ItemLook.h"
+#include "Menu.h"
+#include "ParamFile.h"
+#include "TextDialog.h"
+#include "ToolTable.h"
+
+using TestUtils::sendMouse;
+
+// A long session of random user actions on the real main window. Each seed's session runs in a
+// child process (this program, given the actions in a file), so that a crash is caught like any
+// other failure; after every action the child checks what must always hold. A failing session
+// is cut down to the shortest list of actions that still fails, and that list is printed.
+class TestSession : public QObject, private FrameDriver
+{
+    Q_OBJECT
+
+private slots:
+    void randomSessionsKeepEveryInvariant();
+
+private:
+    enum Kind { Arm, Click, Move, Drag, RightClick, DoubleClick, Key, DeleteRow, DeleteAll, Hide, Unit, Ruler,
+                Lines, Font, Calibrate, Undo, Redo, Capture, Export, Freeze, Viewer, Restart };
+    struct Action
+    {
+        int kind;
+        quint32 seed;
+    };
+    static QVector<Action> session(quint32 seed, int count);
+    // Runs `actions` in a child; the index of the action that failed, or -1.
+    int runChild(const QVector<Action> &actions, QString *output);
+    void replay(const QString &file);
+    // What went wrong with the action, or nothing.
+    QString perform(const Action &action, std::mt19937 &random);
+    QString invariants() const;
+    QString settings() const;
+    QString exportAndReadBack();
+    template<class T>
+    T *child(const char *name) const { return frame->menu()->findChild<T *>(QLatin1String(name)); }
+    QString cell(int row, int column) const
+    {
+        const QTableWidgetItem *item = child<QTableWidget>("tw_DataTable")->item(row, column);
+        return item ? item->text() : QString();
+    }
+    // The answer to the next modal dialog; every other one is closed.
+    std::function<void(QDialog *)> nextAnswer;
+};
+
+QVector<TestSession::Action> TestSession::session(quint32 seed, int count)
+{
+    // How often each kind of action comes, per 200.
+    static const int weights[] = {16, 60, 30, 16, 10, 6, 6, 4, 3, 2, 4, 4, 3, 3, 4, 6, 4, 1, 3, 3, 2, 0};
+    std::mt19937 random(seed);
+    std::discrete_distribution<int> kind(std::begin(weights), std::end(weights));
+    QVector<Action> actions;
+    for (int i = 1; i <= count; ++i)
+        actions.append({i % 500 == 0 ? Restart : kind(random), quint32(random())});
+    return actions;
+}
+
+void TestSession::randomSessionsKeepEveryInvariant()
+{
+    if (qEnvironmentVariableIsSet("KORVELIN_SESSION"))
+        return replay(qEnvironmentVariable("KORVELIN_SESSION"));
+    for (quint32 seed : {35u, 2026u}) {
+        QVector<Action> actions = session(seed, 2500);
+        QString output;
+        int failed = runChild(actions, &output);
+        if (failed < 0)
+            continue;
+        const QString first = output.right(3000);
+        // Shortest list that still fails: drop chunks while it keeps failing, and everything
+        // after the action that failed.
+        actions.resize(failed + 1);
+        QElapsedTimer shrinking;
+        shrinking.start();
+        for (int chunks = 2; actions.size() > 1 && chunks <= actions.size() && shrinking.elapsed() < 120000;) {
+            const int length = (actions.size() + chunks - 1) / chunks;
+            bool dropped = false;
+            for (int start = 0; start < actions.size() && !dropped; start += length) {
+                QVector<Action> fewer = actions.mid(0, start) + actions.mid(start + length);
+                const int at = runChild(fewer, &output);
+                if ((dropped = at >= 0))
+                    actions = fewer.mid(0, at + 1);
+            }
+            chunks = dropped ? qMax(chunks - 1, 2) : chunks * 2;
+        }
+        runChild(actions, &output);
+        QFAIL(qPrintable(QStringLiteral("seed %1 fails:\n%2\nshortest failing list of %3 actions:\n%4")
+                             .arg(seed).arg(first).arg(actions.size()).arg(output)));
+    }
+}
+
+int TestSession::runChild(const QVector<Action> &actions, QString *output)
+{
+    const QString file = sandbox.path(QStringLiteral("actions"));
+    QStringList lines;
+    for (const Action &action : actions)
+        lines << QStringLiteral("%1 %2").arg(action.kind).arg(action.seed);
+    TestUtils::writeFile(file, lines.join(QLatin1Char('\n')).toLatin1());
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KORVELIN_SESSION"), file);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("randomSessionsKeepEveryInvariant"), QStringLiteral("-maxwarnings"), QStringLiteral("0")});
+    process.waitForFinished(-1);
+    *output = QString::fromLocal8Bit(process.readAll());
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return -1;
+    // The child names each action before it runs it.
+    const int at = output->lastIndexOf(QLatin1String("\naction "));
+    return at < 0 ? 0 : output->mid(at + 8, output->indexOf(QLatin1Char(' '), at + 8) - at - 8).toInt();
+}
+
+void TestSession::replay(const QString &file)
+{
+    QFile::remove(ParamFile::path());
+    GlobalVar::rulerList = {{QStringLiteral("A, 1mm"), 100.0f, 0.01f, 1}, {QStringLiteral("B, 1inch"), 50.0f, 0.02f, 2}};
+    QVERIFY(ParamFile::save(2));
+    openFrame();
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [this] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            if (nextAnswer)
+                std::exchange(nextAnswer, nullptr)(dialog);
+            else
+                dialog->reject();
+        }
+    });
+    answering.start(0);
+    const QStringList lines = QString::fromLatin1(TestUtils::readFile(file)).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QStringList fields = lines.at(i).split(QLatin1Char(' '));
+        const Action action{fields.value(0).toInt(), fields.value(1).toUInt()};
+        std::mt19937 random(action.seed);
+        static const char *const names[] = {"arm", "click", "move", "drag", "right click", "double click", "key",
+                                            "delete row", "delete all", "hide", "unit", "calibration", "lines",
+                                            "font", "name calibration", "undo", "redo", "capture", "export",
+                                            "freeze", "viewer", "restart"};
+        qInfo("\naction %d %s (%s)", i, qPrintable(lines.at(i)), names[qBound(0, action.kind, int(Restart))]);
+        QString failure = perform(action, random);
+        if (failure.isEmpty())
+            failure = invariants();
+        QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("action %1: ").arg(i) + failure));
+    }
+    closeFrame();
+}
+
+QString TestSession::perform(const Action &action, std::mt19937 &random)
+{
+    const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    // Anywhere on the picture, on the panel's edge, or off the picture.
+    const auto anywhere = [&] {
+        switch (pick(0, 9)) {
+        case 0:
+            return QPointF(pick(0, 1) ? pick(-60, -1) : pick(1920, 1990), pick(-60, 1140));
+        case 1:
+            return QPointF(pick(1580, 1660), pick(0, 1079));
+        default:
+            return QPointF(pick(0, 1919) + pick(0, 9) / 10.0, pick(0, 1079));
+        }
+    };
+    // Often on an item, so that items are dragged and reshaped.
+    const auto somewhere = [&] {
+        if (GlobalVar::shapeList.isEmpty() || pick(0, 2) == 0)
+            return anywhere();
+        const Shape *shape = GlobalVar::shapeList.at(pick(0, int(GlobalVar::shapeList.size()) - 1));
+        return QPointF(frame->view()->mapFromScene(shape->sceneBoundingRect().center()));
+    };
+    QWidget *view = viewport();
+    switch (action.kind) {
+    case Arm: {
+        const ToolDescription &tool = ToolTable::all().at(pick(0, int(ToolTable::all().size()) - 1));
+        if (tool.button)
+            child<QToolButton>(tool.button)->click();
+        else
+            frame->armTool(tool.id);
+        break;
+    }
+    case Click:
+    case Move: {
+        const QPointF p = anywhere();
+        TestUtils::move(view, p);
+        if (action.kind == Click)
+            TestUtils::click(view, p);
+        break;
+    }
+    case Drag:
+        if (pick(0, 1))
+            frame->disarmTool();
+        TestUtils::drag(view, somewhere(), anywhere());
+        break;
+    case RightClick:
+        TestUtils::click(view, somewhere(), Qt::RightButton);
+        break;
+    case DoubleClick: {
+        const QPointF p = somewhere();
+        TestUtils::click(view, p);
+        sendMouse(view, QEvent::MouseButtonDblClick, p, Qt::LeftButton, Qt::LeftButton);
+        TestUtils::release(view, p);
+        break;
+    }
+    case Key: {
+        const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete};
+        QTest::keyClick(frame, keys[pick(0, 2)]);
+        break;
+    }
+    case DeleteRow:
+        answer = pick(0, 3) > 0;
+        child<QTableWidget>("tw_DataTable")->setCurrentCell(pick(0, 20), 0);
+        frame->menu()->slot_tableDelete();
+        break;
+    case DeleteAll:
+        answer = true;
+        frame->menu()->slot_tableAllDelete();
+        break;
+    case Hide:
+        child<QToolButton>("tb_Delete")->click();
+        break;
+    case Unit:
+    case Ruler: {
+        auto *combo = child<QComboBox>(action.kind == Unit ? "cb_Unit" : "cb_Ruler");
+        combo->setCurrentIndex(pick(0, combo->count() - 1));
+        break;
+    }
+    case Lines:
+        child<QSpinBox>(pick(0, 1) ? "sb_HorizontalLines" : "sb_VerticalLines")->setValue(pick(0, 4));
+        child<QToolButton>(pick(0, 1) ? "tb_HorizontalLineOkey" : "tb_VerticalLineOkey")->click();
+        break;
+    case Font: {
+        // Typed into the dialog's boxes, which keep each value within their range.
+        const int digits = pick(0, 6), size = pick(6, 40), width = pick(0, 6), flip = pick(0, 5);
+        nextAnswer = [=](QDialog *dialog) {
+            auto *text = qobject_cast<TextDialog *>(dialog);
+            text->findChild<QSpinBox *>(QStringLiteral("sb_TextLength"))->setValue(digits);
+            text->findChild<QSpinBox *>(QStringLiteral("sb_TextSize"))->setValue(size);
+            text->findChild<QSpinBox *>(QStringLiteral("sb_LineWidth"))->setValue(width);
+            void (TextDialog::*switches[])() = {&TextDialog::slot_textSwitchChanged, &TextDialog::slot_textOutlineChanged,
+                                                &TextDialog::slot_lineEditableChanged, &TextDialog::slot_lineMovableChanged};
+            if (flip < 4)
+                (text->*switches[flip])();
+            text->accept();
+        };
+        child<QToolButton>("tb_Font")->click();
+        nextAnswer = nullptr;
+        break;
+    }
+    case Calibrate:
+        if (CalibrateDialog *dialog = frame->calibrateDialog(); dialog && dialog->isVisible()) {
+            dialog->slot_on_ChangeName(QString::number(pick(0, 9)));
+            dialog->slot_on_ChangeLength(QString::number(pick(0, 5000) / 100.0));
+            pick(0, 3) ? dialog->slot_on_ClickedOKay() : dialog->slot_on_ClickedCancel();
+        }
+        break;
+    case Undo:
+    case Redo:
+        QTest::keyClick(frame, action.kind == Undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+        break;
+    case Capture:
+        if (pick(0, 1)) {
+            QTest::keyRelease(frame, Qt::Key_F12);
+        } else {
+            child<QToolButton>("tb_Capture")->click();
+            QFileDialog *dialog = frame->menu()->fileDialog();
+            dialog->selectNameFilter(pick(0, 1) ? QStringLiteral("Image (*.jpg)") : QStringLiteral("Image (*.bmp)"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+        break;
+    case Export:
+        return exportAndReadBack();
+    case Freeze:
+        child<QToolButton>("tb_Freeze")->click();
+        break;
+    case Viewer: {
+        const QStringList shots = QDir(sandbox.root() + QStringLiteral("/media/usb/DCIM")).entryList({"IMG*.bmp", "IMG*.jpg"});
+        const QString shot = shots.isEmpty() ? QString() : sandbox.root() + "/media/usb/DCIM/" + shots.at(pick(0, int(shots.size()) - 1));
+        UserDialogs::setOpenFileHandler([shot](const QString &, const QString &, const QString &) { return shot; });
+        // Half the time the picture is measured again, when it has its measurements.
+        if (pick(0, 1))
+            nextAnswer = [](QDialog *viewer) { viewer->findChild<QToolButton *>(QStringLiteral("tb_Measure"))->click(); };
+        child<QToolButton>("tb_FolderOpen")->click();
+        nextAnswer = nullptr;
+        break;
+    }
+    case Restart: {
+        const QString before = settings();
+        closeFrame();
+        openFrame();
+        if (settings() != before)
+            return QStringLiteral("settings read back as\n%1\ninstead of\n%2").arg(settings(), before);
+        break;
+    }
+    }
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window != frame && window != frame->menu() && !qobject_cast<CalibrateDialog *>(window))
+            window->close();
+    }
+    // A file that could not be written or read is a failure; the other warnings answer the user.
+    return warnings.filter(QRegularExpression(QStringLiteral("could not|Can't open"))).value(0);
+}
+
+QString TestSession::invariants() const
+{
+    const Shape *drawn = frame->pointIndex() > 0 ? frame->currentShape() : nullptr;
+    int row = 0;
+    for (const Shape *shape : qAsConst(GlobalVar::shapeList)) {
+        const QString values = shape->labelValues();
+        if (shape->scene() != frame->scene())
+            return QStringLiteral("%1 is listed but not on the scene").arg(shape->label);
+        // A calibration shows its name once it has one.
+        if (!ToolTable::isMeasurement(shape->property()))
+            continue;
+        if (values.section(QLatin1Char('='), 1).isEmpty() || values.contains(QLatin1String("nan"), Qt::CaseInsensitive)
+            || values.contains(QLatin1String("inf"), Qt::CaseInsensitive))
+            return QStringLiteral("item %1 of tool %2 shows \"%3\"").arg(shape->labelName()).arg(shape->property()).arg(values);
+        if (cell(row, 1) != shape->labelName() || cell(row, 2) != values)
+            return QStringLiteral("row %1 shows %2 %3 for %4").arg(row).arg(cell(row, 1), cell(row, 2), shape->label);
+        ++row;
+    }
+    if (!cell(row, 0).isEmpty())
+        return QStringLiteral("row %1 (%2) has no item").arg(row).arg(cell(row, 1));
+    for (QGraphicsItem *item : frame->scene()->items()) {
+        if (dynamic_cast<Shape *>(item) && item != drawn && !GlobalVar::shapeList.contains(static_cast<Shape *>(item)))
+            return QStringLiteral("an item on the scene is not listed");
+    }
+    return QString();
+}
+
+QString TestSession::settings() const
+{
+    const ItemLook look = ItemLook::current();
+    QStringList values{look.font.toString(), look.pen.color().name(), look.textColor.name(QColor::HexArgb), GlobalVar::imageType};
+    for (int value : {int(look.pen.width()), int(look.digits), int(look.textOn), int(look.textOutline), int(look.editable),
+                      int(look.movable), int(look.crossShown)})
+        values << QString::number(value);
+    for (const ruler &r : qAsConst(GlobalVar::rulerList))
+        values << QStringLiteral("%1 %2 %3 %4").arg(r.name).arg(r.pixel).arg(r.length).arg(r.unit);
+    // The custom lines live in the configuration files the user saves by name, not in the settings.
+    for (const CustomLine *line : {frame->menu()->horizontalCrossLine, frame->menu()->verticalCrossLine})
+        values << QStringLiteral("line %1,%2").arg(line->pos().x()).arg(line->pos().y());
+    return values.join(QLatin1Char('\n'));
+}
+
+QString TestSession::exportAndReadBack()
+{
+    child<QToolButton>("tb_DataSave")->click();
+    const QString path = frame->menu()->fileDialog()->selectedFiles().value(0);
+    QMetaObject::invokeMethod(frame->menu()->fileDialog(), "accept");
+    // The file read as a spreadsheet reads it: quoted fields, doubled quotes, a comma after each.
+    QString text = QString::fromUtf8(TestUtils::readFile(path));
+    QStringList rows, fields;
+    QString field;
+    bool quoted = false;
+    for (int i = text.startsWith(QChar(0xFEFF)) ? 1 : 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted && c == QLatin1Char('"') && text.mid(i + 1, 1) == QLatin1String("\""))
+            field += text.at(++i);
+        else if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (!quoted && c == QLatin1Char(','))
+            fields << std::exchange(field, QString());
+        else if (!quoted && c == QLatin1Char('\n'))
+            rows << std::exchange(fields, QStringList()).join(QLatin1Char('|'));
+        else if (quoted || c != QLatin1Char('\r'))
+            field += c;
+    }
+    QStringList shown{rows.value(0)};
+    for (int row = 0; !cell(row, 0).isEmpty(); ++row)
+        shown << QStringList{cell(row, 0), cell(row, 1), cell(row, 2)}.join(QLatin1Char('|'));
+    return rows == shown ? QString() : QStringLiteral("%1 reads back as\n%2\ninstead of\n%3").arg(path, rows.join('\n'), shown.join('\n'));
+}
+
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"

@@ -1,0 +1,68 @@
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QTest>
+
+#include "FuzzTarget.h"
+#include "testutils.h"
+
+#include <iterator>
+
+int fuzz_settings(const uint8_t *data, size_t size);
+int fuzz_linesconfig(const uint8_t *data, size_t size);
+int fuzz_photo(const uint8_t *data, size_t size);
+int fuzz_upgrade(const uint8_t *data, size_t size);
+int fuzz_pinyin(const uint8_t *data, size_t size);
+int fuzz_measurement(const uint8_t *data, size_t size);
+
+namespace {
+const struct
+{
+    const char *name;
+    int (*run)(const uint8_t *, size_t);
+} targets[] = {{"settings", fuzz_settings}, {"linesconfig", fuzz_linesconfig}, {"photo", fuzz_photo},
+               {"upgrade", fuzz_upgrade}, {"pinyin", fuzz_pinyin}, {"measurement", fuzz_measurement}};
+} // namespace
+
+// Every fuzz target run on its seed corpus (fuzz/corpus/<target>) and on each input that once
+// crashed it or ran too long (tests/fuzz/<target>), in the ordinary build. A target stops the
+// program on any input it mishandles.
+class TestFuzzReplay : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void replay_data();
+    void replay();
+
+private:
+    TestUtils::Sandbox sandbox;
+};
+
+void TestFuzzReplay::replay_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("target");
+    for (int target = 0; target < int(std::size(targets)); ++target) {
+        int inputs = 0;
+        for (const char *folder : {"/fuzz/corpus/", "/tests/fuzz/"}) {
+            QDirIterator files(QLatin1String(KORVELIN_SOURCE_DIR) + QLatin1String(folder) + QLatin1String(targets[target].name), QDir::Files);
+            while (files.hasNext()) {
+                const QString path = files.next();
+                QTest::newRow(qPrintable(QFileInfo(path).dir().dirName() + QLatin1Char('/') + files.fileName())) << path << target;
+                ++inputs;
+            }
+        }
+        QVERIFY2(inputs >= 3, targets[target].name);
+    }
+}
+
+void TestFuzzReplay::replay()
+{
+    QFETCH(QString, path);
+    QFETCH(int, target);
+    const QByteArray input = TestUtils::readFile(path);
+    QCOMPARE(targets[target].run(reinterpret_cast<const uint8_t *>(input.constData()), size_t(input.size())), 0);
+}
+
+QTEST_MAIN(TestFuzzReplay)
+#include "tst_fuzzreplay.moc"
