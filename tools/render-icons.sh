@@ -68,6 +68,6 @@ done
 # Image viewer and zoom group (48 x 48 buttons): dark drawing with a white halo, readable over
 # both the photo and the dark hover gradient.
 for name in zoom-in zoom-out zoom-fix zoom-original navigation-left navigation-right \
-            rotate-ccw rotate-cw delete; do
+            rotate-ccw rotate-cw delete measure; do
     render imageviewer/$name.svg imageviewer/$name.png 96
 done

@@ -161,6 +161,10 @@ The storage may be write-protected, or the file was already removed.</source>
         <source>Can't open this image!</source>
         <translation>无法打开此图片！</translation>
     </message>
+    <message>
+        <source>measure this image</source>
+        <translation>重新测量此图片</translation>
+    </message>
 </context>
 <context>
     <name>CalibrateDialog</name>
@@ -289,6 +293,32 @@ Please draw it again over the feature.</source>
         <location filename="../src/app/Frame.cpp" line="1"/>
         <source>The picture could not be saved!</source>
         <translation>图片无法保存！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open this image!</source>
+        <translation>无法打开此图片！</translation>
+    </message>
+    <message>
+        <source>The picture was saved, but its measurement file could not be written: its measurements can&apos;t be opened again.</source>
+        <translation>图片已保存，但无法写入其测量文件：其测量无法再次打开。</translation>
+    </message>
+    <message>
+        <source>The items on the screen will be replaced by those of the picture. Continue?</source>
+        <translation>屏幕上的测量项将被该图片的测量项替换。是否继续？</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the measurement file could not be read and were skipped.</source>
+        <translation>
+            <numerusform>测量文件中有 %n 个测量项无法读取，已跳过。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Computed again, these values differ from those stored in the measurement file: %1</source>
+        <translation>重新计算后，以下数值与测量文件中保存的不同：%1</translation>
+    </message>
+    <message>
+        <source>The measurements on this picture were changed and not captured. Return to the live picture and lose the changes?</source>
+        <translation>此图片上的测量已更改但尚未拍照保存。返回实时画面并放弃这些更改吗？</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1150,25 @@ Please check the length and the drawn item!</source>
 Do you want to replace it?</source>
         <translation>%1 已存在。
 是否替换它？</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementFile</name>
+    <message>
+        <source>The measurement file is too large to be read!</source>
+        <translation>测量文件过大，无法读取！</translation>
+    </message>
+    <message>
+        <source>The measurement file was written by a newer version of the program and can&apos;t be read!</source>
+        <translation>测量文件由更新版本的程序写入，无法读取！</translation>
+    </message>
+    <message>
+        <source>This file is not a measurement file, or it is damaged!</source>
+        <translation>此文件不是测量文件，或已损坏！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the measurement file!</source>
+        <translation>无法读取测量文件！</translation>
     </message>
 </context>
 </TS>

@@ -161,6 +161,10 @@ The storage may be write-protected, or the file was already removed.</source>
         <source>Can't open this image!</source>
         <translation>無法開啟此圖片！</translation>
     </message>
+    <message>
+        <source>measure this image</source>
+        <translation>重新測量此圖片</translation>
+    </message>
 </context>
 <context>
     <name>CalibrateDialog</name>
@@ -289,6 +293,32 @@ Please draw it again over the feature.</source>
         <location filename="../src/app/Frame.cpp" line="1"/>
         <source>The picture could not be saved!</source>
         <translation>圖片無法儲存！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open this image!</source>
+        <translation>無法開啟此圖片！</translation>
+    </message>
+    <message>
+        <source>The picture was saved, but its measurement file could not be written: its measurements can&apos;t be opened again.</source>
+        <translation>圖片已儲存，但無法寫入其測量檔案：其測量無法再次開啟。</translation>
+    </message>
+    <message>
+        <source>The items on the screen will be replaced by those of the picture. Continue?</source>
+        <translation>螢幕上的測量項將被該圖片的測量項取代。是否繼續？</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the measurement file could not be read and were skipped.</source>
+        <translation>
+            <numerusform>測量檔案中有 %n 個測量項無法讀取，已略過。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Computed again, these values differ from those stored in the measurement file: %1</source>
+        <translation>重新計算後，以下數值與測量檔案中儲存的不同：%1</translation>
+    </message>
+    <message>
+        <source>The measurements on this picture were changed and not captured. Return to the live picture and lose the changes?</source>
+        <translation>此圖片上的測量已變更但尚未拍照儲存。返回即時畫面並放棄這些變更嗎？</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1150,25 @@ Please check the length and the drawn item!</source>
 Do you want to replace it?</source>
         <translation>%1 已存在。
 是否取代它？</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementFile</name>
+    <message>
+        <source>The measurement file is too large to be read!</source>
+        <translation>測量檔案過大，無法讀取！</translation>
+    </message>
+    <message>
+        <source>The measurement file was written by a newer version of the program and can&apos;t be read!</source>
+        <translation>測量檔案由較新版本的程式寫入，無法讀取！</translation>
+    </message>
+    <message>
+        <source>This file is not a measurement file, or it is damaged!</source>
+        <translation>此檔案不是測量檔案，或已損壞！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the measurement file!</source>
+        <translation>無法讀取測量檔案！</translation>
     </message>
 </context>
 </TS>

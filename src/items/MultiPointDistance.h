@@ -21,6 +21,8 @@ public:
     void drawing(const QPointF &point) override;
     void endDraw(const QPointF &point) override;
     bool isComplete() const override { return bFinished; }
+    // The base line's two points, then the measured points.
+    QVector<QPointF> clickedPoints() const override { return QVector<QPointF>{basePoint1, basePoint2} + measurePoints; }
 
     QRectF boundingRect() const override;
     // Its texts stand where the lines they name are.

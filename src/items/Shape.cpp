@@ -213,6 +213,11 @@ Shape::State Shape::state() const
     return state;
 }
 
+QVector<QPointF> Shape::clickedPoints() const
+{
+    return state().points;
+}
+
 void Shape::restore(const State &state)
 {
     setPos(state.position);

@@ -90,6 +90,9 @@ public:
         bool operator!=(const State &other) const { return !(*this == other); }
     };
     State state() const;
+    // The points as they were clicked, in order, that draw the item again through its tool (in
+    // item coordinates, unset ones included): its defining points, unless the item keeps more.
+    virtual QVector<QPointF> clickedPoints() const;
     // Puts the item back into `state`: the points are placed and the geometry, the label and the
     // handles computed from them, as a reshape would.
     void restore(const State &state);

@@ -22,6 +22,7 @@
 #include "ResultsTable.h"
 #include "RulerPicker.h"
 #include "StorageActions.h"
+#include "StillPicture.h"
 #include "SystemPaths.h"
 #include "TextDialog.h"
 #include "ToolId.h"
@@ -62,6 +63,7 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene, MeasurementDocument *document
     results = new ResultsTable(ui->tw_DataTable, this->document);
     connect(results, &ResultsTable::repaintRequested, this, &Menu::signal_repaintRequested);
     storage = new StorageActions(this);
+    connect(storage, &StorageActions::measureRequested, this, &Menu::signal_openImage);
     saveDialog = new PanelSaveDialog(this);
     connect(saveDialog, &PanelSaveDialog::resultsNamed, this, &Menu::exportDataTable);
     connect(saveDialog, &PanelSaveDialog::pictureNamed, this, [this](const QString &path) {
@@ -295,7 +297,7 @@ void Menu::on_tb_Capture_clicked()
     if (saveDialog->pending() != PanelSaveDialog::None)
         return;
     PanelIcons::set(ui->tb_Capture, assist("capture-select"));
-    const QString base = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg"));
+    const QString base = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg,kmeas"));
     // The type the captures are saved in comes first; a hand-edited type falls back to bitmaps
     // rather than opening nothing.
     const bool jpg = GlobalVar::imageType == QLatin1String("jpg");
@@ -307,7 +309,7 @@ void Menu::on_tb_Capture_clicked()
 
 void Menu::slot_saveImage()
 {
-    const QString path = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp"));
+    const QString path = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg,kmeas"));
     if (!path.isEmpty())
         emit signal_captureRequested(path + QStringLiteral(".bmp"));
 }
@@ -323,9 +325,45 @@ void Menu::on_tb_FolderOpen_clicked()
 
 void Menu::on_tb_Freeze_clicked()
 {
-    bFreeze = !bFreeze;
+    // The main window decides when a still picture may go.
+    if (bFreeze && StillPicture::isShown())
+        emit signal_liveRequested();
+    else
+        setFrozen(!bFreeze);
+}
+
+void Menu::setFrozen(bool frozen)
+{
+    bFreeze = frozen;
     Control().freeze(bFreeze);
     PanelIcons::set(ui->tb_Freeze, assist(bFreeze ? "freeze-on" : "freeze-off"));
+}
+
+void Menu::showCalibration(const ruler &calibration, int shownUnit)
+{
+    if (calibration.name.isEmpty()) {
+        ui->cb_Unit->setCurrentIndex(0);
+        return;
+    }
+    bool listed = false;
+    for (const ruler &r : qAsConst(GlobalVar::rulerList))
+        listed = listed || r.name == calibration.name;
+    if (listed) {
+        rulerPicker->showItem(calibration.name);
+    } else {
+        GlobalVar::rulerList << calibration;
+        updateRulerTable();
+    }
+    if (calibration.unit != 0)
+        ui->cb_Unit->setCurrentIndex(shownUnit);
+}
+
+void Menu::useLook(const ItemLook &look)
+{
+    if (look == ItemLook::current())
+        return;
+    look.makeCurrent();
+    takeLook();
 }
 
 void Menu::on_tb_Config_clicked()

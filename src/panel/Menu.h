@@ -7,6 +7,8 @@
 #include <memory>
 
 class CustomLine;
+struct ItemLook;
+struct ruler;
 class CustomToolButton;
 class MeasurementDocument;
 class PanelBehaviour;
@@ -76,6 +78,14 @@ public:
     // Saves the custom lines to `path` and makes it the configuration file in use.
     void saveConfig(const QString &path);
 
+    // Shows the calibration a measurement file was made with, adding it to the list when no
+    // calibration of its name is there, and the unit its values were shown in; none: pixels.
+    void showCalibration(const ruler &calibration, int shownUnit);
+    // Makes `look` the look in use, as the line and text dialog would.
+    void useLook(const ItemLook &look);
+    // Freezes the camera or lets it run again, and shows which on the freeze button.
+    void setFrozen(bool frozen);
+
     QAction *calibrateLineAction = nullptr;
     QAction *calibrateCircleAction = nullptr;
     CustomLine *horizontalCrossLine = nullptr;
@@ -98,7 +108,10 @@ signals:
     void signal_lookChanged();
     void signal_changeRulerValue(int index);
     void signal_changeRulerUnit(int index);
+    // Open this picture in the main window with the measurements kept beside it.
     void signal_openImage(const QString &path);
+    // The freeze button was pressed while a still picture is shown in place of the live one.
+    void signal_liveRequested();
     // The user asked for the upgrade dialog; `version` is the version label's text.
     void signal_upgradeRequested(const QString &version);
     void signal_changeLangToSimplifiedChinese();

@@ -67,7 +67,7 @@ QList<QPair<QString, int>> namedIcons()
     icons.append({assistIcon("close"), 16});
     icons.append({assistIcon("transparenticon"), 32});
     for (const char *name : {"zoom-in", "zoom-out", "zoom-fix", "zoom-original", "navigation-left",
-                             "navigation-right", "rotate-ccw", "rotate-cw", "delete"})
+                             "navigation-right", "rotate-ccw", "rotate-cw", "delete", "measure"})
         icons.append({viewerIcon(name), 48});
     return icons;
 }
