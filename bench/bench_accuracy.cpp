@@ -7,6 +7,12 @@
 // and height, of the wedge angle, and the largest distance of a snapped point from its true
 // edge; last the largest edge error of the refinement over all placements.
 //
+// The one-click circle and the edge line are measured the same way: clicks anywhere inside the
+// disc and the ring's hole, and pairs of clicks a few pixels off the rectangle's sides, searched
+// in the picture as the tools search it. Printed per placement: their largest radius, centre,
+// line offset and angle errors. All of it once more with the sensor's gain raised (and the
+// shutter shortened to keep the brightness), so that the picture carries visible noise.
+//
 // With KORVELIN_ACCURACY_PICTURE=<file.png> it also writes a picture of the circle fitted to
 // 12 refined clicks on the disc of the still target.
 #include <QPainter>
@@ -18,7 +24,9 @@
 
 #include "CircleFit.h"
 #include "Control.h"
+#include "EdgeSearch.h"
 #include "GlobalVar.h"
+#include "LineFit.h"
 #include "PointDetector.h"
 #include "SimulatedCamera.h"
 #include "SubPixelEdge.h"
@@ -198,6 +206,84 @@ void report(const char *placement, const char *way, const Snap &snap, const QTra
     *maxEdge = std::max(*maxEdge, m.figures.maxEdge);
 }
 
+// The largest errors of the one-click circle and the edge line.
+struct ToolFigures
+{
+    qreal radius = 0, centre = 0, offset = 0, degrees = 0;
+    int missed = 0;
+    void take(const ToolFigures &other)
+    {
+        radius = std::max(radius, other.radius);
+        centre = std::max(centre, other.centre);
+        offset = std::max(offset, other.offset);
+        degrees = std::max(degrees, other.degrees);
+        missed += other.missed;
+    }
+};
+
+ToolFigures measureTools(const char *placement, const QImage &picture, double tone, const QTransform &t)
+{
+    const QTransform toTarget = t.inverted();
+    const auto inTarget = [&toTarget](const QVector<QPointF> &points) {
+        QVector<QPointF> mapped;
+        for (const QPointF &p : points)
+            mapped << toTarget.map(p);
+        return mapped;
+    };
+    Jitter jitter;
+    ToolFigures f;
+    for (const Circle &c : {disc, ringInner}) {
+        for (int k = 0; k < 8; ++k) {
+            // Anywhere inside, out to 85 % of the radius.
+            const qreal a = qDegreesToRadians(360.0 * jitter.next());
+            const qreal r = k == 0 ? 0.0 : 0.85 * c.radius * std::sqrt(jitter.next());
+            const QPointF click = t.map(c.centre + QPointF(std::cos(a), std::sin(a)) * r);
+            const EdgeSearch::Result found = EdgeSearch::circleAround(picture, click, tone);
+            const CircleFit::Result fit = CircleFit::robustFit(inTarget(found.points));
+            if (found.failure != EdgeSearch::Found || !fit.valid) {
+                ++f.missed;
+                continue;
+            }
+            f.radius = std::max(f.radius, std::abs(fit.radius - c.radius));
+            f.centre = std::max(f.centre, QLineF(fit.centre, c.centre).length());
+        }
+    }
+    const QRectF &r = rectangle;
+    const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
+    for (int side = 0; side < 4; ++side) {
+        const QPointF a = corners[side];
+        const QPointF b = corners[(side + 1) % 4];
+        const Line truth{a, (b - a) / QLineF(a, b).length()};
+        const QPointF normal(truth.direction.y(), -truth.direction.x());
+        for (int k = 0; k < 3; ++k) {
+            const QPointF from = a + (b - a) * (0.1 + 0.1 * jitter.next()) + jitter.offset(normal);
+            const QPointF to = a + (b - a) * (0.8 + 0.1 * jitter.next()) + jitter.offset(normal);
+            const EdgeSearch::Result found = EdgeSearch::lineBetween(picture, t.map(from), t.map(to), tone);
+            const LineFit::Result line = LineFit::robustFit(inTarget(found.points));
+            if (found.failure != EdgeSearch::Found || !line.valid) {
+                ++f.missed;
+                continue;
+            }
+            // The fitted segment's ends, measured from the true side.
+            f.offset = std::max({f.offset, std::abs(truth.distance(line.segment.p1())),
+                                 std::abs(truth.distance(line.segment.p2()))});
+            const qreal turn = qRadiansToDegrees(std::asin(truth.direction.x() * line.direction.y()
+                                                           - truth.direction.y() * line.direction.x()));
+            f.degrees = std::max(f.degrees, std::abs(turn));
+        }
+    }
+    qInfo("%-38s found circle R %.3f C %.3f  edge line offset %.3f angle %.4f deg  missed %d", placement,
+          f.radius, f.centre, f.offset, f.degrees, f.missed);
+    return f;
+}
+
+void setSensor(SimulatedCamera *simulator, quint16 reg, quint16 value)
+{
+    CameraSeam::Record record;
+    record.data = reg | quint32(value) << 16;
+    simulator->registerRequest(CameraSeam::Device::Imx185, CameraSeam::WriteRequest, record);
+}
+
 void writePicture(const QImage &picture, double tone, const QString &path)
 {
     const float threshold = GlobalVar::threshold;
@@ -244,23 +330,44 @@ void BenchAccuracy::accuracy()
 {
     SimulatedCamera simulator;
     const float threshold = GlobalVar::threshold;
-    qreal pixelMax = 0;
-    qreal refinedMax = 0;
     // The simulator's gamma curve, as the main window takes it from the camera settings.
     const double tone = Control::gammaExponent(simulator.ispRegister(0) >> 10);
-    for (const Placement &placement : placements) {
-        const QTransform t = transformOf(placement);
-        simulator.setScene(SyntheticTarget::render(t));
-        const QImage picture = simulator.livePicture();
-        report(placement.name, "pixel", [&](const QPointF &p) { return PointDetector::locate(picture, p, threshold); },
-               t, &pixelMax);
-        report(placement.name, "refined", [&](const QPointF &p) { return SubPixelEdge::locate(picture, p, threshold, tone); },
-               t, &refinedMax);
-        if (placement.dx == 0 && placement.degrees == 0 && qEnvironmentVariableIsSet("KORVELIN_ACCURACY_PICTURE"))
-            writePicture(picture, tone, qEnvironmentVariable("KORVELIN_ACCURACY_PICTURE"));
+    const int shutter = simulator.sensorRegister(SimulatedCamera::shutterLowRegister)
+                        | simulator.sensorRegister(SimulatedCamera::shutterHighRegister) << 8;
+    for (const bool noisy : {false, true}) {
+        if (noisy) {
+            // 18 dB more gain, and an eighth of the exposure time: as bright, and noisy.
+            const int gainSteps = 60;
+            const int lines = qRound((1126 - shutter) / std::pow(10.0, gainSteps * 0.3 / 20.0));
+            setSensor(&simulator, SimulatedCamera::gainRegister, gainSteps);
+            setSensor(&simulator, SimulatedCamera::shutterLowRegister, (1126 - lines) & 0xFF);
+            setSensor(&simulator, SimulatedCamera::shutterHighRegister, (1126 - lines) >> 8);
+            qInfo("noisy: gain raised by 18 dB, shutter %d lines", lines);
+        }
+        const char *suffix = noisy ? ", noisy" : "";
+        qreal pixelMax = 0;
+        qreal refinedMax = 0;
+        ToolFigures tools;
+        for (const Placement &placement : placements) {
+            const QTransform t = transformOf(placement);
+            simulator.setScene(SyntheticTarget::render(t));
+            const QImage picture = simulator.livePicture();
+            report(placement.name, "pixel", [&](const QPointF &p) { return PointDetector::locate(picture, p, threshold); },
+                   t, &pixelMax);
+            report(placement.name, "refined", [&](const QPointF &p) { return SubPixelEdge::locate(picture, p, threshold, tone); },
+                   t, &refinedMax);
+            tools.take(measureTools(placement.name, picture, tone, t));
+            if (!noisy && placement.dx == 0 && placement.degrees == 0 && qEnvironmentVariableIsSet("KORVELIN_ACCURACY_PICTURE"))
+                writePicture(picture, tone, qEnvironmentVariable("KORVELIN_ACCURACY_PICTURE"));
+        }
+        qInfo("max edge error px, whole pixels%s: %.3f", suffix, pixelMax);
+        qInfo("max edge error px%s: %.3f", suffix, refinedMax);
+        qInfo("one-click circle max radius error px%s: %.3f", suffix, tools.radius);
+        qInfo("one-click circle max centre error px%s: %.3f", suffix, tools.centre);
+        qInfo("edge line max offset px%s: %.3f", suffix, tools.offset);
+        qInfo("edge line max angle error deg%s: %.4f", suffix, tools.degrees);
+        qInfo("searches that found nothing%s: %d", suffix, tools.missed);
     }
-    qInfo("max edge error px, whole pixels: %.3f", pixelMax);
-    qInfo("max edge error px: %.3f", refinedMax);
 }
 
 QTEST_MAIN(BenchAccuracy)

@@ -32,7 +32,7 @@ render() {
 # Tool buttons (32 x 32 on the panel): normal and armed form.
 for name in line horizontalline verticalline paraline customparaline point2line angle rect \
             polygon dualparaline radian circle point2circle line2circle circle2circle concentric \
-            paraline2paraline circlefit; do
+            paraline2paraline circlefit circlefind edgeline; do
     render main/$name.svg main/$name.png 64
     render main/$name.svg main/$name-select.png 64 armed
 done

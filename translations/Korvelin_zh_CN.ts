@@ -689,6 +689,16 @@ Please draw it again over the feature.</source>
         <source>circle fitted to points</source>
         <translation>多点拟合圆</translation>
     </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>circle found from one click inside it</source>
+        <translation>单击圆内自动找圆</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>straight edge between two clicks</source>
+        <translation>两点间直边拟合</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTable</name>
@@ -1150,6 +1160,18 @@ Please check the length and the drawn item!</source>
     <message>
         <source>The clicked points give no value, so the item is not kept.</source>
         <translation>所点的点得不出测量值，该项目不予保留。</translation>
+    </message>
+    <message>
+        <source>No round edge encloses the click, so no circle is added. Click inside the round feature.</source>
+        <translation>没有圆形边缘包围点击位置，不添加圆。请在圆形特征内部点击。</translation>
+    </message>
+    <message>
+        <source>No round edge was found around the click: fewer than %1 of the %2 searches from it met an edge, so no circle is added.</source>
+        <translation>点击处周围未找到圆形边缘：从该点出发的 %2 次搜索中遇到边缘的少于 %1 次，不添加圆。</translation>
+    </message>
+    <message>
+        <source>No straight edge was found between the two clicks, so no edge line is added. Place both clicks near the edge.</source>
+        <translation>两次点击之间未找到直边，不添加边缘线。请将两次点击都放在边缘附近。</translation>
     </message>
 </context>
 <context>

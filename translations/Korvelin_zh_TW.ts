@@ -689,6 +689,16 @@ Please draw it again over the feature.</source>
         <source>circle fitted to points</source>
         <translation>多點擬合圓</translation>
     </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>circle found from one click inside it</source>
+        <translation>單擊圓內自動找圓</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToolPalette.cpp" line="1"/>
+        <source>straight edge between two clicks</source>
+        <translation>兩點間直邊擬合</translation>
+    </message>
 </context>
 <context>
     <name>ResultsTable</name>
@@ -1150,6 +1160,18 @@ Please check the length and the drawn item!</source>
     <message>
         <source>The clicked points give no value, so the item is not kept.</source>
         <translation>所點的點得不出測量值，該項目不予保留。</translation>
+    </message>
+    <message>
+        <source>No round edge encloses the click, so no circle is added. Click inside the round feature.</source>
+        <translation>沒有圓形邊緣包圍點擊位置，不添加圓。請在圓形特徵內部點擊。</translation>
+    </message>
+    <message>
+        <source>No round edge was found around the click: fewer than %1 of the %2 searches from it met an edge, so no circle is added.</source>
+        <translation>點擊處周圍未找到圓形邊緣：從該點出發的 %2 次搜尋中遇到邊緣的少於 %1 次，不添加圓。</translation>
+    </message>
+    <message>
+        <source>No straight edge was found between the two clicks, so no edge line is added. Place both clicks near the edge.</source>
+        <translation>兩次點擊之間未找到直邊，不添加邊緣線。請將兩次點擊都放在邊緣附近。</translation>
     </message>
 </context>
 <context>

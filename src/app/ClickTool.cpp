@@ -2,9 +2,11 @@
 
 #include <QGraphicsScene>
 
+#include "EdgeSearch.h"
 #include "GlobalVar.h"
 #include "LabelPlacement.h"
 #include "MeasurementDocument.h"
+#include "PictureCapture.h"
 #include "Shape.h"
 
 ClickTool::ClickTool(QGraphicsScene *scene, MeasurementDocument *document, QObject *parent)
@@ -26,6 +28,8 @@ void ClickTool::press(const QPointF &p)
         return;
     if (clicks.isEmpty() || !current) {
         begin(p);
+        if (armed->finishClick <= 1)
+            finish(p);
     } else if (clicks.size() + 1 < armed->finishClick) {
         clicks << p;
         current->setPoint(p, quint8(clicks.size()), current->serial);
@@ -49,8 +53,16 @@ void ClickTool::begin(const QPointF &p)
 
 void ClickTool::finish(const QPointF &p)
 {
+    QPointF last = p;
+    if (armed->search != ShapeRoute::NoSearch) {
+        if (armed->finishClick > 1)
+            clicks << p;
+        if (!takeFoundEdges())
+            return;
+        last = Shape::unsetPoint();
+    }
     clicks.clear();
-    current->endDraw(p);
+    current->endDraw(last);
     // Points that fix nothing (a line of no length, rim points in a line or on one spot) leave a
     // measurement without a value: it is not kept. A calibration gets its name, and so its
     // label, afterwards.
@@ -64,6 +76,29 @@ void ClickTool::finish(const QPointF &p)
     // A calibration is kept or given up in its dialog, outside the history.
     document->add(current, !armed->calibration);
     emit itemFinished(current);
+}
+
+bool ClickTool::takeFoundEdges()
+{
+    // The picture is searched once, here; the item keeps only the points found.
+    const QImage picture = PictureCapture::photo();
+    const double tone = PictureCapture::toneExponent();
+    const EdgeSearch::Result found = armed->search == ShapeRoute::RoundEdge
+                                         ? EdgeSearch::circleAround(picture, clicks.first(), tone)
+                                         : EdgeSearch::lineBetween(picture, clicks.first(), clicks.last(), tone);
+    if (found.failure != EdgeSearch::Found) {
+        cancel();
+        emit edgesNotFound(found.failure);
+        return false;
+    }
+    Shape *shape = armed->create();
+    shape->setFlags(current->flags());
+    scene->addItem(shape);
+    for (int i = 0; i < found.points.size(); ++i)
+        shape->setPoint(found.points.at(i), quint8(qMin(i + 1, 255)), current->serial);
+    delete current;
+    current = shape;
+    return true;
 }
 
 void ClickTool::move(const QPointF &p)

@@ -52,11 +52,16 @@ signals:
     void itemFinished(Shape *item);
     // The clicked points gave no value: the item was not kept.
     void valueless();
+    // The picture showed no edge for the tool's search (EdgeSearch::Failure): nothing was kept.
+    void edgesNotFound(int failure);
 
 protected:
     // The first click: a new item.
     virtual void begin(const QPointF &p);
     void finish(const QPointF &p);
+    // The item made again of the edge points its clicks find in the picture; false, and the
+    // item abandoned, where there are none.
+    bool takeFoundEdges();
 
 private:
     QGraphicsScene *scene;

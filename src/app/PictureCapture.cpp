@@ -27,9 +27,21 @@ QPointF PictureCapture::detectPoint(const QPointF &p)
     if (!picture)
         return p;
     if (GlobalVar::bSubPixel)
-        return SubPixelEdge::locate(*picture, p, GlobalVar::threshold,
-                                    Control::gammaExponent(GlobalVar::IMX185.gamma));
+        return SubPixelEdge::locate(*picture, p, GlobalVar::threshold, toneExponent());
     return PointDetector::locate(*picture, p, GlobalVar::threshold);
+}
+
+QImage PictureCapture::photo()
+{
+    DriveFb1 fb1;
+    const QImage *picture = fb1.readQImage(width, height, bytesPerPixel);
+    // The image stands on the frame buffer's own memory, which goes with fb1.
+    return picture ? picture->copy() : QImage();
+}
+
+double PictureCapture::toneExponent()
+{
+    return Control::gammaExponent(GlobalVar::IMX185.gamma);
 }
 
 bool PictureCapture::captureTo(const QString &path, QGraphicsScene *scene, const QGraphicsView *view)

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "CalibrationTool.h"
+#include "EdgeSearch.h"
 #include "GlobalVar.h"
 #include "GraphicsView.h"
 #include "MeasurementDocument.h"
@@ -31,6 +32,9 @@ ToolRouter::ToolRouter(GraphicsView *view, MeasurementDocument *document, Calibr
         });
         connect(tool, &ClickTool::valueless, this, [window] {
             UserDialogs::warning(window, tr("Warning"), tr("The clicked points give no value, so the item is not kept."));
+        });
+        connect(tool, &ClickTool::edgesNotFound, this, [this, window](int failure) {
+            UserDialogs::warning(window, tr("Warning"), edgeFailureText(failure));
         });
     }
     // A finished calibration disarms its tool but keeps its code, to be named by a right click.
@@ -63,6 +67,16 @@ void ToolRouter::arm(int tool)
     active->setRoute(route);
     activeTool()->activate();
     updateDrawingKeys();
+}
+
+QString ToolRouter::edgeFailureText(int failure) const
+{
+    if (failure == EdgeSearch::NotEnclosed)
+        return tr("No round edge encloses the click, so no circle is added. Click inside the round feature.");
+    if (code == toolCode(ToolId::CircleFind))
+        return tr("No round edge was found around the click: fewer than %1 of the %2 searches from it met an edge, so no circle is added.")
+            .arg(EdgeSearch::minimumEdges).arg(EdgeSearch::rayCount);
+    return tr("No straight edge was found between the two clicks, so no edge line is added. Place both clicks near the edge.");
 }
 
 ClickTool *ToolRouter::activeTool() const

@@ -73,6 +73,8 @@ signals:
 
 private:
     ClickTool *activeTool() const;
+    // Why the armed tool's search of the picture found nothing (EdgeSearch::Failure).
+    QString edgeFailureText(int failure) const;
     QPointF scenePoint(const QMouseEvent *event) const;
     void updateDrawingKeys();
 

@@ -53,6 +53,25 @@ QImage compactScene(const QImage &picture)
     return grey;
 }
 
+// Read noise of the sensor, in output levels (standard deviation) per step of linear gain above
+// one: none at 0 dB, and it grows as the amplifier raises it with the signal.
+constexpr double noisePerGain = 0.6;
+
+// Reproducible, roughly normal noise of unit deviation for the pixel (x, y): the sum of four
+// uniform bytes of a hash of its position, centred and scaled.
+inline double pixelNoise(int x, int y)
+{
+    quint32 h = quint32(x) * 0x9E3779B1u ^ quint32(y) * 0x85EBCA77u;
+    h ^= h >> 15;
+    h *= 0x2C1B3C6Du;
+    h ^= h >> 12;
+    h *= 0x297A2D39u;
+    h ^= h >> 15;
+    const int sum = int(h & 0xFF) + int(h >> 8 & 0xFF) + int(h >> 16 & 0xFF) + int(h >> 24);
+    // Four uniform bytes: mean 510, standard deviation sqrt(4 * (256^2 - 1) / 12) = 147.8.
+    return (sum - 510) / 147.8;
+}
+
 inline int luma(int r, int g, int b)
 {
     return (77 * r + 150 * g + 29 * b) >> 8;
@@ -325,6 +344,19 @@ QImage SimulatedCamera::render()
             QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
             for (int x = 0; x < w; ++x)
                 line[x] = qRgb(table[0][qRed(in[x])], table[1][qGreen(in[x])], table[2][qBlue(in[x])]);
+        }
+    }
+
+    // The sensor's read noise, raised with the gain, comes before the processor's sharpening.
+    const double noise = noisePerGain * (qPow(10.0, sensor.value(gainRegister) * 0.3 / 20.0) - 1.0);
+    if (noise > 0) {
+        for (int y = 0; y < h; ++y) {
+            QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+            for (int x = 0; x < w; ++x) {
+                const int n = qRound(noise * pixelNoise(x, y));
+                const QRgb c = line[x];
+                line[x] = qRgb(qBound(0, qRed(c) + n, 255), qBound(0, qGreen(c) + n, 255), qBound(0, qBlue(c) + n, 255));
+            }
         }
     }
 

@@ -9,8 +9,9 @@
 #include "CameraSeam.h"
 
 // An in-process model of the camera. The scene (the live picture of LivePicture, or any picture
-// given) is seen by a sensor with the shutter and gain of its registers and passes through an
-// image processor with the colour gains, contrast, gamma curve and sharpening of its registers.
+// given) is seen by a sensor with the shutter and gain of its registers, whose read noise grows
+// with the gain, and passes through an image processor with the colour gains, contrast, gamma
+// curve and sharpening of its registers.
 // The statistics registers are computed from the picture so processed, the freeze switch holds
 // the last frame, and the photo DMA copies the frame into the photo frame buffer in the
 // requested pixel format.

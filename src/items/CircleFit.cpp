@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "CircleGeometry.h"
+#include "RobustFit.h"
 
 namespace CircleFit {
 namespace {
@@ -147,6 +148,13 @@ Result fit(const QVector<QPointF> &points)
     result.rms = std::sqrt(cost / n);
     result.valid = true;
     return result;
+}
+
+Result robustFit(const QVector<QPointF> &points, QVector<bool> *used)
+{
+    return RobustFit::refit(points, fit, [](const Result &circle, const QPointF &p) {
+        return std::hypot(p.x() - circle.centre.x(), p.y() - circle.centre.y()) - circle.radius;
+    }, used);
 }
 
 } // namespace CircleFit

@@ -26,6 +26,9 @@ struct Result
 // Invalid for fewer than three points, for points that lie on one line (or so nearly that the
 // centre lies beyond CircleGeometry::farLimit), and for coordinates that are not finite.
 Result fit(const QVector<QPointF> &points);
+// The fit after outliers are dropped by RobustFit's rule; *used (optional) says which points
+// it kept.
+Result robustFit(const QVector<QPointF> &points, QVector<bool> *used = nullptr);
 
 } // namespace CircleFit
 

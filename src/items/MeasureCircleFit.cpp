@@ -76,7 +76,7 @@ bool MeasureCircleFit::place(const QPointF &point)
     QVector<QPointF> points = rimPoints;
     if (!storedOnly && !finished)
         points << point;
-    const CircleFit::Result fit = CircleFit::fit(points);
+    const CircleFit::Result fit = fitRim(points);
     lastFitValid = fit.valid;
     if (!fit.valid)
         return false;

@@ -42,6 +42,8 @@ protected:
     bool bodyContains(const QPointF &pos) const override;
     void dragHandle(int handle, const QPointF &pos) override;
     void recompute() override;
+    // The circle through the points the item is fitted to.
+    virtual CircleFit::Result fitRim(const QVector<QPointF> &points) { return CircleFit::fit(points); }
 
 private:
     // Recompute from the stored rim points only, not with the mouse as an extra one. False

@@ -25,6 +25,8 @@ enum class ToolId : int {
     Concentric = 19,
     Paraline2Paraline = 20,
     CircleFit = 21,
+    CircleFind = 22,
+    EdgeLine = 23,
 };
 
 // Every tool but None, in code order.
@@ -34,6 +36,7 @@ constexpr ToolId allToolIds[] = {
     ToolId::Angle, ToolId::Rectangle, ToolId::Polygon, ToolId::DualParaline, ToolId::Radian,
     ToolId::Circle, ToolId::Point2Circle, ToolId::Line2Circle, ToolId::Circle2Circle,
     ToolId::Concentric, ToolId::Paraline2Paraline, ToolId::CircleFit,
+    ToolId::CircleFind, ToolId::EdgeLine,
 };
 
 constexpr int toolCode(ToolId id) { return int(id); }

@@ -13,8 +13,10 @@
 
 namespace {
 const QLatin1String formatName("korvelin-measurements");
-// The longest point list a record may hold: more than any tool has.
+// The longest point list a record may hold: more than any clicking tool has, and more than the
+// edge points a search across the whole picture can find.
 constexpr int maximumPoints = 64;
+constexpr int maximumFoundPoints = 4096;
 
 QJsonValue pointValue(const QPointF &p)
 {
@@ -153,6 +155,13 @@ MeasurementFile::Settings readSettings(const QJsonObject &o)
 bool replay(Shape *item, const ShapeRoute &route, const QVector<QPointF> &clicks, quint16 serial)
 {
     const int count = int(clicks.size());
+    if (route.search != ShapeRoute::NoSearch) {
+        // An item found in the picture is made of its edge points as the tool gave them.
+        for (int k = 0; k < count; ++k)
+            item->setPoint(clicks.at(k), quint8(qMin(k + 1, 255)), serial);
+        item->endDraw(Shape::unsetPoint());
+        return true;
+    }
     bool rightClickPoint = false;
     bool rightClickWithout = false;
     if (count != route.finishClick) {
@@ -340,7 +349,8 @@ Shape *MeasurementFile::rebuildItem(const QJsonObject &record)
         return nullptr;
     const int serial = readInt(record.value(QStringLiteral("serial")), 0, 65535, -1);
     const QJsonArray list = record.value(QStringLiteral("points")).toArray();
-    if (serial < 0 || list.isEmpty() || list.size() > maximumPoints)
+    const int most = tool->route.search == ShapeRoute::NoSearch ? maximumPoints : maximumFoundPoints;
+    if (serial < 0 || list.isEmpty() || list.size() > most)
         return nullptr;
     // The clicked points come first; points never placed (null) may only follow them.
     QVector<QPointF> points;

@@ -29,6 +29,10 @@ struct ShapeRoute
     // Whether the right click that finishes an item is also its last point. Where it is not,
     // the item is finished with an unset point and keeps the points clicked so far.
     bool rightClickIsPoint = true;
+    // What the finishing click looks for in the picture: the item is then made of the edge
+    // points found, not of the clicks.
+    enum Search { NoSearch, RoundEdge, StraightEdge };
+    Search search = NoSearch;
 
     bool drawsAt(int clicks) const { return clicks >= 0 && clicks < 32 && (drawingClicks >> clicks) & 1u; }
 

@@ -5,10 +5,12 @@
 #include "MeasureAngle.h"
 #include "MeasureCircle.h"
 #include "MeasureCircle2Circle.h"
+#include "MeasureCircleFind.h"
 #include "MeasureCircleFit.h"
 #include "MeasureConcentric.h"
 #include "MeasureCustomParaline.h"
 #include "MeasureDualParaline.h"
+#include "MeasureEdgeLine.h"
 #include "MeasureHorizontalLine.h"
 #include "MeasureLine.h"
 #include "MeasureLine2Circle.h"
@@ -73,6 +75,12 @@ public:
     {
         d.route.rightClickFinishesFrom = clicks;
         d.route.rightClickIsPoint = isPoint;
+        return *this;
+    }
+    // The finishing click searches the picture for the item's points.
+    Tool &searches(R::Search search)
+    {
+        d.route.search = search;
         return *this;
     }
     operator ToolDescription() const { return d; }
@@ -161,6 +169,14 @@ const QVector<ToolDescription> &table()
             .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "circle fitted to points"))
             .finishes(MeasureCircleFit::maxPoints, R::clickRange(1, MeasureCircleFit::maxPoints - 1))
             .rightClickFinishesFrom(MeasureCircleFit::minPoints, false),
+        Tool::of<MeasureCircleFind>(ToolId::CircleFind, "found-circle")
+            .button("tb_CircleFind", "circlefind", R::CounterF)
+            .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "circle found from one click inside it"))
+            .finishes(1, 0).searches(R::RoundEdge),
+        Tool::of<MeasureEdgeLine>(ToolId::EdgeLine, "edge-line")
+            .button("tb_EdgeLine", "edgeline", R::CounterA)
+            .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "straight edge between two clicks"))
+            .finishes(2, R::clicks({1})).searches(R::StraightEdge),
     };
     return rows;
 }

@@ -3,6 +3,8 @@
 #include <QTest>
 #include <QtMath>
 
+#include <cmath>
+
 #include "LivePicture.h"
 #include "SimulatedCamera.h"
 #include "SyntheticTarget.h"
@@ -43,6 +45,7 @@ private slots:
     void geometryMatchesItsDescription();
     void pictureFileReplacesTarget();
     void greySceneSeenAsInColour();
+    void gainRaisesNoise();
 
 private:
     TestUtils::Sandbox sandbox;
@@ -122,6 +125,41 @@ QVector<quint32> statistics(SimulatedCamera &camera)
     return sums;
 }
 } // namespace
+
+void TestLivePicture::gainRaisesNoise()
+{
+    // A uniform grey scene comes out uniform at no gain. With 18 dB more gain and an eighth of
+    // the exposure it is as bright on average, and its levels spread by a few grey levels.
+    QImage flat(400, 300, QImage::Format_RGB32);
+    flat.fill(qRgb(120, 120, 120));
+    SimulatedCamera camera;
+    camera.setScene(flat);
+    const QImage quiet = camera.livePicture();
+    const auto sensor = [&camera](quint16 reg, quint16 value) {
+        CameraSeam::Record record;
+        record.data = reg | quint32(value) << 16;
+        QVERIFY(camera.registerRequest(CameraSeam::Device::Imx185, CameraSeam::WriteRequest, record));
+    };
+    sensor(SimulatedCamera::gainRegister, 60);
+    sensor(SimulatedCamera::shutterLowRegister, (1126 - 85) & 0xFF);
+    sensor(SimulatedCamera::shutterHighRegister, (1126 - 85) >> 8);
+    const QImage noisy = camera.livePicture();
+    double sum = 0, squares = 0, quietSum = 0;
+    const int n = flat.width() * flat.height();
+    for (int y = 0; y < flat.height(); ++y) {
+        for (int x = 0; x < flat.width(); ++x) {
+            QCOMPARE(qGreen(quiet.pixel(x, y)), qGreen(quiet.pixel(0, 0)));
+            const double g = qGreen(noisy.pixel(x, y));
+            sum += g;
+            squares += g * g;
+            quietSum += qGreen(quiet.pixel(x, y));
+        }
+    }
+    const double mean = sum / n;
+    const double deviation = std::sqrt(squares / n - mean * mean);
+    QVERIFY2(std::abs(mean - quietSum / n) < 2.0, qPrintable(QString::number(mean)));
+    QVERIFY2(deviation > 3.0 && deviation < 12.0, qPrintable(QString::number(deviation)));
+}
 
 void TestLivePicture::greySceneSeenAsInColour()
 {

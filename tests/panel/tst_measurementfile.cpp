@@ -27,6 +27,13 @@ Shape *clicked(const ToolDescription &tool, int presses, quint16 serial)
 {
     const ShapeRoute &route = tool.route;
     Shape *item = route.create();
+    if (route.search != ShapeRoute::NoSearch) {
+        // A tool that searches the picture gives its item the edge points it found.
+        for (int k = 1; k <= 12; ++k)
+            item->setPoint(rimPoint(k), quint8(k), serial);
+        item->endDraw(Shape::unsetPoint());
+        return item;
+    }
     if (route.calibration)
         item->label = QStringLiteral("10X");
     item->setPoint(rimPoint(1), 1, serial);

@@ -14,7 +14,8 @@ namespace {
 const char *const toolIcons[] = {
     "line", "horizontalline", "verticalline", "paraline", "customparaline", "point2line",
     "angle", "rect", "polygon", "dualparaline", "radian", "circle", "point2circle",
-    "line2circle", "circle2circle", "concentric", "paraline2paraline", "circlefit"};
+    "line2circle", "circle2circle", "concentric", "paraline2paraline", "circlefit", "circlefind",
+    "edgeline"};
 const char *const assistActions[] = {"save", "capture", "configuration", "delect", "font",
                                      "folder", "statistics"};
 

@@ -1,0 +1,92 @@
+#include "MeasureEdgeLine.h"
+
+#include <QPainter>
+#include <QtMath>
+
+#include "GlobalVar.h"
+#include "ValueFormat.h"
+
+void MeasureEdgeLine::setPoint(const QPointF &point, unsigned char index, unsigned short serial)
+{
+    if (index >= 1 && !finished && edgePoints.size() < maxEdges) {
+        prepareGeometryChange();
+        edgePoints << point;
+        shapeChanged();
+    }
+    Shape::setPoint(point, 0, serial);
+}
+
+void MeasureEdgeLine::endDraw(const QPointF &point)
+{
+    if (finished)
+        return;
+    if (isSet(point) && edgePoints.size() < maxEdges)
+        edgePoints << point;
+    finished = true;
+    line = LineFit::Result();
+    label.clear();
+    recompute();
+}
+
+void MeasureEdgeLine::recompute()
+{
+    storedOnly = true;
+    drawing(edgePoints.isEmpty() ? QPointF() : edgePoints.last());
+    storedOnly = false;
+}
+
+QPointF *MeasureEdgeLine::definingPoint(int index)
+{
+    return index >= 1 && index <= edgePoints.size() ? &edgePoints[index - 1] : nullptr;
+}
+
+bool MeasureEdgeLine::place(const QPointF &point)
+{
+    QVector<QPointF> points = edgePoints;
+    if (!storedOnly && !finished)
+        points << point;
+    const LineFit::Result fit = LineFit::robustFit(points);
+    if (!fit.valid)
+        return false;
+    line = fit;
+    return true;
+}
+
+qreal MeasureEdgeLine::angleToHorizontal() const
+{
+    // Screen y grows downwards.
+    qreal degrees = qRadiansToDegrees(std::atan2(-line.direction.y(), line.direction.x()));
+    if (degrees > 90)
+        degrees -= 180;
+    else if (degrees <= -90)
+        degrees += 180;
+    return degrees;
+}
+
+QString MeasureEdgeLine::displayText() const
+{
+    if (!line.valid)
+        return QString();
+    const QString n = QString::number(serial);
+    return lengthText(name(), line.segment.length())
+        + QStringLiteral("\nθ") + n + QLatin1Char('=') + ValueFormat::angle(angleToHorizontal())
+        + QLatin1Char('\n') + lengthText(QLatin1Char('S') + n, line.largestDeviation);
+}
+
+QVector<QPolygonF> MeasureEdgeLine::makeBands() const
+{
+    return {GlobalVar::getOuterShape(line.segment, handleSize)};
+}
+
+void MeasureEdgeLine::paintGeometry(QPainter *painter) const
+{
+    if (line.valid)
+        painter->drawLine(line.segment);
+}
+
+QVector<QPointF> MeasureEdgeLine::crossPoints() const
+{
+    if (!line.valid)
+        return Shape::crossPoints();
+    return {line.segment.p1(), line.segment.p2()};
+}
