@@ -41,7 +41,7 @@ render main/crossline.svg main/crossline.png 64
 render main/crossline-hide.svg main/crossline-hide.png 64
 
 # Assist buttons (32 x 32): normal form and the form shown while the action runs.
-for name in save capture configuration delect font folder; do
+for name in save capture configuration delect font folder statistics; do
     render assist/$name.svg assist/$name.png 64
     render assist/$name.svg assist/$name-select.png 64 armed
 done

@@ -485,6 +485,11 @@ Please draw it again over the feature.</source>
         <source>snap to edges to a tenth of a pixel</source>
         <translation>亚像素边缘捕捉（精确到十分之一像素）</translation>
     </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="1"/>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
 </context>
 <context>
     <name>NumericKeypadDialog</name>
@@ -741,6 +746,36 @@ Please draw it again over the feature.</source>
         <location filename="../src/panel/ResultsTable.cpp" line="1"/>
         <source>Can't open file for writing!</source>
         <translation>无法写入文件！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>result</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>OK</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>NG</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>Result</source>
+        <translation>判定结果</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>Tolerance...</source>
+        <translation>公差...</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>The statistics could not be saved to %1!</source>
+        <translation>无法将统计保存到 %1！</translation>
     </message>
 </context>
 <context>
@@ -1150,6 +1185,163 @@ Please check the length and the drawn item!</source>
 Do you want to replace it?</source>
         <translation>%1 已存在。
 是否替换它？</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <location filename="../src/items/Shape.cpp" line="1"/>
+        <source>NG</source>
+        <translation>不合格</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsCsv</name>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>tool</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>standard deviation</source>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>range</source>
+        <translation>极差</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsView</name>
+    <message>
+        <location filename="../src/forms/StatisticsView.ui" line="1"/>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/StatisticsView.ui" line="1"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsView.cpp" line="1"/>
+        <source>No results</source>
+        <translation>没有结果</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsView.cpp" line="1"/>
+        <source>%1 selected results</source>
+        <translation>所选 %1 个结果</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsView.cpp" line="1"/>
+        <source>All %1 results</source>
+        <translation>全部 %1 个结果</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceDialog</name>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>Tolerance</source>
+        <translation>公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>Click a field and type on the keypad; ± changes the sign of the field being typed.</source>
+        <translation>点击输入框后用数字键盘输入；± 改变正在输入的数值的正负号。</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>nominal</source>
+        <translation>名义值</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>lower tolerance</source>
+        <translation>下公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>upper tolerance</source>
+        <translation>上公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>apply to new items of this tool</source>
+        <translation>应用于此工具的新测量项</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>No tolerance</source>
+        <translation>无公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: enter the nominal value and both tolerances, or none of them.</source>
+        <translation>%1：请输入名义值和上下公差，或全部留空。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: "%2" is not a number.</source>
+        <translation>%1：“%2”不是数字。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: the lower tolerance is above the upper tolerance.</source>
+        <translation>%1：下公差大于上公差。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: the limits are out of range.</source>
+        <translation>%1：公差范围超出可用数值。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>Warning</source>
+        <translation>警告</translation>
     </message>
 </context>
 <context>

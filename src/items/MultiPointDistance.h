@@ -31,6 +31,9 @@ public:
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
 
+    // The distances L1, L2 ... and the spread C.
+    QVector<MeasuredValue> values() const override;
+
     // The spread ("C<serial>=..."), or an empty text for an item finished without any distance.
     QString spreadText() const { return summaryText; }
 
@@ -48,6 +51,8 @@ public:
     QVector<QPolygonF> baseHandles;
     QVector<QPolygonF> pointHandles;
     QVector<QPolygonF> lineBands;
+    // The spread as its text shows it.
+    double spreadNumber = 0.0;
 
     // Summary lines end at these x positions, right of the measuring area.
     static constexpr qreal summaryEndX = 1450.0;

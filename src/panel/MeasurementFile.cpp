@@ -209,13 +209,16 @@ QJsonObject MeasurementFile::itemRecord(const Shape *item)
     const Shape::State state = item->state();
     for (const QPointF &p : item->clickedPoints())
         points.append(pointValue(Shape::isSet(p) ? p + state.position : p));
-    return QJsonObject{{QStringLiteral("tool"), QLatin1String(tool ? tool->name : "")},
+    QJsonObject record{{QStringLiteral("tool"), QLatin1String(tool ? tool->name : "")},
                        {QStringLiteral("code"), item->property()},
                        {QStringLiteral("serial"), int(item->serial)},
                        {QStringLiteral("name"), item->labelName()},
                        {QStringLiteral("points"), points},
                        {QStringLiteral("labelOffset"), pointValue(state.labelOffset)},
                        {QStringLiteral("value"), item->labelValues()}};
+    if (!item->tolerance().isEmpty())
+        record.insert(QStringLiteral("tolerance"), item->tolerance().toJson());
+    return record;
 }
 
 QByteArray MeasurementFile::encode(const Settings &settings, const QVector<Shape *> &items)
@@ -367,6 +370,16 @@ Shape *MeasurementFile::rebuildItem(const QJsonObject &record)
     const QPointF labelOffset = offset.isNull() || offset.isUndefined() ? QPointF() : readPoint(offset, &ok);
     if (!ok || clicks.isEmpty())
         return nullptr;
+    // A tolerance that can't be read costs its item, which is then counted among the skipped.
+    std::optional<Tolerance> tolerance = Tolerance();
+    const QJsonValue limits = record.value(QStringLiteral("tolerance"));
+    if (!limits.isUndefined()) {
+        tolerance = limits.isObject() ? Tolerance::fromJson(limits.toObject()) : std::nullopt;
+        if (tolerance && tolerance->isEmpty())
+            tolerance.reset();
+    }
+    if (!tolerance)
+        return nullptr;
 
     Shape *item = tool->route.create();
     // A calibration's label is the name it was given.
@@ -381,5 +394,6 @@ Shape *MeasurementFile::rebuildItem(const QJsonObject &record)
     Shape::State state = item->state();
     state.labelOffset = labelOffset;
     item->restore(state);
+    item->setTolerance(*tolerance);
     return item;
 }

@@ -21,10 +21,12 @@
 #include "ReferenceLines.h"
 #include "ResultsTable.h"
 #include "RulerPicker.h"
+#include "StatisticsView.h"
 #include "StorageActions.h"
 #include "StillPicture.h"
 #include "SystemPaths.h"
 #include "TextDialog.h"
+#include "ToleranceDialog.h"
 #include "ToolId.h"
 #include "ToolPalette.h"
 #include "UserDialogs.h"
@@ -62,6 +64,7 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene, MeasurementDocument *document
 
     results = new ResultsTable(ui->tw_DataTable, this->document);
     connect(results, &ResultsTable::repaintRequested, this, &Menu::signal_repaintRequested);
+    connect(results, &ResultsTable::toleranceRequested, this, &Menu::editTolerance);
     storage = new StorageActions(this);
     connect(storage, &StorageActions::measureRequested, this, &Menu::signal_openImage);
     saveDialog = new PanelSaveDialog(this);
@@ -267,6 +270,37 @@ void Menu::on_tb_Delete_clicked()
     document->hideAll();
     PanelIcons::set(ui->tb_Delete, assist("delect"));
     emit signal_repaintRequested();
+}
+
+void Menu::on_tb_Statistics_clicked()
+{
+    if (!statisticsView) {
+        statisticsView = new StatisticsView(results, this);
+        statisticsView->setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
+        connect(statisticsView, &QDialog::finished, this, [this] { PanelIcons::set(ui->tb_Statistics, assist("statistics")); });
+        // Left of the panel, level with its top.
+        const QPoint corner = mapToGlobal(QPoint(0, 0));
+        statisticsView->move(qMax(0, corner.x() - statisticsView->width() - 10), corner.y());
+    }
+    PanelIcons::set(ui->tb_Statistics, assist("statistics-select"));
+    statisticsView->show();
+    statisticsView->raise();
+}
+
+void Menu::editTolerance(Shape *shape)
+{
+    const int tool = shape->property();
+    auto *dialog = new ToleranceDialog(shape, !document->newItemTolerance(tool).isEmpty(), this);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, shape, tool] {
+        // The item may have left the list meanwhile; the document sets only listed items.
+        document->setTolerance(shape, dialog->tolerance());
+        // Unticked, new items of the tool are finished without a tolerance again.
+        document->setNewItemTolerance(tool, dialog->applyToNewItems() ? dialog->tolerance() : Tolerance());
+        emit signal_repaintRequested();
+    });
+    const QPoint corner = mapToGlobal(QPoint(0, 0));
+    dialog->move(qMax(0, corner.x() - dialog->sizeHint().width() - 10), corner.y() + 200);
+    dialog->open();
 }
 
 bool Menu::exportDataTable(const QString &fileName)

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QPointer>
 
 #include <memory>
 
@@ -25,6 +26,7 @@ class ReferenceLines;
 class ResultsTable;
 class RulerPicker;
 class Shape;
+class StatisticsView;
 class StorageActions;
 class ToolPalette;
 
@@ -139,6 +141,7 @@ private slots:
     void on_tb_Config_clicked();
     void on_tb_Capture_clicked();
     void on_tb_DataSave_clicked();
+    void on_tb_Statistics_clicked();
     void on_cb_Unit_currentIndexChanged(int index);
     void on_tw_DataTable_cellClicked(int row, int column);
     void on_tw_DataTable_customContextMenuRequested(const QPoint &pos);
@@ -159,6 +162,8 @@ private:
     void showCrossHair(bool shown);
     // The look in use reaches the items, the cross hair and the parameter file.
     void takeLook();
+    // Opens the tolerance dialog of a listed item.
+    void editTolerance(Shape *shape);
 
     std::unique_ptr<Ui::Menu> ui;
     QGraphicsScene *scene = nullptr;
@@ -171,6 +176,7 @@ private:
     PanelFiles *files = nullptr;
     ReferenceLines *referenceLines = nullptr;
     RulerPicker *rulerPicker = nullptr;
+    QPointer<StatisticsView> statisticsView;
 };
 
 #endif // MENU_H

@@ -1,8 +1,10 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -281,6 +283,13 @@ void TestKeyboard::pinyinTyping()
     QVERIFY(hello);
     QTest::mousePress(hello, Qt::LeftButton);
     QCOMPARE(line->text(), QStringLiteral("中你好"));
+    // The press is the candidate's alone: moving on from it does not drag the keyboard.
+    const QPoint placed = kb()->pos();
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(kb()->mapToGlobal(QPoint(205, 5))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(kb(), &move);
+    QCOMPARE(kb()->pos(), placed);
+    QTest::mouseRelease(hello, Qt::LeftButton);
 
     // Space takes the first candidate.
     typeLetters(QStringLiteral("ni"));

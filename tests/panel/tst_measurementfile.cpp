@@ -156,6 +156,14 @@ void TestMeasurementFile::roundTrip()
     item->setPos(25.125, -13.5);
     item->setLabelOffset(QPointF(4, 30));
     QVERIFY(item->isComplete());
+    // A tolerance on its first value, one it fails.
+    if (!item->values().isEmpty()) {
+        const MeasuredValue first = item->values().first();
+        const auto tolerance = Tolerance::make(GlobalVar::currentUnit, {{first.key, {first.shownNumber() + 1.0, -0.5, 0.5}}});
+        QVERIFY(tolerance);
+        item->setTolerance(*tolerance);
+        QCOMPARE(item->verdict(), Tolerance::Outside);
+    }
 
     const MeasurementFile::Contents contents = MeasurementFile::decode(MeasurementFile::encode({}, {item}));
     QCOMPARE(contents.status, MeasurementFile::Status::Read);
@@ -168,6 +176,8 @@ void TestMeasurementFile::roundTrip()
     QCOMPARE(back->label, item->label);
     QCOMPARE(scenePoints(back), scenePoints(item));
     QCOMPARE(back->labelOffset(), item->labelOffset());
+    QCOMPARE(back->tolerance(), item->tolerance());
+    QCOMPARE(back->verdict(), item->verdict());
     delete back;
     delete item;
 }
@@ -198,6 +208,9 @@ void TestMeasurementFile::damage_data()
     const int points = fewer.indexOf("\"points\":", fewer.lastIndexOf('\n', fewer.indexOf("\"tool\":\"line\"")));
     fewer.replace(points, fewer.indexOf("]]", points) + 2 - points, "\"points\":[[1,2]]");
     QTest::newRow("too few points") << fewer << all - 1 << 1 << MeasurementFile::Status::Read;
+    QByteArray limits = good;
+    limits.replace("\"tool\":\"angle\"", "\"tolerance\":{\"unit\":\"deg\",\"values\":{}},\"tool\":\"angle\"");
+    QTest::newRow("an empty tolerance") << limits << all - 1 << 1 << MeasurementFile::Status::Read;
     QByteArray newer = good;
     newer.replace("\"version\":\"1.0\"", "\"version\":\"2.0\"");
     QTest::newRow("newer major version") << newer << 0 << 0 << MeasurementFile::Status::NewerVersion;
@@ -341,6 +354,10 @@ void TestMeasurementFile::captureAndReopen()
     QCOMPARE(GlobalVar::shapeList.size(), 1);
     QCOMPARE(GlobalVar::shapeList.first()->labelValues(), QStringLiteral("L1=7.211mm"));
     QVERIFY(!frame->isStillShown());
+    // New items are numbered after the reopened ones.
+    draw(ToolId::Line, {{100, 700}, {300, 700}});
+    QTRY_COMPARE(GlobalVar::shapeList.size(), 2);
+    QCOMPARE(GlobalVar::shapeList.last()->labelName(), QStringLiteral("L2"));
 
     // A picture deleted in the viewer takes its measurements with it.
     ImageViewer deleting;

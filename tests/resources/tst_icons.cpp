@@ -17,7 +17,7 @@ const char *const toolIcons[] = {
     "line2circle", "circle2circle", "concentric", "paraline2paraline", "circlefit", "circlefind",
     "edgeline"};
 const char *const assistActions[] = {"save", "capture", "configuration", "delect", "font",
-                                     "folder"};
+                                     "folder", "statistics"};
 
 QString mainIcon(const QString &name) { return QStringLiteral(":/main/Icon/main/%1.png").arg(name); }
 QString assistIcon(const QString &name) { return QStringLiteral(":/assist/Icon/assist/%1.png").arg(name); }
