@@ -4,7 +4,6 @@
 #include <QtMath>
 
 #include "GlobalVar.h"
-#include "ValueFormat.h"
 
 void MeasureEdgeLine::setPoint(const QPointF &point, unsigned char index, unsigned short serial)
 {
@@ -63,14 +62,12 @@ qreal MeasureEdgeLine::angleToHorizontal() const
     return degrees;
 }
 
-QString MeasureEdgeLine::displayText() const
+QVector<MeasuredValue> MeasureEdgeLine::values() const
 {
     if (!line.valid)
-        return QString();
-    const QString n = QString::number(serial);
-    return lengthText(name(), line.segment.length())
-        + QStringLiteral("\nθ") + n + QLatin1Char('=') + ValueFormat::angle(angleToHorizontal())
-        + QLatin1Char('\n') + lengthText(QLatin1Char('S') + n, line.largestDeviation);
+        return {};
+    return {lengthValue(labelPrefix(), line.segment.length()), angleValue(QStringLiteral("θ"), angleToHorizontal()),
+            lengthValue(QStringLiteral("S"), line.largestDeviation)};
 }
 
 QVector<QPolygonF> MeasureEdgeLine::makeBands() const

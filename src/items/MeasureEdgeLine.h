@@ -29,13 +29,13 @@ public:
 
     // The angle of the fitted line to the horizontal, in degrees.
     qreal angleToHorizontal() const;
+    QVector<MeasuredValue> values() const override;
 
 protected:
     int pointCount() const override { return int(edgePoints.size()); }
     QPointF *definingPoint(int index) override;
     bool place(const QPointF &point) override;
     QString labelPrefix() const override { return QStringLiteral("L"); }
-    QString displayText() const override;
     QVector<QPolygonF> makeHandles() const override { return {}; }
     QVector<QPolygonF> makeBands() const override;
     QPointF labelAnchor() const override { return line.segment.center(); }
