@@ -161,6 +161,10 @@ The storage may be write-protected, or the file was already removed.</source>
         <source>Can't open this image!</source>
         <translation>无法打开此图片！</translation>
     </message>
+    <message>
+        <source>measure this image</source>
+        <translation>重新测量此图片</translation>
+    </message>
 </context>
 <context>
     <name>CalibrateDialog</name>
@@ -289,6 +293,32 @@ Please draw it again over the feature.</source>
         <location filename="../src/app/Frame.cpp" line="1"/>
         <source>The picture could not be saved!</source>
         <translation>图片无法保存！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open this image!</source>
+        <translation>无法打开此图片！</translation>
+    </message>
+    <message>
+        <source>The picture was saved, but its measurement file could not be written: its measurements can&apos;t be opened again.</source>
+        <translation>图片已保存，但无法写入其测量文件：其测量无法再次打开。</translation>
+    </message>
+    <message>
+        <source>The items on the screen will be replaced by those of the picture. Continue?</source>
+        <translation>屏幕上的测量项将被该图片的测量项替换。是否继续？</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the measurement file could not be read and were skipped.</source>
+        <translation>
+            <numerusform>测量文件中有 %n 个测量项无法读取，已跳过。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Computed again, these values differ from those stored in the measurement file: %1</source>
+        <translation>重新计算后，以下数值与测量文件中保存的不同：%1</translation>
+    </message>
+    <message>
+        <source>The measurements on this picture were changed and not captured. Return to the live picture and lose the changes?</source>
+        <translation>此图片上的测量已更改但尚未拍照保存。返回实时画面并放弃这些更改吗？</translation>
     </message>
 </context>
 <context>
@@ -454,6 +484,11 @@ Please draw it again over the feature.</source>
         <location filename="../src/forms/Menu.ui" line="464"/>
         <source>snap to edges to a tenth of a pixel</source>
         <translation>亚像素边缘捕捉（精确到十分之一像素）</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="1"/>
+        <source>Statistics</source>
+        <translation>统计</translation>
     </message>
 </context>
 <context>
@@ -701,6 +736,36 @@ Please draw it again over the feature.</source>
         <location filename="../src/panel/ResultsTable.cpp" line="1"/>
         <source>Can't open file for writing!</source>
         <translation>无法写入文件！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>result</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>OK</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>NG</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>Result</source>
+        <translation>判定结果</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>Tolerance...</source>
+        <translation>公差...</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>The statistics could not be saved to %1!</source>
+        <translation>无法将统计保存到 %1！</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1163,182 @@ Please check the length and the drawn item!</source>
 Do you want to replace it?</source>
         <translation>%1 已存在。
 是否替换它？</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <location filename="../src/items/Shape.cpp" line="1"/>
+        <source>NG</source>
+        <translation>不合格</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsCsv</name>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>tool</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>standard deviation</source>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>range</source>
+        <translation>极差</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsView</name>
+    <message>
+        <location filename="../src/forms/StatisticsView.ui" line="1"/>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/StatisticsView.ui" line="1"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsView.cpp" line="1"/>
+        <source>No results</source>
+        <translation>没有结果</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsView.cpp" line="1"/>
+        <source>%1 selected results</source>
+        <translation>所选 %1 个结果</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsView.cpp" line="1"/>
+        <source>All %1 results</source>
+        <translation>全部 %1 个结果</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceDialog</name>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>Tolerance</source>
+        <translation>公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>Click a field and type on the keypad; ± changes the sign of the field being typed.</source>
+        <translation>点击输入框后用数字键盘输入；± 改变正在输入的数值的正负号。</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>nominal</source>
+        <translation>名义值</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>lower tolerance</source>
+        <translation>下公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>upper tolerance</source>
+        <translation>上公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>apply to new items of this tool</source>
+        <translation>应用于此工具的新测量项</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>No tolerance</source>
+        <translation>无公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: enter the nominal value and both tolerances, or none of them.</source>
+        <translation>%1：请输入名义值和上下公差，或全部留空。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: "%2" is not a number.</source>
+        <translation>%1：“%2”不是数字。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: the lower tolerance is above the upper tolerance.</source>
+        <translation>%1：下公差大于上公差。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: the limits are out of range.</source>
+        <translation>%1：公差范围超出可用数值。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementFile</name>
+    <message>
+        <source>The measurement file is too large to be read!</source>
+        <translation>测量文件过大，无法读取！</translation>
+    </message>
+    <message>
+        <source>The measurement file was written by a newer version of the program and can&apos;t be read!</source>
+        <translation>测量文件由更新版本的程序写入，无法读取！</translation>
+    </message>
+    <message>
+        <source>This file is not a measurement file, or it is damaged!</source>
+        <translation>此文件不是测量文件，或已损坏！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the measurement file!</source>
+        <translation>无法读取测量文件！</translation>
     </message>
 </context>
 </TS>

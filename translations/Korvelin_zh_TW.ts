@@ -161,6 +161,10 @@ The storage may be write-protected, or the file was already removed.</source>
         <source>Can't open this image!</source>
         <translation>無法開啟此圖片！</translation>
     </message>
+    <message>
+        <source>measure this image</source>
+        <translation>重新測量此圖片</translation>
+    </message>
 </context>
 <context>
     <name>CalibrateDialog</name>
@@ -289,6 +293,32 @@ Please draw it again over the feature.</source>
         <location filename="../src/app/Frame.cpp" line="1"/>
         <source>The picture could not be saved!</source>
         <translation>圖片無法儲存！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open this image!</source>
+        <translation>無法開啟此圖片！</translation>
+    </message>
+    <message>
+        <source>The picture was saved, but its measurement file could not be written: its measurements can&apos;t be opened again.</source>
+        <translation>圖片已儲存，但無法寫入其測量檔案：其測量無法再次開啟。</translation>
+    </message>
+    <message>
+        <source>The items on the screen will be replaced by those of the picture. Continue?</source>
+        <translation>螢幕上的測量項將被該圖片的測量項取代。是否繼續？</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) of the measurement file could not be read and were skipped.</source>
+        <translation>
+            <numerusform>測量檔案中有 %n 個測量項無法讀取，已略過。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Computed again, these values differ from those stored in the measurement file: %1</source>
+        <translation>重新計算後，以下數值與測量檔案中儲存的不同：%1</translation>
+    </message>
+    <message>
+        <source>The measurements on this picture were changed and not captured. Return to the live picture and lose the changes?</source>
+        <translation>此圖片上的測量已變更但尚未拍照儲存。返回即時畫面並放棄這些變更嗎？</translation>
     </message>
 </context>
 <context>
@@ -454,6 +484,11 @@ Please draw it again over the feature.</source>
         <location filename="../src/forms/Menu.ui" line="464"/>
         <source>snap to edges to a tenth of a pixel</source>
         <translation>亞像素邊緣捕捉（精確到十分之一像素）</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/Menu.ui" line="1"/>
+        <source>Statistics</source>
+        <translation>統計</translation>
     </message>
 </context>
 <context>
@@ -701,6 +736,36 @@ Please draw it again over the feature.</source>
         <location filename="../src/panel/ResultsTable.cpp" line="1"/>
         <source>Can't open file for writing!</source>
         <translation>無法寫入檔案！</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>result</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>OK</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>NG</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>Result</source>
+        <translation>判定結果</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>Tolerance...</source>
+        <translation>公差...</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ResultsTable.cpp" line="1"/>
+        <source>The statistics could not be saved to %1!</source>
+        <translation>無法將統計儲存到 %1！</translation>
     </message>
 </context>
 <context>
@@ -1098,6 +1163,182 @@ Please check the length and the drawn item!</source>
 Do you want to replace it?</source>
         <translation>%1 已存在。
 是否取代它？</translation>
+    </message>
+</context>
+<context>
+    <name>Shape</name>
+    <message>
+        <location filename="../src/items/Shape.cpp" line="1"/>
+        <source>NG</source>
+        <translation>不合格</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsCsv</name>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>tool</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>value</source>
+        <translation>數值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>unit</source>
+        <translation>單位</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>count</source>
+        <translation>數量</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>standard deviation</source>
+        <translation>標準差</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsCsv.cpp" line="1"/>
+        <source>range</source>
+        <translation>全距</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsView</name>
+    <message>
+        <location filename="../src/forms/StatisticsView.ui" line="1"/>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/StatisticsView.ui" line="1"/>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsView.cpp" line="1"/>
+        <source>No results</source>
+        <translation>沒有結果</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsView.cpp" line="1"/>
+        <source>%1 selected results</source>
+        <translation>所選 %1 個結果</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/StatisticsView.cpp" line="1"/>
+        <source>All %1 results</source>
+        <translation>全部 %1 個結果</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceDialog</name>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>Tolerance</source>
+        <translation>公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>Click a field and type on the keypad; ± changes the sign of the field being typed.</source>
+        <translation>點擊輸入框後用數字鍵盤輸入；± 改變正在輸入的數值的正負號。</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>nominal</source>
+        <translation>標稱值</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>lower tolerance</source>
+        <translation>下公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>upper tolerance</source>
+        <translation>上公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>apply to new items of this tool</source>
+        <translation>套用至此工具的新量測項目</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>No tolerance</source>
+        <translation>無公差</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <location filename="../src/forms/ToleranceDialog.ui" line="1"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: enter the nominal value and both tolerances, or none of them.</source>
+        <translation>%1：請輸入標稱值和上下公差，或全部留空。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: "%2" is not a number.</source>
+        <translation>%1：「%2」不是數字。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: the lower tolerance is above the upper tolerance.</source>
+        <translation>%1：下公差大於上公差。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>%1: the limits are out of range.</source>
+        <translation>%1：公差範圍超出可用數值。</translation>
+    </message>
+    <message>
+        <location filename="../src/panel/ToleranceDialog.cpp" line="1"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementFile</name>
+    <message>
+        <source>The measurement file is too large to be read!</source>
+        <translation>測量檔案過大，無法讀取！</translation>
+    </message>
+    <message>
+        <source>The measurement file was written by a newer version of the program and can&apos;t be read!</source>
+        <translation>測量檔案由較新版本的程式寫入，無法讀取！</translation>
+    </message>
+    <message>
+        <source>This file is not a measurement file, or it is damaged!</source>
+        <translation>此檔案不是測量檔案，或已損壞！</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the measurement file!</source>
+        <translation>無法讀取測量檔案！</translation>
     </message>
 </context>
 </TS>

@@ -125,3 +125,9 @@ quint16 ClickTool::serialCounter(int counter) const
 {
     return counter >= 0 && counter < ShapeRoute::CounterCount ? counters[counter] : 0;
 }
+
+void ClickTool::continueAfter(int counter, quint16 serial)
+{
+    if (counter >= 0 && counter < ShapeRoute::CounterCount)
+        counters[counter] = qMax(counters[counter], serial);
+}

@@ -42,6 +42,9 @@ public:
     // The item is gone: the tool lets go of it.
     void forget(const Shape *shape);
     quint16 serialCounter(int counter) const;
+    // Items numbered up to `serial` by `counter` exist (opened from a file): the next item it
+    // numbers comes after them.
+    void continueAfter(int counter, quint16 serial);
 
 signals:
     // A right click with no item begun after an item was drawn: the tool is to be disarmed.

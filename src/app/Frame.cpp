@@ -1,12 +1,15 @@
 #include "Frame.h"
 #include "ui_Frame.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QGraphicsScene>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include "CalibrationWorkflow.h"
+#include "CustomLine.h"
+#include "ItemLook.h"
 #include "ccdSetDialog.h"
 #include "DriveFb0.h"
 #include "FileRepairs.h"
@@ -16,8 +19,11 @@
 #include "MeasurementDocument.h"
 #include "Menu.h"
 #include "ParamFile.h"
+#include "PhotoReader.h"
 #include "PictureCapture.h"
 #include "RulerUnits.h"
+#include "SimulatedCamera.h"
+#include "StillPicture.h"
 #include "SystemPaths.h"
 #include "ToolRouter.h"
 #include "ToolTable.h"
@@ -73,6 +79,8 @@ Frame::Frame(QWidget *parent)
     connect(panel, &Menu::signal_toolDisarmed, this, &Frame::disarmTool);
     connect(panel, &Menu::signal_shapesHidden, this, &Frame::slot_shapesHidden);
     connect(panel, &Menu::signal_captureRequested, this, &Frame::slot_captureRequested);
+    connect(panel, &Menu::signal_openImage, this, &Frame::openMeasurement);
+    connect(panel, &Menu::signal_liveRequested, this, &Frame::returnToLive);
     connect(panel, &Menu::signal_upgradeRequested, this, &Frame::slot_upgradeRequested);
     connect(panel, &Menu::signal_lookChanged, this, &Frame::restyleItems);
     connect(panel, &Menu::signal_repaintRequested, graphicsView->viewport(), QOverload<>::of(&QWidget::update));
@@ -94,6 +102,11 @@ Frame::Frame(QWidget *parent)
     connect(panel, &Menu::signal_undoRequested, router, &ToolRouter::undo);
     connect(panel, &Menu::signal_redoRequested, router, &ToolRouter::redo);
     panel->initMenu();
+    // A desktop picture with its measurements beside it opens with them.
+    const QString livePicture = QString::fromLocal8Bit(qgetenv("KORVELIN_LIVE_IMAGE"));
+    if (SimulatedCamera::active() && !livePicture.isEmpty()
+        && QFileInfo(MeasurementFile::pathFor(livePicture)).isFile())
+        loadMeasurements(MeasurementFile::pathFor(livePicture));
 
     ui->l_Percentage->raise();
     ui->l_Percentage->hide();
@@ -178,6 +191,8 @@ void Frame::slot_changeRulerValue(int index)
         return;
     const ruler &r = GlobalVar::rulerList.at(index);
     realRuler = r.length;
+    calibrationInUse = r;
+    shownUnit = RulerUnits::displayIndex(r.unit);
     const QString text = RulerUnits::calibrationText(r.unit);
     if (!text.isEmpty())
         unitText = text;
@@ -197,6 +212,7 @@ void Frame::slot_changeRulerUnit(int index)
     if (RulerUnits::convert(baseRulerUnit, baseRealPixel, baseRealRuler, index, &display)) {
         realRuler = display.ruler;
         unitText = display.text;
+        shownUnit = index;
     }
     GlobalVar::currentRealRuler = realRuler;
     GlobalVar::currentUnit = unitText;
@@ -238,15 +254,141 @@ void Frame::keyReleaseEvent(QKeyEvent *event)
 
 void Frame::captureImage()
 {
-    const QString path = panel->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp"));
+    // Numbered after every picture and measurement file, so no measurement file of another
+    // picture is ever written over.
+    const QString path = panel->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg,kmeas"));
     if (!path.isEmpty())
         slot_captureRequested(path + QStringLiteral(".bmp"));
 }
 
 void Frame::slot_captureRequested(const QString &path)
 {
-    if (!captureImageTo(path))
+    if (!captureImageTo(path)) {
         UserDialogs::warning(this, tr("Warning"), tr("The picture could not be saved!"));
+        return;
+    }
+    // The measurements beside the picture, written after it: a picture is never lost for them.
+    if (!MeasurementFile::write(MeasurementFile::pathFor(path), measurementSettings(), GlobalVar::shapeList)) {
+        UserDialogs::warning(this, tr("Warning"),
+                             tr("The picture was saved, but its measurement file could not be written: "
+                                "its measurements can't be opened again."));
+        return;
+    }
+    measurements->undoStack()->setClean();
+}
+
+MeasurementFile::Settings Frame::measurementSettings() const
+{
+    MeasurementFile::Settings settings;
+    settings.pictureSize = QSize(PictureCapture::width, PictureCapture::height);
+    settings.calibration = calibrationInUse;
+    settings.shownUnit = shownUnit;
+    settings.unitText = unitText;
+    settings.look = ItemLook::current();
+    const QList<QGraphicsItem *> items = graphicsScene->items(Qt::AscendingOrder);
+    for (const QGraphicsItem *item : items) {
+        if (item->type() != CustomLine::Type)
+            continue;
+        const auto *line = static_cast<const CustomLine *>(item);
+        const CustomLine::Look look = line->look();
+        settings.lines << MeasurementFile::Settings::Line{line->name, look.position, look.width, look.color};
+    }
+    return settings;
+}
+
+bool Frame::isStillShown() const
+{
+    return StillPicture::isShown();
+}
+
+bool Frame::openMeasurement(const QString &picturePath)
+{
+    const QImage picture = PhotoReader::read(picturePath);
+    if (picture.isNull()) {
+        UserDialogs::warning(this, tr("Warning"), tr("Can't open this image!"));
+        return false;
+    }
+    const MeasurementFile::Contents contents = MeasurementFile::read(MeasurementFile::pathFor(picturePath));
+    if (contents.status != MeasurementFile::Status::Read) {
+        UserDialogs::warning(this, tr("Warning"), MeasurementFile::refusal(contents.status));
+        return false;
+    }
+    const bool changed = isStillShown() ? !measurements->undoStack()->isClean() : !GlobalVar::shapeList.isEmpty();
+    if (changed && !UserDialogs::question(this, tr("Warning"),
+                                         tr("The items on the screen will be replaced by those of the picture. Continue?")))
+        return false;
+    clearItems();
+    StillPicture::show(picture);
+    graphicsView->setLivePicture(StillPicture::picture());
+    panel->setFrozen(true);
+    loadContents(contents);
+    return true;
+}
+
+bool Frame::loadMeasurements(const QString &path)
+{
+    const MeasurementFile::Contents contents = MeasurementFile::read(path);
+    if (contents.status != MeasurementFile::Status::Read) {
+        UserDialogs::warning(this, tr("Warning"), MeasurementFile::refusal(contents.status));
+        return false;
+    }
+    loadContents(contents);
+    return true;
+}
+
+void Frame::loadContents(const MeasurementFile::Contents &contents)
+{
+    disarmTool();
+    // The values are computed again in the unit and with the digits they were stored in.
+    panel->useLook(contents.settings.look);
+    panel->showCalibration(contents.settings.calibration, contents.settings.shownUnit);
+    const MeasurementFile::Items read = MeasurementFile::rebuild(contents.records);
+    for (Shape *item : read.items) {
+        item->setFlag(QGraphicsItem::ItemIsMovable, GlobalVar::bMovable);
+        item->setFlag(QGraphicsItem::ItemIsSelectable, GlobalVar::bEditable || GlobalVar::bMovable);
+        measurements->add(item, false);
+        router->continueAfter(item);
+    }
+    measurements->clearHistory();
+    measurements->undoStack()->setClean();
+    emit signal_updateDataTable();
+    const int skipped = read.skipped + contents.damagedRecords;
+    if (skipped > 0)
+        UserDialogs::warning(this, tr("Warning"),
+                             tr("%n item(s) of the measurement file could not be read and were skipped.", "", skipped));
+    if (!read.differing.isEmpty())
+        UserDialogs::warning(this, tr("Warning"),
+                             tr("Computed again, these values differ from those stored in the measurement file: %1")
+                                 .arg(read.differing.join(QStringLiteral(", "))));
+}
+
+bool Frame::returnToLive()
+{
+    if (!isStillShown())
+        return true;
+    if (!measurements->undoStack()->isClean()
+        && !UserDialogs::question(this, tr("Warning"),
+                                  tr("The measurements on this picture were changed and not captured. "
+                                     "Return to the live picture and lose the changes?")))
+        return false;
+    clearItems();
+    StillPicture::show(QImage());
+    SimulatedCamera *camera = SimulatedCamera::active();
+    graphicsView->setLivePicture(camera ? camera->livePicture() : QImage());
+    panel->setFrozen(false);
+    return true;
+}
+
+void Frame::clearItems()
+{
+    disarmTool();
+    measurements->clearHistory();
+    const QVector<Shape *> items = GlobalVar::shapeList;
+    for (Shape *item : items) {
+        measurements->discard(item);
+        delete item;
+    }
+    emit signal_updateDataTable();
 }
 
 // The panel may not know the upgrade dialog, which sits beside it; the main window opens it.

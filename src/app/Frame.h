@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "GlobalVar.h"
+#include "MeasurementFile.h"
 #include "ToolId.h"
 
 class CalibrateDialog;
@@ -50,6 +52,20 @@ public:
     // F12: the picture with the measurements, as the next free "IMG" bitmap on the stick; a
     // warning when it could not be saved.
     void captureImage();
+
+    // Shows the picture in place of the live one, the camera frozen, with the items of the
+    // measurement file beside it rebuilt; the items on the screen go first, after a question.
+    // False, after a message, when the picture or its file could not be read.
+    bool openMeasurement(const QString &picturePath);
+    // Puts the items of a measurement file on the scene, with its calibration and look; their
+    // history starts there. False, after a message, when the file is refused as a whole.
+    bool loadMeasurements(const QString &path);
+    // Puts the still picture away and its items with it, after asking when they were changed
+    // since it was opened or captured; false when the user keeps it.
+    bool returnToLive();
+    bool isStillShown() const;
+    // What a measurement file keeps besides the items, as the window stands now.
+    MeasurementFile::Settings measurementSettings() const;
 
     QGraphicsScene *scene() const { return graphicsScene; }
     GraphicsView *view() const { return graphicsView; }
@@ -100,6 +116,9 @@ private slots:
 
 private:
     void restyleItems();
+    void loadContents(const MeasurementFile::Contents &contents);
+    // Every finished item leaves, with its history.
+    void clearItems();
 
     std::unique_ptr<Ui::Frame> ui;
     std::unique_ptr<LanguageSwitch> language;
@@ -117,6 +136,9 @@ private:
     quint8 baseRulerUnit = 0;
     float realRuler = 0.0f;
     QString unitText;
+    // The calibration chosen (empty name: none) and the unit index the values are shown in.
+    ruler calibrationInUse;
+    int shownUnit = 0;
 };
 
 #endif // FRAME_H

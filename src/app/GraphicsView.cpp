@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "SimulatedCamera.h"
+#include "StillPicture.h"
 #include "ViewMouseHandler.h"
 
 GraphicsView::GraphicsView(QGraphicsScene *scene, ViewMouseHandler *handler, QWidget *parent)
@@ -67,7 +68,10 @@ void GraphicsView::fetchSoon()
     fetchPending = true;
     QTimer::singleShot(0, this, [this] {
         fetchPending = false;
-        if (SimulatedCamera *camera = SimulatedCamera::active())
+        // A still picture shown in place of the camera's stays until it is put away.
+        if (StillPicture::isShown())
+            setLivePicture(StillPicture::picture());
+        else if (SimulatedCamera *camera = SimulatedCamera::active())
             setLivePicture(camera->livePicture());
     });
 }

@@ -85,6 +85,12 @@ quint16 ToolRouter::serialCounter(int counter) const
     return clickTool->serialCounter(counter);
 }
 
+void ToolRouter::continueAfter(const Shape *item)
+{
+    if (const ShapeRoute *route = ShapeRoutes::find(item->property()))
+        clickTool->continueAfter(route->counter, item->serial);
+}
+
 Shape *ToolRouter::calibrationItem() const
 {
     return calibrationTool->item();

@@ -38,6 +38,9 @@ public:
     Shape *currentShape() const;
     int clickCount() const;
     quint16 serialCounter(int counter) const;
+    // `item` joined the list from outside the tools (a measurement file): items drawn later are
+    // numbered after it.
+    void continueAfter(const Shape *item);
     // The item left the list: the tools let go of it.
     void forget(Shape *shape);
     // The calibration item under work, if any.

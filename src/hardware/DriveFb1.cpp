@@ -4,8 +4,10 @@
 #include <QImage>
 
 #include <cstdlib>
+#include <cstring>
 
 #include "CameraSeam.h"
+#include "StillPicture.h"
 #include "SystemPaths.h"
 
 namespace {
@@ -84,6 +86,18 @@ QImage *DriveFb1::readQImageRows(int width, int height, int bytesPerPixel, int f
         return nullptr;
     const int first = qBound(0, firstRow, height);
     const int last = qBound(0, firstRow + rowCount, height);   // one past the last row read
+
+    // A still picture shown in place of the camera's is the photo.
+    const QImage &still = StillPicture::picture();
+    if (!still.isNull()) {
+        if (bytesPerPixel != 4 || still.width() != width || still.height() != height)
+            return nullptr;
+        const qint64 stride = qint64(4) * width;
+        for (int row = first; row < last; ++row)
+            std::memcpy(buffer.get() + stride * row, still.constScanLine(row), size_t(stride));
+        size = int(stride * (last - first));
+        return image;
+    }
 
     if (!startTransfer(bytesPerPixel)) {
         regWrite(doneRegister, 0);

@@ -17,6 +17,11 @@ QImage LivePicture::current()
                  qPrintable(file));
         return SyntheticTarget::render();
     }
+    return fitted(loaded);
+}
+
+QImage LivePicture::fitted(const QImage &loaded)
+{
     const QSize size(TargetGeometry::width, TargetGeometry::height);
     if (loaded.size() == size)
         return loaded.convertToFormat(QImage::Format_RGB32);

@@ -12,6 +12,9 @@ public:
     LivePicture() = delete;
 
     static QImage current();
+    // `picture` at the live picture's size: scaled to fit and centred on black when its size
+    // differs; RGB32.
+    static QImage fitted(const QImage &picture);
 };
 
 #endif // LIVEPICTURE_H

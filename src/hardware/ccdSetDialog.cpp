@@ -111,6 +111,7 @@ void ccdSetDialog::initCcdParameter()
         if (stamped) {
             readCcdParameter();
         } else {
+            p.gain = 0;
             p.exposure = 450;
             p.contrast = 30;
             p.red = 20000;

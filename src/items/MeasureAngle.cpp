@@ -144,12 +144,11 @@ bool MeasureAngle::place(const QPointF &point)
     return true;
 }
 
-QString MeasureAngle::displayText() const
+QVector<MeasuredValue> MeasureAngle::values() const
 {
     if (!measured)
-        return QString();
-    return name() + QLatin1Char('=') + ValueFormat::angle(mainAngle) + QLatin1Char('\n')
-        + name() + QStringLiteral("'=") + ValueFormat::angle(otherAngle);
+        return {};
+    return {angleValue(labelPrefix(), mainAngle), angleValue(labelPrefix(), otherAngle, QStringLiteral("'"))};
 }
 
 QVector<QPolygonF> MeasureAngle::makeHandles() const

@@ -34,15 +34,12 @@ bool MeasureCircle::place(const QPointF &point)
     return true;
 }
 
-QString MeasureCircle::displayText() const
+QVector<MeasuredValue> MeasureCircle::values() const
 {
-    const QString n = QString::number(serial);
     const double w = circleRect.width();
     const double r = w * 0.5;
-    return lengthText(QLatin1Char('R') + n, r)
-        + QLatin1Char('\n') + lengthText(QLatin1Char('D') + n, w)
-        + QStringLiteral("\nC") + n + QLatin1Char('=') + ValueFormat::preciseLength(w * pi)
-        + QStringLiteral("\nA") + n + QLatin1Char('=') + ValueFormat::area(r * (r * pi));
+    return {lengthValue(QStringLiteral("R"), r), lengthValue(QStringLiteral("D"), w),
+            preciseLengthValue(QStringLiteral("C"), w * pi), areaValue(QStringLiteral("A"), r * (r * pi))};
 }
 
 QVector<QPolygonF> MeasureCircle::makeHandles() const

@@ -20,7 +20,7 @@ protected:
     QPointF *definingPoint(int index) override;
     bool place(const QPointF &point) override;
     QString labelPrefix() const override { return QStringLiteral("C"); }
-    QString displayText() const override;
+    QVector<MeasuredValue> values() const override;
     QVector<QPolygonF> makeHandles() const override;
     QVector<QPolygonF> makeBands() const override { return {}; }
     QPointF labelAnchor() const override { return circleRect.center(); }

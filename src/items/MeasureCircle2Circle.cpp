@@ -77,9 +77,11 @@ bool MeasureCircle2Circle::place(const QPointF &point)
     return true;
 }
 
-QString MeasureCircle2Circle::displayText() const
+QVector<MeasuredValue> MeasureCircle2Circle::values() const
 {
-    return measured ? lengthText(name(), centreLine.length()) : QString();
+    if (!measured)
+        return {};
+    return {lengthValue(labelPrefix(), centreLine.length())};
 }
 
 QVector<QPolygonF> MeasureCircle2Circle::makeHandles() const

@@ -86,18 +86,21 @@ bool MeasureCircleFit::place(const QPointF &point)
     return true;
 }
 
-QString MeasureCircleFit::displayText() const
+QVector<MeasuredValue> MeasureCircleFit::values() const
 {
     if (!circle.valid)
-        return name();
-    const QString n = QString::number(serial);
+        return {};
     const double w = circleRect.width();
     const double r = w * 0.5;
-    return lengthText(QLatin1Char('R') + n, r)
-        + QLatin1Char('\n') + lengthText(QLatin1Char('D') + n, w)
-        + QStringLiteral("\nC") + n + QLatin1Char('=') + ValueFormat::preciseLength(w * pi)
-        + QStringLiteral("\nA") + n + QLatin1Char('=') + ValueFormat::area(r * (r * pi))
-        + QLatin1Char('\n') + lengthText(QStringLiteral("RMS") + n, circle.rms);
+    return {lengthValue(QStringLiteral("R"), r), lengthValue(QStringLiteral("D"), w),
+            preciseLengthValue(QStringLiteral("C"), w * pi), areaValue(QStringLiteral("A"), r * (r * pi)),
+            lengthValue(QStringLiteral("RMS"), circle.rms)};
+}
+
+QString MeasureCircleFit::displayText() const
+{
+    // Before a circle fits, the label names the item alone.
+    return circle.valid ? Shape::displayText() : name();
 }
 
 QVector<QPolygonF> MeasureCircleFit::makeHandles() const

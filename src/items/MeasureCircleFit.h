@@ -32,6 +32,7 @@ protected:
     QPointF *definingPoint(int index) override;
     bool place(const QPointF &point) override;
     QString labelPrefix() const override { return QStringLiteral("F"); }
+    QVector<MeasuredValue> values() const override;
     QString displayText() const override;
     QVector<QPolygonF> makeHandles() const override;
     QVector<QPolygonF> makeBands() const override { return {}; }

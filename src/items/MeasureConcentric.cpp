@@ -70,20 +70,17 @@ bool MeasureConcentric::place(const QPointF &point)
     return true;
 }
 
-QString MeasureConcentric::displayText() const
+QVector<MeasuredValue> MeasureConcentric::values() const
 {
     if (!measured)
-        return QString();
-    const QString n = QString::number(serial);
+        return {};
     const double r1 = firstCircleRect.width() * 0.5;
     const double r2 = secondCircleRect.width() * 0.5;
     // In pixels the difference keeps its sign (negative for a second circle inside the first);
     // through a calibration it is the distance between the rims.
-    const QString difference = ValueFormat::inPixels() ? formatLength(r2 - r1)
-                                                       : ValueFormat::preciseLength(qAbs(r2 - r1));
-    return lengthText(QLatin1Char('R') + n, r1)
-        + QStringLiteral("\nR") + n + QLatin1Char('\'') + QLatin1Char('=') + formatLength(r2)
-        + QStringLiteral("\nL") + n + QLatin1Char('=') + difference;
+    const MeasuredValue difference = ValueFormat::inPixels() ? lengthValue(QStringLiteral("L"), r2 - r1)
+                                                             : preciseLengthValue(QStringLiteral("L"), qAbs(r2 - r1));
+    return {lengthValue(QStringLiteral("R"), r1), lengthValue(QStringLiteral("R"), r2, QStringLiteral("'")), difference};
 }
 
 QVector<QPolygonF> MeasureConcentric::makeHandles() const

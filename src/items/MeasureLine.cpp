@@ -24,9 +24,9 @@ bool MeasureLine::place(const QPointF &point)
     return true;
 }
 
-QString MeasureLine::displayText() const
+QVector<MeasuredValue> MeasureLine::values() const
 {
-    return lengthText(name(), measuredLine.length());
+    return {lengthValue(labelPrefix(), measuredLine.length())};
 }
 
 QVector<QPolygonF> MeasureLine::makeHandles() const

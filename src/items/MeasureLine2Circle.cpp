@@ -89,9 +89,11 @@ bool MeasureLine2Circle::place(const QPointF &point)
     return true;
 }
 
-QString MeasureLine2Circle::displayText() const
+QVector<MeasuredValue> MeasureLine2Circle::values() const
 {
-    return measured ? lengthText(name(), perpendicular.length()) : QString();
+    if (!measured)
+        return {};
+    return {lengthValue(labelPrefix(), perpendicular.length())};
 }
 
 QVector<QPolygonF> MeasureLine2Circle::makeHandles() const

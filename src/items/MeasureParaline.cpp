@@ -65,9 +65,9 @@ bool MeasureParaline::place(const QPointF &point)
     return true;
 }
 
-QString MeasureParaline::displayText() const
+QVector<MeasuredValue> MeasureParaline::values() const
 {
-    return lengthText(name(), distanceLine.length());
+    return {lengthValue(labelPrefix(), distanceLine.length())};
 }
 
 QVector<QPolygonF> MeasureParaline::makeHandles() const

@@ -118,9 +118,9 @@ bool MeasureParaline2Paraline::measure()
     return true;
 }
 
-QString MeasureParaline2Paraline::displayText() const
+QVector<MeasuredValue> MeasureParaline2Paraline::values() const
 {
-    return lengthText(name(), distanceLine.length());
+    return {lengthValue(labelPrefix(), distanceLine.length())};
 }
 
 QVector<QPolygonF> MeasureParaline2Paraline::makeHandles() const

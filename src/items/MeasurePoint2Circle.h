@@ -23,7 +23,7 @@ protected:
     QPointF *definingPoint(int index) override;
     bool place(const QPointF &point) override;
     QString labelPrefix() const override { return QStringLiteral("L"); }
-    QString displayText() const override { return lengthText(name(), distanceLine.length()); }
+    QVector<MeasuredValue> values() const override { return {lengthValue(labelPrefix(), distanceLine.length())}; }
     QVector<QPolygonF> makeHandles() const override;
     QVector<QPolygonF> makeBands() const override;
     QPointF labelAnchor() const override { return distanceLine.center(); }

@@ -30,9 +30,9 @@ bool MeasurePoint2Line::place(const QPointF &p)
     return true;
 }
 
-QString MeasurePoint2Line::displayText() const
+QVector<MeasuredValue> MeasurePoint2Line::values() const
 {
-    return lengthText(name(), perpendicular.length());
+    return {lengthValue(labelPrefix(), perpendicular.length())};
 }
 
 QVector<QPolygonF> MeasurePoint2Line::makeHandles() const

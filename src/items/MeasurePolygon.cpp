@@ -78,9 +78,9 @@ QLineF MeasurePolygon::edge(int i) const
     return QLineF(polygon.at(i), polygon.at((i + 1) % polygon.size()));
 }
 
-QString MeasurePolygon::displayText() const
+QVector<MeasuredValue> MeasurePolygon::values() const
 {
-    return lengthText(QLatin1Char('C') + QString::number(serial), perimeter);
+    return {lengthValue(QStringLiteral("C"), perimeter)};
 }
 
 QVector<QPolygonF> MeasurePolygon::makeHandles() const

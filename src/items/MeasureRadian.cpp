@@ -46,13 +46,11 @@ bool MeasureRadian::place(const QPointF &point)
     return true;
 }
 
-QString MeasureRadian::displayText() const
+QVector<MeasuredValue> MeasureRadian::values() const
 {
     const double r = circleRect.width() * 0.5;
     const double length = r * 6.283185307179586 * double(arcAngle) / 360.0;
-    return name() + QLatin1Char('=') + ValueFormat::preciseLength(length)
-        + QStringLiteral("\nA") + QString::number(serial) + QLatin1Char('=')
-        + ValueFormat::angle(arcAngle);
+    return {preciseLengthValue(labelPrefix(), length), angleValue(QStringLiteral("A"), arcAngle)};
 }
 
 QVector<QPolygonF> MeasureRadian::makeHandles() const

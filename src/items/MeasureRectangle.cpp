@@ -18,23 +18,18 @@ bool MeasureRectangle::place(const QPointF &point)
     return true;
 }
 
-QString MeasureRectangle::displayText() const
+QVector<MeasuredValue> MeasureRectangle::values() const
 {
     const qreal w = measuredRect.width();
     const qreal h = measuredRect.height();
-    // An area is in square units: the calibration factor applies twice.
-    qreal area = w * h;
+    // An area is in square units: the calibration factor applies twice, in single precision.
+    MeasuredValue area = areaValue(QStringLiteral("A"), w * h);
     if (!GlobalVar::currentUnit.contains(QLatin1String("pixels"))) {
         const float k = GlobalVar::currentRealRuler;
-        area = qreal(k * k * float(w) * float(h));
+        area.number = qreal(k * k * float(w) * float(h));
     }
-    const QString s = QString::number(serial);
-    return lengthText(QLatin1Char('a') + s, w)
-        + QLatin1Char('\n') + lengthText(QLatin1Char('b') + s, h)
-        + QLatin1Char('\n') + lengthText(QLatin1Char('C') + s, (w + h) * 2)
-        + QLatin1Char('\n') + QLatin1Char('A') + s + QLatin1Char('=')
-        + QString::number(area, 'f', GlobalVar::textDigiLength) + GlobalVar::currentUnit
-        + QChar(0x00B2);
+    return {lengthValue(QStringLiteral("a"), w), lengthValue(QStringLiteral("b"), h),
+            lengthValue(QStringLiteral("C"), (w + h) * 2), area};
 }
 
 QVector<QPolygonF> MeasureRectangle::makeHandles() const

@@ -25,7 +25,7 @@ protected:
     QPointF *definingPoint(int index) override;
     bool place(const QPointF &point) override;
     QString labelPrefix() const override { return QStringLiteral("R"); }
-    QString displayText() const override;
+    QVector<MeasuredValue> values() const override;
     QVector<QPolygonF> makeHandles() const override;
     QVector<QPolygonF> makeBands() const override;
     QPointF labelAnchor() const override { return measuredRect.topLeft(); }

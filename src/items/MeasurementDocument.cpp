@@ -101,6 +101,31 @@ private:
     }
 };
 
+// An item's tolerance set, changed or removed.
+class ToleranceStep : public DocumentStep
+{
+public:
+    ToleranceStep(MeasurementDocument *document, Shape *item, const Tolerance &after)
+        : DocumentStep(document, {item})
+        , before(item->tolerance())
+        , after(after)
+    {
+        setText(QStringLiteral("tolerance"));
+    }
+    void redo() override { put(after); }
+    void undo() override { put(before); }
+
+private:
+    void put(const Tolerance &tolerance)
+    {
+        named.first()->setTolerance(tolerance);
+        changed();
+    }
+
+    const Tolerance before;
+    const Tolerance after;
+};
+
 // Items moved, reshaped or their labels moved, by one drag.
 class EditStep : public DocumentStep
 {
@@ -233,6 +258,10 @@ void MeasurementDocument::add(Shape *item, bool undoable)
         insertItem(item, GlobalVar::shapeList.size());
         return;
     }
+    // Taken back and done again, the item keeps the tolerance it was finished with.
+    const auto it = newItemTolerances.constFind(item->property());
+    if (it != newItemTolerances.cend() && item->tolerance().isEmpty())
+        item->setTolerance(*it);
     stack.push(new ListStep(this, {item}, {int(GlobalVar::shapeList.size())}, true));
 }
 
@@ -265,6 +294,20 @@ void MeasurementDocument::hideAll()
     }
     if (!shown.isEmpty())
         stack.push(new HideStep(this, shown));
+}
+
+void MeasurementDocument::setTolerance(Shape *item, const Tolerance &tolerance)
+{
+    if (item && GlobalVar::shapeList.contains(item) && item->tolerance() != tolerance)
+        stack.push(new ToleranceStep(this, item, tolerance));
+}
+
+void MeasurementDocument::setNewItemTolerance(int tool, const Tolerance &tolerance)
+{
+    if (tolerance.isEmpty())
+        newItemTolerances.remove(tool);
+    else
+        newItemTolerances.insert(tool, tolerance);
 }
 
 void MeasurementDocument::beginEdit(const QList<QGraphicsItem *> &items)

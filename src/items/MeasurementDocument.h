@@ -41,6 +41,12 @@ public:
     void remove(const QVector<Shape *> &items);
     // Every visible item is hidden, as one step.
     void hideAll();
+    // The item's tolerance becomes `tolerance`, as one step.
+    void setTolerance(Shape *item, const Tolerance &tolerance);
+    // Items of tool `tool` finished from now on get `tolerance`; an empty one stops that. This is
+    // a setting, not a step.
+    void setNewItemTolerance(int tool, const Tolerance &tolerance);
+    Tolerance newItemTolerance(int tool) const { return newItemTolerances.value(tool); }
 
     // Around a drag on the scene: `items` are those the drag may move or reshape. What they and
     // every label looked like at the press is kept, and the release makes one step of whatever
@@ -83,6 +89,7 @@ private:
     QHash<Shape *, Shape::State> pressedStates;
     QVector<QPointF> pressedLabelOffsets;
     bool editing = false;
+    QHash<int, Tolerance> newItemTolerances;
     // Declared last: its steps are dropped first, while the counts still exist.
     QUndoStack stack;
 };

@@ -50,6 +50,7 @@ void MultiPointDistance::setPoint(const QPointF &point, unsigned char index, uns
         // mouse position when points snap to edges.
         measurePoints << point;
         measure(measurePoints);
+        valuesChanged();
         label = name() + QLatin1Char('=') + displayText();
     }
     Shape::setPoint(point, 0, serial);
@@ -116,6 +117,7 @@ void MultiPointDistance::endDraw(const QPointF &point)
     }
     bFinished = true;
     summarize();
+    valuesChanged();
     label = name() + QLatin1Char('=') + displayText();
     shapeChanged();
     update();
@@ -130,6 +132,7 @@ bool MultiPointDistance::refreshLabel()
     measure(measurePoints);
     if (bFinished)
         summarize();
+    valuesChanged();
     label = name() + QLatin1Char('=') + displayText();
     shapeChanged();
     update();
@@ -143,6 +146,7 @@ void MultiPointDistance::summarize()
         distances << shownLength(measureLines.at(i).length());
     const LineGeometry::Spread spread = LineGeometry::spread(distances);
     summaryText.clear();
+    spreadNumber = 0.0;
     // An item finished without any distance has no spread to report.
     if (spread.valid()) {
         const QPointF nearest = measurePoints.at(spread.minIndex);
@@ -154,6 +158,7 @@ void MultiPointDistance::summarize()
         measureLines << QLineF(nearest, QPointF(summaryEndX, nearest.y()))
                      << QLineF(farthest, QPointF(summaryEndX, farthest.y()))
                      << QLineF(summaryBarX, nearest.y(), summaryBarX, farthest.y());
+        spreadNumber = double(float(value));
         summaryText = QStringLiteral("C%1=").arg(serial)
             + QString::number(float(value), 'f', GlobalVar::textDigiLength)
             + GlobalVar::currentUnit;
@@ -166,6 +171,21 @@ QString MultiPointDistance::displayText() const
     if (!summaryText.isEmpty())
         lines << summaryText;
     return lines.join(QLatin1Char('\n'));
+}
+
+QVector<MeasuredValue> MultiPointDistance::values() const
+{
+    QVector<MeasuredValue> numbers;
+    const int pairs = qMin(measuredLineCount() / 2, int(distanceTexts.size()));
+    for (int i = 0; i < pairs; ++i) {
+        const QString name = QStringLiteral("L%1").arg(i + 1);
+        numbers.append({name, name, lengthInUnit(measureLines.at(2 * i + 1).length()), GlobalVar::currentUnit,
+                        MeasuredValue::Length});
+    }
+    if (!summaryText.isEmpty())
+        numbers.append({QStringLiteral("C"), summaryText.section(QLatin1Char('='), 0, 0), spreadNumber,
+                        GlobalVar::currentUnit, MeasuredValue::Length});
+    return numbers;
 }
 
 QVector<QPolygonF> MultiPointDistance::makeHandles() const
@@ -206,12 +226,14 @@ QVector<MultiPointDistance::PlacedText> MultiPointDistance::placedTexts(bool who
         return texts;
     // Finished: the spread beside its bar and the item's name on the base line, or only the
     // spread's name on the base line.
+    // An item outside its tolerance has its name marked.
+    const QString marker = verdict() == Tolerance::Outside ? failureMarker() + QLatin1Char(' ') : QString();
     if (whole) {
         if (!summaryText.isEmpty())
             texts.append({measureLines.last().center(), summaryText});
-        texts.append({baseLine.center(), name()});
+        texts.append({baseLine.center(), marker + name()});
     } else if (!summaryText.isEmpty()) {
-        texts.append({baseLine.center(), summaryText.section(QLatin1Char('='), 0, 0)});
+        texts.append({baseLine.center(), marker + summaryText.section(QLatin1Char('='), 0, 0)});
     }
     return texts;
 }
@@ -276,6 +298,9 @@ void MultiPointDistance::paint(QPainter *painter, const QStyleOptionGraphicsItem
 {
     // Drawn the same way whether selected or not.
     QPen pen = GlobalVar::shapeGraphPen;
+    const bool failed = verdict() == Tolerance::Outside;
+    if (failed)
+        pen.setColor(failureColor());
     painter->setPen(pen);
     for (const QPointF &p : crossPoints())
         drawCross(painter, p);
@@ -283,7 +308,7 @@ void MultiPointDistance::paint(QPainter *painter, const QStyleOptionGraphicsItem
 
     if (distanceTexts.isEmpty())
         return;
-    pen.setColor(GlobalVar::shapeTextColor);
+    pen.setColor(failed ? failureColor() : GlobalVar::shapeTextColor);
     painter->setPen(pen);
     painter->setFont(GlobalVar::shapeTextFont);
     for (const PlacedText &text : placedTexts(GlobalVar::bTextON))

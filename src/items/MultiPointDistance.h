@@ -21,6 +21,8 @@ public:
     void drawing(const QPointF &point) override;
     void endDraw(const QPointF &point) override;
     bool isComplete() const override { return bFinished; }
+    // The base line's two points, then the measured points.
+    QVector<QPointF> clickedPoints() const override { return QVector<QPointF>{basePoint1, basePoint2} + measurePoints; }
 
     QRectF boundingRect() const override;
     // Its texts stand where the lines they name are.
@@ -28,6 +30,9 @@ public:
     bool refreshLabel() override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
+
+    // The distances L1, L2 ... and the spread C.
+    QVector<MeasuredValue> values() const override;
 
     // The spread ("C<serial>=..."), or an empty text for an item finished without any distance.
     QString spreadText() const { return summaryText; }
@@ -46,6 +51,8 @@ public:
     QVector<QPolygonF> baseHandles;
     QVector<QPolygonF> pointHandles;
     QVector<QPolygonF> lineBands;
+    // The spread as its text shows it.
+    double spreadNumber = 0.0;
 
     // Summary lines end at these x positions, right of the measuring area.
     static constexpr qreal summaryEndX = 1450.0;

@@ -1,5 +1,6 @@
 #include "Shape.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGraphicsScene>
 #include <QGraphicsSceneHoverEvent>
@@ -11,6 +12,11 @@
 #include "LabelPlacement.h"
 #include "LabelText.h"
 #include "ValueFormat.h"
+
+namespace {
+// Every change of any item's values takes the next number.
+quint64 latestRevision = 0;
+} // namespace
 
 Shape::Shape()
 {
@@ -37,6 +43,7 @@ void Shape::drawing(const QPointF &point)
     prepareGeometryChange();
     placeAccepted = place(point);
     if (placeAccepted) {
+        valuesChanged();
         label = makeLabel();
         handles = makeHandles();
         bands = makeBands();
@@ -77,7 +84,11 @@ QString Shape::labelValues() const
 
 QString Shape::shownLabel() const
 {
-    return GlobalVar::bTextON ? labelValues() : labelName();
+    const QString text = GlobalVar::bTextON ? labelValues() : labelName();
+    // The failure is told by more than its colour.
+    if (!text.isEmpty() && verdict() == Tolerance::Outside)
+        return failureMarker() + QLatin1Char(' ') + text;
+    return text;
 }
 
 QString Shape::makeLabel() const
@@ -90,6 +101,7 @@ bool Shape::refreshLabel()
     // An item whose first point is not placed yet has nothing to show.
     if (label.isEmpty())
         return false;
+    valuesChanged();
     const QString written = makeLabel();
     if (written == label)
         return false;
@@ -123,6 +135,44 @@ QRectF Shape::shownLabelRect() const
         return QRectF();
     const qreal reach = LabelText::reach;
     return GlobalVar::getMultiLineTextRect(labelCorner(), shownLabel()).adjusted(-reach, -reach, reach, reach);
+}
+
+void Shape::setTolerance(const Tolerance &tolerance)
+{
+    if (tolerance == limits)
+        return;
+    // The marker before the label widens it.
+    prepareGeometryChange();
+    limits = tolerance;
+    judged.digits = -1;
+    shapeChanged();
+    update();
+}
+
+Tolerance::Verdict Shape::verdict() const
+{
+    if (limits.isEmpty())
+        return Tolerance::NotJudged;
+    // Judged again only when the label, the unit, the calibration or the decimals changed.
+    if (judged.digits != GlobalVar::textDigiLength || judged.label != label || judged.unit != GlobalVar::currentUnit
+        || judged.ruler != GlobalVar::currentRealRuler) {
+        judged.label = label;
+        judged.unit = GlobalVar::currentUnit;
+        judged.ruler = GlobalVar::currentRealRuler;
+        judged.digits = GlobalVar::textDigiLength;
+        judged.verdict = limits.judge(values(), judged.unit, judged.ruler);
+    }
+    return judged.verdict;
+}
+
+QColor Shape::failureColor()
+{
+    return QColor(230, 0, 0);
+}
+
+QString Shape::failureMarker()
+{
+    return QCoreApplication::translate("Shape", "NG");
 }
 
 QString Shape::formatLength(qreal pixels)
@@ -213,6 +263,11 @@ Shape::State Shape::state() const
     return state;
 }
 
+QVector<QPointF> Shape::clickedPoints() const
+{
+    return state().points;
+}
+
 void Shape::restore(const State &state)
 {
     setPos(state.position);
@@ -255,6 +310,36 @@ QString Shape::name() const
 QString Shape::lengthText(const QString &name, qreal pixels)
 {
     return name + QLatin1Char('=') + formatLength(pixels);
+}
+
+MeasuredValue Shape::lengthValue(const QString &key, qreal pixels, const QString &suffix) const
+{
+    return {key + suffix, key + QString::number(serial) + suffix, lengthInUnit(pixels), GlobalVar::currentUnit,
+            MeasuredValue::Length};
+}
+
+MeasuredValue Shape::preciseLengthValue(const QString &key, double pixels, const QString &suffix) const
+{
+    const double k = ValueFormat::inPixels() ? 1.0 : double(GlobalVar::currentRealRuler);
+    return {key + suffix, key + QString::number(serial) + suffix, pixels * k, GlobalVar::currentUnit,
+            MeasuredValue::Length};
+}
+
+MeasuredValue Shape::areaValue(const QString &key, double squarePixels, const QString &suffix) const
+{
+    const double k = ValueFormat::inPixels() ? 1.0 : double(GlobalVar::currentRealRuler);
+    return {key + suffix, key + QString::number(serial) + suffix, squarePixels * k * k,
+            GlobalVar::currentUnit + QChar(0x00B2), MeasuredValue::Area};
+}
+
+MeasuredValue Shape::angleValue(const QString &key, double degrees, const QString &suffix) const
+{
+    return {key + suffix, key + QString::number(serial) + suffix, degrees, QString(QChar(0x00B0)), MeasuredValue::Angle};
+}
+
+void Shape::valuesChanged()
+{
+    revision = ++latestRevision;
 }
 
 void Shape::paintCircle(QPainter *painter, const QRectF &circle)
@@ -347,12 +432,17 @@ QPointF Shape::labelCorner() const
 
 QRectF Shape::labelRect() const
 {
+    if (verdict() == Tolerance::Outside)
+        return GlobalVar::getMultiLineTextRect(labelCorner(), failureMarker() + QLatin1Char(' ') + label);
     return GlobalVar::getMultiLineTextRect(labelCorner(), label);
 }
 
 void Shape::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     QPen pen = GlobalVar::shapeGraphPen;
+    const bool failed = verdict() == Tolerance::Outside;
+    if (failed)
+        pen.setColor(failureColor());
     const bool selected = isSelected();
     if (!selected) {
         painter->setPen(pen);
@@ -377,7 +467,7 @@ void Shape::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *
     if (label.isEmpty())
         return;
     if (!selected)
-        pen.setColor(GlobalVar::shapeTextColor);
+        pen.setColor(failed ? failureColor() : GlobalVar::shapeTextColor);
     painter->setPen(pen);
     painter->setFont(GlobalVar::shapeTextFont);
     if (!labelShift.isNull())

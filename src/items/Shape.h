@@ -1,12 +1,15 @@
 #ifndef SHAPE_H
 #define SHAPE_H
 
+#include <QColor>
 #include <QGraphicsItem>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
 #include <QVector>
 
+#include "MeasuredValue.h"
+#include "Tolerance.h"
 #include "ToolId.h"
 
 // The base of every measurement and calibration item.
@@ -66,6 +69,22 @@ public:
     // Re-reads the global look (font, flags) after it changed: the hit area may have grown.
     void refreshLook();
 
+    // The values the label shows, as numbers in the unit shown; empty while nothing is measured.
+    virtual QVector<MeasuredValue> values() const { return {}; }
+    // Changes whenever the item's values may have changed; no two changes of any items share a
+    // number.
+    quint64 valuesRevision() const { return revision; }
+
+    // The limits the values are judged against; none by default. An item outside them is drawn
+    // in the failure colour, its label marked.
+    const Tolerance &tolerance() const { return limits; }
+    void setTolerance(const Tolerance &tolerance);
+    // Judged in the unit and with the calibration in use.
+    Tolerance::Verdict verdict() const;
+    static QColor failureColor();
+    // The marker an item outside its tolerance shows before its label.
+    static QString failureMarker();
+
     // Where the label stands: its own place (below right of the label point) moved by an
     // offset, which LabelPlacement sets so that labels do not cover each other. A moved label is
     // joined to its point by a thin leader line.
@@ -90,6 +109,9 @@ public:
         bool operator!=(const State &other) const { return !(*this == other); }
     };
     State state() const;
+    // The points as they were clicked, in order, that draw the item again through its tool (in
+    // item coordinates, unset ones included): its defining points, unless the item keeps more.
+    virtual QVector<QPointF> clickedPoints() const;
     // Puts the item back into `state`: the points are placed and the geometry, the label and the
     // handles computed from them, as a reshape would.
     void restore(const State &state);
@@ -121,9 +143,10 @@ protected:
     virtual bool place(const QPointF &point) = 0;
     // The label a recompute writes: the name (letter and serial), "=", the display text.
     virtual QString makeLabel() const;
-    // The name's letter ("L") and the display text after "name=".
+    // The name's letter ("L") and the display text after "name=": by default the values, one
+    // line each.
     virtual QString labelPrefix() const { return QString(); }
-    virtual QString displayText() const { return QString(); }
+    virtual QString displayText() const { return MeasuredValue::join(values()); }
     virtual QVector<QPolygonF> makeHandles() const = 0;
     virtual QVector<QPolygonF> makeBands() const = 0;
     // The label's top left corner lies at this point plus (8, 8).
@@ -162,6 +185,14 @@ protected:
     QString name() const;
     // One "name=value" text for a length in pixels.
     static QString lengthText(const QString &name, qreal pixels);
+    // Values named `key` plus the serial plus `suffix` ("R3", "A3'"): a length converted as
+    // formatLength() does, one converted in double precision, an area, an angle in degrees.
+    MeasuredValue lengthValue(const QString &key, qreal pixels, const QString &suffix = QString()) const;
+    MeasuredValue preciseLengthValue(const QString &key, double pixels, const QString &suffix = QString()) const;
+    MeasuredValue areaValue(const QString &key, double squarePixels, const QString &suffix = QString()) const;
+    MeasuredValue angleValue(const QString &key, double degrees, const QString &suffix = QString()) const;
+    // The values were computed anew outside drawing() and refreshLabel().
+    void valuesChanged();
     // Draws the small plus sign of a defining point.
     static void drawCross(QPainter *painter, const QPointF &p);
     // Writes `text` in the painter's font with its top left corner at `corner`.
@@ -209,6 +240,18 @@ private:
     // Whether the latest place() was taken.
     bool placeAccepted = true;
     QPointF labelShift;
+    quint64 revision = 0;
+    Tolerance limits;
+    // The latest verdict and what it was judged with.
+    struct Judged
+    {
+        QString label;
+        QString unit;
+        float ruler = 0.0f;
+        int digits = -1;
+        Tolerance::Verdict verdict = Tolerance::NotJudged;
+    };
+    mutable Judged judged;
     // The label's rectangle in the scene when the latest press came, to know what a drag left.
     QRectF pressedLabelRect;
     QPointF pressedPosition;

@@ -21,9 +21,12 @@
 #include "ReferenceLines.h"
 #include "ResultsTable.h"
 #include "RulerPicker.h"
+#include "StatisticsView.h"
 #include "StorageActions.h"
+#include "StillPicture.h"
 #include "SystemPaths.h"
 #include "TextDialog.h"
+#include "ToleranceDialog.h"
 #include "ToolId.h"
 #include "ToolPalette.h"
 #include "UserDialogs.h"
@@ -61,7 +64,9 @@ Menu::Menu(QWidget *parent, QGraphicsScene *scene, MeasurementDocument *document
 
     results = new ResultsTable(ui->tw_DataTable, this->document);
     connect(results, &ResultsTable::repaintRequested, this, &Menu::signal_repaintRequested);
+    connect(results, &ResultsTable::toleranceRequested, this, &Menu::editTolerance);
     storage = new StorageActions(this);
+    connect(storage, &StorageActions::measureRequested, this, &Menu::signal_openImage);
     saveDialog = new PanelSaveDialog(this);
     connect(saveDialog, &PanelSaveDialog::resultsNamed, this, &Menu::exportDataTable);
     connect(saveDialog, &PanelSaveDialog::pictureNamed, this, [this](const QString &path) {
@@ -267,6 +272,37 @@ void Menu::on_tb_Delete_clicked()
     emit signal_repaintRequested();
 }
 
+void Menu::on_tb_Statistics_clicked()
+{
+    if (!statisticsView) {
+        statisticsView = new StatisticsView(results, this);
+        statisticsView->setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
+        connect(statisticsView, &QDialog::finished, this, [this] { PanelIcons::set(ui->tb_Statistics, assist("statistics")); });
+        // Left of the panel, level with its top.
+        const QPoint corner = mapToGlobal(QPoint(0, 0));
+        statisticsView->move(qMax(0, corner.x() - statisticsView->width() - 10), corner.y());
+    }
+    PanelIcons::set(ui->tb_Statistics, assist("statistics-select"));
+    statisticsView->show();
+    statisticsView->raise();
+}
+
+void Menu::editTolerance(Shape *shape)
+{
+    const int tool = shape->property();
+    auto *dialog = new ToleranceDialog(shape, !document->newItemTolerance(tool).isEmpty(), this);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, shape, tool] {
+        // The item may have left the list meanwhile; the document sets only listed items.
+        document->setTolerance(shape, dialog->tolerance());
+        // Unticked, new items of the tool are finished without a tolerance again.
+        document->setNewItemTolerance(tool, dialog->applyToNewItems() ? dialog->tolerance() : Tolerance());
+        emit signal_repaintRequested();
+    });
+    const QPoint corner = mapToGlobal(QPoint(0, 0));
+    dialog->move(qMax(0, corner.x() - dialog->sizeHint().width() - 10), corner.y() + 200);
+    dialog->open();
+}
+
 bool Menu::exportDataTable(const QString &fileName)
 {
     return results->exportTo(fileName);
@@ -295,7 +331,7 @@ void Menu::on_tb_Capture_clicked()
     if (saveDialog->pending() != PanelSaveDialog::None)
         return;
     PanelIcons::set(ui->tb_Capture, assist("capture-select"));
-    const QString base = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg"));
+    const QString base = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg,kmeas"));
     // The type the captures are saved in comes first; a hand-edited type falls back to bitmaps
     // rather than opening nothing.
     const bool jpg = GlobalVar::imageType == QLatin1String("jpg");
@@ -307,7 +343,7 @@ void Menu::on_tb_Capture_clicked()
 
 void Menu::slot_saveImage()
 {
-    const QString path = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp"));
+    const QString path = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg,kmeas"));
     if (!path.isEmpty())
         emit signal_captureRequested(path + QStringLiteral(".bmp"));
 }
@@ -323,9 +359,45 @@ void Menu::on_tb_FolderOpen_clicked()
 
 void Menu::on_tb_Freeze_clicked()
 {
-    bFreeze = !bFreeze;
+    // The main window decides when a still picture may go.
+    if (bFreeze && StillPicture::isShown())
+        emit signal_liveRequested();
+    else
+        setFrozen(!bFreeze);
+}
+
+void Menu::setFrozen(bool frozen)
+{
+    bFreeze = frozen;
     Control().freeze(bFreeze);
     PanelIcons::set(ui->tb_Freeze, assist(bFreeze ? "freeze-on" : "freeze-off"));
+}
+
+void Menu::showCalibration(const ruler &calibration, int shownUnit)
+{
+    if (calibration.name.isEmpty()) {
+        ui->cb_Unit->setCurrentIndex(0);
+        return;
+    }
+    bool listed = false;
+    for (const ruler &r : qAsConst(GlobalVar::rulerList))
+        listed = listed || r.name == calibration.name;
+    if (listed) {
+        rulerPicker->showItem(calibration.name);
+    } else {
+        GlobalVar::rulerList << calibration;
+        updateRulerTable();
+    }
+    if (calibration.unit != 0)
+        ui->cb_Unit->setCurrentIndex(shownUnit);
+}
+
+void Menu::useLook(const ItemLook &look)
+{
+    if (look == ItemLook::current())
+        return;
+    look.makeCurrent();
+    takeLook();
 }
 
 void Menu::on_tb_Config_clicked()

@@ -3,10 +3,13 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QPointer>
 
 #include <memory>
 
 class CustomLine;
+struct ItemLook;
+struct ruler;
 class CustomToolButton;
 class MeasurementDocument;
 class PanelBehaviour;
@@ -23,6 +26,7 @@ class ReferenceLines;
 class ResultsTable;
 class RulerPicker;
 class Shape;
+class StatisticsView;
 class StorageActions;
 class ToolPalette;
 
@@ -76,6 +80,14 @@ public:
     // Saves the custom lines to `path` and makes it the configuration file in use.
     void saveConfig(const QString &path);
 
+    // Shows the calibration a measurement file was made with, adding it to the list when no
+    // calibration of its name is there, and the unit its values were shown in; none: pixels.
+    void showCalibration(const ruler &calibration, int shownUnit);
+    // Makes `look` the look in use, as the line and text dialog would.
+    void useLook(const ItemLook &look);
+    // Freezes the camera or lets it run again, and shows which on the freeze button.
+    void setFrozen(bool frozen);
+
     QAction *calibrateLineAction = nullptr;
     QAction *calibrateCircleAction = nullptr;
     CustomLine *horizontalCrossLine = nullptr;
@@ -98,7 +110,10 @@ signals:
     void signal_lookChanged();
     void signal_changeRulerValue(int index);
     void signal_changeRulerUnit(int index);
+    // Open this picture in the main window with the measurements kept beside it.
     void signal_openImage(const QString &path);
+    // The freeze button was pressed while a still picture is shown in place of the live one.
+    void signal_liveRequested();
     // The user asked for the upgrade dialog; `version` is the version label's text.
     void signal_upgradeRequested(const QString &version);
     void signal_changeLangToSimplifiedChinese();
@@ -126,6 +141,7 @@ private slots:
     void on_tb_Config_clicked();
     void on_tb_Capture_clicked();
     void on_tb_DataSave_clicked();
+    void on_tb_Statistics_clicked();
     void on_cb_Unit_currentIndexChanged(int index);
     void on_tw_DataTable_cellClicked(int row, int column);
     void on_tw_DataTable_customContextMenuRequested(const QPoint &pos);
@@ -146,6 +162,8 @@ private:
     void showCrossHair(bool shown);
     // The look in use reaches the items, the cross hair and the parameter file.
     void takeLook();
+    // Opens the tolerance dialog of a listed item.
+    void editTolerance(Shape *shape);
 
     std::unique_ptr<Ui::Menu> ui;
     QGraphicsScene *scene = nullptr;
@@ -158,6 +176,7 @@ private:
     PanelFiles *files = nullptr;
     ReferenceLines *referenceLines = nullptr;
     RulerPicker *rulerPicker = nullptr;
+    QPointer<StatisticsView> statisticsView;
 };
 
 #endif // MENU_H

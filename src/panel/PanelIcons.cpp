@@ -36,7 +36,8 @@ void dressPanel(QWidget *panel)
     const char *const icons[][2] = {{"tb_DataSave", "save"},       {"tb_Capture", "capture"},
                                     {"tb_Config", "configuration"}, {"tb_Freeze", "freeze-off"},
                                     {"tb_Delete", "delect"},       {"tb_Font", "font"},
-                                    {"tb_FolderOpen", "folder"},   {"tb_PointDetect", "target-manual"}};
+                                    {"tb_FolderOpen", "folder"},   {"tb_PointDetect", "target-manual"},
+                                    {"tb_Statistics", "statistics"}};
     for (const auto &icon : icons)
         set(button(icon[0]), assist(icon[1]));
     // Undo and redo are greyed while there is nothing to take back or to do again; the pin

@@ -20,9 +20,24 @@ QByteArray ResultsCsv::compose(const QStringList &header, const QVector<Row> &ro
     for (const QString &name : header)
         text += field(name) + QLatin1Char(',');
     text += QStringLiteral("\r\n");
+    const bool result = header.size() > 3;
     for (const Row &row : rows)
         text += field(row.index) + QLatin1Char(',') + field(row.item) + QLatin1Char(',') + field(row.value, true)
-                + QStringLiteral(",\r\n");
+                + QLatin1Char(',') + (result ? field(row.result) + QLatin1Char(',') : QString()) + QStringLiteral("\r\n");
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QByteArray ResultsCsv::composeTable(const QStringList &header, const QVector<QStringList> &rows)
+{
+    QString text;
+    for (const QString &name : header)
+        text += field(name) + QLatin1Char(',');
+    text += QStringLiteral("\r\n");
+    for (const QStringList &row : rows) {
+        for (const QString &cell : row)
+            text += field(cell) + QLatin1Char(',');
+        text += QStringLiteral("\r\n");
+    }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 

@@ -18,11 +18,15 @@ public:
         QString index;
         QString item;
         QString value;
+        // Written only when the header names a fourth column.
+        QString result;
     };
 
     ResultsCsv() = delete;
 
     static QByteArray compose(const QStringList &header, const QVector<Row> &rows);
+    // Any table in the same form: every field followed by a comma, quoted where it must be.
+    static QByteArray composeTable(const QStringList &header, const QVector<QStringList> &rows);
 
     // Writes `bytes` to `path` so that the file is either complete or not changed at all: a
     // temporary file beside it is written, flushed to the medium and renamed over it.

@@ -1,15 +1,19 @@
 #include "ResultsTable.h"
 
 #include <QCursor>
+#include <QItemSelectionModel>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableWidget>
+
+#include <algorithm>
 
 #include "GlobalVar.h"
 #include "MeasurementDocument.h"
 #include "QtCompat.h"
 #include "ResultsCsv.h"
 #include "Shape.h"
+#include "StatisticsCsv.h"
 #include "ToolTable.h"
 #include "UserDialogs.h"
 
@@ -53,13 +57,14 @@ ResultsTable::ResultsTable(QTableWidget *table, MeasurementDocument *document)
 {
     // Every step done, undone or redone shows in the rows at once.
     connect(document, &MeasurementDocument::itemsChanged, this, &ResultsTable::update);
+    connect(table, &QTableWidget::itemSelectionChanged, this, &ResultsTable::selectionChanged);
 }
 
 void ResultsTable::init()
 {
-    table->setColumnCount(3);
+    table->setColumnCount(resultsShown ? 4 : 3);
     table->setRowCount(emptyRows);
-    table->setHorizontalHeaderLabels({tr("index"), tr("item"), tr("value")});
+    table->setHorizontalHeaderLabels({tr("index"), tr("item"), tr("value"), tr("result")});
     QFont headerFont = table->horizontalHeader()->font();
     headerFont.setBold(true);
     table->horizontalHeader()->setFont(headerFont);
@@ -75,7 +80,21 @@ void ResultsTable::init()
     table->setAutoScroll(true);
     table->setColumnWidth(0, 55);
     table->setColumnWidth(1, 55);
-    table->setColumnWidth(2, 170);
+    // The pass/fail column takes its room from the values.
+    table->setColumnWidth(2, resultsShown ? 125 : 170);
+    table->setColumnWidth(3, 45);
+}
+
+void ResultsTable::showResults(bool shown)
+{
+    if (shown == resultsShown)
+        return;
+    resultsShown = shown;
+    table->setColumnCount(shown ? 4 : 3);
+    if (shown)
+        table->setHorizontalHeaderItem(3, new QTableWidgetItem(tr("result")));
+    table->setColumnWidth(2, shown ? 125 : 170);
+    table->setColumnWidth(3, 45);
 }
 
 bool ResultsTable::put(int row, int column, const QString &text, Qt::Alignment alignment)
@@ -101,6 +120,11 @@ void ResultsTable::putRow(int row, const Shape *shape)
     bool changed = put(row, 0, QString::number(row + 1), Qt::AlignCenter);
     changed = put(row, 1, shape->labelName(), Qt::AlignCenter) || changed;
     changed = put(row, 2, shape->labelValues(), Qt::AlignLeft | Qt::AlignVCenter) || changed;
+    if (resultsShown) {
+        const Tolerance::Verdict verdict = shape->verdict();
+        put(row, 3, verdict == Tolerance::Within ? tr("OK") : verdict == Tolerance::Outside ? tr("NG") : QString(),
+            Qt::AlignCenter);
+    }
     if (changed)
         table->resizeRowToContents(row);
 }
@@ -112,19 +136,27 @@ void ResultsTable::update()
     if (count > table->rowCount())
         table->setRowCount(count);
     rowOf.clear();
+    rowItems.clear();
+    bool tolerances = false;
+    for (Shape *shape : qAsConst(GlobalVar::shapeList)) {
+        if (isMeasurement(shape)) {
+            rowItems.append(shape);
+            tolerances = tolerances || !shape->tolerance().isEmpty();
+        }
+    }
+    showResults(tolerances);
     int row = 0;
-    for (const Shape *shape : qAsConst(GlobalVar::shapeList)) {
-        if (!isMeasurement(shape))
-            continue;
+    for (const Shape *shape : qAsConst(rowItems)) {
         putRow(row, shape);
         rowOf.insert(shape, row);
         ++row;
     }
     for (; row < table->rowCount() && table->item(row, 0); ++row) {
-        for (int column = 0; column < 3; ++column)
+        for (int column = 0; column < table->columnCount(); ++column)
             delete table->takeItem(row, column);
         table->resizeRowToContents(row);
     }
+    emit rowsUpdated();
 }
 
 void ResultsTable::updateItem(const Shape *shape)
@@ -140,6 +172,36 @@ void ResultsTable::updateItem(const Shape *shape)
         return;
     }
     putRow(row, shape);
+    emit rowUpdated(shape);
+}
+
+Shape *ResultsTable::itemAt(int row) const
+{
+    // Rows deleted since the latest rebuild are empty.
+    const QTableWidgetItem *name = table->item(row, 1);
+    Shape *shape = rowItems.value(row);
+    return name && shape && name->text() == shape->labelName() ? shape : nullptr;
+}
+
+QVector<const Shape *> ResultsTable::selectedItems() const
+{
+    QVector<const Shape *> items;
+    const QModelIndexList rows = table->selectionModel()->selectedRows();
+    for (const QModelIndex &index : rows) {
+        if (const Shape *shape = itemAt(index.row()))
+            items.append(shape);
+    }
+    std::sort(items.begin(), items.end(), [this](const Shape *a, const Shape *b) { return rowOf.value(a) < rowOf.value(b); });
+    return items;
+}
+
+QVector<const Shape *> ResultsTable::listedItems() const
+{
+    QVector<const Shape *> items;
+    items.reserve(rowItems.size());
+    for (const Shape *shape : rowItems)
+        items.append(shape);
+    return items;
 }
 
 void ResultsTable::selectRow(int row)
@@ -156,6 +218,8 @@ void ResultsTable::selectRow(int row)
 void ResultsTable::showContextMenu()
 {
     QMenu menu(table);
+    if (Shape *shape = itemAt(table->currentRow()))
+        menu.addAction(tr("Tolerance..."), this, [this, shape] { emit toleranceRequested(shape); });
     menu.addAction(tr("delete"), this, &ResultsTable::deleteCurrent);
     menu.addAction(tr("delete all"), this, &ResultsTable::deleteAll);
     menu.exec(QCursor::pos());
@@ -202,11 +266,23 @@ bool ResultsTable::exportTo(const QString &fileName)
         return item ? item->text() : QString();
     };
     for (int row = 0; row < table->rowCount() && table->item(row, 0); ++row)
-        rows.append({text(row, 0), text(row, 1), text(row, 2)});
-    const QByteArray bytes = ResultsCsv::compose({tr("index"), tr("item"), tr("value")}, rows);
+        rows.append({text(row, 0), text(row, 1), text(row, 2), text(row, 3)});
+    QStringList header{tr("index"), tr("item"), tr("value")};
+    if (resultsShown)
+        header << tr("Result");
+    const QByteArray bytes = ResultsCsv::compose(header, rows);
     QString error;
     if (!ResultsCsv::writeFile(fileName, bytes, &error)) {
         UserDialogs::warning(table->window(), tr("Warning"), tr("Can't open file for writing!") + QLatin1Char('\n') + error);
+        return false;
+    }
+    // Beside it, the statistics of every listed item.
+    ValueStatistics statistics;
+    statistics.follow(listedItems());
+    const QString path = StatisticsCsv::pathBeside(fileName);
+    if (!ResultsCsv::writeFile(path, StatisticsCsv::compose(statistics.summaries()), &error)) {
+        UserDialogs::warning(table->window(), tr("Warning"),
+                             tr("The statistics could not be saved to %1!").arg(path) + QLatin1Char('\n') + error);
         return false;
     }
     return true;

@@ -108,5 +108,8 @@ void StorageActions::browsePictures()
     elapsed.start();
     while (elapsed.elapsed() <= 49)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QString measured = viewer->measureRequest();
     delete viewer;
+    if (!measured.isEmpty())
+        emit measureRequested(measured);
 }

@@ -35,6 +35,11 @@ public:
     // the chosen filter, or of GlobalVar::imageType when the filter names neither.
     static QString imagePath(const QString &typed, const QString &nameFilter);
 
+signals:
+    // The viewer's Measure button chose this picture, to be measured again in the main window.
+    void measureRequested(const QString &picturePath);
+
+public:
     // Free space of a medium as GlobalVar::getFreeDisk() reports it; tests replace it.
     static std::function<QString(const QString &path)> freeDiskProbe;
 

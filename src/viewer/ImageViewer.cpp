@@ -20,6 +20,19 @@ ImageViewer::ImageViewer(QWidget *parent)
     view = new ImageView(scene, this);
     // The bar is laid out at the bottom of the dialog and floats over the photo.
     ui->gb_Navigation->raise();
+    // Beside the bar, balanced by a spacer on its other side, so the bar stays centred; it
+    // keeps its place while hidden.
+    QSizePolicy keepPlace = ui->gb_Measure->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    ui->gb_Measure->setSizePolicy(keepPlace);
+    ui->gb_Measure->raise();
+    showMeasure(false);
+}
+
+void ImageViewer::showMeasure(bool shown)
+{
+    ui->tb_Measure->setVisible(shown);
+    ui->gb_Measure->setVisible(shown);
 }
 
 ImageViewer::~ImageViewer() = default;
@@ -143,6 +156,8 @@ void ImageViewer::on_tb_DeleteImage_clicked()
                                 "was already removed."));
         return;
     }
+    // The picture's measurements go with it: without it they could never be opened.
+    QFile::remove(measurementPath(fileList.at(index).filePath()));
     ::sync();
     fileList.removeAt(index);
     if (fileList.isEmpty()) {
@@ -155,8 +170,24 @@ void ImageViewer::on_tb_DeleteImage_clicked()
         // The deleted photo must not stay on the screen as if it were still there.
         scene->clear();
         imageFileName.clear();
+        shownPath.clear();
+        showMeasure(false);
         updateTitle();
     }
+}
+
+QString ImageViewer::measurementPath(const QString &picturePath)
+{
+    const QFileInfo info(picturePath);
+    return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".kmeas");
+}
+
+void ImageViewer::on_tb_Measure_clicked()
+{
+    if (shownPath.isEmpty() || !QFileInfo(measurementPath(shownPath)).isFile())
+        return;
+    requestedPicture = shownPath;
+    accept();
 }
 
 // Decodes the photo once and hands its pixels to the pixmap, so no second copy is kept.
@@ -168,6 +199,9 @@ bool ImageViewer::showPhoto(const QString &path)
         return false;
     }
     imageFileName = QFileInfo(path).fileName();
+    shownPath = path;
+    // Only a picture with its measurements beside it can be measured again.
+    showMeasure(QFileInfo(measurementPath(path)).isFile());
     scene->clear();
     scene->setSceneRect(0, 0, photo.width(), photo.height());
     scene->addPixmap(QPixmap::fromImage(std::move(photo)));

@@ -38,6 +38,12 @@ public:
     // Multiplies the zoom by `step`, within minZoom ... maxZoom, about the view's current anchor.
     void zoomBy(float step);
 
+    // The measurement file kept beside a picture: the same path with the extension ".kmeas".
+    static QString measurementPath(const QString &picturePath);
+    // The picture whose measurements the user asked to open in the main window (the Measure
+    // button closed the viewer), or empty.
+    QString measureRequest() const { return requestedPicture; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -52,9 +58,11 @@ private slots:
     void on_tb_RotateLeft_clicked();
     void on_tb_RotateRight_clicked();
     void on_tb_DeleteImage_clicked();
+    void on_tb_Measure_clicked();
 
 private:
     bool showPhoto(const QString &path);
+    void showMeasure(bool shown);
     int indexOfShownPhoto() const;
     float fitScale() const;
     void updateTitle();
@@ -69,6 +77,9 @@ private:
     QString windowTitleText;
     QString imageFileName;
     QString zoomText;
+    // The picture on the screen, and the one the Measure button chose.
+    QString shownPath;
+    QString requestedPicture;
 };
 
 #endif // IMAGEVIEWER_H

@@ -76,6 +76,9 @@ void TestGlobalVar::bands()
     QVERIFY(!band.containsPoint(QPointF(160, 200), Qt::OddEvenFill));
     QVERIFY(band.containsPoint(QPointF(302, 402), Qt::OddEvenFill));
     QVERIFY(!band.containsPoint(QPointF(304, 405), Qt::OddEvenFill));
+    QVERIFY(band.containsPoint(QPointF(-2, -2), Qt::OddEvenFill));
+    QVERIFY(band.containsPoint(QPointF(2, -2), Qt::OddEvenFill));
+    QVERIFY(!band.containsPoint(QPointF(-4, -5), Qt::OddEvenFill));
 }
 
 void TestGlobalVar::multiLineTextRect()

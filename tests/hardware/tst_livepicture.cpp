@@ -57,27 +57,25 @@ void TestLivePicture::initTestCase()
 
 void TestLivePicture::geometryMatchesItsDescription()
 {
-    // Rims found by walking out from each centre lie at the stated radii (within a pixel, the
-    // rims being antialiased and textured).
-    const QPointF right(1, 0), down(0, 1), left(-1, 0);
-    QVERIFY(qAbs(distanceToEdge(target, disc.centre, right) - disc.radius) <= 1.0);
-    QVERIFY(qAbs(distanceToEdge(target, disc.centre, down) - disc.radius) <= 1.0);
-    QVERIFY(qAbs(distanceToEdge(target, ringInner.centre, left) - ringInner.radius) <= 1.0);
+    // Rims found by walking out from each centre lie at the stated radii, the rectangle's sides
+    // at half its size from its middle (within a pixel: the rims are antialiased and textured).
+    const QPointF right(1, 0), down(0, 1), left(-1, 0), up(0, -1);
     const QPointF onRing = ringOuter.centre + QPointF(ringInner.radius + 10, 0);
-    QVERIFY(qAbs(distanceToEdge(target, onRing, right) - (ringOuter.radius - ringInner.radius - 10)) <= 1.0);
-
-    // The rectangle's sides.
-    const QPointF middle = rectangle.center();
-    QVERIFY(qAbs(distanceToEdge(target, middle, left) - rectangle.width() / 2) <= 1.0);
-    QVERIFY(qAbs(distanceToEdge(target, middle, down) - rectangle.height() / 2) <= 1.0);
-
+    struct Walk { QPointF from, direction; qreal distance; };
+    QVector<Walk> walks{{disc.centre, right, disc.radius}, {disc.centre, down, disc.radius},
+                        {ringInner.centre, left, ringInner.radius},
+                        {onRing, right, ringOuter.radius - ringInner.radius - 10},
+                        {rectangle.center(), left, rectangle.width() / 2},
+                        {rectangle.center(), down, rectangle.height() / 2}};
     // The wedge's hypotenuse rises at atan(300/400) from its base corner: walking up from the
     // base line at x, the edge lies (x - base.x) * 0.75 above it.
-    for (qreal dx : {100.0, 200.0, 300.0}) {
-        const QPointF inside(wedgeBase.x() + dx, wedgeBase.y() - 2);
-        const qreal expected = dx * (wedgeTop.y() - wedgeFoot.y()) / (wedgeBase.x() - wedgeFoot.x()) - 2;
-        QVERIFY2(qAbs(distanceToEdge(target, inside, QPointF(0, -1)) - expected) <= 1.0,
-                 qPrintable(QString::number(dx)));
+    const qreal slope = (wedgeTop.y() - wedgeFoot.y()) / (wedgeBase.x() - wedgeFoot.x());
+    for (qreal dx : {100.0, 200.0, 300.0})
+        walks.append({QPointF(wedgeBase.x() + dx, wedgeBase.y() - 2), up, dx * slope - 2});
+    for (const Walk &w : walks) {
+        const qreal walked = distanceToEdge(target, w.from, w.direction);
+        QVERIFY2(qAbs(walked - w.distance) <= 1.0, qPrintable(QStringLiteral("%1 from (%2, %3)")
+                                                                  .arg(walked).arg(w.from.x()).arg(w.from.y())));
     }
 }
 

@@ -155,8 +155,14 @@ void TestParallelItems::pairsOfParallels()
     const QPointF p3 = m + offset2 * normal + along * u;
     const QPointF p4 = m + offset3 * normal - along * u;
     const QPointF p5 = m + offset4 * normal + 2 * along * u;
-    auto *item = qgraphicsitem_cast<MeasureParaline2Paraline *>(draw(ToolId::Paraline2Paraline, {b1, b2, p3, p4}));
+    auto *item = qgraphicsitem_cast<MeasureParaline2Paraline *>(draw(ToolId::Paraline2Paraline, {b1, b2}));
     QVERIFY(item);
+    // The first parallel is hit where it follows the mouse, before it is placed.
+    move(viewport(), p3);
+    QVERIFY(item->shape().contains(item->parallelLine1.pointAt(0.2)));
+    click(viewport(), p3);
+    move(viewport(), p4);
+    click(viewport(), p4);
     // Nothing is measured until the last line is placed.
     QVERIFY(item->label.isEmpty());
     move(viewport(), p5);

@@ -169,10 +169,14 @@ void TestShape::hitShapeWhenComplete()
     QVERIFY(scene->items(QPointF(200, 500)).contains(item));
     QVERIFY(!scene->items(QPointF(400, 300)).contains(item));
 
-    // Selected, the item is hit at the same places.
+    // Selected, the item is hit at the same places, its label's place even with the label
+    // emptied.
+    item->label.clear();
+    item->refreshLook();
+    QVERIFY(!item->shape().contains(QPointF(208, 508)));
     item->setSelected(true);
     QVERIFY(item->shape().contains(QPointF(200, 500)));
-    QVERIFY(item->shape().contains(QPointF(212, 515)));
+    QVERIFY(item->shape().contains(QPointF(208, 508)));
 }
 
 void TestShape::boundsFollowChanges()

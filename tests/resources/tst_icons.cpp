@@ -16,7 +16,7 @@ const char *const toolIcons[] = {
     "angle", "rect", "polygon", "dualparaline", "radian", "circle", "point2circle",
     "line2circle", "circle2circle", "concentric", "paraline2paraline", "circlefit"};
 const char *const assistActions[] = {"save", "capture", "configuration", "delect", "font",
-                                     "folder"};
+                                     "folder", "statistics"};
 
 QString mainIcon(const QString &name) { return QStringLiteral(":/main/Icon/main/%1.png").arg(name); }
 QString assistIcon(const QString &name) { return QStringLiteral(":/assist/Icon/assist/%1.png").arg(name); }
@@ -67,7 +67,7 @@ QList<QPair<QString, QSize>> namedIcons()
     icons.append({assistIcon("close"), small});
     icons.append({assistIcon("transparenticon"), button});
     for (const char *name : {"zoom-in", "zoom-out", "zoom-fix", "zoom-original", "navigation-left",
-                             "navigation-right", "rotate-ccw", "rotate-cw", "delete"})
+                             "navigation-right", "rotate-ccw", "rotate-cw", "delete", "measure"})
         icons.append({viewerIcon(name), large});
     return icons;
 }

@@ -7,6 +7,7 @@
 
 #include "FlashImage.h"
 #include "SystemPaths.h"
+#include "testutils.h"
 
 // Stand-ins for the camera's NAND: plain files for dev/mtd0 and dev/mtd2 under the sandbox
 // root, and small scripts in its usr/sbin/ in place of the MTD tools. A marker file beside the
@@ -15,7 +16,13 @@
 // call fails.
 namespace StandInFlash {
 
+using TestUtils::readFile;
+
 inline QString path(const QString &camera) { return SystemPaths::resolve(camera); }
+// A file in the internal storage and on the stick.
+inline QString mnt(const QString &name) { return path(QStringLiteral("/mnt/") + name); }
+inline QString usb(const QString &name) { return path(QStringLiteral("/media/usb/") + name); }
+inline QByteArray mtd(int n) { return readFile(path(QStringLiteral("/dev/mtd%1").arg(n))); }
 
 inline void writeFile(const QString &file, const QByteArray &data)
 {
@@ -23,12 +30,6 @@ inline void writeFile(const QString &file, const QByteArray &data)
     QFile out(file);
     QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(out.write(data), qint64(data.size()));
-}
-
-inline QByteArray readFile(const QString &file)
-{
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 inline void writeTool(const QString &name, const QByteArray &body)
@@ -58,13 +59,14 @@ inline void installTools()
               "if [ \"$l\" -lt 0 ]; then cat \"$1\" > \"$f\"; else tail -c +$((s + 1)) \"$1\" | head -c \"$l\" > \"$f\"; fi\n");
 }
 
-inline void setMarker(const QString &marker, bool on = true)
+inline void setMarker(const QString &marker) { writeFile(path(QStringLiteral("/usr/sbin/") + marker), "1"); }
+
+// Every marker has a dash in its name, and no tool has.
+inline void clearMarkers()
 {
-    const QString file = path(QStringLiteral("/usr/sbin/") + marker);
-    if (on)
-        writeFile(file, "1");
-    else
-        QFile::remove(file);
+    const QDir tools(path(QStringLiteral("/usr/sbin")));
+    for (const QString &marker : tools.entryList({QStringLiteral("*-*")}, QDir::Files))
+        QFile::remove(tools.filePath(marker));
 }
 
 // What the boot partition holds before an upgrade.

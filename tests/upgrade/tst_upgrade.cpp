@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
 
@@ -68,15 +67,12 @@ private slots:
     void cleanup();
     void candidates_data();
     void candidates();
-    void freeSpaceReport();
     void imageAssembly();
     void deviceTreeHeader_data();
     void deviceTreeHeader();
     void applicationReplaced();
     void applicationRefused_data();
     void applicationRefused();
-    void applicationFileChecked_data();
-    void applicationFileChecked();
     void applicationFailureKeepsOldProgram_data();
     void applicationFailureKeepsOldProgram();
     void systemFromStick();
@@ -85,7 +81,6 @@ private slots:
     void flashFailures_data();
     void flashFailures();
     void oversizedSystemImageIsNotRead();
-    void threadReportsOnce();
     void leftoversRemoved();
     void layoutsAndButtons_data();
     void layoutsAndButtons();
@@ -159,23 +154,20 @@ void TestUpgrade::init()
 
 void TestUpgrade::cleanup()
 {
-    for (const char *marker :
-         {"fail-flash_eraseall", "fail-nandwrite", "fail-nanddump", "corrupt-nandwrite", "slow-nandwrite",
-          "once-fail-flash_eraseall", "once-fail-nandwrite", "once-corrupt-nandwrite"})
-        setMarker(QString::fromLatin1(marker), false);
+    clearMarkers();
     FreeSpace::setHandler(nullptr);
 }
 
 void TestUpgrade::installProgram()
 {
-    writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin")), "old program");
-    QFile::setPermissions(path(QStringLiteral("/mnt/Korvelin/Korvelin")),
+    writeFile(mnt("Korvelin/Korvelin"), "old program");
+    QFile::setPermissions(mnt("Korvelin/Korvelin"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin_zh_CN.qm")), "old cn");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), program("new program"));
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.2")), "short version");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_zh_CN.qm")), "new cn");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_zh_TW.qm")), "new tw");
+    writeFile(mnt("Korvelin/Korvelin_zh_CN.qm"), "old cn");
+    writeFile(usb("Korvelin_V2.14"), program("new program"));
+    writeFile(usb("Korvelin_V2.2"), "short version");
+    writeFile(usb("Korvelin_zh_CN.qm"), "new cn");
+    writeFile(usb("Korvelin_zh_TW.qm"), "new tw");
 }
 
 void TestUpgrade::verifyNoTemporaries()
@@ -208,10 +200,6 @@ void TestUpgrade::candidates()
     const UpgradeCandidate candidate = UpgradeCandidate::choose(names, QStringLiteral("Korvelin"));
     QCOMPARE(candidate.fileName, chosen);
     QCOMPARE(candidate.version, version);
-}
-
-void TestUpgrade::freeSpaceReport()
-{
     QCOMPARE(UpgradeCandidate::runningVersion(QStringLiteral("V2.13")), 2.13);
     QCOMPARE(FreeSpace::parseAvailableMB(QStringLiteral("Total space:100.000MB; Available space:32.000MB")), 32.0);
     QCOMPARE(FreeSpace::parseAvailableMB(QString()), 0.0);
@@ -220,22 +208,17 @@ void TestUpgrade::freeSpaceReport()
 void TestUpgrade::imageAssembly()
 {
     const QByteArray screen(int(FlashImage::bootScreenSize), 'B');
-    const QByteArray image = FlashImage::assemble("kernel", screen);
-    QCOMPARE(image.size(), int(FlashImage::imageSize));
-    QCOMPARE(image.left(8), QByteArray("kernel\0\0", 8));
-    QVERIFY(image.endsWith(screen));
+    // What a good image holds is checked where the stick's system is written.
     QVERIFY(FlashImage::assemble(QByteArray(), screen).isEmpty());
     QVERIFY(FlashImage::assemble(QByteArray(int(FlashImage::systemBlockSize) + 1, 'S'), screen).isEmpty());
     QVERIFY(FlashImage::assemble("kernel", screen.left(100)).isEmpty());
 
-    // A 1920 x 1080 picture of any depth becomes a 32-bit screen; another size is none.
+    // A 1920 x 1080 picture of any depth becomes a 32-bit screen (other sizes: the awkward name).
     QImage grey(1920, 1080, QImage::Format_Grayscale8);
     grey.fill(0x80);
     const QByteArray block = FlashImage::bootScreenBlock(grey);
     QCOMPARE(block.size(), int(FlashImage::bootScreenSize));
     QCOMPARE(block.mid(4000, 4), QByteArray("\x80\x80\x80\xff"));
-    QVERIFY(FlashImage::bootScreenBlock(grey.copy(0, 0, 1920, 1079)).isEmpty());
-    QVERIFY(FlashImage::bootScreenBlock(QImage()).isEmpty());
 }
 
 void TestUpgrade::deviceTreeHeader_data()
@@ -255,7 +238,6 @@ void TestUpgrade::deviceTreeHeader_data()
     QTest::newRow("a total size smaller than the header") << tree("\xd0\x0d\xfe\xed", 39, 4096) << false;
     QTest::newRow("shorter than a header") << tree("\xd0\x0d\xfe\xed", 39, 39) << false;
     QTest::newRow("the magic's bytes swapped") << tree("\xed\xfe\x0d\xd0", 100, 4096) << false;
-    QTest::newRow("empty") << QByteArray() << false;
 }
 
 void TestUpgrade::deviceTreeHeader()
@@ -268,11 +250,11 @@ void TestUpgrade::deviceTreeHeader()
 void TestUpgrade::applicationReplaced()
 {
     installProgram();
-    writeFile(path(QStringLiteral("/mnt/Korvelin/sub/notes.txt")), "kept");
-    QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), uint(ThreadUpgrade::ApplicationReplaced));
+    writeFile(mnt("Korvelin/sub/notes.txt"), "kept");
+    QCOMPARE(perform("APPLICATIONV2.13"), uint(ThreadUpgrade::ApplicationReplaced));
 
-    const QString install = path(QStringLiteral("/mnt/Korvelin/"));
-    const QString backup = path(QStringLiteral("/mnt/Korvelin V2.13/"));
+    const QString install = mnt("Korvelin/");
+    const QString backup = mnt("Korvelin V2.13/");
     QCOMPARE(readFile(install + "Korvelin"), program("new program"));
     QVERIFY(QFileInfo(install + "Korvelin").isExecutable());
     QCOMPARE(readFile(install + "Korvelin_zh_CN.qm"), QByteArray("new cn"));
@@ -284,81 +266,59 @@ void TestUpgrade::applicationReplaced()
 
     // A second run replaces the stale backup rather than mixing into it.
     writeFile(backup + "stale", "x");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.15")), program("newer program"));
-    QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), uint(ThreadUpgrade::ApplicationReplaced));
+    writeFile(usb("Korvelin_V2.15"), program("newer program"));
+    QCOMPARE(perform("APPLICATIONV2.13"), uint(ThreadUpgrade::ApplicationReplaced));
     QVERIFY(!QFileInfo::exists(backup + "stale"));
     QCOMPARE(readFile(backup + "Korvelin"), program("new program"));
 }
 
 void TestUpgrade::applicationRefused_data()
 {
-    QTest::addColumn<QString>("stickFile");
-    QTest::addColumn<double>("freeMB");
-    QTest::addColumn<uint>("result");
-    QTest::newRow("nothing on the stick") << "" << 100.0 << uint(ThreadUpgrade::NoApplication);
-    QTest::newRow("only a file with a suffix") << "Korvelin_V2.14.bin" << 100.0 << uint(ThreadUpgrade::NoApplication);
-    QTest::newRow("the running version") << "Korvelin_V2.13" << 100.0 << uint(ThreadUpgrade::NotNewer);
-    QTest::newRow("an older version") << "Korvelin_V2.10" << 100.0 << uint(ThreadUpgrade::NotNewer);
-    QTest::newRow("exactly 32.0 MB free") << "Korvelin_V2.14" << 32.0 << uint(ThreadUpgrade::NoSpace);
-}
-
-void TestUpgrade::applicationRefused()
-{
-    QFETCH(QString, stickFile);
-    QFETCH(double, freeMB);
-    QFETCH(uint, result);
-    writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin")), "old program");
-    if (!stickFile.isEmpty())
-        writeFile(path(QStringLiteral("/media/usb/") + stickFile), program("new program"));
-    FreeSpace::setHandler([freeMB](const QString &) { return freeMB; });
-    QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), result);
-    QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))), QByteArray("old program"));
-    QVERIFY(!QFileInfo::exists(path(QStringLiteral("/mnt/Korvelin V2.13"))));
-}
-
-void TestUpgrade::applicationFileChecked_data()
-{
-    // `running` stands for the program that runs (empty: this test itself); the camera's is a
-    // 32-bit little-endian ARM program.
-    QTest::addColumn<QByteArray>("running");
+    // What the stick offers as "Korvelin_V<version>", the free space, and the program that runs
+    // (`running`; empty: this test itself). The camera's is a 32-bit little-endian ARM program.
+    QTest::addColumn<QString>("version");
     QTest::addColumn<QByteArray>("offered");
+    QTest::addColumn<double>("freeMB");
+    QTest::addColumn<QByteArray>("running");
     QTest::addColumn<uint>("result");
     const QByteArray camera = elf(1, 1, 2, 40);
     const uint replaced = ThreadUpgrade::ApplicationReplaced;
     const uint refused = ThreadUpgrade::ApplicationNotExecutable;
-    QTest::newRow("an ARM program") << camera << camera << replaced;
-    QTest::newRow("a position-independent ARM program") << camera << elf(1, 1, 3, 40) << replaced;
-    QTest::newRow("a PC program") << camera << elf(2, 1, 3, 62) << refused;
-    QTest::newRow("a 64-bit ARM program") << camera << elf(2, 1, 3, 40) << refused;
-    QTest::newRow("a 32-bit program of another machine") << camera << elf(1, 1, 2, 3) << refused;
-    QTest::newRow("a big-endian ARM program") << camera << elf(1, 2, 2, 40) << refused;
-    QTest::newRow("an ARM object file") << camera << elf(1, 1, 1, 40) << refused;
-    QTest::newRow("a shell script") << camera << QByteArray("#!/bin/sh\nexit 0\n") << refused;
-    QTest::newRow("a header cut short") << camera << camera.left(19) << refused;
-    QTest::newRow("this program's kind") << QByteArray() << program("") << replaced;
-    QByteArray otherWordSize = program("");
-    otherWordSize[4] = char(3 - otherWordSize.at(4));
-    QTest::newRow("this program's machine, the other word size") << QByteArray() << otherWordSize << refused;
+    QTest::newRow("nothing on the stick") << "" << camera << 100.0 << camera << uint(ThreadUpgrade::NoApplication);
+    QTest::newRow("the running version") << "2.13" << camera << 100.0 << camera << uint(ThreadUpgrade::NotNewer);
+    QTest::newRow("exactly 32.0 MB free") << "2.14" << camera << 32.0 << camera << uint(ThreadUpgrade::NoSpace);
+    QTest::newRow("an ARM program") << "2.14" << camera << 100.0 << camera << replaced;
+    QTest::newRow("a position-independent ARM program") << "2.14" << elf(1, 1, 3, 40) << 100.0 << camera << replaced;
+    QTest::newRow("a 64-bit ARM program") << "2.14" << elf(2, 1, 3, 40) << 100.0 << camera << refused;
+    QTest::newRow("a 32-bit program of another machine") << "2.14" << elf(1, 1, 2, 3) << 100.0 << camera << refused;
+    QTest::newRow("a big-endian ARM program") << "2.14" << elf(1, 2, 2, 40) << 100.0 << camera << refused;
+    QTest::newRow("an ARM object file") << "2.14" << elf(1, 1, 1, 40) << 100.0 << camera << refused;
+    QTest::newRow("a shell script") << "2.14" << QByteArray("#!/bin/sh\nexit 0\n") << 100.0 << camera << refused;
+    QTest::newRow("a header cut short") << "2.14" << camera.left(19) << 100.0 << camera << refused;
+    QTest::newRow("this program's kind") << "2.14" << program("") << 100.0 << QByteArray() << replaced;
 }
 
-void TestUpgrade::applicationFileChecked()
+void TestUpgrade::applicationRefused()
 {
-    QFETCH(QByteArray, running);
+    QFETCH(QString, version);
     QFETCH(QByteArray, offered);
+    QFETCH(double, freeMB);
+    QFETCH(QByteArray, running);
     QFETCH(uint, result);
     if (!running.isEmpty())
         writeFile(path(QStringLiteral("/proc/self/exe")), running + "the program");
-    writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin")), "old program");
-    writeFile(path(QStringLiteral("/mnt/Korvelin V2.13/earlier backup")), "kept");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), offered);
-    const uint got = perform(QStringLiteral("APPLICATIONV2.13"));
+    writeFile(mnt("Korvelin/Korvelin"), "old program");
+    writeFile(mnt("Korvelin V2.13/earlier backup"), "kept");
+    if (!version.isEmpty())
+        writeFile(usb("Korvelin_V" + version), offered);
+    FreeSpace::setHandler([freeMB](const QString &) { return freeMB; });
+    const uint got = perform("APPLICATIONV2.13");
     QDir(path(QStringLiteral("/proc"))).removeRecursively();
     QCOMPARE(got, result);
     const bool done = result == ThreadUpgrade::ApplicationReplaced;
-    QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))),
-             done ? offered : QByteArray("old program"));
-    // A refused file leaves even an earlier backup as it was.
-    QCOMPARE(QDir(path(QStringLiteral("/mnt/Korvelin V2.13"))).entryList(QDir::Files),
+    QCOMPARE(readFile(mnt("Korvelin/Korvelin")), done ? offered : QByteArray("old program"));
+    // A refusal leaves even an earlier backup as it was.
+    QCOMPARE(QDir(mnt("Korvelin V2.13")).entryList(QDir::Files),
              done ? QStringList{"Korvelin"} : QStringList{"earlier backup"});
 }
 
@@ -380,49 +340,49 @@ void TestUpgrade::applicationFailureKeepsOldProgram()
     QFETCH(QString, blocked);
     installProgram();
     if (blocked.isEmpty())
-        QFile::remove(path(QStringLiteral("/mnt/Korvelin/Korvelin")));
+        QFile::remove(mnt("Korvelin/Korvelin"));
     else if (blocked == QLatin1String("<empty>"))
-        writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), QByteArray());
+        writeFile(usb("Korvelin_V2.14"), QByteArray());
     else if (blocked == QLatin1String("<dangling link>"))
-        QVERIFY(QFile::link(path(QStringLiteral("/nowhere")), path(QStringLiteral("/mnt/Korvelin/zz-link"))));
+        QVERIFY(QFile::link(path(QStringLiteral("/nowhere")), mnt("Korvelin/zz-link")));
     else
         writeFile(path(QStringLiteral("/mnt/Korvelin/") + blocked + QStringLiteral("/in-the-way")), "x");
-    QCOMPARE(perform(QStringLiteral("APPLICATIONV2.13")), uint(ThreadUpgrade::ApplicationFailed));
+    QCOMPARE(perform("APPLICATIONV2.13"), uint(ThreadUpgrade::ApplicationFailed));
     if (!blocked.isEmpty()) {
-        QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))), QByteArray("old program"));
-        QVERIFY(QFileInfo(path(QStringLiteral("/mnt/Korvelin/Korvelin"))).isExecutable());
-        QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin_zh_CN.qm"))), QByteArray("old cn"));
+        QCOMPARE(readFile(mnt("Korvelin/Korvelin")), QByteArray("old program"));
+        QVERIFY(QFileInfo(mnt("Korvelin/Korvelin")).isExecutable());
+        QCOMPARE(readFile(mnt("Korvelin/Korvelin_zh_CN.qm")), QByteArray("old cn"));
     }
     // No half copy is left to pass for a backup.
     if (blocked == QLatin1String("<dangling link>"))
-        QVERIFY(!QFileInfo::exists(path(QStringLiteral("/mnt/Korvelin V2.13"))));
+        QVERIFY(!QFileInfo::exists(mnt("Korvelin V2.13")));
 }
 
 void TestUpgrade::systemFromStick()
 {
     REQUIRE_TOOLS();
     const QByteArray system(1 << 20, 'N');
-    writeFile(path(QStringLiteral("/media/usb/system.bin")), system);
-    writeFile(path(QStringLiteral("/media/usb/resource.img")), "resources");
-    QCOMPARE(perform(QStringLiteral("SYSTEM-USB")), uint(ThreadUpgrade::SystemFromStickWritten));
-    const QByteArray flash = readFile(path(QStringLiteral("/dev/mtd0")));
+    writeFile(usb("system.bin"), system);
+    writeFile(usb("resource.img"), "resources");
+    QCOMPARE(perform("SYSTEM-USB"), uint(ThreadUpgrade::SystemFromStickWritten));
+    const QByteArray flash = mtd(0);
     QCOMPARE(flash.size(), int(FlashImage::imageSize));
     QVERIFY(flash.startsWith(system));
     QCOMPARE(flash.mid(system.size(), int(FlashImage::systemBlockSize) - system.size()),
              QByteArray(int(FlashImage::systemBlockSize) - system.size(), '\0'));
     QVERIFY(flash.endsWith(oldBootScreen()));
-    QCOMPARE(readFile(path(QStringLiteral("/mnt/resource.img"))), QByteArray("resources"));
+    QCOMPARE(readFile(mnt("resource.img")), QByteArray("resources"));
     verifyNoTemporaries();
 }
 
 void TestUpgrade::systemFromStickWithoutImage()
 {
-    QCOMPARE(perform(QStringLiteral("SYSTEM-USB")), uint(ThreadUpgrade::NoSystemImage));
-    writeFile(path(QStringLiteral("/media/usb/system.bin")), QByteArray());
-    writeFile(path(QStringLiteral("/media/usb/resource.img")), "resources");
-    QCOMPARE(perform(QStringLiteral("SYSTEM-USB")), uint(ThreadUpgrade::ResourceOnly));
-    QCOMPARE(readFile(path(QStringLiteral("/mnt/resource.img"))), QByteArray("resources"));
-    QCOMPARE(readFile(path(QStringLiteral("/dev/mtd0"))), oldSystem() + oldBootScreen());
+    QCOMPARE(perform("SYSTEM-USB"), uint(ThreadUpgrade::NoSystemImage));
+    writeFile(usb("system.bin"), QByteArray());
+    writeFile(usb("resource.img"), "resources");
+    QCOMPARE(perform("SYSTEM-USB"), uint(ThreadUpgrade::ResourceOnly));
+    QCOMPARE(readFile(mnt("resource.img")), QByteArray("resources"));
+    QCOMPARE(mtd(0), oldSystem() + oldBootScreen());
 }
 
 void TestUpgrade::bootScreenFromAwkwardName()
@@ -434,7 +394,7 @@ void TestUpgrade::bootScreenFromAwkwardName()
     image.fill(QColor(10, 20, 30));
     QVERIFY(image.save(picture));
     QCOMPARE(perform(picture), uint(ThreadUpgrade::BootScreenWritten));
-    const QByteArray flash = readFile(path(QStringLiteral("/dev/mtd0")));
+    const QByteArray flash = mtd(0);
     QVERIFY(flash.startsWith(oldSystem()));
     QCOMPARE(flash.size(), int(FlashImage::imageSize));
     QCOMPARE(flash.mid(int(FlashImage::systemBlockSize) + 4 * 12345, 4), QByteArray("\x1e\x14\x0a\xff"));
@@ -447,7 +407,7 @@ void TestUpgrade::bootScreenFromAwkwardName()
     QCOMPARE(perform(picture), uint(ThreadUpgrade::BootScreenWrongSize));
     writeFile(picture, "not a picture");
     QCOMPARE(perform(picture), uint(ThreadUpgrade::ImageInvalid));
-    QCOMPARE(readFile(path(QStringLiteral("/dev/mtd0"))), oldSystem() + oldBootScreen());
+    QCOMPARE(mtd(0), oldSystem() + oldBootScreen());
 }
 
 void TestUpgrade::flashFailures_data()
@@ -486,12 +446,12 @@ void TestUpgrade::flashFailures()
     QFETCH(bool, erased);
     const bool resource = fault.startsWith(QLatin1String("resource+"));
     if (resource) {
-        writeFile(path(QStringLiteral("/media/usb/resource.img")), "resources");
+        writeFile(usb("resource.img"), "resources");
         fault.remove(QStringLiteral("resource+"));
     }
     const bool boot = type.startsWith(QLatin1String("SYSTEM"));
     const QString device = path(boot ? QStringLiteral("/dev/mtd0") : QStringLiteral("/dev/mtd2"));
-    writeFile(path(QStringLiteral("/media/usb/system.bin")), QByteArray(fault == "too-large" ? (17 << 20) : 4096, 'N'));
+    writeFile(usb("system.bin"), QByteArray(fault == "too-large" ? (17 << 20) : 4096, 'N'));
     if (fault == "short-partition")
         writeFile(device, oldSystem());
     const QByteArray before = readFile(device);
@@ -515,7 +475,7 @@ void TestUpgrade::flashFailures()
         QCOMPARE(readFile(device), before);
     else
         QVERIFY(readFile(device) != before);
-    QCOMPARE(QFile::exists(path(QStringLiteral("/mnt/resource.img"))), resource);
+    QCOMPARE(QFile::exists(mnt("resource.img")), resource);
     verifyNoTemporaries();
 }
 
@@ -524,47 +484,28 @@ void TestUpgrade::oversizedSystemImageIsNotRead()
     // A stick file far larger than the partition (here 1 GiB, sparse) is refused by its size:
     // the camera has little memory, so the worker runs with only 256 MiB to spare.
     // "Nothing was written", as the dialog then says: the resource image beside it stays too.
-    writeFile(path(QStringLiteral("/media/usb/resource.img")), "resources");
-    QFile huge(path(QStringLiteral("/media/usb/system.bin")));
+    writeFile(usb("resource.img"), "resources");
+    QFile huge(usb("system.bin"));
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30));
     huge.close();
     rlimit saved{};
     QCOMPARE(getrlimit(RLIMIT_AS, &saved), 0);
     const QByteArray status = readFile(QStringLiteral("/proc/self/status"));
     const qint64 used = status.mid(status.indexOf("VmSize:") + 7).trimmed().split(' ').value(0).toLongLong() * 1024;
-    QVERIFY(used > 0);
     rlimit tight = saved;
     tight.rlim_cur = rlim_t(used + (qint64(256) << 20));
     QCOMPARE(setrlimit(RLIMIT_AS, &tight), 0);
     uint got = 0;
     try {
-        got = perform(QStringLiteral("SYSTEM-USB"));
+        got = perform("SYSTEM-USB");
     } catch (const std::bad_alloc &) {
         got = uint(-1);
     }
     setrlimit(RLIMIT_AS, &saved);
     QCOMPARE(got, uint(ThreadUpgrade::ImageInvalid));
-    QCOMPARE(readFile(path(QStringLiteral("/dev/mtd0"))), oldSystem() + oldBootScreen());
-    QVERIFY(!QFile::exists(path(QStringLiteral("/mnt/resource.img"))));
+    QCOMPARE(mtd(0), oldSystem() + oldBootScreen());
+    QVERIFY(!QFile::exists(mnt("resource.img")));
     verifyNoTemporaries();
-}
-
-void TestUpgrade::threadReportsOnce()
-{
-    ThreadUpgrade worker;
-    QSignalSpy spy(&worker, &ThreadUpgrade::signal_upgrade_result);
-    worker.setUpgradeType(QStringLiteral("SYSTEM-USB"));
-    worker.start();
-    QVERIFY(spy.wait(20000));
-    QVERIFY(worker.wait(5000));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toUInt(), uint(ThreadUpgrade::NoSystemImage));
-
-    // A type naming no procedure ends without a report.
-    worker.setUpgradeType(QStringLiteral("NOTHING"));
-    worker.start();
-    QVERIFY(worker.wait(5000));
-    QCOMPARE(spy.count(), 1);
 }
 
 void TestUpgrade::leftoversRemoved()
@@ -575,12 +516,12 @@ void TestUpgrade::leftoversRemoved()
     const QStringList kept{"resource.img", "other.bin", "system.bin.old", "Korvelin/Korvelin", "Korvelin/Korvelin_zh_CN.qm",
                            "Korvelin/notes.new", "Korvelin V2.13/Korvelin", "Korvelin V2.13/Korvelin.new"};
     for (const QString &file : left + kept)
-        writeFile(path(QStringLiteral("/mnt/") + file), "x");
+        writeFile(mnt(file), "x");
     UpgradeFiles::removeLeftovers();
     for (const QString &file : left)
-        QVERIFY2(!QFileInfo::exists(path(QStringLiteral("/mnt/") + file)), qPrintable(file));
+        QVERIFY2(!QFileInfo::exists(mnt(file)), qPrintable(file));
     for (const QString &file : kept)
-        QVERIFY2(QFileInfo::exists(path(QStringLiteral("/mnt/") + file)), qPrintable(file));
+        QVERIFY2(QFileInfo::exists(mnt(file)), qPrintable(file));
 }
 
 void TestUpgrade::setLayout(int highest)
@@ -646,13 +587,13 @@ void TestUpgrade::layoutsAndButtons()
     QFETCH(QString, tree);
     QFETCH(QStringList, messages);
     const QByteArray stickSystem(4096, 'N');
-    writeFile(path(QStringLiteral("/media/usb/system.bin")), stickSystem);
+    writeFile(usb("system.bin"), stickSystem);
     QImage picture(1920, 1080, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
-    QVERIFY(picture.save(path(QStringLiteral("/media/usb/logo.png"))));
+    QVERIFY(picture.save(usb("logo.png")));
     setLayout(highest);
-    const QByteArray oldBoot = readFile(path(QStringLiteral("/dev/mtd0")));
-    const QByteArray oldTree = readFile(path(QStringLiteral("/dev/mtd2")));
+    const QByteArray oldBoot = mtd(0);
+    const QByteArray oldTree = mtd(2);
 
     Firmware::setTarget(camera ? Firmware::Target::Camera : Firmware::Target::Simulator);
     upgradeDialog dialog(QStringLiteral("V 2.13"));
@@ -664,31 +605,21 @@ void TestUpgrade::layoutsAndButtons()
     waitForResult(dialog);
     Firmware::setTarget(Firmware::Target::Detected);
 
-    const QByteArray mtd0 = readFile(path(QStringLiteral("/dev/mtd0")));
-    if (boot == QLatin1String("old"))
-        QCOMPARE(mtd0, oldBoot);
-    else if (boot == QLatin1String("own"))
-        QCOMPARE(mtd0, FlashImage::assemble(readFile(QStringLiteral(":/7010/system.bin")),
-                                            readFile(QStringLiteral(":/7010/bootscreen.dat"))));
-    else if (boot == QLatin1String("stick"))
-        QCOMPARE(mtd0, FlashImage::assemble(stickSystem, oldBootScreen()));
-    else
-        QCOMPARE(mtd0, FlashImage::assemble(oldSystem(), FlashImage::bootScreenBlock(picture)));
-    const QByteArray mtd2 = readFile(path(QStringLiteral("/dev/mtd2")));
-    if (tree == QLatin1String("old"))
-        QCOMPARE(mtd2, oldTree);
-    else {
-        // The erased rest of the partition reads as zeros here.
-        const QByteArray payload = readFile(QStringLiteral(":/7010/devicetree.dtb"));
-        QCOMPARE(mtd2, payload + QByteArray(oldTree.size() - payload.size(), '\0'));
-    }
+    const QMap<QString, QByteArray> boots{
+        {"old", oldBoot}, {"stick", FlashImage::assemble(stickSystem, oldBootScreen())},
+        {"own", FlashImage::assemble(readFile(":/7010/system.bin"), readFile(":/7010/bootscreen.dat"))},
+        {"picture", FlashImage::assemble(oldSystem(), FlashImage::bootScreenBlock(picture))}};
+    QCOMPARE(mtd(0), boots.value(boot));
+    // The erased rest of the partition reads as zeros here.
+    const QByteArray payload = readFile(QStringLiteral(":/7010/devicetree.dtb"));
+    QCOMPARE(mtd(2), tree == "old" ? oldTree : payload + QByteArray(oldTree.size() - payload.size(), '\0'));
     QCOMPARE(boxes.size(), messages.size());
     for (int i = 0; i < messages.size(); ++i)
         QVERIFY2(boxes.at(i).startsWith(messages.at(i)), qPrintable(boxes.at(i)));
     if (highest < 0)
         QCOMPARE(dialog.warningText(), QStringLiteral("This camera MTD partition error!"));
     // An attempt that wrote something leaves the buttons off until a restart; a refusal does not.
-    const bool refused = messages.size() > 1 && messages.at(1) == QStringLiteral("Serious Warning: This program carries only stand-ins");
+    const bool refused = boxes.value(1).contains(QLatin1String("only stand-ins"));
     QCOMPARE(this->button(dialog, "pb_application")->isEnabled(), highest < 0 || highest == 1 || refused);
 }
 
@@ -727,16 +658,15 @@ void TestUpgrade::noStickNoBusyBar()
 
 void TestUpgrade::applicationThroughTheButton()
 {
-    writeFile(path(QStringLiteral("/mnt/Korvelin/Korvelin")), "old program");
-    writeFile(path(QStringLiteral("/media/usb/Korvelin_V2.14")), program("new program"));
+    writeFile(mnt("Korvelin/Korvelin"), "old program");
+    writeFile(usb("Korvelin_V2.14"), program("new program"));
     upgradeDialog dialog(QStringLiteral("V 2.13"));
     button(dialog, "pb_application")->click();
-    QVERIFY(busyBar());
     QCOMPARE(busyBar()->maximum(), 0);
     QCOMPARE(busyBar()->windowTitle(), QStringLiteral("System upgrading, Please DO NOT power down!"));
     waitForResult(dialog);
     QCOMPARE(boxes, QStringList{"Warning: Application update successful and will restart soon!"});
-    QCOMPARE(readFile(path(QStringLiteral("/mnt/Korvelin/Korvelin"))), program("new program"));
+    QCOMPARE(readFile(mnt("Korvelin/Korvelin")), program("new program"));
 }
 
 void TestUpgrade::bootScreenPicker()
@@ -744,15 +674,15 @@ void TestUpgrade::bootScreenPicker()
     REQUIRE_TOOLS();
     QImage fits(1920, 1080, QImage::Format_RGB32);
     fits.fill(Qt::darkGreen);
-    QVERIFY(fits.save(path(QStringLiteral("/media/usb/logo one.png"))));
-    QVERIFY(QImage(640, 480, QImage::Format_RGB32).save(path(QStringLiteral("/media/usb/small.png"))));
-    writeFile(path(QStringLiteral("/media/usb/broken.jpg")), "no picture");
+    QVERIFY(fits.save(usb("logo one.png")));
+    QVERIFY(QImage(640, 480, QImage::Format_RGB32).save(usb("small.png")));
+    writeFile(usb("broken.jpg"), "no picture");
 
     upgradeDialog dialog(QStringLiteral("V 2.13"));
     button(dialog, "pb_bootscreen")->click();
     auto *list = dialog.findChild<QListWidget *>();
     QCOMPARE(list->count(), 1);
-    QCOMPARE(list->item(0)->data(Qt::DisplayRole).toString(), path(QStringLiteral("/media/usb/logo one.png")));
+    QCOMPARE(list->item(0)->data(Qt::DisplayRole).toString(), usb("logo one.png"));
     QVERIFY(!button(dialog, "pb_system")->isEnabled());
 
     emit list->itemDoubleClicked(list->item(0));
@@ -764,7 +694,7 @@ void TestUpgrade::bootScreenPicker()
 void TestUpgrade::secondPressAndCloseWhileRunning()
 {
     REQUIRE_TOOLS();
-    writeFile(path(QStringLiteral("/media/usb/system.bin")), QByteArray(4096, 'N'));
+    writeFile(usb("system.bin"), QByteArray(4096, 'N'));
     setMarker(QStringLiteral("slow-nandwrite"));
     auto *dialog = new upgradeDialog(QStringLiteral("V 2.13"));
     dialog->show();
@@ -781,7 +711,7 @@ void TestUpgrade::secondPressAndCloseWhileRunning()
     QVERIFY(dialog->isVisible());
     // Deleting the dialog waits for the flash to be written.
     delete dialog;
-    QVERIFY(readFile(path(QStringLiteral("/dev/mtd0"))).startsWith(QByteArray(4096, 'N')));
+    QVERIFY(mtd(0).startsWith(QByteArray(4096, 'N')));
     QVERIFY(!busyBar());
 }
 

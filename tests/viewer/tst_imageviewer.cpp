@@ -153,6 +153,7 @@ void TestImageViewer::navigationBarAndTitle()
     QCoreApplication::installTranslator(&translator);
     QTRY_COMPARE(viewer->windowTitle(), QStringLiteral("100%\tIMG00001.bmp\t图片浏览器"));
     QCOMPARE(bar->findChild<QToolButton *>(QStringLiteral("tb_RotateLeft"))->toolTip(), QStringLiteral("向左旋转"));
+    QCOMPARE(viewer->findChild<QToolButton *>(QStringLiteral("tb_Measure"))->toolTip(), QStringLiteral("重新测量此图片"));
     QCoreApplication::removeTranslator(&translator);
     QTRY_COMPARE(viewer->windowTitle(), QStringLiteral("100%\tIMG00001.bmp\tImage Viewer"));
 }

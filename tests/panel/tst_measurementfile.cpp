@@ -1,0 +1,363 @@
+#include <QDir>
+#include <QGraphicsScene>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+
+#include "FrameDriver.h"
+#include "ImageViewer.h"
+#include "MeasurementDocument.h"
+#include "MeasurementFile.h"
+#include "Menu.h"
+#include "StillPicture.h"
+#include "StorageActions.h"
+#include "ToolTable.h"
+
+namespace {
+QPointF rimPoint(int click)
+{
+    return QPointF(900 + 300 * std::cos(click * 0.61), 500 + 300 * std::sin(click * 0.61));
+}
+
+// The item of `tool` clicked as the window clicks it: `presses` points, then the finishing
+// click on the next point, or, where the tool's right click adds no point, an unset one.
+Shape *clicked(const ToolDescription &tool, int presses, quint16 serial)
+{
+    const ShapeRoute &route = tool.route;
+    Shape *item = route.create();
+    if (route.calibration)
+        item->label = QStringLiteral("10X");
+    item->setPoint(rimPoint(1), 1, serial);
+    for (int k = 2; k <= presses; ++k) {
+        if (route.drawsAt(k - 1))
+            item->drawing(rimPoint(k));
+        item->setPoint(rimPoint(k), quint8(k), serial);
+    }
+    const bool withoutPoint = presses < route.finishClick - 1 && !route.rightClickIsPoint;
+    if (!withoutPoint && route.drawsAt(presses))
+        item->drawing(rimPoint(presses + 1));
+    item->endDraw(withoutPoint ? Shape::unsetPoint() : rimPoint(presses + 1));
+    return item;
+}
+
+QVector<QPointF> scenePoints(const Shape *item)
+{
+    QVector<QPointF> points;
+    for (const QPointF &p : item->clickedPoints())
+        points << (Shape::isSet(p) ? item->mapToScene(p) : p);
+    return points;
+}
+
+QByteArray sampleFile()
+{
+    QVector<Shape *> items;
+    for (const ToolDescription &tool : ToolTable::all())
+        items << clicked(tool, tool.route.finishClick - 1, 1);
+    const QByteArray bytes = MeasurementFile::encode(MeasurementFile::Settings(), items);
+    qDeleteAll(items);
+    return bytes;
+}
+
+// Damage done to a file by hand or by a medium: a flipped bit, a cut, a lost or doubled line,
+// a value replaced by one of the wrong kind or size.
+QByteArray mutate(QByteArray bytes, QRandomGenerator &random)
+{
+    static const QList<QByteArray> odd = {"\"abc\"", "null", "[]", "{}", "1e308", "-1e308", "\"nan\"", "-5", "0",
+                                          "[1]", "[1,2,3]", "true", "65536", "1.5", "\"circle\"", "[\"1\",2]"};
+    for (int changes = 1 + int(random.bounded(3)); changes > 0 && !bytes.isEmpty(); --changes) {
+        QList<QByteArray> lines = bytes.split('\n');
+        const int line = int(random.bounded(lines.size()));
+        const int at = int(random.bounded(bytes.size()));
+        switch (random.bounded(5)) {
+        case 0:
+            bytes[at] = char(bytes.at(at) ^ (1 << random.bounded(8)));
+            break;
+        case 1:
+            bytes.truncate(at);
+            break;
+        case 2:
+            lines.insert(line, lines.at(line));
+            bytes = lines.join('\n');
+            break;
+        case 3:
+            lines.removeAt(line);
+            bytes = lines.join('\n');
+            break;
+        default: {   // a number, a string or a list swapped for an odd value
+            int start = at;
+            while (start < bytes.size() && !QByteArray("-0123456789\"[").contains(bytes.at(start)))
+                ++start;
+            int end = start + 1;
+            while (end < bytes.size() && !QByteArray(",}]").contains(bytes.at(end)))
+                ++end;
+            if (start < bytes.size())
+                bytes.replace(start, end - start, odd.at(int(random.bounded(odd.size()))));
+        }
+        }
+    }
+    return bytes;
+}
+} // namespace
+
+class TestMeasurementFile : public QObject, protected FrameDriver
+{
+    Q_OBJECT
+
+private slots:
+    void init() { answerDialogs(); }
+    void cleanup()
+    {
+        closeFrame();
+        StillPicture::show(QImage());
+        StorageActions::freeDiskProbe = nullptr;
+    }
+
+    void roundTrip_data();
+    void roundTrip();
+    void damage_data();
+    void damage();
+    void fuzz();
+    void captureAndReopen();
+};
+
+void TestMeasurementFile::roundTrip_data()
+{
+    QTest::addColumn<const ToolDescription *>("tool");
+    QTest::addColumn<int>("presses");
+    for (const ToolDescription &tool : ToolTable::all()) {
+        QTest::newRow(tool.name) << &tool << tool.route.finishClick - 1;
+        // Finished early by a right click, where the tool allows it.
+        const int from = tool.route.rightClickFinishesFrom;
+        if (from > 0)
+            QTest::addRow("%s early", tool.name) << &tool << from;
+    }
+}
+
+// Every tool's item, moved and with its label moved, comes back with the same points, name and
+// value in the unit in use.
+void TestMeasurementFile::roundTrip()
+{
+    QFETCH(const ToolDescription *, tool);
+    QFETCH(int, presses);
+    GlobalVar::currentUnit = QStringLiteral("mm");
+    GlobalVar::currentRealRuler = 0.0123f;
+    QGraphicsScene scene(0, 0, 1920, 1080);
+    Shape *item = clicked(*tool, presses, 7);
+    scene.addItem(item);
+    item->setPos(25.125, -13.5);
+    item->setLabelOffset(QPointF(4, 30));
+    QVERIFY(item->isComplete());
+    // A tolerance on its first value, one it fails.
+    if (!item->values().isEmpty()) {
+        const MeasuredValue first = item->values().first();
+        const auto tolerance = Tolerance::make(GlobalVar::currentUnit, {{first.key, {first.shownNumber() + 1.0, -0.5, 0.5}}});
+        QVERIFY(tolerance);
+        item->setTolerance(*tolerance);
+        QCOMPARE(item->verdict(), Tolerance::Outside);
+    }
+
+    const MeasurementFile::Contents contents = MeasurementFile::decode(MeasurementFile::encode({}, {item}));
+    QCOMPARE(contents.status, MeasurementFile::Status::Read);
+    const MeasurementFile::Items read = MeasurementFile::rebuild(contents.records);
+    QCOMPARE(read.skipped, 0);
+    QCOMPARE(read.items.size(), 1);
+    QVERIFY2(read.differing.isEmpty(), qPrintable(read.differing.join(',')));
+    Shape *back = read.items.first();
+    QCOMPARE(back->property(), item->property());
+    QCOMPARE(back->label, item->label);
+    QCOMPARE(scenePoints(back), scenePoints(item));
+    QCOMPARE(back->labelOffset(), item->labelOffset());
+    QCOMPARE(back->tolerance(), item->tolerance());
+    QCOMPARE(back->verdict(), item->verdict());
+    delete back;
+    delete item;
+}
+
+void TestMeasurementFile::damage_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("items");
+    QTest::addColumn<int>("skipped");
+    QTest::addColumn<MeasurementFile::Status>("status");
+    const QByteArray good = sampleFile();
+    const int all = int(ToolTable::all().size());
+    const int lastItem = good.lastIndexOf("\n{");
+    QTest::newRow("whole") << good << all << 0 << MeasurementFile::Status::Read;
+    QTest::newRow("cut in the last item") << good.left(lastItem + 20) << all - 1 << 1 << MeasurementFile::Status::Read;
+    // The first item's first x, and the points of the line.
+    const auto firstX = [&good](const QByteArray &text) {
+        QByteArray bytes = good;
+        const int x = bytes.indexOf("\"points\":[[") + 11;
+        return bytes.replace(x, bytes.indexOf(',', x) - x, text);
+    };
+    QTest::newRow("a coordinate not a number") << firstX("\"nan\"") << all - 1 << 1 << MeasurementFile::Status::Read;
+    QTest::newRow("a huge coordinate") << firstX("1e300") << all - 1 << 1 << MeasurementFile::Status::Read;
+    QByteArray unknown = good;
+    unknown.replace("\"tool\":\"angle\"", "\"tool\":\"sextant\"");
+    QTest::newRow("an unknown tool") << unknown << all - 1 << 1 << MeasurementFile::Status::Read;
+    QByteArray fewer = good;
+    const int points = fewer.indexOf("\"points\":", fewer.lastIndexOf('\n', fewer.indexOf("\"tool\":\"line\"")));
+    fewer.replace(points, fewer.indexOf("]]", points) + 2 - points, "\"points\":[[1,2]]");
+    QTest::newRow("too few points") << fewer << all - 1 << 1 << MeasurementFile::Status::Read;
+    QByteArray limits = good;
+    limits.replace("\"tool\":\"angle\"", "\"tolerance\":{\"unit\":\"deg\",\"values\":{}},\"tool\":\"angle\"");
+    QTest::newRow("an empty tolerance") << limits << all - 1 << 1 << MeasurementFile::Status::Read;
+    QByteArray newer = good;
+    newer.replace("\"version\":\"1.0\"", "\"version\":\"2.0\"");
+    QTest::newRow("newer major version") << newer << 0 << 0 << MeasurementFile::Status::NewerVersion;
+    QByteArray minor = good;
+    minor.replace("\"version\":\"1.0\"", "\"version\":\"1.7\"");
+    QTest::newRow("newer minor version") << minor << all << 0 << MeasurementFile::Status::Read;
+    QTest::newRow("50 MB") << QByteArray(50 * 1024 * 1024, ' ') << 0 << 0 << MeasurementFile::Status::TooLarge;
+    QTest::newRow("a picture") << QByteArray("BM\x36\x00\x10\x00", 6) << 0 << 0 << MeasurementFile::Status::NotMeasurements;
+}
+
+// A damaged file costs the items it damaged and no more; a file of a newer kind is refused.
+void TestMeasurementFile::damage()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, items);
+    QFETCH(int, skipped);
+    QFETCH(MeasurementFile::Status, status);
+    const MeasurementFile::Contents contents = MeasurementFile::decode(bytes);
+    QCOMPARE(contents.status, status);
+    const MeasurementFile::Items read = MeasurementFile::rebuild(contents.records);
+    QCOMPARE(read.items.size(), items);
+    QCOMPARE(read.skipped + contents.damagedRecords, skipped);
+    QVERIFY(read.differing.isEmpty());
+    if (status != MeasurementFile::Status::Read)
+        QVERIFY(!MeasurementFile::refusal(status).isEmpty());
+    qDeleteAll(read.items);
+}
+
+// Thousands of damaged copies, the same on every run: none crashes the reader, and every item
+// it gives is a whole item of its tool with a value.
+void TestMeasurementFile::fuzz()
+{
+    const QByteArray good = sampleFile();
+    QRandomGenerator random(20240611);
+    int loaded = 0;
+    int lost = 0;
+    for (int n = 0; n < 3000; ++n) {
+        const QByteArray bytes = mutate(good, random);
+        const MeasurementFile::Contents contents = MeasurementFile::decode(bytes);
+        const MeasurementFile::Items read = MeasurementFile::rebuild(contents.records);
+        lost += read.skipped + contents.damagedRecords;
+        loaded += read.items.size();
+        for (const Shape *item : read.items) {
+            const ToolDescription *tool = ToolTable::find(item->property());
+            QVERIFY(tool);
+            QVERIFY(item->isComplete());
+            QVERIFY(tool->route.calibration || !item->labelValues().isEmpty());
+            for (const QPointF &p : item->clickedPoints())
+                QVERIFY(!Shape::isSet(p) || (std::fabs(p.x()) <= 1e5 && std::fabs(p.y()) <= 1e5));
+        }
+        qDeleteAll(read.items);
+    }
+    // Both kinds of outcome were reached.
+    QVERIFY(loaded > 3000);
+    QVERIFY(lost > 300);
+}
+
+// Capture in a calibrated unit, reopen from the viewer, move a point, go back to live; a
+// measurement file that cannot be written leaves the picture and says so; a desktop picture
+// with its file beside it opens with its items.
+void TestMeasurementFile::captureAndReopen()
+{
+    openFrame();
+    GlobalVar::rulerList << ruler{QStringLiteral("10X, 5mm"), 500.0f, 0.01f, 1};
+    frame->menu()->updateRulerTable();
+    draw(ToolId::Line, {{100, 100}, {400, 500}});
+    QTRY_COMPARE(GlobalVar::shapeList.size(), 1);
+    const QString value = GlobalVar::shapeList.first()->labelValues();
+    QCOMPARE(value, QStringLiteral("L1=5.000mm"));
+    const QString dcim = sandbox.root() + QStringLiteral("/media/usb/DCIM/");
+    StorageActions::freeDiskProbe = [](const QString &) { return QStringLiteral("Available space:900MB"); };
+    frame->captureImage();
+    QVERIFY(QFile::exists(dcim + "IMG00001.bmp"));
+    const QByteArray kept = TestUtils::readFile(dcim + "IMG00001.kmeas");
+    QVERIFY(kept.contains("\"tool\":\"line\""));
+    // A measurement file left without its picture is not written over either.
+    QVERIFY(QDir().mkpath(dcim + "IMG00002.kmeas"));
+    frame->captureImage();
+    QVERIFY(QFile::exists(dcim + "IMG00003.bmp"));
+    QVERIFY(QFile::exists(dcim + "IMG00003.kmeas"));
+    QVERIFY(QDir().rmdir(dcim + "IMG00002.kmeas") && QDir().mkpath(dcim + "shot.kmeas"));
+    emit frame->menu()->signal_captureRequested(dcim + "shot.bmp");
+    QVERIFY(QFile::exists(dcim + "shot.bmp"));
+    QVERIFY(warnings.last().contains("measurement file could not be written"));
+    closeFrame();
+
+    // The viewer offers Measure only for a picture with its measurements.
+    answerDialogs();
+    GlobalVar::rulerList.clear();
+    QFile::remove(QStringLiteral("param"));
+    ImageViewer viewer;
+    QVERIFY(viewer.openImage(dcim + "shot.bmp"));
+    auto *measure = viewer.findChild<QToolButton *>(QStringLiteral("tb_Measure"));
+    QVERIFY(measure->isHidden());
+    QVERIFY(viewer.openImage(dcim + "IMG00001.bmp"));
+    QVERIFY(!measure->isHidden());
+    measure->click();
+    QCOMPARE(viewer.measureRequest(), dcim + "IMG00001.bmp");
+
+    openFrame();
+    QVERIFY(frame->openMeasurement(viewer.measureRequest()));
+    QVERIFY(frame->isStillShown() && frame->menu()->bFreeze);
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+    Shape *line = GlobalVar::shapeList.first();
+    QCOMPARE(line->labelValues(), value);
+    QCOMPARE(GlobalVar::rulerList.size(), 1);
+    QVERIFY(warnings.isEmpty());
+    // The still picture is what captures and point detection read.
+    QCOMPARE(frame->view()->livePicture().pixel(100, 100), StillPicture::picture().pixel(100, 100));
+
+    // Moved, the line reads its new value; the move is undone and done again.
+    frame->document()->beginEdit({line});
+    Shape::State moved = line->state();
+    moved.points[1] = QPointF(700, 500);
+    line->restore(moved);
+    frame->document()->endEdit();
+    QCOMPARE(line->labelValues(), QStringLiteral("L1=7.211mm"));
+    frame->document()->undoStack()->undo();
+    QCOMPARE(line->labelValues(), value);
+    frame->document()->undoStack()->redo();
+
+    // Captured again, it gets a new name; the original stays as it was.
+    frame->captureImage();
+    QVERIFY(TestUtils::readFile(dcim + "IMG00004.kmeas").contains("7.211mm"));
+    QCOMPARE(TestUtils::readFile(dcim + "IMG00001.kmeas"), kept);
+    // Changed after the capture, the still picture asks before it goes.
+    frame->document()->undoStack()->undo();
+    answer = false;
+    QVERIFY(!frame->returnToLive());
+    QVERIFY(frame->isStillShown());
+    answer = true;
+    QVERIFY(frame->returnToLive());
+    QCOMPARE(questions, 2);
+    QVERIFY(!frame->isStillShown() && !frame->menu()->bFreeze);
+    QVERIFY(GlobalVar::shapeList.isEmpty());
+    closeFrame();
+
+    qputenv("KORVELIN_LIVE_IMAGE", QFile::encodeName(dcim + "IMG00004.bmp"));
+    openFrame();
+    qunsetenv("KORVELIN_LIVE_IMAGE");
+    QCOMPARE(GlobalVar::shapeList.size(), 1);
+    QCOMPARE(GlobalVar::shapeList.first()->labelValues(), QStringLiteral("L1=7.211mm"));
+    QVERIFY(!frame->isStillShown());
+    // New items are numbered after the reopened ones.
+    draw(ToolId::Line, {{100, 700}, {300, 700}});
+    QTRY_COMPARE(GlobalVar::shapeList.size(), 2);
+    QCOMPARE(GlobalVar::shapeList.last()->labelName(), QStringLiteral("L2"));
+
+    // A picture deleted in the viewer takes its measurements with it.
+    ImageViewer deleting;
+    QVERIFY(deleting.openImage(dcim + "IMG00003.bmp"));
+    deleting.findChild<QToolButton *>(QStringLiteral("tb_DeleteImage"))->click();
+    QVERIFY(!QFile::exists(dcim + "IMG00003.bmp") && !QFile::exists(dcim + "IMG00003.kmeas"));
+}
+
+QTEST_MAIN(TestMeasurementFile)
+#include "tst_measurementfile.moc"
