@@ -10,6 +10,7 @@
 
 #include <cstdio>
 
+#include "Counting.h"
 #include "Frame.h"
 #include "GlobalVar.h"
 #include "GraphicsView.h"
@@ -58,13 +59,14 @@ struct Sweep
 };
 
 template<typename Action>
-Sweep sweep(Frame *frame, Action action)
+Sweep sweep(const char *name, Frame *frame, Action action)
 {
     PaintCounter paints;
     frame->view()->viewport()->installEventFilter(&paints);
     Sweep result;
     QElapsedTimer timer;
     timer.start();
+    Counting::begin();
     result.longestTurn = ms(action);
     result.turns = 1;
     // Two turns after the last band: one for the scene to collect it, one to repaint it.
@@ -74,6 +76,7 @@ Sweep sweep(Frame *frame, Action action)
         result.longestTurn = qMax(result.longestTurn, ms([]() {}));
     }
     result.whole = timer.nsecsElapsed() / 1e6;
+    Counting::end(name);
     result.paints = paints.count;
     return result;
 }
@@ -145,11 +148,11 @@ int main(int argc, char **argv)
         TestUtils::release(viewport, handle + QPointF(20, 20));
         QCoreApplication::processEvents();
     });
-    const Sweep unit = sweep(frame, [&]() { frame->slot_changeRulerUnit(2); });
+    const Sweep unit = sweep("unit change with 10000 items", frame, [&]() { frame->slot_changeRulerUnit(2); });
     if (const int stale = labelsNotEndingWith(GlobalVar::currentUnit))
         std::printf("%d labels were not written in the new unit\n", stale);
     // One more digit and a bigger text, as the font button's dialog sets them.
-    const Sweep look = sweep(frame, [&]() {
+    const Sweep look = sweep("digits and text size with 10000 items", frame, [&]() {
         GlobalVar::textDigiLength = 4;
         GlobalVar::shapeTextFont.setPointSize(GlobalVar::shapeTextFont.pointSize() + 4);
         frame->menu()->applyLook();

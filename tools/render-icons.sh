@@ -19,55 +19,61 @@ cd "$(dirname "$0")/../resources/Icon"
 #        background       border           drawing          construction     measurement
 ARMED='s/#FAFBFC/#1565C0/g; s/#8A96A3/#0D47A1/g; s/#263238/#FFFFFF/g; s/#78848F/#BBDEFB/g; s/#0B6BCB/#FFD54F/g'
 
-# render SOURCE.svg TARGET.png SIZE [armed]
+# Every source in the icon folders is rendered, each at the size of the widget that shows it, so
+# that it is decoded at that size and drawn pixel for pixel, never scaled while the panel paints.
+# Which forms a source gives follows from the names resources/icons.qrc lists beside its own:
+#   NAME-select.png  the armed form (tool and assist buttons)
+#   NAME-off.png     the greyed form shown while the action has nothing to do (undo, redo)
+#   NAME-on.png      a switch: NAME-off.png in the normal palette, NAME-on.png in the armed one
+# so a new icon needs only its source and its lines in resources/icons.qrc.
+
+# The WIDTHxHEIGHT in pixels at which an icon is shown, by its path without the extension.
+shown() {
+    case $1 in
+        assist/pin | assist/unpin) echo 16x16 ;;                 # the panel's 16 x 16 pin button
+        assist/close) echo 16x16 ;;                              # shown at its pixmap size
+        assist/line-horizontal | assist/line-vertical) echo 48x28 ;; # reference-line pictures
+        imageviewer/*) echo 48x48 ;;                             # viewer and zoom buttons
+        *) echo 32x32 ;;                                         # tool and assist buttons
+    esac
+}
+
+# The greyed palette of the form shown while there is nothing to take back or to do again.
+OFF='s/#263238/#B0BEC5/g; s/#0B6BCB/#B0BEC5/g; s/#8A96A3/#CFD8DC/g'
+
+# render SOURCE.svg TARGET.png WIDTHxHEIGHT [armed|off]
 render() {
-    if [ "${4:-}" = armed ]; then
-        sed "$ARMED" "$1" | rsvg-convert -w "$3" -h "$3" -o "$2"
-    else
-        rsvg-convert -w "$3" -h "$3" -o "$2" "$1"
-    fi
+    case ${4:-normal} in
+        armed) palette=$ARMED ;;
+        off) palette=$OFF ;;
+        *) palette= ;;
+    esac
+    sed "$palette" "$1" | rsvg-convert -w "${3%x*}" -h "${3#*x}" -o "$2"
     echo "$2"
 }
 
-# Tool buttons (32 x 32 on the panel): normal and armed form.
-for name in line horizontalline verticalline paraline customparaline point2line angle rect \
-            polygon dualparaline radian circle point2circle line2circle circle2circle concentric \
-            paraline2paraline circlefit circlefind edgeline; do
-    render main/$name.svg main/$name.png 64
-    render main/$name.svg main/$name-select.png 64 armed
-done
-# The cross hair toggle has two drawings and no armed form.
-render main/crossline.svg main/crossline.png 64
-render main/crossline-hide.svg main/crossline-hide.png 64
+# Whether resources/icons.qrc lists this PNG.
+listed() {
+    grep -q "<file>Icon/$1</file>" ../icons.qrc
+}
 
-# Assist buttons (32 x 32): normal form and the form shown while the action runs.
-for name in save capture configuration delect font folder statistics; do
-    render assist/$name.svg assist/$name.png 64
-    render assist/$name.svg assist/$name-select.png 64 armed
-done
-render assist/freeze.svg assist/freeze-off.png 64
-render assist/freeze.svg assist/freeze-on.png 64 armed
-render assist/target-manual.svg assist/target-manual.png 64
-render assist/target-auto.svg assist/target-auto.png 64 armed
-# Undo and redo: normal form, and the greyed form shown while there is nothing to take back.
-OFF='s/#263238/#B0BEC5/g; s/#0B6BCB/#B0BEC5/g; s/#8A96A3/#CFD8DC/g'
-for name in undo redo; do
-    render assist/$name.svg assist/$name.png 64
-    sed "$OFF" assist/$name.svg | rsvg-convert -w 64 -h 64 -o assist/$name-off.png
-    echo assist/$name-off.png
-done
-
-# Plain glyphs on a transparent ground, for widgets that draw their own frame.
-render assist/pin.svg assist/pin.png 32                        # 16 x 16 button
-render assist/unpin.svg assist/unpin.png 32
-render assist/close.svg assist/close.png 16                    # icon shown at its pixmap size
-for name in ruler-line ruler-circle brightness contrast line-horizontal line-vertical; do
-    render assist/$name.svg assist/$name.png 64
-done
-
-# Image viewer and zoom group (48 x 48 buttons): dark drawing with a white halo, readable over
-# both the photo and the dark hover gradient.
-for name in zoom-in zoom-out zoom-fix zoom-original navigation-left navigation-right \
-            rotate-ccw rotate-cw delete measure; do
-    render imageviewer/$name.svg imageviewer/$name.png 96
+for source in main/*.svg assist/*.svg imageviewer/*.svg; do
+    icon=${source%.svg}
+    size=$(shown "$icon")
+    if listed "$icon-on.png"; then
+        render "$source" "$icon-off.png" "$size"
+        render "$source" "$icon-on.png" "$size" armed
+        continue
+    fi
+    case $icon in
+        # The automatic target is the manual one's drawing in the armed palette.
+        assist/target-auto) render "$source" "$icon.png" "$size" armed ;;
+        *) render "$source" "$icon.png" "$size" ;;
+    esac
+    if listed "$icon-select.png"; then
+        render "$source" "$icon-select.png" "$size" armed
+    fi
+    if listed "$icon-off.png"; then
+        render "$source" "$icon-off.png" "$size" off
+    fi
 done

@@ -36,6 +36,9 @@ Frame::Frame(QWidget *parent)
     , language(new LanguageSwitch)
     , unitText(QStringLiteral("pixels"))
 {
+    // Its form before its children exist: set afterwards, it would polish each of them again.
+    setWindowFlags(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
     ui->setupUi(this);
     GlobalVar::shapeList.clear();
     GlobalVar::rulerList.clear();
@@ -43,8 +46,6 @@ Frame::Frame(QWidget *parent)
     // Scene coordinates are pixels of the camera picture, whatever the desktop's size.
     const QSize size = SystemPaths::displaySize();
     setGeometry(0, 0, size.width(), size.height());
-    setWindowFlags(Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
     graphicsScene = new QGraphicsScene(0, 0, size.width(), size.height(), this);
     graphicsView = new GraphicsView(graphicsScene, nullptr, this);
     // The on-screen layer's video path, and the stored camera settings.
