@@ -136,7 +136,7 @@ private:
         const int bottom = int(std::floor(rect.bottom() / cell));
         for (int y = top; y <= bottom; ++y) {
             for (int x = left; x <= right; ++x)
-                f((qint64(y) << 32) ^ qint64(quint32(x)));
+                f(qint64((quint64(quint32(y)) << 32) | quint32(x)));
         }
     }
 

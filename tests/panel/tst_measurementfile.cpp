@@ -15,6 +15,9 @@
 #include "StorageActions.h"
 #include "ToolTable.h"
 
+Q_DECLARE_METATYPE(const ToolDescription *)
+Q_DECLARE_METATYPE(MeasurementFile::Status)
+
 namespace {
 QPointF rimPoint(int click)
 {
