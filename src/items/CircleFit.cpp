@@ -59,14 +59,8 @@ Result fit(const QVector<QPointF> &points)
         return result;
     double mx = 0;
     double my = 0;
-    for (const QPointF &p : points) {
-        if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
-            return result;
-        mx += p.x();
-        my += p.y();
-    }
-    mx /= n;
-    my /= n;
+    if (!RobustFit::mean(points, &mx, &my))
+        return result;
 
     // Algebraic fit in centred coordinates: the centre (uc, vc) solves
     // [Suu Suv; Suv Svv] (uc, vc) = ((Suuu + Suvv) / 2, (Svvv + Svuu) / 2).

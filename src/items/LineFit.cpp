@@ -20,14 +20,8 @@ Result fit(const QVector<QPointF> &points)
         return result;
     double mx = 0;
     double my = 0;
-    for (const QPointF &p : points) {
-        if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
-            return result;
-        mx += p.x();
-        my += p.y();
-    }
-    mx /= n;
-    my /= n;
+    if (!RobustFit::mean(points, &mx, &my))
+        return result;
     double sxx = 0, sxy = 0, syy = 0;
     for (const QPointF &p : points) {
         const double u = p.x() - mx;

@@ -5,6 +5,23 @@
 
 namespace RobustFit {
 
+bool mean(const QVector<QPointF> &points, double *x, double *y)
+{
+    if (points.isEmpty())
+        return false;
+    double sx = 0;
+    double sy = 0;
+    for (const QPointF &p : points) {
+        if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
+            return false;
+        sx += p.x();
+        sy += p.y();
+    }
+    *x = sx / points.size();
+    *y = sy / points.size();
+    return true;
+}
+
 QVector<bool> kept(const QVector<double> &distances)
 {
     QVector<double> sizes;

@@ -16,6 +16,9 @@ constexpr double tolerance = 0.05;
 // Fits repeated at most this often.
 constexpr int rounds = 8;
 
+// The mean of the points' coordinates; false, leaving them, where a point is not finite.
+bool mean(const QVector<QPointF> &points, double *x, double *y);
+
 // For each distance (signed or not): whether its point is kept.
 QVector<bool> kept(const QVector<double> &distances);
 
