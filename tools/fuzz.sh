@@ -21,7 +21,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus" "tests/fuzz/$target"
     cp -n "fuzz/corpus/$target"/* "$corpus"/
     log=$build/$target.log
-    "$build/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+    "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
         -artifact_prefix="tests/fuzz/$target/" "$corpus" >"$log" 2>&1 && found="" || found=", failed: see $log"
     [ -z "$found" ] || status=1
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
