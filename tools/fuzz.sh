@@ -11,18 +11,20 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(settings linesconfig photo upgrade pinyin measurement)
 build=build-fuzz
+# Absolute paths: a target works in a folder of its own once it has started.
+root=$(pwd)
 CC=clang CXX=clang++ cmake -S . -B "$build" -DKORVELIN_QT_MAJOR=6 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKORVELIN_FUZZ=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 export QT_QPA_PLATFORM=offscreen KORVELIN_CAMERA=sim ASAN_OPTIONS=detect_leaks=0
 status=0
 for target in "${targets[@]}"; do
-    corpus=$build/corpus/$target
+    corpus=$root/$build/corpus/$target
     mkdir -p "$corpus" "tests/fuzz/$target"
     cp -n "fuzz/corpus/$target"/* "$corpus"/
     log=$build/$target.log
     "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
-        -artifact_prefix="tests/fuzz/$target/" "$corpus" >"$log" 2>&1 && found="" || found=", failed: see $log"
+        -artifact_prefix="$root/tests/fuzz/$target/" "$corpus" >"$log" 2>&1 && found="" || found=", failed: see $log"
     [ -z "$found" ] || status=1
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     echo "$target: ${runs:-?} executions in $seconds s$found"
