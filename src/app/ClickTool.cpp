@@ -26,6 +26,30 @@ void ClickTool::press(const QPointF &p)
 {
     if (!armed)
         return;
+    QLineF base;
+    if (armed->baseLineClick > 0 && clickCount() + 1 == armed->baseLineClick
+        && baseLineAt(p, &base)) {
+        place(base.p1());
+        place(base.p2());
+    } else {
+        place(p);
+    }
+}
+
+bool ClickTool::baseLineAt(const QPointF &p, QLineF *line) const
+{
+    // The item in progress is no base line; the one finished last is.
+    const Shape *drawn = clicks.isEmpty() ? nullptr : current;
+    for (QGraphicsItem *item : scene->items(p)) {
+        const Shape *shape = dynamic_cast<const Shape *>(item);
+        if (shape && shape != drawn && shape->isComplete() && shape->offeredBaseLine(line))
+            return true;
+    }
+    return false;
+}
+
+void ClickTool::place(const QPointF &p)
+{
     if (clicks.isEmpty() || !current) {
         begin(p);
         if (armed->finishClick <= 1)

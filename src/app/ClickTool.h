@@ -1,6 +1,7 @@
 #ifndef CLICKTOOL_H
 #define CLICKTOOL_H
 
+#include <QLineF>
 #include <QObject>
 #include <QPointF>
 #include <QVector>
@@ -15,7 +16,8 @@ class Shape;
 // Draws the items of one tool row by counting clicks: the first click creates the row's item and
 // numbers it, the clicks up to the finishing one fix its points, mouse moves reach drawing() at
 // the click counts the row names, and the finishing click (or a right click where the row says
-// so) hands the item to the document. Points that give no value leave no item.
+// so) hands the item to the document. Points that give no value leave no item. Where the row
+// takes a base line, a press on a fitted edge gives both of the line's clicks.
 class ClickTool : public QObject, public Tool
 {
     Q_OBJECT
@@ -64,6 +66,11 @@ protected:
     bool takeFoundEdges();
 
 private:
+    // One click at `p`.
+    void place(const QPointF &p);
+    // A finished item under `p` that offers its straight line as a base line.
+    bool baseLineAt(const QPointF &p, QLineF *line) const;
+
     QGraphicsScene *scene;
     MeasurementDocument *document;
     const ShapeRoute *armed = nullptr;

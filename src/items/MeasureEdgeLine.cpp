@@ -70,6 +70,14 @@ QVector<MeasuredValue> MeasureEdgeLine::values() const
             lengthValue(QStringLiteral("S"), line.largestDeviation)};
 }
 
+bool MeasureEdgeLine::offeredBaseLine(QLineF *offered) const
+{
+    if (!finished || !line.valid)
+        return false;
+    *offered = QLineF(mapToScene(line.segment.p1()), mapToScene(line.segment.p2()));
+    return true;
+}
+
 QVector<QPolygonF> MeasureEdgeLine::makeBands() const
 {
     return {GlobalVar::getOuterShape(line.segment, handleSize)};

@@ -30,6 +30,7 @@ public:
     // The angle of the fitted line to the horizontal, in degrees.
     qreal angleToHorizontal() const;
     QVector<MeasuredValue> values() const override;
+    bool offeredBaseLine(QLineF *offered) const override;
 
 protected:
     int pointCount() const override { return int(edgePoints.size()); }

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QGraphicsItem>
+#include <QLineF>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
@@ -112,6 +113,13 @@ public:
     // The points as they were clicked, in order, that draw the item again through its tool (in
     // item coordinates, unset ones included): its defining points, unless the item keeps more.
     virtual QVector<QPointF> clickedPoints() const;
+    // The straight line, in scene coordinates, that this finished item offers the tools that
+    // take a base line; false where it offers none.
+    virtual bool offeredBaseLine(QLineF *line) const
+    {
+        Q_UNUSED(line)
+        return false;
+    }
     // Puts the item back into `state`: the points are placed and the geometry, the label and the
     // handles computed from them, as a reshape would.
     void restore(const State &state);

@@ -33,6 +33,9 @@ struct ShapeRoute
     // points found, not of the clicks.
     enum Search { NoSearch, RoundEdge, StraightEdge };
     Search search = NoSearch;
+    // n > 0: clicks n and n + 1 are the item's base line. A press for click n on a finished item
+    // that offers a straight line (a fitted edge) takes that line as both clicks.
+    int baseLineClick = 0;
 
     bool drawsAt(int clicks) const { return clicks >= 0 && clicks < 32 && (drawingClicks >> clicks) & 1u; }
 

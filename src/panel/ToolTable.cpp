@@ -83,6 +83,12 @@ public:
         d.route.search = search;
         return *this;
     }
+    // Clicks `click` and `click` + 1 draw a straight line, which may be taken from a fitted edge.
+    Tool &baseLineAt(int click)
+    {
+        d.route.baseLineClick = click;
+        return *this;
+    }
     operator ToolDescription() const { return d; }
 
 private:
@@ -111,7 +117,7 @@ const QVector<ToolDescription> &table()
         Tool::of<MeasureParaline>(ToolId::Paraline, "parallel-lines")
             .button("tb_ParaLine", "paraline", R::CounterA)
             .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "distance between parallel lines"))
-            .finishes(3, R::clicks({1, 2})),
+            .finishes(3, R::clicks({1, 2})).baseLineAt(1),
         Tool::of<MeasureCustomParaline>(ToolId::CustomParaline, "custom-parallel-lines")
             .button("tb_CustomParaline", "customparaline", R::CounterA)
             .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "distance between custom parallel lines"))
@@ -119,7 +125,7 @@ const QVector<ToolDescription> &table()
         Tool::of<MeasurePoint2Line>(ToolId::Point2Line, "point-to-line")
             .button("tb_P2Line", "point2line", R::CounterA)
             .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "distance from point to line"))
-            .finishes(3, R::clicks({2})),
+            .finishes(3, R::clicks({2})).baseLineAt(2),
         Tool::of<MeasureAngle>(ToolId::Angle, "angle")
             .button("tb_Angle", "angle", R::CounterB)
             .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "angle"))
@@ -151,7 +157,7 @@ const QVector<ToolDescription> &table()
         Tool::of<MeasureLine2Circle>(ToolId::Line2Circle, "line-to-circle")
             .button("tb_L2Circle", "line2circle", R::CounterA)
             .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "distance from line to center of circle"))
-            .finishes(5, R::clicks({1, 4})),
+            .finishes(5, R::clicks({1, 4})).baseLineAt(1),
         Tool::of<MeasureCircle2Circle>(ToolId::Circle2Circle, "circle-to-circle")
             .button("tb_C2Circle", "circle2circle", R::CounterA)
             .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "distance between center of circles"))
@@ -163,7 +169,7 @@ const QVector<ToolDescription> &table()
         Tool::of<MeasureParaline2Paraline>(ToolId::Paraline2Paraline, "parallels-to-parallels")
             .button("tb_Paraline2Paraline", "paraline2paraline", R::CounterA)
             .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "distance between center of parallel lines"))
-            .finishes(5, R::clickRange(1, 4)),
+            .finishes(5, R::clickRange(1, 4)).baseLineAt(1),
         Tool::of<MeasureCircleFit>(ToolId::CircleFit, "fitted-circle")
             .button("tb_CircleFit", "circlefit", R::CounterF)
             .toolTip(QT_TRANSLATE_NOOP("ToolPalette", "circle fitted to points"))

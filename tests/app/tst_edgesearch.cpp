@@ -185,10 +185,26 @@ void TestEdgeSearch::toolsOnTheLivePicture()
     QVERIFY2(std::abs(std::abs(edge->angleToHorizontal()) - 90) < 0.01, qPrintable(edge->label));
     QVERIFY(edge->line.largestDeviation < 0.2);
     QVERIFY(std::abs(edge->line.distance(rectangle.topLeft())) < 0.1);
+    // The fitted edge is the base line of the tools that take one: a press on it gives both of
+    // the line's clicks, and a press beside it is a click of its own.
+    const QPointF onEdge = edge->mapToScene(edge->line.segment.center()) + QPointF(1, 0);
+    const QPointF beside = rectangle.topLeft() + QPointF(120, 80);
+    const qreal distance = std::abs(edge->line.distance(beside));
+    for (const auto &[tool, clicks] : {std::make_pair(ToolId::Point2Line, QVector<QPointF>{beside, onEdge}),
+                                       std::make_pair(ToolId::Paraline, QVector<QPointF>{onEdge, beside})}) {
+        const Shape *item = draw(tool, clicks);
+        QVERIFY2(item->isComplete() && GlobalVar::shapeList.last() == item, qPrintable(item->label));
+        QVERIFY2(std::abs(item->values().value(0).number - distance) < 1e-6, qPrintable(item->label));
+    }
+    frame->armTool(ToolId::Paraline);
+    TestUtils::click(viewport(), onEdge - QPointF(16, 0));
+    QCOMPARE(frame->pointIndex(), 1);
+    frame->disarmTool();
+
     // Between the disc and the ring there is no edge to follow.
     const QPointF gap(disc.centre.x() + disc.radius + 25, 900);
     draw(ToolId::EdgeLine, {gap, gap + QPointF(0, 100)});
-    QCOMPARE(GlobalVar::shapeList.size(), 2);
+    QCOMPARE(GlobalVar::shapeList.size(), 4);
     QCOMPARE(warnings.size(), 2);
     QVERIFY2(warnings.last().startsWith(QLatin1String("No straight edge")), qPrintable(warnings.last()));
     closeFrame();
