@@ -221,7 +221,7 @@ struct ToolFigures
     }
 };
 
-ToolFigures measureTools(const char *placement, const QImage &picture, double tone, const QTransform &t)
+ToolFigures measureTools(const char *placement, const QImage &picture, const PictureResponse &tone, const QTransform &t)
 {
     const QTransform toTarget = t.inverted();
     const auto inTarget = [&toTarget](const QVector<QPointF> &points) {
@@ -284,7 +284,7 @@ void setSensor(SimulatedCamera *simulator, quint16 reg, quint16 value)
     simulator->registerRequest(CameraSeam::Device::Imx185, CameraSeam::WriteRequest, record);
 }
 
-void writePicture(const QImage &picture, double tone, const QString &path)
+void writePicture(const QImage &picture, const PictureResponse &tone, const QString &path)
 {
     const float threshold = GlobalVar::threshold;
     Measurer m([&](const QPointF &p) { return SubPixelEdge::locate(picture, p, threshold, tone); }, QTransform());
@@ -330,8 +330,10 @@ void BenchAccuracy::accuracy()
 {
     SimulatedCamera simulator;
     const float threshold = GlobalVar::threshold;
-    // The simulator's gamma curve, as the main window takes it from the camera settings.
-    const double tone = Control::gammaExponent(simulator.ispRegister(0) >> 10);
+    // The simulator's gamma curve and sharpening (register 64), as the main window takes them
+    // from the camera settings.
+    const PictureResponse tone(Control::gammaExponent(simulator.ispRegister(0) >> 10),
+                               Control::sharpeningShare(simulator.ispRegister(64)));
     const int shutter = simulator.sensorRegister(SimulatedCamera::shutterLowRegister)
                         | simulator.sensorRegister(SimulatedCamera::shutterHighRegister) << 8;
     for (const bool noisy : {false, true}) {

@@ -106,10 +106,10 @@ bool ClickTool::takeFoundEdges()
 {
     // The picture is searched once, here; the item keeps only the points found.
     const QImage picture = PictureCapture::photo();
-    const double tone = PictureCapture::toneExponent();
+    const PictureResponse response = PictureCapture::response();
     const EdgeSearch::Result found = armed->search == ShapeRoute::RoundEdge
-                                         ? EdgeSearch::circleAround(picture, clicks.first(), tone)
-                                         : EdgeSearch::lineBetween(picture, clicks.first(), clicks.last(), tone);
+                                         ? EdgeSearch::circleAround(picture, clicks.first(), response)
+                                         : EdgeSearch::lineBetween(picture, clicks.first(), clicks.last(), response);
     if (found.failure != EdgeSearch::Found) {
         cancel();
         emit edgesNotFound(found.failure);

@@ -36,7 +36,7 @@ bool grey(const QImage &picture, const QPointF &p, double *value)
 // The edge on the path start + k * step, k = 0 ... count - 1 (a path leaving the picture ends
 // there), refined; false where there is none to refine.
 bool edgeOnPath(const QImage &picture, const QPointF &start, const QPointF &step, int count,
-                double toneExponent, QPointF *edge)
+                const PictureResponse &response, QPointF *edge)
 {
     QVector<double> levels;
     levels.reserve(count);
@@ -56,7 +56,7 @@ bool edgeOnPath(const QImage &picture, const QPointF &start, const QPointF &step
         if (g >= strongest / 2 && g >= next) {
             const QPointF p = start + step * k;
             return SubPixelEdge::refine(picture, QPoint(int(std::floor(p.x())), int(std::floor(p.y()))), edge,
-                                        toneExponent);
+                                        response);
         }
     }
     return false;
@@ -70,7 +70,7 @@ void append(QVector<QPointF> *points, const QPointF &p)
 }
 } // namespace
 
-EdgeSearch::Result EdgeSearch::circleAround(const QImage &picture, const QPointF &click, double toneExponent)
+EdgeSearch::Result EdgeSearch::circleAround(const QImage &picture, const QPointF &click, const PictureResponse &response)
 {
     Result result;
     if (picture.isNull() || picture.depth() != 32)
@@ -78,7 +78,7 @@ EdgeSearch::Result EdgeSearch::circleAround(const QImage &picture, const QPointF
     for (int ray = 0; ray < rayCount; ++ray) {
         const double a = 2 * pi * ray / rayCount;
         QPointF edge;
-        if (edgeOnPath(picture, click, QPointF(std::cos(a), std::sin(a)), rayLength, toneExponent, &edge))
+        if (edgeOnPath(picture, click, QPointF(std::cos(a), std::sin(a)), rayLength, response, &edge))
             append(&result.points, edge);
     }
     QVector<bool> used;
@@ -91,7 +91,7 @@ EdgeSearch::Result EdgeSearch::circleAround(const QImage &picture, const QPointF
 }
 
 EdgeSearch::Result EdgeSearch::lineBetween(const QImage &picture, const QPointF &from, const QPointF &to,
-                                           double toneExponent)
+                                           const PictureResponse &response)
 {
     Result result;
     const QLineF line(from, to);
@@ -103,7 +103,7 @@ EdgeSearch::Result EdgeSearch::lineBetween(const QImage &picture, const QPointF 
     for (int k = 0; k <= steps; ++k) {
         QPointF edge;
         const QPointF start = from + along * k - across * acrossReach;
-        if (edgeOnPath(picture, start, across, 2 * acrossReach + 1, toneExponent, &edge))
+        if (edgeOnPath(picture, start, across, 2 * acrossReach + 1, response, &edge))
             append(&result.points, edge);
     }
     QVector<bool> used;

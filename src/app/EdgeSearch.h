@@ -4,6 +4,8 @@
 #include <QPointF>
 #include <QVector>
 
+#include "PictureResponse.h"
+
 class QImage;
 
 // Finds the edges of a round feature around one click, or of a straight edge between two, in
@@ -18,7 +20,7 @@ public:
     EdgeSearch() = delete;
 
     // Rays from the click, evenly spread, and how far each reaches (pixels).
-    static constexpr int rayCount = 64;
+    static constexpr int rayCount = 128;
     static constexpr int rayLength = 480;
     // Fewer good rays (or, for a line, edge points) than this are no feature.
     static constexpr int minimumEdges = 8;
@@ -40,11 +42,11 @@ public:
 
     // A round edge that encloses the click: at least minimumEdges rays meet it, and the circle
     // fitted to them (outliers dropped) fits them closely and contains the click.
-    static Result circleAround(const QImage &picture, const QPointF &click, double toneExponent);
+    static Result circleAround(const QImage &picture, const QPointF &click, const PictureResponse &response);
     // A straight edge between two clicks placed roughly along it: searched across the line at
     // every pixel between them.
     static Result lineBetween(const QImage &picture, const QPointF &from, const QPointF &to,
-                              double toneExponent);
+                              const PictureResponse &response);
 };
 
 #endif // EDGESEARCH_H

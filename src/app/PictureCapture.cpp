@@ -27,7 +27,7 @@ QPointF PictureCapture::detectPoint(const QPointF &p)
     if (!picture)
         return p;
     if (GlobalVar::bSubPixel)
-        return SubPixelEdge::locate(*picture, p, GlobalVar::threshold, toneExponent());
+        return SubPixelEdge::locate(*picture, p, GlobalVar::threshold, response());
     return PointDetector::locate(*picture, p, GlobalVar::threshold);
 }
 
@@ -39,9 +39,10 @@ QImage PictureCapture::photo()
     return picture ? picture->copy() : QImage();
 }
 
-double PictureCapture::toneExponent()
+PictureResponse PictureCapture::response()
 {
-    return Control::gammaExponent(GlobalVar::IMX185.gamma);
+    return PictureResponse(Control::gammaExponent(GlobalVar::IMX185.gamma),
+                           Control::sharpeningShare(GlobalVar::IMX185.sharpen));
 }
 
 bool PictureCapture::captureTo(const QString &path, QGraphicsScene *scene, const QGraphicsView *view)

@@ -5,6 +5,8 @@
 #include <QPointF>
 #include <QString>
 
+#include "PictureResponse.h"
+
 class QGraphicsScene;
 class QGraphicsView;
 
@@ -23,10 +25,10 @@ public:
     // The point moved to the nearest strong edge of the photo (to a fraction of a pixel when
     // refinement is on), or p itself: no edge near, outside the detection area, or no photo.
     static QPointF detectPoint(const QPointF &p);
-    // The whole photo, null when none could be taken, and the exponent of the camera's gamma
-    // curve that edge refinement takes its levels back through.
+    // The whole photo, null when none could be taken, and what the camera's gamma curve and
+    // sharpening did to it, for edge refinement to take back.
     static QImage photo();
-    static double toneExponent();
+    static PictureResponse response();
     // Saves the photo with the items of `scene`, as `view` shows them, drawn over it; the format
     // follows the suffix. False, and no file left, when no photo could be taken or the file
     // could not be written.

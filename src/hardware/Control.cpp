@@ -130,6 +130,11 @@ double Control::gammaExponent(quint32 v)
     return exponents[v & 3u];
 }
 
+double Control::sharpeningShare(quint32 v)
+{
+    return qMin<quint32>(v, 20000) / 20000.0;
+}
+
 void Control::sharpenWrite(quint32 v)
 {
     ispWrite(ispSharpenOffset, v);

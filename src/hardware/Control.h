@@ -33,6 +33,9 @@ public:
     // of full scale, to 1 / exponent.
     static double gammaExponent(quint32 v);
     void sharpenWrite(quint32 v);
+    // The share of the four-neighbour detail (4 x centre - neighbours) that sharpening v adds
+    // to each level after the gamma curve: v / 20000, all of it from 20000 on.
+    static double sharpeningShare(quint32 v);
     void setColorful(quint32 v);
 
     // Averages over the statistics window; 0 when the window counted no pixel.
