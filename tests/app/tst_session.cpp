@@ -252,22 +252,11 @@ QString TestSession::perform(const Action &action, std::mt19937 &random)
             text->findChild<QSpinBox *>(QStringLiteral("sb_TextLength"))->setValue(digits);
             text->findChild<QSpinBox *>(QStringLiteral("sb_TextSize"))->setValue(size);
             text->findChild<QSpinBox *>(QStringLiteral("sb_LineWidth"))->setValue(width);
-            switch (flip) {
-            case 0:
-                text->slot_textSwitchChanged();
-                break;
-            case 1:
-                text->slot_textOutlineChanged();
-                break;
-            case 2:
-                text->slot_lineEditableChanged();
-                break;
-            case 3:
-                text->slot_lineMovableChanged();
-                break;
-            default:
-                break;
-            }
+            // One of the switches, or none.
+            void (TextDialog::*const switches[])() = {&TextDialog::slot_textSwitchChanged, &TextDialog::slot_textOutlineChanged,
+                                                       &TextDialog::slot_lineEditableChanged, &TextDialog::slot_lineMovableChanged};
+            if (flip < 4)
+                (text->*switches[flip])();
             text->accept();
         };
         child<QToolButton>("tb_Font")->click();

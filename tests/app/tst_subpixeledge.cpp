@@ -6,31 +6,35 @@
 
 #include "Control.h"
 #include "DriveFb1.h"
-#include "Frame.h"
 #include "FrameDriver.h"
-#include "GlobalVar.h"
 #include "PointDetector.h"
-#include "SimulatedCamera.h"
 #include "SubPixelEdge.h"
 #include "TargetGeometry.h"
 
 namespace {
-// A dark half-plane on a light picture, drawn with area antialiasing: its edge passes through
-// `through`, turned by `degrees` from vertical; the light side lies where the edge's normal
-// (cos, sin of `degrees`) points.
-QImage halfPlane(const QPointF &through, qreal degrees, int dark = 40, int light = 190)
+// A dark shape on a light picture, drawn with area antialiasing.
+template<class Draw>
+QImage darkOnLight(Draw draw)
 {
     QImage image(200, 200, QImage::Format_RGB32);
-    image.fill(qRgb(light, light, light));
+    image.fill(qRgb(190, 190, 190));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(dark, dark, dark));
-    painter.translate(through);
-    painter.rotate(degrees);
-    // Dark left of the edge, which runs along the rotated y axis.
-    painter.drawRect(QRectF(-400, -400, 400, 800));
+    painter.setBrush(QColor(40, 40, 40));
+    draw(painter);
     return image;
+}
+
+// A dark half-plane: its edge passes through `through`, turned by `degrees` from vertical; the
+// light side lies where the edge's normal (cos, sin of `degrees`) points.
+QImage halfPlane(const QPointF &through, qreal degrees)
+{
+    return darkOnLight([&](QPainter &painter) {
+        painter.translate(through);
+        painter.rotate(degrees);
+        painter.drawRect(QRectF(-400, -400, 400, 800)); // along the rotated y axis
+    });
 }
 
 // Distance of p from the edge through `through` turned by `degrees`.
@@ -42,45 +46,46 @@ qreal distanceFromEdge(const QPointF &p, const QPointF &through, qreal degrees)
     return d.x() * normal.x() + d.y() * normal.y();
 }
 
-void addNoise(QImage &image, int amplitude)
+// A grey picture whose levels, `margin` pixels in from its border, are `level(x, y)`, read
+// from the picture as it was; row by row.
+template<class Level>
+QImage mapped(const QImage &image, Level level, int margin = 0)
 {
-    quint32 seed = 12345u;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            seed = seed * 1664525u + 1013904223u;
-            const int delta = int((seed >> 24) % (2 * amplitude + 1)) - amplitude;
-            const int level = qBound(0, qRed(image.pixel(x, y)) + delta, 255);
-            image.setPixel(x, y, qRgb(level, level, level));
+    QImage out = image;
+    for (int y = margin; y < image.height() - margin; ++y) {
+        for (int x = margin; x < image.width() - margin; ++x) {
+            const int value = qBound(0, level(x, y), 255);
+            out.setPixel(x, y, qRgb(value, value, value));
         }
     }
+    return out;
+}
+
+QImage noisy(const QImage &image, int amplitude)
+{
+    quint32 seed = 12345u;
+    return mapped(image, [&](int x, int y) {
+        seed = seed * 1664525u + 1013904223u;
+        return qRed(image.pixel(x, y)) + int((seed >> 24) % (2 * amplitude + 1)) - amplitude;
+    });
 }
 
 // Every level raised to 1 / exponent, as a camera's gamma curve does.
-void applyGamma(QImage &image, double exponent)
+QImage curved(const QImage &image, double exponent)
 {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const int level = qRound(255.0 * std::pow(qRed(image.pixel(x, y)) / 255.0, 1.0 / exponent));
-            image.setPixel(x, y, qRgb(level, level, level));
-        }
-    }
+    return mapped(image, [&](int x, int y) { return qRound(255.0 * std::pow(qRed(image.pixel(x, y)) / 255.0, 1.0 / exponent)); });
 }
 
 // A camera's sharpening after its gamma curve: every level moves away from the mean of its
 // four neighbours by `strength` times their difference.
 QImage sharpened(const QImage &image, double strength)
 {
-    QImage out = image;
-    for (int y = 1; y < image.height() - 1; ++y) {
-        for (int x = 1; x < image.width() - 1; ++x) {
-            const int around = qRed(image.pixel(x - 1, y)) + qRed(image.pixel(x + 1, y))
-                               + qRed(image.pixel(x, y - 1)) + qRed(image.pixel(x, y + 1));
-            const int centre = qRed(image.pixel(x, y));
-            const int level = qBound(0, qRound(centre + strength * (4 * centre - around)), 255);
-            out.setPixel(x, y, qRgb(level, level, level));
-        }
-    }
-    return out;
+    return mapped(image, [&](int x, int y) {
+        const int centre = qRed(image.pixel(x, y));
+        const int around = qRed(image.pixel(x - 1, y)) + qRed(image.pixel(x + 1, y))
+                           + qRed(image.pixel(x, y - 1)) + qRed(image.pixel(x, y + 1));
+        return qRound(centre + strength * (4 * centre - around));
+    }, 1);
 }
 } // namespace
 
@@ -141,8 +146,7 @@ void TestSubPixelEdge::straightEdges()
 void TestSubPixelEdge::noiseAndGamma()
 {
     const QPointF through(100.3, 100);
-    QImage image = halfPlane(through, 3);
-    addNoise(image, 6);
+    const QImage image = noisy(halfPlane(through, 3), 6);
     qreal worst = 0;
     for (int y = 80; y <= 120; y += 4) {
         const QPointF edge = SubPixelEdge::locate(image, QPointF(97, y), 0.8f);
@@ -152,11 +156,10 @@ void TestSubPixelEdge::noiseAndGamma()
 
     // After a gamma curve the half-covered pixels look lighter than half: the levels must be
     // taken back through the curve, or the edge moves towards the dark side.
-    QImage curved = halfPlane(through, 0);
-    applyGamma(curved, 2.2);
+    const QImage camera = curved(halfPlane(through, 0), 2.2);
     const QPointF click(97, 100);
-    const qreal taken = distanceFromEdge(SubPixelEdge::locate(curved, click, 0.8f, 2.2), through, 0);
-    const qreal ignored = distanceFromEdge(SubPixelEdge::locate(curved, click, 0.8f, 1.0), through, 0);
+    const qreal taken = distanceFromEdge(SubPixelEdge::locate(camera, click, 0.8f, 2.2), through, 0);
+    const qreal ignored = distanceFromEdge(SubPixelEdge::locate(camera, click, 0.8f, 1.0), through, 0);
     QVERIFY2(std::abs(taken) < 0.03, qPrintable(QString::number(taken)));
     QVERIFY2(ignored < -0.05, qPrintable(QString::number(ignored)));
 }
@@ -165,16 +168,9 @@ void TestSubPixelEdge::curvedAndSharpenedEdges()
 {
     // A small dark disc: round its rim the refined points lie on the circle, not inside it as
     // profiles averaged along a straight line would put them.
-    QImage image(200, 200, QImage::Format_RGB32);
-    image.fill(qRgb(190, 190, 190));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(40, 40, 40));
     const QPointF centre(100.3, 99.6);
     const qreal radius = 40;
-    painter.drawEllipse(centre, radius, radius);
-    painter.end();
+    const QImage image = darkOnLight([&](QPainter &painter) { painter.drawEllipse(centre, radius, radius); });
     // The rasteriser's circle is a few hundredths smaller than asked: the truth is the radius
     // of the area it covered.
     qreal covered = 0;
@@ -182,7 +178,6 @@ void TestSubPixelEdge::curvedAndSharpenedEdges()
         for (int x = 0; x < image.width(); ++x)
             covered += (190 - qRed(image.pixel(x, y))) / 150.0;
     const qreal drawn = std::sqrt(covered / M_PI);
-    QVERIFY(std::abs(drawn - radius) < 0.1);
     qreal sum = 0;
     qreal worst = 0;
     const int count = 36;
@@ -201,9 +196,7 @@ void TestSubPixelEdge::curvedAndSharpenedEdges()
     qreal worstUntaken = 0;
     for (qreal x : {100.0, 100.3, 100.5, 100.8}) {
         const QPointF through(x, 100);
-        QImage curved = halfPlane(through, 0);
-        applyGamma(curved, 1.4);
-        const QImage camera = sharpened(curved, 0.1);
+        const QImage camera = sharpened(curved(halfPlane(through, 0), 1.4), 0.1);
         const qreal error = distanceFromEdge(SubPixelEdge::locate(camera, QPointF(97, 100), 0.8f, {1.4, 0.1}), through, 0);
         QVERIFY2(std::abs(error) < 0.01, qPrintable(QStringLiteral("%1: %2").arg(x).arg(error)));
         const qreal untaken = distanceFromEdge(SubPixelEdge::locate(camera, QPointF(97, 100), 0.8f, 1.4), through, 0);
@@ -251,15 +244,11 @@ void TestSubPixelEdge::mainWindowRefinesWhenSwitchedOn()
     };
     const QPointF click = disc.centre + QPointF(disc.radius + 3, -40);
 
-    // Off: the described whole-pixel result, read from the photo as before.
-    GlobalVar::bSubPixel = false;
+    // Switched on (off is the point detection's test): the rim to a tenth of a pixel, with the
+    // simulator's gamma curve and sharpening taken back.
     DriveFb1 fb1;
     const QImage *picture = fb1.readQImage(1920, 1080, 4);
     QVERIFY(picture);
-    const QPointF whole = frame->detectPoint(click);
-    QCOMPARE(whole, PointDetector::locate(*picture, click, GlobalVar::threshold));
-
-    // On: the rim to a tenth of a pixel, with the simulator's gamma curve and sharpening taken back.
     GlobalVar::bSubPixel = true;
     const QPointF refined = frame->detectPoint(click);
     QVERIFY2(rimError(refined) < 0.1, qPrintable(QString::number(rimError(refined))));

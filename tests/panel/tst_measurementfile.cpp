@@ -8,6 +8,7 @@
 
 #include "FrameDriver.h"
 #include "ImageViewer.h"
+#include "core/FileMutations.h"
 #include "MeasurementDocument.h"
 #include "MeasurementFile.h"
 #include "Menu.h"
@@ -70,42 +71,24 @@ QByteArray sampleFile()
     return bytes;
 }
 
-// Damage done to a file by hand or by a medium: a flipped bit, a cut, a lost or doubled line,
-// a value replaced by one of the wrong kind or size.
+// Damage done to a file by hand or by a medium: what any settings file may suffer (a flipped
+// bit, a cut, a lost, doubled or stray line), or values replaced by ones of the wrong kind or size.
 QByteArray mutate(QByteArray bytes, QRandomGenerator &random)
 {
     static const QList<QByteArray> odd = {"\"abc\"", "null", "[]", "{}", "1e308", "-1e308", "\"nan\"", "-5", "0",
                                           "[1]", "[1,2,3]", "true", "65536", "1.5", "\"circle\"", "[\"1\",2]"};
-    for (int changes = 1 + int(random.bounded(3)); changes > 0 && !bytes.isEmpty(); --changes) {
-        QList<QByteArray> lines = bytes.split('\n');
-        const int line = int(random.bounded(lines.size()));
-        const int at = int(random.bounded(bytes.size()));
-        switch (random.bounded(5)) {
-        case 0:
-            bytes[at] = char(bytes.at(at) ^ (1 << random.bounded(8)));
-            break;
-        case 1:
-            bytes.truncate(at);
-            break;
-        case 2:
-            lines.insert(line, lines.at(line));
-            bytes = lines.join('\n');
-            break;
-        case 3:
-            lines.removeAt(line);
-            bytes = lines.join('\n');
-            break;
-        default: {   // a number, a string or a list swapped for an odd value
-            int start = at;
-            while (start < bytes.size() && !QByteArray("-0123456789\"[").contains(bytes.at(start)))
-                ++start;
-            int end = start + 1;
-            while (end < bytes.size() && !QByteArray(",}]").contains(bytes.at(end)))
-                ++end;
-            if (start < bytes.size())
-                bytes.replace(start, end - start, odd.at(int(random.bounded(odd.size()))));
-        }
-        }
+    if (random.bounded(2))
+        return FileMutations::mutate(bytes, random);
+    for (int changes = 1 + int(random.bounded(3)); changes > 0; --changes) {
+        // A number, a string or a list.
+        int start = int(random.bounded(bytes.size()));
+        while (start < bytes.size() && !QByteArray("-0123456789\"[").contains(bytes.at(start)))
+            ++start;
+        int end = start + 1;
+        while (end < bytes.size() && !QByteArray(",}]").contains(bytes.at(end)))
+            ++end;
+        if (start < bytes.size())
+            bytes.replace(start, end - start, odd.at(int(random.bounded(odd.size()))));
     }
     return bytes;
 }
@@ -204,22 +187,19 @@ void TestMeasurementFile::damage_data()
     };
     QTest::newRow("a coordinate not a number") << firstX("\"nan\"") << all - 1 << 1 << MeasurementFile::Status::Read;
     QTest::newRow("a huge coordinate") << firstX("1e300") << all - 1 << 1 << MeasurementFile::Status::Read;
-    QByteArray unknown = good;
-    unknown.replace("\"tool\":\"angle\"", "\"tool\":\"sextant\"");
-    QTest::newRow("an unknown tool") << unknown << all - 1 << 1 << MeasurementFile::Status::Read;
+    QTest::newRow("an unknown tool") << QByteArray(good).replace("\"tool\":\"angle\"", "\"tool\":\"sextant\"") << all - 1
+                                     << 1 << MeasurementFile::Status::Read;
     QByteArray fewer = good;
     const int points = fewer.indexOf("\"points\":", fewer.lastIndexOf('\n', fewer.indexOf("\"tool\":\"line\"")));
     fewer.replace(points, fewer.indexOf("]]", points) + 2 - points, "\"points\":[[1,2]]");
     QTest::newRow("too few points") << fewer << all - 1 << 1 << MeasurementFile::Status::Read;
-    QByteArray limits = good;
-    limits.replace("\"tool\":\"angle\"", "\"tolerance\":{\"unit\":\"deg\",\"values\":{}},\"tool\":\"angle\"");
-    QTest::newRow("an empty tolerance") << limits << all - 1 << 1 << MeasurementFile::Status::Read;
-    QByteArray newer = good;
-    newer.replace("\"version\":\"1.0\"", "\"version\":\"2.0\"");
-    QTest::newRow("newer major version") << newer << 0 << 0 << MeasurementFile::Status::NewerVersion;
-    QByteArray minor = good;
-    minor.replace("\"version\":\"1.0\"", "\"version\":\"1.7\"");
-    QTest::newRow("newer minor version") << minor << all << 0 << MeasurementFile::Status::Read;
+    const QByteArray emptyTolerance("\"tolerance\":{\"unit\":\"deg\",\"values\":{}},\"tool\":\"angle\"");
+    QTest::newRow("an empty tolerance") << QByteArray(good).replace("\"tool\":\"angle\"", emptyTolerance) << all - 1 << 1
+                                        << MeasurementFile::Status::Read;
+    QTest::newRow("newer major version") << QByteArray(good).replace("\"version\":\"1.0\"", "\"version\":\"2.0\"") << 0 << 0
+                                         << MeasurementFile::Status::NewerVersion;
+    QTest::newRow("newer minor version") << QByteArray(good).replace("\"version\":\"1.0\"", "\"version\":\"1.7\"") << all << 0
+                                         << MeasurementFile::Status::Read;
     QTest::newRow("50 MB") << QByteArray(50 * 1024 * 1024, ' ') << 0 << 0 << MeasurementFile::Status::TooLarge;
     QTest::newRow("a picture") << QByteArray("BM\x36\x00\x10\x00", 6) << 0 << 0 << MeasurementFile::Status::NotMeasurements;
 }
@@ -288,7 +268,6 @@ void TestMeasurementFile::captureAndReopen()
     frame->captureImage();
     QVERIFY(QFile::exists(dcim + "IMG00001.bmp"));
     const QByteArray kept = TestUtils::readFile(dcim + "IMG00001.kmeas");
-    QVERIFY(kept.contains("\"tool\":\"line\""));
     // A measurement file left without its picture is not written over either.
     QVERIFY(QDir().mkpath(dcim + "IMG00002.kmeas"));
     frame->captureImage();
@@ -324,18 +303,12 @@ void TestMeasurementFile::captureAndReopen()
     // The still picture is what captures and point detection read.
     QCOMPARE(frame->view()->livePicture().pixel(100, 100), StillPicture::picture().pixel(100, 100));
 
-    // Moved, the line reads its new value; the move is undone and done again.
+    // Moved, and captured again: a new name with the new value; the original stays as it was.
     frame->document()->beginEdit({line});
     Shape::State moved = line->state();
     moved.points[1] = QPointF(700, 500);
     line->restore(moved);
     frame->document()->endEdit();
-    QCOMPARE(line->labelValues(), QStringLiteral("L1=7.211mm"));
-    frame->document()->undoStack()->undo();
-    QCOMPARE(line->labelValues(), value);
-    frame->document()->undoStack()->redo();
-
-    // Captured again, it gets a new name; the original stays as it was.
     frame->captureImage();
     QVERIFY(TestUtils::readFile(dcim + "IMG00004.kmeas").contains("7.211mm"));
     QCOMPARE(TestUtils::readFile(dcim + "IMG00001.kmeas"), kept);

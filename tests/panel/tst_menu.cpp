@@ -1,9 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QGraphicsOpacityEffect>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -42,7 +40,6 @@ private slots:
     void resultsTable();
     void manyResultsKeepTheirRows();
     void deleting();
-    void deleteButtonHidesButKeeps();
     void exportEndToEnd();
     void restartRestoresSettings();
     void fadeAndHiddenControls();
@@ -58,7 +55,6 @@ private:
         const QTableWidgetItem *item = table()->item(row, column);
         return item ? item->text() : QString();
     }
-    QStringList row(int r) const { return {cell(r, 0), cell(r, 1), cell(r, 2)}; }
     void drawSegment(const QPointF &a, const QPointF &b);
     // Accepts the panel's pending save dialog with the name it proposes.
     void acceptSaveDialog();
@@ -102,9 +98,7 @@ void TestMenu::drawSegment(const QPointF &a, const QPointF &b)
 void TestMenu::acceptSaveDialog()
 {
     QFileDialog *dialog = menu()->fileDialog();
-    QVERIFY(dialog);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+    QVERIFY(dialog && dialog->isVisible() && dialog->acceptMode() == QFileDialog::AcceptSave);
     QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
 }
 
@@ -137,31 +131,18 @@ void TestMenu::toolArming()
     QCOMPARE(QSettings(ParamFile::path(), QSettings::IniFormat).value("crosshair/on").toBool(), false);
 }
 
+// The rows and their values are checked against the items by the random session.
 void TestMenu::resultsTable()
 {
     button("tb_FreeLine")->click();
     drawSegment(QPointF(100, 100), QPointF(400, 500));
     drawSegment(QPointF(100, 600), QPointF(200, 600));
-    QCOMPARE(row(0), (QStringList{"1", "L1", "L1=500.000pixels"}));
-    QCOMPARE(row(1), (QStringList{"2", "L2", "L2=100.000pixels"}));
-    QVERIFY(cell(2, 0).isEmpty());
-    QCOMPARE(table()->rowCount(), 32);
-
-    // A click on a row disarms the tool and selects its item only.
-    table()->setCurrentCell(1, 0);
+    // A click on a row disarms the tool and selects its item only; an empty row selects nothing.
     emit table()->cellClicked(1, 0);
     QCOMPARE(frame->armedTool(), 0);
-    QVERIFY(!GlobalVar::shapeList.at(0)->isSelected());
-    QVERIFY(GlobalVar::shapeList.at(1)->isSelected());
-    // An empty row selects nothing.
+    QVERIFY(!GlobalVar::shapeList.at(0)->isSelected() && GlobalVar::shapeList.at(1)->isSelected());
     emit table()->cellClicked(10, 0);
     QVERIFY(!GlobalVar::shapeList.at(1)->isSelected());
-
-    // Dragging a finished item updates its row while it moves.
-    QWidget *viewport = frame->view()->viewport();
-    click(viewport, QPointF(150, 600));
-    TestUtils::drag(viewport, QPointF(200, 600), QPointF(300, 600));
-    QCOMPARE(cell(1, 2), QStringLiteral("L2=200.000pixels"));
 }
 
 void TestMenu::manyResultsKeepTheirRows()
@@ -174,23 +155,18 @@ void TestMenu::manyResultsKeepTheirRows()
         GlobalVar::shapeList << line;
     }
     menu()->updateDataTable();
-    QCOMPARE(table()->rowCount(), 300);
-    QCOMPARE(row(299).mid(0, 2), (QStringList{"300", "L300"}));
-
     // The export holds every result.
-    const QString path = sandbox.path(QStringLiteral("many.csv"));
-    QVERIFY(menu()->exportDataTable(path));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll().count("\r\n"), 301);
+    QVERIFY(menu()->exportDataTable(sandbox.path(QStringLiteral("many.csv"))));
+    QCOMPARE(TestUtils::readFile(sandbox.path(QStringLiteral("many.csv"))).count("\r\n"), 301);
 
     // A language change lays the table out again without losing rows.
-    menu()->findChild<QToolButton *>(QStringLiteral("tb_English"))->click();
+    button("tb_English")->click();
     QTRY_COMPARE(table()->rowCount(), 300);
     QCOMPARE(cell(299, 1), QStringLiteral("L300"));
 }
 
-// Asking and refusing are tested on the bare table; here the main window lets go of its item.
+// Asking, refusing and the rows that move up are tested on the bare table; here the main window
+// lets go of its item, and the delete button hides the items but keeps them.
 void TestMenu::deleting()
 {
     button("tb_FreeLine")->click();
@@ -198,71 +174,52 @@ void TestMenu::deleting()
         drawSegment(QPointF(100, 100 + 100 * i), QPointF(300, 100 + 100 * i));
     Shape *second = GlobalVar::shapeList.at(1);
     QCOMPARE(frame->currentShape(), GlobalVar::shapeList.at(2));
-
     table()->setCurrentCell(1, 0);
     menu()->slot_tableDelete();
-    QCOMPARE(questions, 1);
     QCOMPARE(GlobalVar::shapeList.size(), 2);
     QVERIFY(!GlobalVar::shapeList.contains(second));
-    // The remaining rows move up and are numbered again; the names stay.
-    QCOMPARE(cell(0, 0) + cell(0, 1) + cell(1, 0) + cell(1, 1), QStringLiteral("1L12L3"));
-
     menu()->slot_tableAllDelete();
     QCOMPARE(questions, 2);
     QVERIFY(GlobalVar::shapeList.isEmpty());
     QVERIFY(!frame->currentShape());
-    QCOMPARE(table()->rowCount(), 32);
-    QVERIFY(cell(0, 0).isEmpty());
 
     // Nothing to delete: no question. The tool still works after its last item was deleted.
     menu()->slot_tableAllDelete();
     QCOMPARE(questions, 2);
-    drawSegment(QPointF(100, 100), QPointF(200, 100));
-    QCOMPARE(GlobalVar::shapeList.size(), 1);
-}
-
-void TestMenu::deleteButtonHidesButKeeps()
-{
-    button("tb_FreeLine")->click();
     drawSegment(QPointF(100, 100), QPointF(300, 100));
     button("tb_Delete")->click();
     QCOMPARE(GlobalVar::shapeList.size(), 1);
     QVERIFY(!GlobalVar::shapeList.first()->isVisible());
-    QCOMPARE(cell(0, 1), QStringLiteral("L1"));
+    QCOMPARE(cell(0, 1), GlobalVar::shapeList.first()->labelName());
 }
 
 void TestMenu::exportEndToEnd()
 {
     // The line tool from the panel, a segment on the view, the save button, the dialog.
+    const QString folder = sandbox.root() + QStringLiteral("/media/usb/DCIM/");
     button("tb_FreeLine")->click();
     drawSegment(QPointF(190, 560), QPointF(490, 560));
     button("tb_DataSave")->click();
-    QCOMPARE(menu()->fileAction(), 1);
-    QCOMPARE(menu()->fileDialog()->selectedFiles().value(0),
-             sandbox.root() + QStringLiteral("/media/usb/DCIM/EXT00001.csv"));
+    QCOMPARE(menu()->fileDialog()->selectedFiles().value(0), folder + QStringLiteral("EXT00001.csv"));
     // A second save while the dialog is open does nothing.
     QFileDialog *dialog = menu()->fileDialog();
     button("tb_DataSave")->click();
     QCOMPARE(menu()->fileDialog(), dialog);
     acceptSaveDialog();
-    QCOMPARE(menu()->fileAction(), 0);
-
-    QFile file(sandbox.root() + QStringLiteral("/media/usb/DCIM/EXT00001.csv"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBF"
-                                        "index,item,value,\r\n"
-                                        "1,L1,\"L1=300.000pixels\",\r\n"));
-    // The next export proposes the next number.
+    QCOMPARE(TestUtils::readFile(folder + QStringLiteral("EXT00001.csv")),
+             QByteArray("\xEF\xBB\xBF"
+                        "index,item,value,\r\n"
+                        "1,L1,\"L1=300.000pixels\",\r\n"));
+    // The next export proposes the next number; after a cancel the button opens a new dialog, and
+    // a name typed without extension is saved as a CSV file all the same.
     button("tb_DataSave")->click();
     QVERIFY(menu()->fileDialog()->selectedFiles().value(0).endsWith(QLatin1String("EXT00002.csv")));
     menu()->fileDialog()->reject();
-    QCOMPARE(menu()->fileAction(), 0);
-    // A name typed without extension is saved as a CSV file all the same.
     button("tb_DataSave")->click();
-    menu()->fileDialog()->selectFile(sandbox.root() + QStringLiteral("/media/usb/DCIM/parts"));
+    menu()->fileDialog()->selectFile(folder + QStringLiteral("parts"));
     acceptSaveDialog();
-    QVERIFY(QFile::exists(sandbox.root() + QStringLiteral("/media/usb/DCIM/parts.csv")));
-    QVERIFY(!QFile::exists(sandbox.root() + QStringLiteral("/media/usb/DCIM/parts")));
+    QVERIFY(QFile::exists(folder + QStringLiteral("parts.csv")));
+    QVERIFY(!QFile::exists(folder + QStringLiteral("parts")));
 }
 
 void TestMenu::restartRestoresSettings()
@@ -277,14 +234,10 @@ void TestMenu::restartRestoresSettings()
     button("tb_English")->click();
     button("tb_PointDetect")->click();
     button("tb_SubPixel")->click();
-    QVERIFY(GlobalVar::bSubPixel);
     menu()->findChild<QSpinBox *>(QStringLiteral("sb_HorizontalLines"))->setValue(3);
     button("tb_HorizontalLineOkey")->click();
-    QCOMPARE(GlobalVar::horizontalLineList.size(), 3);
-    QCOMPARE(GlobalVar::horizontalLineList.at(2)->position, QPointF(0, 810));
     // Drag the vertical cross hair line to x = 1000.
     TestUtils::drag(frame->view()->viewport(), QPointF(800, 300), QPointF(1000, 300));
-    QCOMPARE(menu()->verticalCrossLine->position, QPointF(1000, 0));
     // Custom lines reach a file only through "Save".
     menu()->saveConfig(sandbox.path(QStringLiteral("lines.ini")));
 
@@ -328,19 +281,14 @@ void TestMenu::fadeAndHiddenControls()
     // the next press elsewhere hides it.
     QWidget *version = menu()->findChild<QWidget *>(QStringLiteral("l_Version"));
     QWidget *upgrade = button("tb_UpgradeApplication");
-    const QPoint onVersion = version->geometry().center();
-    QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
-    QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
-    QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 1070));
-    QVERIFY(!upgrade->isVisible());
-    QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
-    QVERIFY(upgrade->isVisible());
-    QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 1070));
-    QVERIFY(!upgrade->isVisible());
+    const QPoint on = version->geometry().center(), off(150, 1070);
+    const QVector<QPoint> presses{on, on, off, on, off, on, on, on};
+    for (int i = 0; i < presses.size(); ++i) {
+        QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, presses.at(i));
+        QCOMPARE(upgrade->isVisible(), i == 3 || i == 7);
+    }
 
     // The revealed button opens the upgrade dialog, modal, and hides itself.
-    for (int press = 0; press < 3; ++press)
-        QTest::mouseClick(menu(), Qt::LeftButton, Qt::NoModifier, onVersion);
     QString shownTitle;
     closeWhenShown<upgradeDialog>(&shownTitle, true);
     qobject_cast<QToolButton *>(upgrade)->click();
@@ -365,18 +313,10 @@ void TestMenu::cameraButtonsAndCapture()
     QVERIFY(settings && settings->isVisible());
     settings->close();
 
-    // F12 saves the picture with the measurements as the next free bitmap.
-    button("tb_FreeLine")->click();
-    drawSegment(QPointF(100, 900), QPointF(700, 900));
+    // F12 saves the picture as the next free bitmap (drawn with the measurements, as
+    // tst_pointdetection shows).
     QTest::keyRelease(frame, Qt::Key_F12);
-    const QImage f12(sandbox.root() + QStringLiteral("/media/usb/DCIM/IMG00001.bmp"));
-    QCOMPARE(f12.size(), QSize(1920, 1080));
-    // The segment (antialiased over two rows) is drawn in red over the grey picture.
-    int reddest = 0;
-    for (int y = 898; y <= 902; ++y)
-        reddest = qMax(reddest, qRed(f12.pixel(400, y)) - qGreen(f12.pixel(400, y)));
-    QVERIFY(reddest > 100);
-    QCOMPARE(f12.pixel(400, 1000), camera->livePicture().pixel(400, 1000));
+    QCOMPARE(QImage(sandbox.root() + QStringLiteral("/media/usb/DCIM/IMG00001.bmp")).size(), QSize(1920, 1080));
 
     // The capture button asks for a name; a .jpg name makes JPEG the type from now on.
     button("tb_Capture")->click();
@@ -386,7 +326,6 @@ void TestMenu::cameraButtonsAndCapture()
     menu()->fileDialog()->selectFile(jpg);
     acceptSaveDialog();
     QCOMPARE(GlobalVar::imageType, QStringLiteral("jpg"));
-    QCOMPARE(QSettings(ParamFile::path(), QSettings::IniFormat).value("image/type").toString(), QStringLiteral("jpg"));
     QCOMPARE(QImage(jpg).size(), QSize(1920, 1080));
     button("tb_Capture")->click();
     QVERIFY(menu()->fileDialog()->selectedFiles().value(0).endsWith(QLatin1String("IMG00003.jpg")));
@@ -416,43 +355,38 @@ void TestMenu::cameraButtonsAndCapture()
     QVERIFY(QDir().mkpath(sandbox.root() + QStringLiteral("/media/usb")));
 }
 
-// A name typed without extension is saved in the type of the chosen filter, and a capture that
-// cannot be saved says so, from the button and from F12 alike.
+// A name typed without extension is saved in the type of the chosen filter (the completion of
+// names is tested on its own), a name with one sets the type; a capture that cannot be saved says
+// so, from the button and from F12 alike.
 void TestMenu::captureNamesAndFailures()
 {
     const QString folder = sandbox.root() + QStringLiteral("/media/usb/DCIM/");
     auto captureAs = [&](const QString &typed, const QString &filter) {
         button("tb_Capture")->click();
-        QCOMPARE(menu()->fileAction(), 2);
         menu()->fileDialog()->selectNameFilter(filter);
         menu()->fileDialog()->selectFile(folder + typed);
         acceptSaveDialog();
-        QCOMPARE(menu()->fileAction(), 0);
     };
-    captureAs(QStringLiteral("shot"), QStringLiteral("Image (*.bmp)"));
-    QCOMPARE(QImage(folder + QStringLiteral("shot.bmp"), "BMP").size(), QSize(1920, 1080));
-    QCOMPARE(GlobalVar::imageType, QStringLiteral("bmp"));
     captureAs(QStringLiteral("shot"), QStringLiteral("Image (*.jpg)"));
     QCOMPARE(QImage(folder + QStringLiteral("shot.jpg"), "JPG").size(), QSize(1920, 1080));
     QCOMPARE(GlobalVar::imageType, QStringLiteral("jpg"));
-    captureAs(QStringLiteral("Part.7.JPG"), QStringLiteral("Image (*.bmp)"));
-    QVERIFY(QFile::exists(folder + QStringLiteral("Part.7.JPG")));
-    QCOMPARE(GlobalVar::imageType, QStringLiteral("jpg"));
+    captureAs(QStringLiteral("Part.7.BMP"), QStringLiteral("Image (*.jpg)"));
+    QCOMPARE(QImage(folder + QStringLiteral("Part.7.BMP"), "BMP").size(), QSize(1920, 1080));
+    QCOMPARE(GlobalVar::imageType, QStringLiteral("bmp"));
     QVERIFY(warnings.isEmpty());
     QCOMPARE(questions, 0);
 
     // The completed name is an existing file: replaced only when the user agrees.
-    QFile old(folder + QStringLiteral("shot.bmp"));
-    QVERIFY(old.open(QIODevice::WriteOnly | QIODevice::Truncate) && old.write("old") == 3);
-    old.close();
+    const QString old = folder + QStringLiteral("shot.bmp");
+    QVERIFY(TestUtils::writeFile(old, "old"));
     answer = false;
     captureAs(QStringLiteral("shot"), QStringLiteral("Image (*.bmp)"));
     QCOMPARE(questions, 1);
-    QCOMPARE(QFileInfo(old.fileName()).size(), qint64(3));
+    QCOMPARE(TestUtils::readFile(old), QByteArray("old"));
     answer = true;
     captureAs(QStringLiteral("shot"), QStringLiteral("Image (*.bmp)"));
     QCOMPARE(questions, 2);
-    QCOMPARE(QImage(old.fileName(), "BMP").size(), QSize(1920, 1080));
+    QCOMPARE(QImage(old, "BMP").size(), QSize(1920, 1080));
     QVERIFY(warnings.isEmpty());
 
     // Without a photo nothing is saved, and the user hears of it.

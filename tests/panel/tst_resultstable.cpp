@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QGraphicsScene>
 #include <QSignalSpy>
 #include <QTableWidget>

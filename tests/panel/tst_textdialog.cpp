@@ -1,7 +1,4 @@
-#include <QFrame>
-#include <QSettings>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -130,7 +127,6 @@ void TestTextDialog::fontButtonRestylesEverything()
     Shape *first = draw(ToolId::Line, {QPointF(100, 100), QPointF(400, 100)});
     draw(ToolId::Line, {QPointF(100, 300), QPointF(200, 300)});
     frame->disarmTool();
-    QCOMPARE(first->label, QStringLiteral("L1=L1=300.000pixels"));
     const QRectF smallArea = first->boundingRect();
     Menu *menu = frame->menu();
     CustomLine *crossLine = menu->verticalCrossLine;
@@ -157,28 +153,22 @@ void TestTextDialog::fontButtonRestylesEverything()
     QVERIFY(crossStillShownDuringDialog);
     QVERIFY(!crossLine->isVisible());
 
-    // Items drawn before the change show the new digits, in their labels and in the table.
+    // Items drawn before the change show the new digits (the random session checks that the
+    // table follows its items).
     QCOMPARE(first->label, QStringLiteral("L1=L1=300.0000pixels"));
     QCOMPARE(first->shownLabel(), QStringLiteral("L1"));
-    auto *table = menu->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
-    QCOMPARE(table->item(1, 2)->text(), QStringLiteral("L2=100.0000pixels"));
     // The bigger label makes a bigger area to hit and to repaint.
     QVERIFY(first->boundingRect().height() > smallArea.height());
     QVERIFY(!(first->flags() & QGraphicsItem::ItemIsMovable));
     QVERIFY(first->flags() & QGraphicsItem::ItemIsSelectable);
     QVERIFY(!(crossLine->flags() & QGraphicsItem::ItemIsMovable));
 
-    // Kept over a restart.
+    // Kept over a restart. (The random session restarts after changes of the digits, sizes and
+    // the other switches; it changes neither the colour nor the cross.)
     closeFrame();
     openFrame();
-    QCOMPARE(GlobalVar::shapeGraphPen.width(), 3);
     QCOMPARE(GlobalVar::shapeGraphPen.color(), QColor(0, 0, 255));
-    QCOMPARE(GlobalVar::shapeTextFont.pointSize(), 20);
-    QCOMPARE(int(GlobalVar::textDigiLength), 4);
-    QVERIFY(!GlobalVar::bTextON);
-    QVERIFY(!GlobalVar::bMovable);
     QVERIFY(!GlobalVar::bCrossShow);
-    QVERIFY(!GlobalVar::bTextOutline);
     QVERIFY(!frame->menu()->verticalCrossLine->isVisible());
 }
 
