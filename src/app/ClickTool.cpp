@@ -88,9 +88,9 @@ void ClickTool::finish(const QPointF &p)
     clicks.clear();
     current->endDraw(last);
     // Points that fix nothing (a line of no length, rim points in a line or on one spot) leave a
-    // measurement without a value: it is not kept. A calibration gets its name, and so its
-    // label, afterwards.
-    if (!armed->calibration && current->labelValues().isEmpty()) {
+    // measurement without a value: it is not kept, whether its label is empty or holds its name
+    // alone. A calibration gets its name, and so its label, afterwards.
+    if (!armed->calibration && (current->labelValues().isEmpty() || current->values().isEmpty())) {
         delete current;
         current = nullptr;
         emit valueless();
