@@ -3,28 +3,23 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
-
 #include "CalibrateCircle.h"
 #include "CalibrateDialog.h"
-#include "CalibrateLine.h"
 #include "CustomLine.h"
-#include "Frame.h"
 #include "FrameDriver.h"
-#include "GraphicsView.h"
 #include "KeypadInput.h"
 #include "LinePropertyDialog.h"
 #include "Menu.h"
 #include "NumericKeypadDialog.h"
 #include "ParamFile.h"
 #include "RulerUnits.h"
-#include "DialogAnswers.h"
-#include "testutils.h"
 
 using TestUtils::click;
 using TestUtils::move;
@@ -45,7 +40,6 @@ private slots:
     void calibrateAndMeasure();
     void refusedCalibrations();
     void rightClickOnlyNamesCalibrations();
-    void namingRightClickStaysWithCalibration();
     void circleCalibration();
     void fullRulerListRefusesMore();
     void selectorNamesTheUnitShown_data();
@@ -53,14 +47,43 @@ private slots:
 
 private:
     // Types `keys` ("10X" or "5"; C clears, < deletes) on the keypad of the field, then Enter.
-    void type(const char *field, const QString &keys);
+    void type(const char *field, const QString &keys)
+    {
+        CalibrateDialog *dialog = frame->calibrateDialog();
+        QVERIFY(dialog);
+        QTest::mouseClick(dialog->findChild<QLineEdit *>(QLatin1String(field)), Qt::LeftButton);
+        NumericKeypadDialog *keypad = dialog->keypad;
+        QVERIFY(keypad && keypad->isVisible());
+        const QHash<QChar, QString> named{{'X', "pb_X"}, {'.', "pb_Dot"}, {'C', "pb_Clear"}, {'<', "pb_Del"}, {'\n', "pb_Enter"}};
+        for (const QChar key : keys + QLatin1Char('\n'))   // and Enter
+            QTest::mouseClick(keypad->findChild<QPushButton *>(named.value(key, "pb_N" + QString(key))), Qt::LeftButton);
+        QVERIFY(!dialog->keypad);
+    }
     // Presses a button of the calibration dialog ("pb_Okay", "pb_Cancel").
     void press(const char *button)
     {
         QTest::mouseClick(frame->calibrateDialog()->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
     }
+    // Presses OK and expects it refused with one warning beginning with `text`, the dialog open.
+    void refused(const char *text)
+    {
+        const int before = warnings.size();
+        press("pb_Okay");
+        QCOMPARE(warnings.size(), before + 1);
+        QVERIFY2(warnings.last().startsWith(QLatin1String(text)), qPrintable(warnings.last()));
+        QVERIFY(frame->calibrateDialog()->isVisible());
+    }
     // Draws a calibration segment with the panel's Line action and right-clicks it.
-    void calibrateSegment(const QPointF &a, const QPointF &b);
+    void calibrateSegment(const QPointF &a, const QPointF &b)
+    {
+        frame->menu()->calibrateLineAction->trigger();
+        QCOMPARE(frame->armedTool(), 1);
+        click(viewport(), a);
+        move(viewport(), b);
+        click(viewport(), b);
+        QVERIFY(!frame->isDrawing());
+        click(viewport(), b, Qt::RightButton);
+    }
     QComboBox *combo(const char *name) const { return frame->menu()->findChild<QComboBox *>(QLatin1String(name)); }
 };
 
@@ -139,37 +162,6 @@ void TestCalibration::unitConversions()
     QVERIFY(!RulerUnits::convert(baseUnit, 500.0f, baseRuler, 5, &display));
 }
 
-void TestCalibration::type(const char *field, const QString &keys)
-{
-    CalibrateDialog *dialog = frame->calibrateDialog();
-    QVERIFY(dialog);
-    QTest::mouseClick(dialog->findChild<QLineEdit *>(QLatin1String(field)), Qt::LeftButton);
-    QVERIFY(dialog->keypad);
-    QVERIFY(dialog->keypad->isVisible());
-    NumericKeypadDialog *keypad = dialog->keypad;
-    for (const QChar key : keys) {
-        const QString name = key == QLatin1Char('X')   ? QStringLiteral("pb_X")
-                             : key == QLatin1Char('.') ? QStringLiteral("pb_Dot")
-                             : key == QLatin1Char('C') ? QStringLiteral("pb_Clear")
-                             : key == QLatin1Char('<') ? QStringLiteral("pb_Del")
-                                                       : QStringLiteral("pb_N") + key;
-        QTest::mouseClick(keypad->findChild<QPushButton *>(name), Qt::LeftButton);
-    }
-    QTest::mouseClick(keypad->findChild<QPushButton *>(QStringLiteral("pb_Enter")), Qt::LeftButton);
-    QVERIFY(!dialog->keypad);
-}
-
-void TestCalibration::calibrateSegment(const QPointF &a, const QPointF &b)
-{
-    frame->menu()->calibrateLineAction->trigger();
-    QCOMPARE(frame->armedTool(), 1);
-    click(viewport(), a);
-    move(viewport(), b);
-    click(viewport(), b);
-    QVERIFY(!frame->isDrawing());
-    click(viewport(), b, Qt::RightButton);
-}
-
 void TestCalibration::calibrateAndMeasure()
 {
     // 500 pixels are 5 mm; the dialog opens beside the segment, left of the panel.
@@ -212,29 +204,22 @@ void TestCalibration::refusedCalibrations()
     // Empty fields, and a length of 0, which would make every value 0. (A name in use and the
     // dialog's Cancel are the calibration tool's test.)
     calibrateSegment(QPointF(100, 500), QPointF(400, 500));
-    press("pb_Okay");
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY(warnings.last().startsWith(QLatin1String("The Name or Length is empty!")));
+    refused("The Name or Length is empty!");
     type("l_Name", QStringLiteral("1"));
     type("l_Length", QStringLiteral("0"));
-    press("pb_Okay");
-    QCOMPARE(warnings.size(), 2);
-    QVERIFY(warnings.last().startsWith(QLatin1String("The length must be a number greater than 0!")));
+    refused("The length must be a number greater than 0!");
 
     // A length that gives far below a nanometre per pixel is no calibration the parameter
     // file keeps: it is refused rather than lost at the next start.
     type("l_Length", QStringLiteral("C0.0000000001"));
-    press("pb_Okay");
-    QVERIFY(warnings.last().startsWith(QLatin1String("The calibration is out of range")));
-    QVERIFY(frame->calibrateDialog()->isVisible());
+    refused("The calibration is out of range");
     press("pb_Cancel");
 
     // Both clicks on one point: a calibration over 0 pixels is refused.
     calibrateSegment(QPointF(700, 700), QPointF(700, 700));
     type("l_Name", QStringLiteral("2"));
     type("l_Length", QStringLiteral("3"));
-    press("pb_Okay");
-    QVERIFY(warnings.last().startsWith(QLatin1String("The calibration measures 0 pixels!")));
+    refused("The calibration measures 0 pixels!");
     QVERIFY(GlobalVar::rulerList.isEmpty());
 }
 
@@ -242,17 +227,13 @@ void TestCalibration::rightClickOnlyNamesCalibrations()
 {
     // A segment measured, then the calibration tool armed: a right click on the view must not
     // open the dialog for the measurement.
-    draw(ToolId::Line, {QPointF(100, 100), QPointF(300, 100)});
+    draw(ToolId::Line, {QPointF(100, 200), QPointF(300, 200)});
     frame->menu()->calibrateLineAction->trigger();
-    click(viewport(), QPointF(300, 100), Qt::RightButton);
-    QVERIFY(!frame->calibrateDialog()->isVisible());
-    QVERIFY(!frame->isCalibrating());
-}
+    click(viewport(), QPointF(300, 200), Qt::RightButton);
+    QVERIFY(!frame->calibrateDialog()->isVisible() && !frame->isCalibrating());
 
-// The right click that names a finished calibration opens the calibration dialog alone: neither
-// the press nor the context menu that comes with it reaches a reference line under the pointer.
-void TestCalibration::namingRightClickStaysWithCalibration()
-{
+    // The right click that names a finished calibration opens the calibration dialog alone:
+    // neither the press nor its context menu reaches a reference line under the pointer.
     auto *reference = new CustomLine;
     reference->name = QStringLiteral("vertical");
     reference->position = QPointF(400, 0);
@@ -302,9 +283,8 @@ void TestCalibration::circleCalibration()
     move(viewport(), QPointF(320, 310));
     click(viewport(), QPointF(320, 310));
     auto *circle = qgraphicsitem_cast<CalibrateCircle *>(GlobalVar::shapeList.last());
-    QVERIFY(circle);
+    QVERIFY(circle && circle->label.isEmpty());
     QCOMPARE(circle->pixelMeasure(), 20.0f);
-    QVERIFY(circle->label.isEmpty());
     click(viewport(), QPointF(320, 310), Qt::RightButton);
     QCOMPARE(frame->calibrateDialog()->realPixel, 20.0f);
     frame->calibrateDialog()->findChild<QComboBox *>(QStringLiteral("cb_Unit"))->setCurrentIndex(0);
@@ -315,12 +295,8 @@ void TestCalibration::circleCalibration()
     QCOMPARE(GlobalVar::rulerList.last().length, 20.0f);
 
     // A doubled click leaves two points, which lie on many circles: nothing to calibrate with.
-    frame->menu()->calibrateCircleAction->trigger();
-    click(viewport(), QPointF(300, 310));
-    click(viewport(), QPointF(300, 310));
-    move(viewport(), QPointF(310, 300));
-    click(viewport(), QPointF(310, 300));
-    auto *doubled = qgraphicsitem_cast<CalibrateCircle *>(GlobalVar::shapeList.last());
+    auto *doubled = qgraphicsitem_cast<CalibrateCircle *>(
+        draw(ToolId::CalibrateCircle, {QPointF(300, 310), QPointF(300, 310), QPointF(310, 300)}));
     QVERIFY(doubled && doubled != circle);
     QCOMPARE(doubled->pixelMeasure(), 0.0f);
 }
@@ -335,10 +311,7 @@ void TestCalibration::fullRulerListRefusesMore()
     calibrateSegment(QPointF(100, 500), QPointF(600, 500));
     type("l_Name", QStringLiteral("7"));
     type("l_Length", QStringLiteral("5"));
-    press("pb_Okay");
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY(warnings.last().startsWith(QLatin1String("At most 100 calibrations can be kept!")));
-    QVERIFY(frame->calibrateDialog() && frame->calibrateDialog()->isVisible());
+    refused("At most 100 calibrations can be kept!");
     QCOMPARE(GlobalVar::rulerList.size(), ParamFile::largestRulerCount);
 
     // Once one is deleted the new one is taken, and all of them come back after a restart.
@@ -385,10 +358,8 @@ void TestCalibration::selectorNamesTheUnitShown()
     QFETCH(bool, restart);
     QFETCH(int, choose);
     QFETCH(QString, unit);
-    for (const QString &r : rulers) {
-        const quint8 code = quint8(r.section(QLatin1Char('='), 1).toInt());
-        GlobalVar::rulerList << ruler{r.section(QLatin1Char('='), 0, 0), 100.0f, 0.01f, code};
-    }
+    for (const QString &r : rulers)
+        GlobalVar::rulerList << ruler{r.section(QLatin1Char('='), 0, 0), 100.0f, 0.01f, quint8(r.section(QLatin1Char('='), 1).toInt())};
     QVERIFY(ParamFile::save(2));
     closeFrame();
     openFrame();

@@ -22,9 +22,9 @@ void TestBmpEncoder::sameBytesAsTheToolkit_data()
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("format");
     QTest::newRow("rows without padding") << 8 << 3 << int(QImage::Format_RGB32);
-    QTest::newRow("rows padded by 1, 2 and 3 bytes") << 5 << 2 << int(QImage::Format_RGB32);
-    QTest::newRow("odd width") << 7 << 4 << int(QImage::Format_RGB32);
-    QTest::newRow("one pixel") << 1 << 1 << int(QImage::Format_RGB32);
+    QTest::newRow("rows padded by 2 bytes") << 2 << 2 << int(QImage::Format_RGB32);
+    QTest::newRow("rows padded by 3 bytes") << 7 << 4 << int(QImage::Format_RGB32);
+    QTest::newRow("one pixel, padded by 1 byte") << 1 << 1 << int(QImage::Format_RGB32);
     QTest::newRow("with alpha") << 6 << 3 << int(QImage::Format_ARGB32);
     QTest::newRow("other format") << 9 << 2 << int(QImage::Format_RGB888);
     QTest::newRow("camera picture") << 1920 << 1080 << int(QImage::Format_RGB32);
@@ -47,9 +47,7 @@ void TestBmpEncoder::sameBytesAsTheToolkit()
     QBuffer buffer(&expected);
     QVERIFY(buffer.open(QIODevice::WriteOnly));
     QVERIFY(image.save(&buffer, "bmp"));
-    const QByteArray encoded = BmpEncoder::encode(image);
-    QCOMPARE(encoded.size(), expected.size());
-    QVERIFY(encoded == expected);
+    QCOMPARE(BmpEncoder::encode(image), expected);
 }
 
 void TestBmpEncoder::nothingToEncode()

@@ -72,13 +72,10 @@ void TestGlobalVar::bands()
     // corners are 4 pixels off to each side.
     const QLineF slanted(0, 0, 300, 400);
     const QPolygonF band = GlobalVar::getOuterShape(slanted, 2.0f);
-    QVERIFY(band.containsPoint(QPointF(150, 200), Qt::OddEvenFill));
-    QVERIFY(!band.containsPoint(QPointF(160, 200), Qt::OddEvenFill));
-    QVERIFY(band.containsPoint(QPointF(302, 402), Qt::OddEvenFill));
-    QVERIFY(!band.containsPoint(QPointF(304, 405), Qt::OddEvenFill));
-    QVERIFY(band.containsPoint(QPointF(-2, -2), Qt::OddEvenFill));
-    QVERIFY(band.containsPoint(QPointF(2, -2), Qt::OddEvenFill));
-    QVERIFY(!band.containsPoint(QPointF(-4, -5), Qt::OddEvenFill));
+    for (const QPointF &inside : {QPointF(150, 200), QPointF(302, 402), QPointF(-2, -2), QPointF(2, -2)})
+        QVERIFY(band.containsPoint(inside, Qt::OddEvenFill));
+    for (const QPointF &outside : {QPointF(160, 200), QPointF(304, 405), QPointF(-4, -5)})
+        QVERIFY(!band.containsPoint(outside, Qt::OddEvenFill));
 }
 
 void TestGlobalVar::multiLineTextRect()
@@ -95,8 +92,7 @@ void TestGlobalVar::multiLineTextRect()
                                + metrics.boundingRect(QStringLiteral("D1")).height();
     QCOMPARE(three.height(), qreal(expectedHeight));
 
-    const QRectF empty = GlobalVar::getMultiLineTextRect(QPointF(5, 6), QString());
-    QCOMPARE(empty, QRectF(5, 6, 0, 0));
+    QCOMPARE(GlobalVar::getMultiLineTextRect(QPointF(5, 6), QString()), QRectF(5, 6, 0, 0));
 }
 
 void TestGlobalVar::textSizesFollowFont()
@@ -117,8 +113,7 @@ void TestGlobalVar::textSizesFollowFont()
 
     // A full cache starts afresh and still answers right.
     TextSizeCache sizes(2);
-    const QStringList texts = {QStringLiteral("a"), QStringLiteral("bb=1"), QStringLiteral("ccc\nd"), QStringLiteral("a")};
-    for (const QString &t : texts)
+    for (const QString &t : {QStringLiteral("a"), QStringLiteral("bb=1"), QStringLiteral("ccc\nd"), QStringLiteral("a")})
         QCOMPARE(sizes.size(bigger, t), TextSizeCache::measure(bigger, t));
 }
 

@@ -40,8 +40,7 @@ void TestSystemPaths::simulatorResolvesUnderRoot()
     QCOMPARE(SystemPaths::resolve(root + QStringLiteral("x/y")), root + root + QStringLiteral("x/y"));
 
     // The simulator's stick and internal storage exist after start-up.
-    QVERIFY(QFileInfo(root + QStringLiteral("/media/usb")).isDir());
-    QVERIFY(QFileInfo(root + QStringLiteral("/mnt")).isDir());
+    QVERIFY(QFileInfo(root + QStringLiteral("/media/usb")).isDir() && QFileInfo(root + QStringLiteral("/mnt")).isDir());
 }
 
 void TestSystemPaths::defaultSandboxIsPerUser()

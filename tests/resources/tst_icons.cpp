@@ -21,10 +21,7 @@ const char *const assistActions[] = {"save", "capture", "configuration", "delect
 
 QString mainIcon(const QString &name) { return QStringLiteral(":/main/Icon/main/%1.png").arg(name); }
 QString assistIcon(const QString &name) { return QStringLiteral(":/assist/Icon/assist/%1.png").arg(name); }
-QString viewerIcon(const QString &name)
-{
-    return QStringLiteral(":/Navigation/Icon/imageviewer/%1.png").arg(name);
-}
+QString viewerIcon(const QString &name) { return QStringLiteral(":/Navigation/Icon/imageviewer/%1.png").arg(name); }
 
 // The two forms of one button: normal and armed (or switched on), or two states of a toggle.
 struct IconPair
@@ -59,14 +56,11 @@ QList<QPair<QString, QSize>> namedIcons()
         icons.append({pair.normal, shown});
         icons.append({pair.other, shown});
     }
-    icons.append({assistIcon("ruler-line"), button});
-    icons.append({assistIcon("ruler-circle"), button});
+    for (const char *name : {"ruler-line", "ruler-circle", "brightness", "contrast", "transparenticon"})
+        icons.append({assistIcon(name), button});
     icons.append({assistIcon("line-horizontal"), reference});
     icons.append({assistIcon("line-vertical"), reference});
-    icons.append({assistIcon("brightness"), button});
-    icons.append({assistIcon("contrast"), button});
     icons.append({assistIcon("close"), small});
-    icons.append({assistIcon("transparenticon"), button});
     for (const char *name : {"zoom-in", "zoom-out", "zoom-fix", "zoom-original", "navigation-left",
                              "navigation-right", "rotate-ccw", "rotate-cw", "delete", "measure"})
         icons.append({viewerIcon(name), large});
@@ -81,14 +75,11 @@ double visibleDifference(const QImage &a, const QImage &b)
             .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     };
     const QImage x = shown(a), y = shown(b);
-    double sum = 0;
-    for (int row = 0; row < 32; ++row) {
-        for (int column = 0; column < 32; ++column) {
-            const QRgb p = x.pixel(column, row), q = y.pixel(column, row);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
-                   + std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
-        }
-    }
+    if (x.isNull() || y.isNull())
+        return 0;
+    double sum = 0;   // over every byte: the four channels of the 32 x 32 pixels
+    for (int i = 0; i < 32 * 32 * 4; ++i)
+        sum += std::abs(x.constBits()[i] - y.constBits()[i]);
     return sum / (32.0 * 32.0 * 4.0 * 255.0);
 }
 
@@ -159,12 +150,9 @@ void TestIcons::armedFormStandsOut()
     QFETCH(QString, normal);
     QFETCH(QString, other);
     QFETCH(double, minimum);
-    const QImage a(normal), b(other);
-    QVERIFY(!a.isNull() && !b.isNull());
-    QCOMPARE(a.size(), b.size());
-    // Not a near copy: at button size the two differ over a good part of the picture; an armed
+    // Both are drawn at the same size (iconIsDrawn). Not a near copy: at button size the two differ over a good part of the picture; an armed
     // form changes the whole button (about half of the full range with inverted colours).
-    const double difference = visibleDifference(a, b);
+    const double difference = visibleDifference(QImage(normal), QImage(other));
     QVERIFY2(difference >= minimum, qPrintable(QStringLiteral("difference only %1").arg(difference)));
 }
 

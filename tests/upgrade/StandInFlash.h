@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QResource>
 
 #include "FlashImage.h"
 #include "SystemPaths.h"
@@ -77,11 +76,6 @@ inline void resetPartitions()
 {
     writeFile(path(QStringLiteral("/dev/mtd0")), oldSystem() + oldBootScreen());
     writeFile(path(QStringLiteral("/dev/mtd2")), QByteArray(65536, 'T'));
-}
-
-inline bool registerPayloads()
-{
-    return QResource::registerResource(QStringLiteral(KORVELIN_BUILD_DIR "/firmware.rcc"));
 }
 
 } // namespace StandInFlash
