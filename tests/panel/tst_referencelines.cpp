@@ -105,6 +105,12 @@ void TestReferenceLines::loadSavedLines()
     QCOMPARE(pen(GlobalVar::verticalLineList.at(0)), QPen(QColor(0, 128, 0), 2));
     QVERIFY(GlobalVar::verticalLineList.at(0)->isVertical());
     QCOMPARE(GlobalVar::verticalLineList.at(0)->scene(), scene);
+
+    // An empty file (a copy cut short) holds no lines: opening it leaves those shown alone.
+    QVERIFY(LinesConfigFile::holdsLines(path));
+    const QString empty = sandbox.path(QStringLiteral("CFG00002.ini"));
+    QVERIFY(TestUtils::writeFile(empty, QByteArray()));
+    QVERIFY(!LinesConfigFile::holdsLines(empty));
 }
 
 QTEST_MAIN(TestReferenceLines)
