@@ -57,9 +57,10 @@ public:
         }
         level = sharp;
         next = sharp;
+        // Step n reads a pixel farther in from the margin than step n - 1 could set right.
         for (int step = 0; step < steps; ++step) {
-            for (int y = 1; y < h - 1; ++y) {
-                for (int x = 1; x < w - 1; ++x) {
+            for (int y = 1 + step; y < h - 1 - step; ++y) {
+                for (int x = 1 + step; x < w - 1 - step; ++x) {
                     const size_t i = 3 * (size_t(y) * w + x);
                     for (int c = 0; c < 3; ++c) {
                         const double around = level[i - 3 + c] + level[i + 3 + c] + level[i - 3 * size_t(w) + c]
