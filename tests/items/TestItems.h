@@ -53,12 +53,12 @@ protected:
         return true;
     }
     QString labelPrefix() const override { return QStringLiteral("P"); }
-    QString displayText() const override
+    QVector<MeasuredValue> values() const override
     {
         qreal total = 0;
         for (int i = 1; i < N && isSet(points[i]); ++i)
             total += QLineF(points[i - 1], points[i]).length();
-        return lengthText(name(), total);
+        return {lengthValue(labelPrefix(), total)};
     }
     QVector<QPolygonF> makeHandles() const override
     {
