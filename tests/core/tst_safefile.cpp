@@ -11,12 +11,6 @@
 #include "testutils.h"
 
 namespace {
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 QStringList leftovers(const QString &folder)
 {
     return QDir(folder).entryList({QStringLiteral("*.part")}, QDir::Files)
@@ -50,7 +44,7 @@ void TestSafeFile::replacesWhole()
     const QString path = dir.filePath(QStringLiteral("results.csv"));
     QVERIFY(SafeFile::write(path, "first version, rather long\n"));
     QVERIFY(SafeFile::write(path, "second\n"));
-    QCOMPARE(contents(path), QByteArray("second\n"));
+    QCOMPARE(TestUtils::readFile(path), QByteArray("second\n"));
 
     // Settings edits keep the keys they do not touch.
     const QString ini = dir.filePath(QStringLiteral("param"));
@@ -74,9 +68,9 @@ void TestSafeFile::replacesWhole()
     for (const QString &file : own)
         QVERIFY(TestUtils::writeFile(file, "the user's own"));
     QVERIFY(SafeFile::write(csv, "values\n"));
-    QCOMPARE(contents(csv), QByteArray("values\n"));
+    QCOMPARE(TestUtils::readFile(csv), QByteArray("values\n"));
     for (const QString &file : own) {
-        QCOMPARE(contents(file), QByteArray("the user's own"));
+        QCOMPARE(TestUtils::readFile(file), QByteArray("the user's own"));
         QFile::remove(file);
     }
 
@@ -103,7 +97,7 @@ void TestSafeFile::failureKeepsOldFile()
     QFETCH(bool, settings);
     const QString path = dir.filePath(QStringLiteral("config"));
     QVERIFY(SafeFile::write(path, "[ccd]\nimage.gain=4\n"));
-    const QByteArray before = contents(path);
+    const QByteArray before = TestUtils::readFile(path);
 
     SafeFile::setFailingStep(SafeFile::Step(step));
     QString error;
@@ -112,7 +106,7 @@ void TestSafeFile::failureKeepsOldFile()
         : SafeFile::write(path, "something else entirely", &error);
     QVERIFY(!written);
     QVERIFY(!error.isEmpty());
-    QCOMPARE(contents(path), before);
+    QCOMPARE(TestUtils::readFile(path), before);
     QVERIFY(leftovers(dir.path()).isEmpty());
 }
 
@@ -129,7 +123,7 @@ void TestSafeFile::fullFileSystem()
     QString error;
     QVERIFY(!SafeFile::write(path, QByteArray(200000, 'b'), &error));
     QVERIFY(!error.isEmpty());
-    const QByteArray kept = contents(path);
+    const QByteArray kept = TestUtils::readFile(path);
     const QStringList left = leftovers(mount.path());
     QProcess::execute(QStringLiteral("umount"), {mount.path()});
     QCOMPARE(kept, small);

@@ -165,22 +165,17 @@ void TestCameraSettings::storedConfigReachesTheCamera()
 
 void TestCameraSettings::okCancelAndLock()
 {
-    dialog = new ccdSetDialog;
-    dialog->show();
-    slider("red")->setValue(80);
-    button("no")->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(dialog.isNull());
-    QCOMPARE(configValue("red"), 20000u);        // the file keeps the saved value
-    QCOMPARE(camera->ispRegister(48), 27200u);   // the camera keeps the new one
-
-    dialog = new ccdSetDialog;
-    dialog->show();
-    slider("red")->setValue(80);
-    button("yes")->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(dialog.isNull());
-    QCOMPARE(configValue("red"), 27200u);
+    // Cancel: the file keeps the saved value, the camera the new one; OK stores the new one.
+    for (const char *answer : {"no", "yes"}) {
+        dialog = new ccdSetDialog;
+        dialog->show();
+        slider("red")->setValue(80);
+        button(answer)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(dialog.isNull());
+        QCOMPARE(configValue("red"), answer[0] == 'n' ? 20000u : 27200u);
+        QCOMPARE(camera->ispRegister(48), 27200u);
+    }
 
     dialog = new ccdSetDialog;
     button("lock")->click();

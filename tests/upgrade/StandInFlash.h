@@ -48,8 +48,6 @@ inline void installTools()
               "[ -e \"$d/slow-nandwrite\" ] && sleep 1\n"
               "dd if=\"$3\" of=\"$2\" conv=notrunc status=none || exit 1\n"
               "[ -e \"$d/corrupt-nandwrite\" ] && printf X | dd of=\"$2\" bs=1 seek=100 conv=notrunc status=none\n"
-              "[ -e \"$d/once-corrupt-nandwrite\" ] && rm \"$d/once-corrupt-nandwrite\""
-              " && printf X | dd of=\"$2\" bs=1 seek=100 conv=notrunc status=none\n"
               "exit 0\n");
     writeTool(QStringLiteral("nanddump"),
               "s=0; l=-1\n"
