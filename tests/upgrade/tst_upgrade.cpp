@@ -410,9 +410,12 @@ void TestUpgrade::flashFailures_data()
         QTest::newRow((name + ": tools missing").constData()) << type << "no-tools" << uint(ThreadUpgrade::ToolsMissing) << false;
     }
     // Erasing, writing and reading back are the same steps on every partition.
-    QTest::newRow("SYSTEM-USB: erase fails") << "SYSTEM-USB" << "fail-flash_eraseall" << uint(ThreadUpgrade::FlashStepFailed) << false;
-    QTest::newRow("SYSTEM-USB: write fails") << "SYSTEM-USB" << "fail-nandwrite" << uint(ThreadUpgrade::FlashStepFailed) << true;
-    QTest::newRow("SYSTEM-USB: read-back differs") << "SYSTEM-USB" << "corrupt-nandwrite" << uint(ThreadUpgrade::FlashStepFailed) << true;
+    QTest::newRow("SYSTEM-USB: erase fails")
+        << "SYSTEM-USB" << "fail-flash_eraseall" << uint(ThreadUpgrade::FlashStepFailed) << false;
+    QTest::newRow("SYSTEM-USB: write fails")
+        << "SYSTEM-USB" << "fail-nandwrite" << uint(ThreadUpgrade::FlashStepFailed) << true;
+    QTest::newRow("SYSTEM-USB: read-back differs")
+        << "SYSTEM-USB" << "corrupt-nandwrite" << uint(ThreadUpgrade::FlashStepFailed) << true;
     QTest::newRow("SYSTEM-USB: short partition") << "SYSTEM-USB" << "short-partition" << uint(ThreadUpgrade::NothingChanged) << false;
     // The resource image is in place before the flash's old contents turn out unsaveable.
     QTest::newRow("SYSTEM-USB with a resource image: dump fails")
