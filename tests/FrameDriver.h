@@ -1,13 +1,23 @@
 #ifndef FRAMEDRIVER_H
 #define FRAMEDRIVER_H
 
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <random>
+#include <utility>
 
 #include "DialogAnswers.h"
 #include "Frame.h"
 #include "GraphicsView.h"
+#include "Menu.h"
 #include "Shape.h"
 #include "ShapeRoutes.h"
+#include "TextDialog.h"
 #include "testutils.h"
 
 // A main window shown for one test function and driven by real mouse events on its view; its
@@ -15,6 +25,13 @@
 class FrameDriver : protected DialogAnswers
 {
 protected:
+    FrameDriver()
+    {
+        QObject::connect(&answering, &QTimer::timeout, [this] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                nextAnswer ? std::exchange(nextAnswer, nullptr)(dialog) : dialog->reject();
+        });
+    }
     void openFrame()
     {
         answerDialogs();
@@ -25,11 +42,23 @@ protected:
     }
     void closeFrame()
     {
+        answering.stop();
+        nextAnswer = nullptr;
         delete frame;
         frame = nullptr;
         forgetDialogs();
     }
     QWidget *viewport() const { return frame->view()->viewport(); }
+    static void click(QWidget *w, QPointF p, Qt::MouseButton b = Qt::LeftButton) { TestUtils::click(w, p, b); }
+    static void move(QWidget *w, QPointF p, Qt::MouseButtons b = Qt::NoButton) { TestUtils::move(w, p, b); }
+    template<class T = QToolButton>
+    T *panel(const char *name) const { return frame->menu()->findChild<T *>(QLatin1String(name)); }
+    // The text of a cell of the results table; empty where it has none.
+    QString cell(int row, int column) const
+    {
+        const QTableWidgetItem *item = panel<QTableWidget>("tw_DataTable")->item(row, column);
+        return item ? item->text() : QString();
+    }
 
     // Arms `tool` and clicks the points in turn, moving the mouse onto each before its click.
     // Returns the last finished item, or the one in progress when none is finished.
@@ -62,8 +91,35 @@ protected:
         return item;
     }
 
+    // Until closeFrame() the next modal dialog goes to `nextAnswer`, which closes it; any other
+    // is rejected, as the user would close it.
+    void answerModalDialogs() { answering.start(0); }
+
+    // The look changed as the user types into the dialog's boxes, which keep each value within
+    // their range, and one of its switches flipped, or none; each drawn from `random`.
+    void changeLook(std::mt19937 &random)
+    {
+        const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        const int digits = pick(0, 6), size = pick(6, 40), width = pick(0, 6), flip = pick(0, 5);
+        nextAnswer = [=](QDialog *dialog) {
+            auto *text = qobject_cast<TextDialog *>(dialog);
+            text->findChild<QSpinBox *>(QStringLiteral("sb_TextLength"))->setValue(digits);
+            text->findChild<QSpinBox *>(QStringLiteral("sb_TextSize"))->setValue(size);
+            text->findChild<QSpinBox *>(QStringLiteral("sb_LineWidth"))->setValue(width);
+            void (TextDialog::*const switches[])() = {&TextDialog::slot_textSwitchChanged, &TextDialog::slot_textOutlineChanged,
+                                                       &TextDialog::slot_lineEditableChanged, &TextDialog::slot_lineMovableChanged};
+            if (flip < 4)
+                (text->*switches[flip])();
+            text->accept();
+        };
+        panel("tb_Font")->click();
+        nextAnswer = nullptr;
+    }
+
     TestUtils::Sandbox sandbox;
     Frame *frame = nullptr;
+    std::function<void(QDialog *)> nextAnswer;
+    QTimer answering;
 };
 
 #endif // FRAMEDRIVER_H

@@ -10,9 +10,6 @@
 #include "SimulatedCamera.h"
 #include "TargetGeometry.h"
 
-using TestUtils::click;
-using TestUtils::move;
-
 namespace {
 // A grey picture at `level`, and at `inside` within `block`.
 QImage uniform(int level, const QRect &block = QRect(), int inside = 0)

@@ -4,9 +4,8 @@
 #include <QFileDialog>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSpinBox>
 #include <QTableWidget>
-#include <QTimer>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include <random>
@@ -18,7 +17,6 @@
 #include "ItemLook.h"
 #include "Menu.h"
 #include "ParamFile.h"
-#include "TextDialog.h"
 #include "ToolTable.h"
 
 using TestUtils::sendMouse;
@@ -51,15 +49,6 @@ private:
     QString invariants() const;
     QString settings() const;
     QString exportAndReadBack();
-    template<class T>
-    T *child(const char *name) const { return frame->menu()->findChild<T *>(QLatin1String(name)); }
-    QString cell(int row, int column) const
-    {
-        const QTableWidgetItem *item = child<QTableWidget>("tw_DataTable")->item(row, column);
-        return item ? item->text() : QString();
-    }
-    // The answer to the next modal dialog; every other one is closed.
-    std::function<void(QDialog *)> nextAnswer;
 };
 
 QVector<TestSession::Action> TestSession::session(quint32 seed, int count)
@@ -135,16 +124,7 @@ void TestSession::replay(const QString &file)
     GlobalVar::rulerList = {{QStringLiteral("A, 1mm"), 100.0f, 0.01f, 1}, {QStringLiteral("B, 1inch"), 50.0f, 0.02f, 2}};
     QVERIFY(ParamFile::save(2));
     openFrame();
-    QTimer answering;
-    connect(&answering, &QTimer::timeout, this, [this] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            if (nextAnswer)
-                std::exchange(nextAnswer, nullptr)(dialog);
-            else
-                dialog->reject();
-        }
-    });
-    answering.start(0);
+    answerModalDialogs();
     const QStringList lines = QString::fromLatin1(TestUtils::readFile(file)).split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const QStringList fields = lines.at(i).split(QLatin1Char(' '));
@@ -189,7 +169,7 @@ QString TestSession::perform(const Action &action, std::mt19937 &random)
     case Arm: {
         const ToolDescription &tool = ToolTable::all().at(pick(0, int(ToolTable::all().size()) - 1));
         if (tool.button)
-            child<QToolButton>(tool.button)->click();
+            panel(tool.button)->click();
         else
             frame->armTool(tool.id);
         break;
@@ -224,7 +204,7 @@ QString TestSession::perform(const Action &action, std::mt19937 &random)
     }
     case DeleteRow:
         answer = pick(0, 3) > 0;
-        child<QTableWidget>("tw_DataTable")->setCurrentCell(pick(0, 20), 0);
+        panel<QTableWidget>("tw_DataTable")->setCurrentCell(pick(0, 20), 0);
         frame->menu()->slot_tableDelete();
         break;
     case DeleteAll:
@@ -232,37 +212,21 @@ QString TestSession::perform(const Action &action, std::mt19937 &random)
         frame->menu()->slot_tableAllDelete();
         break;
     case Hide:
-        child<QToolButton>("tb_Delete")->click();
+        panel("tb_Delete")->click();
         break;
     case Unit:
     case Ruler: {
-        auto *combo = child<QComboBox>(action.kind == Unit ? "cb_Unit" : "cb_Ruler");
+        auto *combo = panel<QComboBox>(action.kind == Unit ? "cb_Unit" : "cb_Ruler");
         combo->setCurrentIndex(pick(0, combo->count() - 1));
         break;
     }
     case Lines:
-        child<QSpinBox>(pick(0, 1) ? "sb_HorizontalLines" : "sb_VerticalLines")->setValue(pick(0, 4));
-        child<QToolButton>(pick(0, 1) ? "tb_HorizontalLineOkey" : "tb_VerticalLineOkey")->click();
+        panel<QSpinBox>(pick(0, 1) ? "sb_HorizontalLines" : "sb_VerticalLines")->setValue(pick(0, 4));
+        panel(pick(0, 1) ? "tb_HorizontalLineOkey" : "tb_VerticalLineOkey")->click();
         break;
-    case Font: {
-        // Typed into the dialog's boxes, which keep each value within their range.
-        const int digits = pick(0, 6), size = pick(6, 40), width = pick(0, 6), flip = pick(0, 5);
-        nextAnswer = [=](QDialog *dialog) {
-            auto *text = qobject_cast<TextDialog *>(dialog);
-            text->findChild<QSpinBox *>(QStringLiteral("sb_TextLength"))->setValue(digits);
-            text->findChild<QSpinBox *>(QStringLiteral("sb_TextSize"))->setValue(size);
-            text->findChild<QSpinBox *>(QStringLiteral("sb_LineWidth"))->setValue(width);
-            // One of the switches, or none.
-            void (TextDialog::*const switches[])() = {&TextDialog::slot_textSwitchChanged, &TextDialog::slot_textOutlineChanged,
-                                                       &TextDialog::slot_lineEditableChanged, &TextDialog::slot_lineMovableChanged};
-            if (flip < 4)
-                (text->*switches[flip])();
-            text->accept();
-        };
-        child<QToolButton>("tb_Font")->click();
-        nextAnswer = nullptr;
+    case Font:
+        changeLook(random);
         break;
-    }
     case Calibrate:
         if (CalibrateDialog *dialog = frame->calibrateDialog(); dialog && dialog->isVisible()) {
             dialog->slot_on_ChangeName(QString::number(pick(0, 9)));
@@ -278,7 +242,7 @@ QString TestSession::perform(const Action &action, std::mt19937 &random)
         if (pick(0, 1)) {
             QTest::keyRelease(frame, Qt::Key_F12);
         } else {
-            child<QToolButton>("tb_Capture")->click();
+            panel("tb_Capture")->click();
             QFileDialog *dialog = frame->menu()->fileDialog();
             dialog->selectNameFilter(pick(0, 1) ? QStringLiteral("Image (*.jpg)") : QStringLiteral("Image (*.bmp)"));
             QMetaObject::invokeMethod(dialog, "accept");
@@ -287,7 +251,7 @@ QString TestSession::perform(const Action &action, std::mt19937 &random)
     case Export:
         return exportAndReadBack();
     case Freeze:
-        child<QToolButton>("tb_Freeze")->click();
+        panel("tb_Freeze")->click();
         break;
     case Viewer: {
         const QStringList shots = QDir(sandbox.root() + QStringLiteral("/media/usb/DCIM")).entryList({"IMG*.bmp", "IMG*.jpg"});
@@ -296,7 +260,7 @@ QString TestSession::perform(const Action &action, std::mt19937 &random)
         // Half the time the picture is measured again, when it has its measurements.
         if (pick(0, 1))
             nextAnswer = [](QDialog *viewer) { viewer->findChild<QToolButton *>(QStringLiteral("tb_Measure"))->click(); };
-        child<QToolButton>("tb_FolderOpen")->click();
+        panel("tb_FolderOpen")->click();
         nextAnswer = nullptr;
         break;
     }
@@ -304,6 +268,7 @@ QString TestSession::perform(const Action &action, std::mt19937 &random)
         const QString before = settings();
         closeFrame();
         openFrame();
+        answerModalDialogs();
         if (settings() != before)
             return QStringLiteral("settings read back as\n%1\ninstead of\n%2").arg(settings(), before);
         break;
@@ -361,7 +326,7 @@ QString TestSession::settings() const
 
 QString TestSession::exportAndReadBack()
 {
-    child<QToolButton>("tb_DataSave")->click();
+    panel("tb_DataSave")->click();
     const QString path = frame->menu()->fileDialog()->selectedFiles().value(0);
     QMetaObject::invokeMethod(frame->menu()->fileDialog(), "accept");
     // The file read as a spreadsheet reads it: quoted fields, doubled quotes, a comma after each.

@@ -41,9 +41,7 @@ QImage halfPlane(const QPointF &through, qreal degrees)
 qreal distanceFromEdge(const QPointF &p, const QPointF &through, qreal degrees)
 {
     const qreal a = qDegreesToRadians(degrees);
-    const QPointF normal(std::cos(a), std::sin(a));
-    const QPointF d = p - through;
-    return d.x() * normal.x() + d.y() * normal.y();
+    return QPointF::dotProduct(p - through, QPointF(std::cos(a), std::sin(a)));
 }
 
 // A grey picture whose levels, `margin` pixels in from its border, are `level(x, y)`, read

@@ -4,7 +4,6 @@
 #include <QGraphicsScene>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <random>
@@ -16,11 +15,7 @@
 #include "MeasureLine.h"
 #include "MeasurementDocument.h"
 #include "Menu.h"
-#include "TextDialog.h"
 #include "ToolId.h"
-
-using TestUtils::click;
-using TestUtils::move;
 
 // Undo and redo through the main window, as the user reaches them: keys, panel buttons, and
 // every kind of step taken in random order.
@@ -41,30 +36,14 @@ private:
     // scene agreeing with the list, the cross hair, the look, the table and the exported CSV.
     QString snapshot();
     void randomStep(std::mt19937 &random);
-    QTableWidget *table() const { return frame->menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable")); }
-    QToolButton *button(const char *name) const { return frame->menu()->findChild<QToolButton *>(QLatin1String(name)); }
     QUndoStack *history() const { return frame->document()->undoStack(); }
-    // Answers the next modal dialog of type T with `change`, then closes it.
-    template<class T>
-    void answerNext(std::function<void(T *)> change)
-    {
-        auto *timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [timer, change] {
-            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-                timer->stop();
-                timer->deleteLater();
-                change(dialog);
-                dialog->accept();
-            }
-        });
-        timer->start(1);
-    }
     int csvCount = 0;
 };
 
 void TestUndo::init()
 {
     openFrame();
+    answerModalDialogs();
     frame->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(frame));
 }
@@ -76,33 +55,33 @@ void TestUndo::cleanup()
 
 void TestUndo::namesKeysAndButtons()
 {
-    QVERIFY(!button("tb_Undo")->isEnabled() && !button("tb_Redo")->isEnabled());
+    QVERIFY(!panel("tb_Undo")->isEnabled() && !panel("tb_Redo")->isEnabled());
     draw(ToolId::Line, {QPointF(100, 100), QPointF(300, 100)});
     Shape *second = draw(ToolId::Line, {QPointF(100, 200), QPointF(300, 200)});
-    QVERIFY(button("tb_Undo")->isEnabled() && !button("tb_Redo")->isEnabled());
+    QVERIFY(panel("tb_Undo")->isEnabled() && !panel("tb_Redo")->isEnabled());
 
     // What a step leaves and takes back is compared in full by the random sequences below.
     QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(GlobalVar::shapeList.size(), 1);
-    QVERIFY(button("tb_Redo")->isEnabled());
+    QVERIFY(panel("tb_Redo")->isEnabled());
     QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(GlobalVar::shapeList.last(), second);
-    button("tb_Undo")->click();
+    panel("tb_Undo")->click();
     QTest::keyClick(frame, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(GlobalVar::shapeList.size(), 2);
 
     // A new item after an undo takes the next name, as after a deletion; the undone one is gone
     // for good.
-    button("tb_Undo")->click();
+    panel("tb_Undo")->click();
     Shape *third = draw(ToolId::Line, {QPointF(100, 300), QPointF(300, 300)});
     QCOMPARE(third->labelName(), QStringLiteral("L3"));
-    QVERIFY(!button("tb_Redo")->isEnabled());
+    QVERIFY(!panel("tb_Redo")->isEnabled());
 
     // Undo while an item is being drawn abandons that item and nothing else.
     frame->armTool(ToolId::Line);
     click(viewport(), QPointF(500, 500));
     const int index = history()->index();
-    button("tb_Undo")->click();
+    panel("tb_Undo")->click();
     QCOMPARE(frame->pointIndex(), quint8(0));
     QCOMPARE(GlobalVar::shapeList.size(), 2);
     QCOMPARE(history()->index(), index);
@@ -147,7 +126,7 @@ void TestUndo::dragTakesBackTheLabelsThatGaveWay()
     QCOMPARE(first->pos(), QPointF(0, 500));
     QVERIFY(second->labelOffset() != gaveWay);
     QCOMPARE(history()->count(), 3);
-    button("tb_Undo")->click();
+    panel("tb_Undo")->click();
     QCOMPARE(first->pos(), QPointF(0, 0));
     QCOMPARE(second->labelOffset(), gaveWay);
 }
@@ -222,8 +201,8 @@ void TestUndo::randomStep(std::mt19937 &random)
         draw(ToolId::Rectangle, {QPointF(pick(20, 700), pick(20, 500)), QPointF(pick(750, 1500), pick(550, 1050))});
         break;
     case 4:
-        if (table()->item(0, 0)) {
-            table()->setCurrentCell(pick(0, int(GlobalVar::shapeList.size()) - 1), 0);
+        if (!cell(0, 0).isEmpty()) {
+            panel<QTableWidget>("tw_DataTable")->setCurrentCell(pick(0, int(GlobalVar::shapeList.size()) - 1), 0);
             frame->menu()->slot_tableDelete();
         }
         break;
@@ -231,7 +210,7 @@ void TestUndo::randomStep(std::mt19937 &random)
         if (pick(0, 3) == 0)
             frame->menu()->slot_tableAllDelete();
         else
-            button("tb_Delete")->click();
+            panel("tb_Delete")->click();
         break;
     case 6:
     case 7:
@@ -251,29 +230,23 @@ void TestUndo::randomStep(std::mt19937 &random)
             TestUtils::drag(viewport(), QPointF(1550, y), QPointF(1550, y + pick(-100, 100)));
         } else {
             const int width = pick(1, 5), y = pick(100, 1000);
-            answerNext<LinePropertyDialog>([width, y](LinePropertyDialog *dialog) {
-                dialog->slot_lineWidthChange(width);
-                dialog->slot_yAxisChange(y);
-            });
+            nextAnswer = [width, y](QDialog *dialog) {
+                auto *line = qobject_cast<LinePropertyDialog *>(dialog);
+                line->slot_lineWidthChange(width);
+                line->slot_yAxisChange(y);
+                line->accept();
+            };
             const QPoint at(1550, int(frame->menu()->horizontalCrossLine->position.y()));
             QContextMenuEvent event(QContextMenuEvent::Mouse, at, viewport()->mapToGlobal(at));
             QApplication::sendEvent(viewport(), &event);
+            nextAnswer = nullptr;
         }
         break;
-    case 9: {
-        const int digits = pick(0, 4), size = pick(8, 20);
-        const bool flip = pick(0, 1);
-        answerNext<TextDialog>([=](TextDialog *dialog) {
-            dialog->slot_textLengthChanged(digits);
-            dialog->slot_textSizeChanged(size);
-            if (flip)
-                dialog->slot_textSwitchChanged();
-        });
-        button("tb_Font")->click();
+    case 9:
+        changeLook(random);
         break;
-    }
     case 10:
-        button("tb_Undo")->click();
+        panel("tb_Undo")->click();
         break;
     default:
         QTest::keyClick(frame, Qt::Key_Y, Qt::ControlModifier);

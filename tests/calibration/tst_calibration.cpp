@@ -6,9 +6,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 #include "CalibrateCircle.h"
 #include "CalibrateDialog.h"
@@ -20,9 +18,6 @@
 #include "NumericKeypadDialog.h"
 #include "ParamFile.h"
 #include "RulerUnits.h"
-
-using TestUtils::click;
-using TestUtils::move;
 
 // Calibrations from the drawn item through the dialog and keypad to the values of every item,
 // the unit selector and the parameter file. Message boxes are answered through the seam.
@@ -84,7 +79,6 @@ private:
         QVERIFY(!frame->isDrawing());
         click(viewport(), b, Qt::RightButton);
     }
-    QComboBox *combo(const char *name) const { return frame->menu()->findChild<QComboBox *>(QLatin1String(name)); }
 };
 
 void TestCalibration::init()
@@ -188,15 +182,14 @@ void TestCalibration::calibrateAndMeasure()
     QCOMPARE(r.length, 0.01f);
     QCOMPARE(r.unit, quint8(1));
     QCOMPARE(GlobalVar::shapeList.first()->label, QStringLiteral("10X"));
-    QCOMPARE(combo("cb_Ruler")->currentText(), QStringLiteral("10X"));
-    QCOMPARE(combo("cb_Unit")->currentIndex(), 1);
+    QCOMPARE(panel<QComboBox>("cb_Ruler")->currentText(), QStringLiteral("10X"));
+    QCOMPARE(panel<QComboBox>("cb_Unit")->currentIndex(), 1);
     QCOMPARE(GlobalVar::currentUnit, QStringLiteral("mm"));
 
     // A 1250-pixel segment reads 12.500mm, in the table too.
     Shape *line = draw(ToolId::Line, {QPointF(100, 800), QPointF(1350, 800)});
     QCOMPARE(line->label, QStringLiteral("L1=L1=12.500mm"));
-    auto *table = frame->menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable"));
-    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("L1=12.500mm"));
+    QCOMPARE(cell(0, 2), QStringLiteral("L1=12.500mm"));
 }
 
 void TestCalibration::refusedCalibrations()
@@ -241,14 +234,11 @@ void TestCalibration::rightClickOnlyNamesCalibrations()
     reference->initialLine();
     frame->scene()->addItem(reference);
     int lineDialogs = 0;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&lineDialogs]() {
-        if (auto *dialog = qobject_cast<LinePropertyDialog *>(QApplication::activeModalWidget())) {
-            ++lineDialogs;
-            dialog->reject();
-        }
-    });
-    answer.start(10);
+    answerModalDialogs();
+    nextAnswer = [&lineDialogs](QDialog *dialog) {
+        lineDialogs += qobject_cast<LinePropertyDialog *>(dialog) != nullptr;
+        dialog->reject();
+    };
     // A right click as the platform delivers it: the press, its context menu, the release.
     auto rightClick = [this](const QPointF &at) {
         TestUtils::press(viewport(), at, Qt::RightButton);
@@ -372,9 +362,9 @@ void TestCalibration::selectorNamesTheUnitShown()
         openFrame();
     }
     if (choose >= 0)
-        combo("cb_Unit")->setCurrentIndex(choose);
+        panel<QComboBox>("cb_Unit")->setCurrentIndex(choose);
     const QStringList units{"pixels", "mm", "um", "inch", "mil"};
-    QCOMPARE(units.value(combo("cb_Unit")->currentIndex()), unit);
+    QCOMPARE(units.value(panel<QComboBox>("cb_Unit")->currentIndex()), unit);
     Shape *line = draw(ToolId::Line, {QPointF(100, 800), QPointF(600, 800)});
     QVERIFY2(line->label.endsWith(unit), qPrintable(line->label));
 }

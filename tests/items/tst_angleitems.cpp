@@ -9,9 +9,6 @@
 #include "MeasureAngle.h"
 #include "MeasureRadian.h"
 
-using TestUtils::click;
-using TestUtils::move;
-
 typedef QVector<QPointF> Points;
 
 namespace {

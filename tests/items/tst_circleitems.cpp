@@ -8,9 +8,6 @@
 #include "MeasurePoint2Circle.h"
 #include "MeasureRadian.h"
 
-using TestUtils::click;
-using TestUtils::move;
-
 typedef QVector<QPointF> Points;
 Q_DECLARE_METATYPE(Points)
 

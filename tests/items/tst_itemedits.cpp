@@ -6,8 +6,6 @@
 #include "LabelSweep.h"
 #include "MultiPointDistance.h"
 
-using TestUtils::click;
-
 namespace {
 // What an item shows: its label, and a multi-point item's spread.
 QString shown(const Shape *item)

@@ -6,9 +6,6 @@
 #include "MeasureParaline2Paraline.h"
 #include "MeasurePoint2Line.h"
 
-using TestUtils::click;
-using TestUtils::move;
-
 namespace {
 // Distance of p from the infinite line through a and b, worked out with the cross product.
 qreal distanceToLine(const QPointF &p, const QPointF &a, const QPointF &b)

@@ -6,20 +6,6 @@
 #include "MeasurePolygon.h"
 #include "MeasureRectangle.h"
 
-using TestUtils::click;
-using TestUtils::move;
-
-namespace {
-// The perimeter of the closed polygon, edge by edge.
-qreal perimeterOf(const QVector<QPointF> &v)
-{
-    qreal sum = 0;
-    for (int i = 0; i < v.size(); ++i)
-        sum += QLineF(v.at(i), v.at((i + 1) % v.size())).length();
-    return sum;
-}
-} // namespace
-
 // Rectangles and polygons drawn and reshaped with real mouse events on the main window's view.
 class TestPolygonItems : public QObject, private FrameDriver
 {
@@ -123,8 +109,8 @@ void TestPolygonItems::tenthClickFinishes()
     draw(ToolId::Polygon, vertices);
     auto *item = qgraphicsitem_cast<MeasurePolygon *>(GlobalVar::shapeList.value(0));
     QVERIFY(item);
-    QCOMPARE(item->vertices.size(), 10);
-    QCOMPARE(item->label, QStringLiteral("P1=C1=%1pixels").arg(perimeterOf(vertices), 0, 'f', 3));
+    // The perimeter of the vertices as stored is checked on the square above.
+    QCOMPARE(item->vertices, vertices);
 }
 
 void TestPolygonItems::rubberSegmentBeforeThePolygon()

@@ -57,7 +57,6 @@ void TestShape::init()
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setFrameShape(QFrame::NoFrame);
-    view->setSceneRect(0, 0, 1920, 1080);
     view->show();
     QVERIFY(QTest::qWaitForWindowExposed(view));
 }
