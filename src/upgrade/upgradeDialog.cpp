@@ -154,11 +154,12 @@ void upgradeDialog::on_pb_bootscreen_clicked()
                       "After system upgrade successful. Please restart camera and update boot screen again!"),
                    QStringLiteral("BS"));
     } else if (layout.contains(QLatin1Char('2'))) {
-        setButtonsEnabled(false);
+        // Without a stick there is nothing to pick from, and the buttons stay for another try.
         if (GlobalVar::getFreeDisk(SystemPaths::resolve(QStringLiteral("/media/usb/"))).isEmpty()) {
             setWarning(noStickText());
             return;
         }
+        setButtonsEnabled(false);
         listBootScreens();
     }
 }
@@ -256,6 +257,8 @@ void upgradeDialog::slot_upgrade_result(uint result)
         setWarning(tr("The application file in the U disk is not a program for this camera! Nothing was changed."));
         break;
     case ThreadUpgrade::NoSystemImage:
+        // Nothing was written: the image may be copied to the stick and the upgrade run again.
+        setButtonsEnabled(true);
         setWarning(tr("Can't find system.bin in the U disk! Please copy system.bin to the U disk!"));
         break;
     case ThreadUpgrade::FlashStepFailed:

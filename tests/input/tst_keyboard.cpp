@@ -102,6 +102,7 @@ private:
     QLineEdit *line = nullptr;
     QLineEdit *quiet = nullptr;
     QSpinBox *spin = nullptr;
+    QDoubleSpinBox *decimal = nullptr;
     QTextEdit *text = nullptr;
     QComboBox *combo = nullptr;
     QLineEdit *readOnly = nullptr;
@@ -127,6 +128,7 @@ void TestKeyboard::initTestCase()
     quiet->setProperty("nodialogfullkeyboard", true);
     spin = placed(new QSpinBox(&window), {10, 90, 100, 30});
     spin->setRange(0, 1000);
+    decimal = placed(new QDoubleSpinBox(&window), {120, 90, 100, 30});
     text = placed(new QTextEdit(&window), {10, 130, 200, 80});
     combo = placed(new QComboBox(&window), {10, 220, 150, 30});
     combo->setEditable(true);
@@ -299,7 +301,7 @@ void TestKeyboard::pinyinTyping()
 
 void TestKeyboard::otherFields()
 {
-    // A spin box gets key events, each once (twice would make 442).
+    // Spin boxes get key events, each once (twice would make 442).
     spin->setValue(0);
     clickField(spin);
     QVERIFY(kb()->isVisible());
@@ -309,6 +311,12 @@ void TestKeyboard::otherFields()
     QCOMPARE(spin->value(), 42);
     tap("control_Backspace");
     QCOMPARE(spin->value(), 4);
+    decimal->setValue(0);
+    clickField(decimal);
+    QCOMPARE(kb()->targetWidget(), decimal);
+    decimal->selectAll();
+    taps({"number_2", "control_Backspace", "number_5"});
+    QCOMPARE(decimal->value(), 5.0);
 
     // An editable combo box is typed into through its editor.
     clickField(combo->lineEdit());

@@ -225,6 +225,9 @@ void TestMenu::restartRestoresSettings()
     QVERIFY(!button("tb_SubPixel")->isChecked());
 
     button("tb_English")->click();
+    // Only the chosen language's button is framed.
+    QVERIFY(!button("tb_English")->styleSheet().isEmpty());
+    QVERIFY(button("tb_SimplifiedChinese")->styleSheet().isEmpty());
     button("tb_PointDetect")->click();
     button("tb_SubPixel")->click();
     menu()->findChild<QSpinBox *>(QStringLiteral("sb_HorizontalLines"))->setValue(3);

@@ -616,6 +616,16 @@ void TestUpgrade::noStickNoBusyBar()
     QVERIFY(!dialog.isUpgrading() && !busyBar());
     button(dialog, "pb_bootscreen")->click();
     QVERIFY(!busyBar() && !dialog.findChild<QListWidget *>()->isVisible());
+    QVERIFY(dialog.warningText().startsWith(QLatin1String("The U disk doesn't exist!")));
+
+    // A stick without a system image: nothing is written, and every button is there to try again.
+    REQUIRE_TOOLS();
+    QVERIFY(QDir().mkpath(path(QStringLiteral("/media/usb"))));
+    button(dialog, "pb_system")->click();
+    waitForResult(dialog);
+    QVERIFY(dialog.warningText().startsWith(QLatin1String("Can't find system.bin")));
+    for (const char *name : {"pb_application", "pb_bootscreen", "pb_system"})
+        QVERIFY(button(dialog, name)->isEnabled());
 }
 
 void TestUpgrade::applicationThroughTheButton()
