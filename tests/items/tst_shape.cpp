@@ -411,6 +411,18 @@ void TestShape::labelsMakeRoom()
     MeasureLine *crowded = segment(QPointF(150, 625), QPointF(350, 625), 99);
     QVERIFY(!LabelPlacement::place(crowded));
     QVERIFY(crowded->labelOffset().isNull());
+
+    // A bigger text makes labels that had room cover each other: the sweep that writes them
+    // anew finds them free places again.
+    MeasureLine *low = segment(QPointF(1400, 950), QPointF(1800, 950), 5);
+    MeasureLine *lower = segment(QPointF(1400, 990), QPointF(1800, 990), 6);
+    QVERIFY(!labelArea(low).intersects(labelArea(lower)));
+    GlobalVar::shapeList << low << lower;
+    GlobalVar::shapeTextFont.setPointSize(GlobalVar::shapeTextFont.pointSize() * 3);
+    LabelSweep sweep;
+    sweep.start(LabelSweep::LabelsAndLook);
+    sweep.finish();
+    QVERIFY(!labelArea(low).intersects(labelArea(lower)));
 }
 
 QTEST_MAIN(TestShape)
