@@ -254,11 +254,7 @@ void Frame::keyReleaseEvent(QKeyEvent *event)
 
 void Frame::captureImage()
 {
-    // Numbered after every picture and measurement file, so no measurement file of another
-    // picture is ever written over.
-    const QString path = panel->isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg,kmeas"));
-    if (!path.isEmpty())
-        slot_captureRequested(path + QStringLiteral(".bmp"));
+    panel->slot_saveImage();
 }
 
 void Frame::slot_captureRequested(const QString &path)

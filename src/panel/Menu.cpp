@@ -343,6 +343,8 @@ void Menu::on_tb_Capture_clicked()
 
 void Menu::slot_saveImage()
 {
+    // Numbered after every picture and measurement file, so no measurement file of another
+    // picture is ever written over.
     const QString path = isFileExist(QStringLiteral("IMG"), QStringLiteral("bmp,jpg,kmeas"));
     if (!path.isEmpty())
         emit signal_captureRequested(path + QStringLiteral(".bmp"));
