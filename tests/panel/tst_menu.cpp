@@ -24,9 +24,6 @@
 #include "UserDialogs.h"
 #include "testutils.h"
 
-using TestUtils::click;
-using TestUtils::move;
-
 // The control panel driven as a user drives it: its buttons, the results table, the files it
 // writes and what survives a restart. Message boxes are answered through the dialog seam.
 class TestMenu : public QObject, private FrameDriver
@@ -47,14 +44,9 @@ private slots:
     void captureNamesAndFailures();
 
 private:
-    QToolButton *button(const char *name) const { return menu()->findChild<QToolButton *>(QLatin1String(name)); }
+    QToolButton *button(const char *name) const { return panel(name); }
     Menu *menu() const { return frame->menu(); }
-    QTableWidget *table() const { return menu()->findChild<QTableWidget *>(QStringLiteral("tw_DataTable")); }
-    QString cell(int row, int column) const
-    {
-        const QTableWidgetItem *item = table()->item(row, column);
-        return item ? item->text() : QString();
-    }
+    QTableWidget *table() const { return panel<QTableWidget>("tw_DataTable"); }
     void drawSegment(const QPointF &a, const QPointF &b);
     // Accepts the panel's pending save dialog with the name it proposes.
     void acceptSaveDialog();
@@ -89,10 +81,9 @@ void TestMenu::cleanup()
 
 void TestMenu::drawSegment(const QPointF &a, const QPointF &b)
 {
-    QWidget *viewport = frame->view()->viewport();
-    click(viewport, a);
-    move(viewport, b);
-    click(viewport, b);
+    click(viewport(), a);
+    move(viewport(), b);
+    click(viewport(), b);
 }
 
 void TestMenu::acceptSaveDialog()
