@@ -6,16 +6,13 @@
 #include <QTest>
 #include <cmath>
 
+#include "ToolTable.h"
+
 // The icon set compiled into the program: every icon the style sheets, actions and labels name,
 // checked from the compiled resources as the program loads them.
 
 namespace {
 
-const char *const toolIcons[] = {
-    "line", "horizontalline", "verticalline", "paraline", "customparaline", "point2line",
-    "angle", "rect", "polygon", "dualparaline", "radian", "circle", "point2circle",
-    "line2circle", "circle2circle", "concentric", "paraline2paraline", "circlefit", "circlefind",
-    "edgeline"};
 const char *const assistActions[] = {"save", "capture", "configuration", "delect", "font",
                                      "folder", "statistics"};
 
@@ -33,8 +30,11 @@ struct IconPair
 QList<IconPair> iconPairs()
 {
     QList<IconPair> pairs;
-    for (const char *name : toolIcons)
-        pairs.append({mainIcon(name), mainIcon(QString::fromLatin1(name) + "-select"), true});
+    // Every palette tool's button, idle and armed.
+    for (const ToolDescription &tool : ToolTable::all()) {
+        if (tool.button)
+            pairs.append({mainIcon(tool.icon), mainIcon(QString::fromLatin1(tool.icon) + "-select"), true});
+    }
     for (const char *name : assistActions)
         pairs.append({assistIcon(name), assistIcon(QString::fromLatin1(name) + "-select"), true});
     pairs.append({assistIcon("freeze-off"), assistIcon("freeze-on"), true});
