@@ -300,20 +300,11 @@ void TestCameraSettings::oneAutoRunAtATimeAndLockEndsIt()
     QVERIFY(othersOffDuringRun);
     QVERIFY2(dialog->autoSteps() < 5, qPrintable(QString::number(dialog->autoSteps())));
     QCOMPARE(camera->brightnessReads, dialog->autoSteps());
+    // Ended by the user, not unsettled.
+    QCOMPARE(status(), QString());
     QVERIFY(!GlobalVar::cameraConfigLock && !button("ae")->isEnabled());
     button("lock")->click();
     QVERIFY(button("ae")->isEnabled() && button("awb")->isEnabled());
-
-    // The same for white balance.
-    QTimer::singleShot(0, dialog.data(), [&] {
-        othersOffDuringRun = !button("ae")->isEnabled() && !button("awb")->isEnabled();
-        button("lock")->click();
-    });
-    button("awb")->click();
-    QVERIFY(othersOffDuringRun);
-    QVERIFY(dialog->autoSteps() < 5);
-    // Ended by the user, not unsettled.
-    QCOMPARE(status(), QString());
 }
 
 void TestCameraSettings::translatedTexts()
@@ -324,15 +315,11 @@ void TestCameraSettings::translatedTexts()
     QCoreApplication::installTranslator(&translator);
     QTRY_COMPARE(dialog->windowTitle(), QStringLiteral("相機設定"));
     QCOMPARE(button("lock")->text(), QStringLiteral("鎖定"));
-    button("lock")->click();
-    QCOMPARE(button("lock")->text(), QStringLiteral("解鎖"));
-    button("lock")->click();
     camera->setFlicker(true);
     button("awb")->click();
     QCOMPARE(status(), QStringLiteral("白平衡未能穩定，保留最後的數值"));
     QCoreApplication::removeTranslator(&translator);
     QTRY_COMPARE(button("lock")->text(), QStringLiteral("Lock"));
-    QCOMPARE(status(), QStringLiteral("White balance did not settle; last values kept"));
 }
 
 QTEST_MAIN(TestCameraSettings)
