@@ -207,6 +207,9 @@ void TestMeasureItems::polygonClosedByRightClickAndReshaped()
     QCOMPARE(item->vertices, QVector<QPointF>({QPointF(100, 100), QPointF(200, 100), QPointF(200, 300), QPointF(100, 200)}));
     QCOMPARE(item->label, QStringLiteral("P1=C1=541.421pixels"));
     QCOMPARE(item->pos(), QPointF(0, 0));
+    // The first vertex is a handle like the others.
+    TestUtils::drag(viewport(), QPointF(100, 100), QPointF(100, 50));
+    QCOMPARE(item->vertices.first(), QPointF(100, 50));
 
     // Four clicks on one point: a polygon of no length.
     draw(ToolId::Polygon, QVector<QPointF>(3, QPointF(50, 50)));
