@@ -67,6 +67,15 @@ void TestPointDetection::knownEdges()
     QPainter(&twoEdges).fillRect(QRect(508, 0, 1412, 1080), QColor(250, 250, 250));
     QCOMPARE(PointDetector::locate(twoEdges, QPointF(500, 300), 0.8f), QPointF(507, 300));
     QCOMPARE(PointDetector::locate(twoEdges, QPointF(500, 300), 0.01f), QPointF(502, 300));
+
+    // A slanted edge, light where x + 2y >= 2250: the click moves onto the nearest pixel of the
+    // first light line.
+    QImage slanted = uniform(30);
+    for (int y = 700; y < 800; ++y) {
+        for (int x = 2250 - 2 * y; x < 1920; ++x)
+            slanted.setPixel(x, y, qRgb(220, 220, 220));
+    }
+    QCOMPARE(PointDetector::locate(slanted, QPointF(760, 755), 0.8f), QPointF(756, 747));
 }
 
 void TestPointDetection::bordersAndUniformBlocks()

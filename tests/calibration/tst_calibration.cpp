@@ -169,8 +169,12 @@ void TestCalibration::calibrateAndMeasure()
     QVERIFY(dialog->keypad);
     QTest::keyClick(dialog->keypad, Qt::Key_Escape);
     QTRY_VERIFY(!dialog->keypad);
+    // A press on the other field takes the keypad there; what the first one had stays.
+    QTest::mouseClick(dialog->findChild<QLineEdit *>(QStringLiteral("l_Length")), Qt::LeftButton);
+    QTest::mouseClick(dialog->keypad->findChild<QPushButton *>(QStringLiteral("pb_N5")), Qt::LeftButton);
     type("l_Name", QStringLiteral("9C10X"));
-    type("l_Length", QStringLiteral("57<"));
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("l_Length"))->text(), QStringLiteral("5"));
+    type("l_Length", QStringLiteral("7<"));
     press("pb_Okay");
     QVERIFY(warnings.isEmpty());
     QTRY_VERIFY(!frame->calibrateDialog());
@@ -234,11 +238,12 @@ void TestCalibration::rightClickOnlyNamesCalibrations()
     reference->initialLine();
     frame->scene()->addItem(reference);
     int lineDialogs = 0;
-    answerModalDialogs();
-    nextAnswer = [&lineDialogs](QDialog *dialog) {
+    const auto countLineDialogs = [&lineDialogs](QDialog *dialog) {
         lineDialogs += qobject_cast<LinePropertyDialog *>(dialog) != nullptr;
         dialog->reject();
     };
+    answerModalDialogs();
+    nextAnswer = countLineDialogs;
     // A right click as the platform delivers it: the press, its context menu, the release.
     auto rightClick = [this](const QPointF &at) {
         TestUtils::press(viewport(), at, Qt::RightButton);
@@ -261,6 +266,11 @@ void TestCalibration::rightClickOnlyNamesCalibrations()
     QTRY_VERIFY(!frame->calibrateDialog());
     rightClick(QPointF(400, 300));
     QCOMPARE(lineDialogs, 1);
+    // Nor with no tool armed.
+    frame->disarmTool();
+    nextAnswer = countLineDialogs;
+    rightClick(QPointF(400, 500));
+    QCOMPARE(lineDialogs, 2);
 }
 
 void TestCalibration::circleCalibration()

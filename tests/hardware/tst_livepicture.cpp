@@ -127,6 +127,11 @@ void TestLivePicture::gainRaisesNoise()
     flat.fill(qRgb(120, 120, 120));
     SimulatedCamera camera;
     camera.setScene(flat);
+    // The contrast register: an offset in its high half, a factor (16384 for one) in its low half.
+    write(camera, Device::Isp, 0, 0);   // gamma 1
+    const int plain = qGreen(camera.livePicture().pixel(0, 0));
+    write(camera, Device::Isp, 60, 32768u | 30u << 16);
+    QVERIFY(qAbs(qGreen(camera.livePicture().pixel(0, 0)) - 2 * (plain - 30)) <= 1);
     const QImage quiet = camera.livePicture();
     // A sensor write carries the register in its low half, the value in its high half.
     write(camera, Device::Imx185, 0, SimulatedCamera::gainRegister | 60u << 16);
