@@ -1,10 +1,12 @@
 // The measurement file beside a picture, as the viewer reads it before rebuilding the items: every
-// item it gives is whole, shows finite values, and written out again reads back as the same items.
+// item it gives is whole, shows finite values (every item but a calibration has some), and
+// written out again reads back as the same items.
 #include <cstdlib>
 
 #include "FuzzTarget.h"
 #include "MeasurementFile.h"
 #include "Shape.h"
+#include "ToolTable.h"
 
 KORVELIN_FUZZ_TARGET(measurement)
 {
@@ -17,7 +19,8 @@ KORVELIN_FUZZ_TARGET(measurement)
     for (const Shape *item : read.items) {
         const QString shown = item->labelValues();
         if (!item->isComplete() || shown.contains(QLatin1String("nan"), Qt::CaseInsensitive)
-            || shown.contains(QLatin1String("inf"), Qt::CaseInsensitive))
+            || shown.contains(QLatin1String("inf"), Qt::CaseInsensitive)
+            || (shown.isEmpty() && !ToolTable::find(item->property())->route.calibration))
             abort();
         values << item->labelName() + shown;
     }

@@ -1,5 +1,5 @@
 // The parameter file with its list of calibrations, and the camera settings: whatever they hold
-// is read without harm, and what was read, once saved, reads back the same.
+// is read without harm, within range, and what was read, once saved, reads back the same.
 #include <cstdlib>
 
 #include "CustomLine.h"
@@ -44,8 +44,18 @@ KORVELIN_FUZZ_TARGET(settings)
         qWarning("read back as\n%s\ninstead of\n%s", qPrintable(state(vertical, horizontal)), qPrintable(read));
         abort();
     }
+    // The camera settings come within the sensor's ranges, and read again, the same.
     Fuzz::writeFile(QStringLiteral("./config"), data, size);
     delete new ccdSetDialog(nullptr);
+    const ccdParameter &p = GlobalVar::IMX185;
+    const QVector<quint32> camera{p.gain, p.exposure, p.contrast, p.red, p.green, p.blue, p.sharpen, p.gamma};
+    if (p.gain > 30 || p.exposure > 1125 || p.contrast > 100 || p.red < 8000 || p.red > 32000 || p.green < 8000
+        || p.green > 16000 || p.blue < 8000 || p.blue > 32000 || p.sharpen > 10000 || p.gamma > 3)
+        abort();
+    GlobalVar::IMX185 = ccdParameter();
+    delete new ccdSetDialog(nullptr);
+    if (QVector<quint32>{p.gain, p.exposure, p.contrast, p.red, p.green, p.blue, p.sharpen, p.gamma} != camera)
+        abort();
     FileRepairs::takeReport();
     return 0;
 }

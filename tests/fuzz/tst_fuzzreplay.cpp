@@ -1,8 +1,8 @@
-#include <QDirIterator>
-#include <QFileInfo>
+#include <QDir>
 #include <QTest>
 
 #include "FuzzTarget.h"
+#include "core/FileMutations.h"
 #include "testutils.h"
 
 #include <iterator>
@@ -23,9 +23,9 @@ const struct
                {"upgrade", fuzz_upgrade}, {"pinyin", fuzz_pinyin}, {"measurement", fuzz_measurement}};
 } // namespace
 
-// Every fuzz target run on its seed corpus (fuzz/corpus/<target>) and on each input that once
-// crashed it or ran too long (tests/fuzz/<target>), in the ordinary build. A target stops the
-// program on any input it mishandles.
+// Every fuzz target run on its seed corpus (fuzz/corpus/<target>), on damaged copies of each
+// seed, the same on every run, and on each input that once crashed it or ran too long (tests/
+// fuzz/<target>), in the ordinary build. A target stops the program on any input it mishandles.
 class TestFuzzReplay : public QObject
 {
     Q_OBJECT
@@ -40,15 +40,19 @@ private:
 
 void TestFuzzReplay::replay_data()
 {
-    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("target");
     for (int target = 0; target < int(std::size(targets)); ++target) {
+        QRandomGenerator random(quint32(target) + 20261209u);
         int inputs = 0;
         for (const char *folder : {"/fuzz/corpus/", "/tests/fuzz/"}) {
-            QDirIterator files(QLatin1String(KORVELIN_SOURCE_DIR) + QLatin1String(folder) + QLatin1String(targets[target].name), QDir::Files);
-            while (files.hasNext()) {
-                const QString path = files.next();
-                QTest::newRow(qPrintable(QFileInfo(path).dir().dirName() + QLatin1Char('/') + files.fileName())) << path << target;
+            const QDir dir(QLatin1String(KORVELIN_SOURCE_DIR) + QLatin1String(folder) + QLatin1String(targets[target].name));
+            for (const QString &file : dir.entryList(QDir::Files, QDir::Name)) {
+                const QByteArray name = (dir.dirName() + QLatin1Char('/') + file).toUtf8();
+                const QByteArray input = TestUtils::readFile(dir.filePath(file));
+                QTest::newRow(name.constData()) << input << target;
+                for (int n = 0; folder[1] == 'f' && n < 200; ++n)
+                    QTest::addRow("%s damaged %d", name.constData(), n) << FileMutations::mutate(input, random) << target;
                 ++inputs;
             }
         }
@@ -58,9 +62,8 @@ void TestFuzzReplay::replay_data()
 
 void TestFuzzReplay::replay()
 {
-    QFETCH(QString, path);
+    QFETCH(QByteArray, input);
     QFETCH(int, target);
-    const QByteArray input = TestUtils::readFile(path);
     QCOMPARE(targets[target].run(reinterpret_cast<const uint8_t *>(input.constData()), size_t(input.size())), 0);
 }
 

@@ -56,12 +56,6 @@ QVariantList paramState(const CustomLine &vertical, const CustomLine &horizontal
     return state;
 }
 
-QVariantList cameraState()
-{
-    const ccdParameter &p = GlobalVar::IMX185;
-    return {p.gain, p.exposure, p.contrast, p.red, p.green, p.blue, p.sharpen, p.gamma};
-}
-
 QVariantList linesState()
 {
     QVariantList state;
@@ -93,8 +87,6 @@ private slots:
     void cleanup();
     void paramFuzz_data();
     void paramFuzz();
-    void cameraConfigFuzz_data();
-    void cameraConfigFuzz();
     void missingParamKeys();
     void lineCountsAreCapped();
     void unreadableFilesAreKeptAside();
@@ -211,27 +203,6 @@ void TestSettingsFiles::paramFuzz()
         QVERIFY(files->save(kind));
     restoreParam();
     QCOMPARE(paramState(vertical, horizontal), loaded);
-    QVERIFY(warnings.isEmpty());
-}
-
-void TestSettingsFiles::cameraConfigFuzz_data()
-{
-    FileMutations::addRows("config", goodConfig, 200, 5);
-}
-
-void TestSettingsFiles::cameraConfigFuzz()
-{
-    QFETCH(QByteArray, bytes);
-    writeFile(QStringLiteral("./config"), bytes);
-    delete new ccdSetDialog(nullptr);
-    const ccdParameter &p = GlobalVar::IMX185;
-    QVERIFY(within(int(p.gain), 0, 30) && within(int(p.exposure), 0, 1125) && within(int(p.contrast), 0, 100));
-    QVERIFY(within(int(p.red), 8000, 32000) && within(int(p.green), 8000, 16000) && within(int(p.blue), 8000, 32000));
-    QVERIFY(within(int(p.sharpen), 0, 10000) && within(int(p.gamma), 0, 3));
-    const QVariantList loaded = cameraState();
-    GlobalVar::IMX185 = ccdParameter();
-    delete new ccdSetDialog(nullptr);
-    QCOMPARE(cameraState(), loaded);
     QVERIFY(warnings.isEmpty());
 }
 
