@@ -1,13 +1,23 @@
+#include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
+#include <QUndoStack>
 
+#include <cmath>
+
+#include "ccdSetDialog.h"
 #include "CustomLine.h"
 #include "DialogAnswers.h"
 #include "Frame.h"
@@ -15,17 +25,33 @@
 #include "GraphicsView.h"
 #include "ImageViewer.h"
 #include "MeasureLine.h"
+#include "MeasurementDocument.h"
 #include "Menu.h"
+#include "NumericKeypadDialog.h"
 #include "PanelBehaviour.h"
+#include "PanelIcons.h"
 #include "ParamFile.h"
+#include "ResultsTable.h"
 #include "SimulatedCamera.h"
-#include "ccdSetDialog.h"
+#include "StatisticsView.h"
+#include "testutils.h"
+#include "ToleranceDialog.h"
+#include "ToolTable.h"
+#include "ui_Menu.h"
 #include "upgradeDialog.h"
 #include "UserDialogs.h"
-#include "testutils.h"
+
+Q_DECLARE_METATYPE(const ToolDescription *)
 
 // The control panel driven as a user drives it: its buttons, the results table, the files it
 // writes and what survives a restart. Message boxes are answered through the dialog seam.
+// Statistics and tolerances through the main window: the view follows new items, undo, redo,
+// the selection and the unit; a tolerance typed on the keypad judges the item and the next ones
+// of its tool, shows in the table, the drawing and the CSV, and is a step of the history. And
+// every tool of the tool table is complete: a panel button or menu action with its icons, a
+// route the main window follows, a translated tool tip, and (for measurements) a row in the
+// results table once an item of it is drawn. A tool added to ToolId without all of these fails
+// here.
 class TestMenu : public QObject, private FrameDriver
 {
     Q_OBJECT
@@ -42,6 +68,11 @@ private slots:
     void fadeAndHiddenControls();
     void cameraButtonsAndCapture();
     void captureNamesAndFailures();
+    void statisticsFollow();
+    void toleranceFlow();
+    void everyIdDescribedOnce();
+    void complete_data();
+    void complete();
 
 private:
     QToolButton *button(const char *name) const { return panel(name); }
@@ -64,6 +95,32 @@ private:
             }
         });
     }
+    Shape *line(qreal length, qreal y)
+    {
+        return draw(ToolId::Line, {QPointF(100, y), QPointF(100 + length, y)});
+    }
+    StatisticsView *openView()
+    {
+        QTest::mouseClick(frame->menu()->findChild<QToolButton *>(QStringLiteral("tb_Statistics")), Qt::LeftButton);
+        return frame->menu()->findChild<StatisticsView *>();
+    }
+    // Clicks field `column` of value row `row` and types `keys` (keypad codes, "s" for the sign).
+    void type(ToleranceDialog *dialog, int row, int column, const QStringList &keys)
+    {
+        QTest::mouseClick(dialog->findChild<QLabel *>(QStringLiteral("l_Field_%1_%2").arg(row).arg(column)), Qt::LeftButton);
+        NumericKeypadDialog *keypad = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            keypad = keypad ? keypad : qobject_cast<NumericKeypadDialog *>(w);
+        QVERIFY(keypad);
+        for (const QString &key : keys) {
+            if (key == QLatin1String("s"))
+                QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Sign")), Qt::LeftButton);
+            else
+                keypad->slot_button_Clicked(key);
+        }
+    }
+    void undo() { frame->document()->undoStack()->undo(); }
+    void redo() { frame->document()->undoStack()->redo(); }
 };
 
 void TestMenu::init()
@@ -388,6 +445,159 @@ void TestMenu::captureNamesAndFailures()
     QCOMPARE(warnings.last(), QStringLiteral("The picture could not be saved!"));
     SimulatedCamera::active()->setDmaStalled(false);
     QCOMPARE(QDir(folder).entryList({"none*", "IMG*"}), QStringList());
+}
+
+void TestMenu::statisticsFollow()
+{
+    StatisticsView *view = openView();
+    QVERIFY(view && view->shownRows().isEmpty());
+    line(100, 200);
+    QCOMPARE(view->shownRows().value(0).mid(2, 4), (QStringList{"pixels", "1", "100.000", "-"}));
+    line(200, 300);
+    line(300, 400);
+    QCOMPARE(view->shownRows().value(0).mid(3, 6), (QStringList{"3", "200.000", "100.000", "100.000", "300.000", "200.000"}));
+    undo();
+    QCOMPARE(view->shownRows().value(0).mid(3, 2), (QStringList{"2", "150.000"}));
+    redo();
+    QCOMPARE(view->shownRows().value(0).at(3), QStringLiteral("3"));
+
+    // Two selected rows are their own scope; one selected row is not.
+    table()->selectRow(0);
+    QCOMPARE(view->shownRows().value(0).at(3), QStringLiteral("3"));
+    table()->selectionModel()->select(table()->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(view->shownRows().value(0).mid(3, 2), (QStringList{"2", "200.000"}));
+    table()->clearSelection();
+
+    // A calibration of 0.01 mm per pixel, then um.
+    GlobalVar::rulerList.append({QStringLiteral("x"), 100.0f, 0.01f, 1});
+    frame->slot_changeRulerValue(0);
+    QTRY_COMPARE(view->shownRows().value(0).mid(2, 3), (QStringList{"mm", "3", "2.000"}));
+    frame->slot_changeRulerUnit(2);
+    QTRY_COMPARE(view->shownRows().value(0).mid(2, 3), (QStringList{"um", "3", "2000.000"}));
+}
+
+void TestMenu::toleranceFlow()
+{
+    Shape *first = line(100, 200);
+    ResultsTable *results = table()->findChild<ResultsTable *>();
+    emit results->toleranceRequested(first);
+    auto *dialog = frame->menu()->findChild<ToleranceDialog *>();
+    QVERIFY(dialog);
+    // 100 -5 +5 pixels, but first with the lower tolerance typed above the upper one.
+    type(dialog, 0, 0, {"1", "0", "0"});
+    type(dialog, 0, 1, {"6", "14"});
+    type(dialog, 0, 2, {"5", "14"});
+    dialog->findChild<QCheckBox *>()->setChecked(true);
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Ok")), Qt::LeftButton);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(first->tolerance().isEmpty());
+    type(dialog, 0, 1, {"13", "5", "s", "14"});
+    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pb_Ok")), Qt::LeftButton);
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(first->tolerance().limits().value("L"), (Tolerance::Limits{100, -5, 5}));
+
+    // The next item of the tool gets the same limits; one outside is marked on screen and in the
+    // table.
+    Shape *second = line(106, 300);
+    QVERIFY(first->verdict() == Tolerance::Within && second->verdict() == Tolerance::Outside);
+    QVERIFY(second->shownLabel().startsWith(Shape::failureMarker() + QLatin1Char(' ')));
+    QCOMPARE(table()->columnCount(), 4);
+    QCOMPARE(table()->item(0, 3)->text() + table()->item(1, 3)->text(), QStringLiteral("OKNG"));
+    QVERIFY(frame->menu()->exportDataTable(sandbox.path(QStringLiteral("judged.csv"))));
+    const QByteArray csv = TestUtils::readFile(sandbox.path(QStringLiteral("judged.csv")));
+    QVERIFY(csv.contains("index,item,value,Result,\r\n1,L1,\"L1=100.000pixels\",OK,\r\n"));
+    QVERIFY(csv.endsWith("2,L2,\"L2=106.000pixels\",NG,\r\n"));
+    QVERIFY(TestUtils::readFile(sandbox.path(QStringLiteral("judged_statistics.csv"))).contains("pixels,2,103.000,"));
+
+    // Setting the tolerance is a step: without it no item has one, and the CSV keeps its three
+    // columns.
+    undo();
+    undo();
+    QVERIFY(first->tolerance().isEmpty() && table()->columnCount() == 3);
+    QVERIFY(frame->menu()->exportDataTable(sandbox.path(QStringLiteral("plain.csv"))));
+    QVERIFY(TestUtils::readFile(sandbox.path(QStringLiteral("plain.csv"))).endsWith("1,L1,\"L1=100.000pixels\",\r\n"));
+    redo();
+    QCOMPARE(first->verdict(), Tolerance::Within);
+}
+
+void TestMenu::everyIdDescribedOnce()
+{
+    QSet<int> codes;
+    QSet<QString> names;
+    for (const ToolDescription &tool : ToolTable::all()) {
+        codes << toolCode(tool.id);
+        names << QLatin1String(tool.name);
+        QVERIFY2(qstrlen(tool.name) > 0, tool.name);
+    }
+    QCOMPARE(codes.size(), ToolTable::all().size());
+    QCOMPARE(names.size(), ToolTable::all().size());
+    for (ToolId id : allToolIds)
+        QVERIFY2(ToolTable::find(id), qPrintable(QString::number(toolCode(id))));
+    QCOMPARE(codes.size(), int(sizeof allToolIds / sizeof allToolIds[0]));
+    QVERIFY(!ToolTable::find(ToolId::None));
+    QVERIFY(!ToolTable::find(6));
+}
+
+void TestMenu::complete_data()
+{
+    QTest::addColumn<const ToolDescription *>("tool");
+    for (ToolId id : allToolIds)
+        QTest::newRow(ToolTable::find(id)->name) << ToolTable::find(id);
+}
+
+void TestMenu::complete()
+{
+    QFETCH(const ToolDescription *, tool);
+    const int code = toolCode(tool->id);
+
+    // The route the main window follows, and the item it makes.
+    QCOMPARE(ShapeRoutes::find(code), &tool->route);
+    QCOMPARE(tool->route.code, code);
+    // Only a tool that searches the picture may finish on its first click.
+    const bool searches = tool->route.search != ShapeRoute::NoSearch;
+    QVERIFY(tool->route.finishClick >= (searches ? 1 : 2));
+    Shape *shape = tool->route.create();
+    QCOMPARE(shape->property(), code);
+    QCOMPARE(shape->type(), int(QGraphicsItem::UserType) + code);
+    QCOMPARE(tool->measurement, !tool->route.calibration);
+    QCOMPARE(ToolTable::isMeasurement(code), tool->measurement);
+
+    if (tool->measurement) {
+        // A palette button with both icons, and a tool tip in both Chinese translations.
+        QDialog panel;
+        Ui::Menu form;
+        form.setupUi(&panel);
+        QVERIFY2(panel.findChild<QToolButton *>(QLatin1String(tool->button)), tool->button);
+        QVERIFY(QFile::exists(PanelIcons::main(tool->icon, false)));
+        QVERIFY(QFile::exists(PanelIcons::main(tool->icon, true)));
+        for (const char *language : {"zh_CN", "zh_TW"}) {
+            QTranslator translator;
+            QVERIFY(translator.load(QStringLiteral(KORVELIN_BUILD_DIR "/Korvelin_%1.qm").arg(QLatin1String(language))));
+            const QString translated = translator.translate("ToolPalette", tool->toolTip);
+            QVERIFY2(!translated.isEmpty() && translated != QLatin1String(tool->toolTip), tool->toolTip);
+        }
+    } else {
+        QVERIFY(!tool->button);
+        QVERIFY(QFile::exists(PanelIcons::assist(tool->icon)));
+    }
+
+    // Drawn as the main window draws it, on points of a circle (no three in a line), a
+    // measurement has a value; a calibration is unnamed until its dialog. (The results table
+    // lists the items ToolTable::isMeasurement names.)
+    QVector<QPointF> clicks;
+    for (int k = 1; k <= (searches ? 12 : tool->route.finishClick); ++k)
+        clicks << QPointF(900 + 300 * std::cos(k * 0.61), 500 + 300 * std::sin(k * 0.61));
+    if (searches) {
+        // The edge points a search found stand for the clicks.
+        for (int k = 1; k <= 12; ++k)
+            shape->setPoint(clicks.at(k - 1), quint8(k), 1);
+        shape->endDraw(Shape::unsetPoint());
+    } else {
+        delete shape;
+        shape = FrameDriver::feed(code, clicks);
+    }
+    QCOMPARE(!shape->labelValues().isEmpty(), tool->measurement);
+    delete shape;
 }
 
 QTEST_MAIN(TestMenu)
