@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <cmath>
 #include <functional>
 #include <random>
 #include <utility>
@@ -24,6 +25,41 @@
 // message boxes are answered (see DialogAnswers).
 class FrameDriver : protected DialogAnswers
 {
+public:
+    // The item of `tool` fed the clicks as the window feeds it, with a move onto each point
+    // before its click, but kept apart from the window: owned by the caller, in no scene. With
+    // `rightClick` a right click after the clicks finishes it (the right click adds no point of
+    // its own: where the tool's right click is a point, it is the last click). A tool that
+    // searches the picture takes the clicks as the edge points its search found.
+    static Shape *feed(int tool, const QVector<QPointF> &clicks, bool rightClick = false)
+    {
+        const ShapeRoute *route = ShapeRoutes::find(tool);
+        Shape *item = route->create();
+        const bool search = route->search != ShapeRoute::NoSearch;
+        const bool unsetLast = search || (rightClick && !route->rightClickIsPoint);
+        item->setPoint(clicks.first(), 1, 1);
+        for (int k = 1; k < clicks.size(); ++k) {
+            if (!search && route->drawsAt(k))
+                item->drawing(clicks.at(k));
+            if (k + 1 < clicks.size() || unsetLast)
+                item->setPoint(clicks.at(k), quint8(k + 1), 1);
+            else
+                item->endDraw(clicks.at(k));
+        }
+        if (unsetLast)
+            item->endDraw(Shape::unsetPoint());
+        return item;
+    }
+
+    // `count` points of a circle, no three of them in a line.
+    static QVector<QPointF> rimPoints(int count)
+    {
+        QVector<QPointF> points;
+        for (int k = 1; k <= count; ++k)
+            points << QPointF(900 + 300 * std::cos(k * 0.61), 500 + 300 * std::sin(k * 0.61));
+        return points;
+    }
+
 protected:
     FrameDriver()
     {
@@ -71,24 +107,6 @@ protected:
             TestUtils::click(viewport(), clicks.at(i));
         }
         return GlobalVar::shapeList.isEmpty() ? frame->currentShape() : GlobalVar::shapeList.last();
-    }
-
-    // The item of `tool` fed the clicks as the window feeds it, with a move onto each point
-    // before its click, but kept apart from the window: owned by the caller, in no scene.
-    static Shape *feed(int tool, const QVector<QPointF> &clicks)
-    {
-        const ShapeRoute *route = ShapeRoutes::find(tool);
-        Shape *item = route->create();
-        item->setPoint(clicks.first(), 1, 1);
-        for (int k = 1; k < clicks.size(); ++k) {
-            if (route->drawsAt(k))
-                item->drawing(clicks.at(k));
-            if (k + 1 < clicks.size())
-                item->setPoint(clicks.at(k), quint8(k + 1), 1);
-            else
-                item->endDraw(clicks.at(k));
-        }
-        return item;
     }
 
     // Until closeFrame() the next modal dialog goes to `nextAnswer`, which closes it; any other

@@ -3,8 +3,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <cmath>
-
 #include "FrameDriver.h"
 #include "ImageViewer.h"
 #include "MeasurementDocument.h"
@@ -18,36 +16,16 @@ Q_DECLARE_METATYPE(const ToolDescription *)
 Q_DECLARE_METATYPE(MeasurementFile::Status)
 
 namespace {
-QPointF rimPoint(int click)
-{
-    return QPointF(900 + 300 * std::cos(click * 0.61), 500 + 300 * std::sin(click * 0.61));
-}
-
 // The item of `tool` clicked as the window clicks it: `presses` points, then the finishing
-// click on the next point, or, where the tool's right click adds no point, an unset one.
-Shape *clicked(const ToolDescription &tool, int presses, quint16 serial)
+// click on the next point, or a right click.
+Shape *clicked(const ToolDescription &tool, int presses)
 {
     const ShapeRoute &route = tool.route;
-    Shape *item = route.create();
-    if (route.search != ShapeRoute::NoSearch) {
-        // A tool that searches the picture gives its item the edge points it found.
-        for (int k = 1; k <= 12; ++k)
-            item->setPoint(rimPoint(k), quint8(k), serial);
-        item->endDraw(Shape::unsetPoint());
-        return item;
-    }
+    const bool rightClick = presses < route.finishClick - 1;
+    const int points = route.search != ShapeRoute::NoSearch ? 12 : presses + (rightClick && !route.rightClickIsPoint ? 0 : 1);
+    Shape *item = FrameDriver::feed(route.code, FrameDriver::rimPoints(points), rightClick);
     if (route.calibration)
         item->label = QStringLiteral("10X");
-    item->setPoint(rimPoint(1), 1, serial);
-    for (int k = 2; k <= presses; ++k) {
-        if (route.drawsAt(k - 1))
-            item->drawing(rimPoint(k));
-        item->setPoint(rimPoint(k), quint8(k), serial);
-    }
-    const bool withoutPoint = presses < route.finishClick - 1 && !route.rightClickIsPoint;
-    if (!withoutPoint && route.drawsAt(presses))
-        item->drawing(rimPoint(presses + 1));
-    item->endDraw(withoutPoint ? Shape::unsetPoint() : rimPoint(presses + 1));
     return item;
 }
 
@@ -63,7 +41,7 @@ QByteArray sampleFile()
 {
     QVector<Shape *> items;
     for (const ToolDescription &tool : ToolTable::all())
-        items << clicked(tool, tool.route.finishClick - 1, 1);
+        items << clicked(tool, tool.route.finishClick - 1);
     const QByteArray bytes = MeasurementFile::encode(MeasurementFile::Settings(), items);
     qDeleteAll(items);
     return bytes;
@@ -112,7 +90,7 @@ void TestMeasurementFile::roundTrip()
     GlobalVar::currentUnit = QStringLiteral("mm");
     GlobalVar::currentRealRuler = 0.0123f;
     QGraphicsScene scene(0, 0, 1920, 1080);
-    Shape *item = clicked(*tool, presses, 7);
+    Shape *item = clicked(*tool, presses);
     scene.addItem(item);
     item->setPos(25.125, -13.5);
     item->setLabelOffset(QPointF(4, 30));

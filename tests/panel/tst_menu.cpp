@@ -15,8 +15,6 @@
 #include <QTranslator>
 #include <QUndoStack>
 
-#include <cmath>
-
 #include "ccdSetDialog.h"
 #include "CustomLine.h"
 #include "DialogAnswers.h"
@@ -606,18 +604,8 @@ void TestMenu::complete()
     // Drawn as the main window draws it, on points of a circle (no three in a line), a
     // measurement has a value; a calibration is unnamed until its dialog. (The results table
     // lists the items ToolTable::isMeasurement names.)
-    QVector<QPointF> clicks;
-    for (int k = 1; k <= (searches ? 12 : tool->route.finishClick); ++k)
-        clicks << QPointF(900 + 300 * std::cos(k * 0.61), 500 + 300 * std::sin(k * 0.61));
-    if (searches) {
-        // The edge points a search found stand for the clicks.
-        for (int k = 1; k <= 12; ++k)
-            shape->setPoint(clicks.at(k - 1), quint8(k), 1);
-        shape->endDraw(Shape::unsetPoint());
-    } else {
-        delete shape;
-        shape = FrameDriver::feed(code, clicks);
-    }
+    delete shape;
+    shape = FrameDriver::feed(code, FrameDriver::rimPoints(searches ? 12 : tool->route.finishClick));
     QCOMPARE(!shape->labelValues().isEmpty(), tool->measurement);
     delete shape;
 }
