@@ -133,7 +133,7 @@ void TestStorage::csvBytes()
                                "1,L1,\"L1=12.500mm\",\r\n"
                                "2,C1,\"R1=1.0mm\nD1=2.0mm\",\r\n"
                                "3,\"A\"\"1,b\nc\",\"A=\"\"5\"\", 2\",\r\n"));
-    // Chinese headers are written in UTF-8. (The file is written whole, as tst_safefile shows.)
+    // Chinese headers are written in UTF-8. (The file is written whole, as tst_core shows.)
     const QByteArray chinese = ResultsCsv::compose({QStringLiteral("序号")}, {});
     QCOMPARE(chinese, QByteArray("\xEF\xBB\xBF") + QStringLiteral("序号,\r\n").toUtf8());
 }
