@@ -234,6 +234,11 @@ void TestSettingsFiles::missingParamKeys()
     QCOMPARE(GlobalVar::shapeTextFont.pointSize(), 32);
     QCOMPARE(GlobalVar::textDigiLength, qint8(4));
     QVERIFY(FileRepairs::takeReport().contains(ParamFile::path()));
+    // A switch that is neither true nor false keeps its start value, and is said.
+    writeFile(ParamFile::path(), "[param]\nlinewidth=1\nlineeditable=maybe\n");
+    restoreParam();
+    QVERIFY(GlobalVar::bEditable);
+    QVERIFY(FileRepairs::takeReport().contains(ParamFile::path()));
 
     // A cross hair between two pixels comes back where it was, without a word of damage.
     vertical.position = QPointF(1234.5, 0);
