@@ -48,13 +48,14 @@ KORVELIN_FUZZ_TARGET(settings)
     Fuzz::writeFile(QStringLiteral("./config"), data, size);
     delete new ccdSetDialog(nullptr);
     const ccdParameter &p = GlobalVar::IMX185;
-    const QVector<quint32> camera{p.gain, p.exposure, p.contrast, p.red, p.green, p.blue, p.sharpen, p.gamma};
+    const auto camera = [&p] { return QVector<quint32>{p.gain, p.exposure, p.contrast, p.red, p.green, p.blue, p.sharpen, p.gamma}; };
     if (p.gain > 30 || p.exposure > 1125 || p.contrast > 100 || p.red < 8000 || p.red > 32000 || p.green < 8000
         || p.green > 16000 || p.blue < 8000 || p.blue > 32000 || p.sharpen > 10000 || p.gamma > 3)
         abort();
+    const QVector<quint32> first = camera();
     GlobalVar::IMX185 = ccdParameter();
     delete new ccdSetDialog(nullptr);
-    if (QVector<quint32>{p.gain, p.exposure, p.contrast, p.red, p.green, p.blue, p.sharpen, p.gamma} != camera)
+    if (camera() != first)
         abort();
     FileRepairs::takeReport();
     return 0;
